@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/gear_pair_state.h"
+#include "core/input_field.h"
+#include "core/message.h"
+
+namespace korvanta {
+
+// "The pinion must have equal or fewer teeth than the gear." CR "Pinion and gear teeth will be swapped."
+Message ToothExchangeWarning();
+
+struct FieldWrite {
+    InputField field;
+    std::string text;
+    bool operator==(const FieldWrite&) const = default;
+};
+
+// What GetBasicValues asks the input window to do, in this order: show the warning (if any), then
+// write the texts one after another (each write runs the field's change behaviour).
+struct BasicValuesOutcome {
+    bool toothExchangeWarning = false;
+    std::vector<FieldWrite> writes;
+};
+
+// Refreshes TDP, PD1, PD2 and estimates OD1, OD2, CD where they are 0; for an external pair with more
+// pinion than gear teeth (as typed in textNT1 / textNT2) exchanges the tooth counts instead.
+// Entries so extreme that a value leaves the Single range leave the state unchanged and write nothing.
+BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1, std::string_view textNT2);
+
+} // namespace korvanta

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/gear_pair_state.h"
+#include "core/pair_result.h"
+
+namespace korvanta {
+
+// The external pair calculation in the stages the output window interleaves with filling its cells:
+// Orient (step 0), Geometry (steps 1 to 18), RollAngles (step 19), Restore (step 20).
+// Each stage may raise ArithmeticError. The destructor restores the entered orientation if Restore
+// has not run, so the state is never left exchanged, fault or not.
+class ExternalPairCalculation {
+public:
+    explicit ExternalPairCalculation(GearPairState& state);
+    ~ExternalPairCalculation();
+    ExternalPairCalculation(const ExternalPairCalculation&) = delete;
+    ExternalPairCalculation& operator=(const ExternalPairCalculation&) = delete;
+
+    void Orient();
+    void Geometry();
+    void RollAngles();
+    void Restore();
+
+    const PairResult& Result() const { return result_; }
+
+private:
+    void ExchangeMembers();
+
+    GearPairState& state_;
+    PairResult result_;
+    bool exchanged_ = false;
+    // Working values kept between Geometry and RollAngles.
+    Single d1_, d2_;
+};
+
+// All four stages.
+PairResult CalcExternalPair(GearPairState& state);
+
+} // namespace korvanta

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/single.h"
+
+namespace korvanta {
+
+// The one record of the gear pair being worked on (suffix 1: pinion, suffix 2: gear). A value of 0 in
+// an entered field means the field has not been entered. The program holds one process-wide
+// instance; every calculation takes the record by reference.
+struct GearPairState {
+    Integer GearType = 0;      // 0 none chosen yet, 1 external pair, 2 internal pair
+    Integer LastGearType = 0;  // GearType at the previous change of the gear-type choice
+    Integer DiagramMember = 0; // 0 none yet, 1 pinion, 2 gear
+    Single DP;                 // normal diametral pitch
+    Single PA;                 // normal pressure angle, degrees
+    Single HA;                 // helix angle, degrees
+    Double Pi = 0.0;
+    Single DegToRad;
+    Single RadToDeg;
+    Single TDP; // transverse diametral pitch
+    Single TPA; // transverse pressure angle, degrees
+    Single SAP1;
+    Single SAP2;
+    Single CD;
+    Single PD2;
+    Single NT1;
+    Single NT2;
+    Single OD1;
+    Single OD2; // for an internal gear its inside (tip) diameter
+    Double DB1 = 0.0;
+    Double DB2 = 0.0;
+    Single PD1;
+};
+
+// Start-up angle constants: Pi = 3.14159265, DegToRad = Pi / 180 and RadToDeg = 180 / Pi as Singles.
+void SetStartUpConstants(GearPairState& state);
+
+} // namespace korvanta

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/gear_pair_state.h"
+#include "core/pair_result.h"
+
+namespace korvanta {
+
+// Every inspection value of a pinion running inside an internal gear. Refreshes TDP, PD1, PD2, DB1,
+// DB2 and TPA and stores SAP1, SAP2. Raises ArithmeticError at a faulting step (for example CD = 0);
+// the steps before it may already have written the state.
+PairResult CalcInternalPair(GearPairState& state);
+
+} // namespace korvanta

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/gear_pair_state.h"
+#include "core/single.h"
+
+namespace korvanta {
+
+// Degrees to radians with the constant 0.01745329 (not the exact pi / 180).
+double Radians(double degrees);
+
+// Radians to degrees with the constant 57.29577951.
+double Degrees(double radians);
+
+// Arc cosine in radians, 0 for x >= 1. For a Single argument the inner term -x*x + 1 is formed in
+// single precision; for a Double everything is double. x <= -1 raises ArithmeticError.
+double ArcCos(Single x);
+double ArcCos(double x);
+
+// Involute of the angle a (degrees). Re-stores the second set of angle constants in the state.
+double Inv(GearPairState& state, Single a);
+
+// Roll angle in degrees from base diameter db to diameter d: tan of the pressure angle at d, in degrees.
+Single RollAngle(GearPairState& state, Single db, Single d);
+
+template <class T> void Swap(T& a, T& b) {
+    T temporary = a;
+    a = b;
+    b = temporary;
+}
+
+} // namespace korvanta

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/gear_pair_state.h"
+#include "core/input_field.h"
+#include "core/message.h"
+
+namespace korvanta {
+
+enum class OutputWindow { None, External, Internal }; // FormSAP, FormSAP2
+
+struct CalculateOutcome {
+    std::optional<Message> rejection; // shown as a modal box, then the focus goes to `focus`
+    std::optional<InputField> focus;
+    OutputWindow opens = OutputWindow::None;
+};
+
+using FieldTexts = std::array<std::string, 8>; // indexed by InputField
+
+// The Calculate command of the input window: sets GearType from the option buttons, runs the checks
+// in their fixed order, stores the fields and derives TDP, PD1, PD2, TPA, DB1, DB2.
+CalculateOutcome Calculate(GearPairState& state, bool externalSelected, const FieldTexts& texts);
+
+} // namespace korvanta

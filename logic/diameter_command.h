@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/gear_pair_state.h"
+#include "core/message.h"
+
+namespace korvanta {
+
+// The diagram window's Calculate on the diameter text T shown in its box. `ask` shows a Yes/No
+// question (Yes is the default) and returns true for Yes.
+struct DiameterCommandOutcome {
+    bool computed = false;             // both sentences are new
+    std::string pressureSentence;      // for Text1
+    std::string rollSentence;          // for Text2
+    std::optional<Message> error;      // a diameter that reaches the computation as 0
+};
+
+DiameterCommandOutcome RunDiameterCommand(const GearPairState& state, std::string_view T,
+                                          const std::function<bool(const Message&)>& ask);
+
+} // namespace korvanta

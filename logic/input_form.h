@@ -1,0 +1,59 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/gear_pair_state.h"
+#include "core/input_field.h"
+#include "core/message.h"
+#include "logic/calculate.h"
+
+namespace korvanta {
+
+// The input window without its widgets: the eight field texts and the two gear-type options, with
+// what typing, entering, changing and leaving a field does to the texts and to the state. Every text
+// the model rewrites, by the user or by itself, runs the field's change behaviour and is reported.
+class InputForm {
+public:
+    struct Observer {
+        std::function<void(InputField, const std::string&)> textChanged;
+        std::function<void(const Message&)> showMessage; // modal: returns when the box is closed
+        std::function<void(InputField)> focusField;
+        std::function<void(const std::string&)> labelODChanged;
+    };
+
+    explicit InputForm(GearPairState& state);
+
+    void SetObserver(Observer observer);
+
+    const std::string& Text(InputField field) const;
+    bool ExternalSelected() const { return externalSelected_; }
+    const std::string& LabelODCaption() const { return labelOD_; }
+
+    // A typed character: true when accepted (the key filter, and the text would still fit a Single
+    // with the character inserted at `position` replacing `selectionLength` characters).
+    bool KeyPress(InputField field, int characterCode, int position = -1, int selectionLength = 0);
+    // The user's edit of a text (typing, Backspace, paste already filtered): change behaviour.
+    void SetText(InputField field, const std::string& text);
+    void Enter(InputField field); // focus gained
+    void Leave(InputField field); // focus lost
+    void Option1_Click();
+    void Option2_Click();
+    void Form_Activate();
+    CalculateOutcome CmdCalculate();
+
+private:
+    void Write(InputField field, const std::string& text); // program's own rewrite
+    void Changed(InputField field);
+    void RunBasicValues();
+    void EmptyZeroFields();
+    void OptionClick(Integer gearType);
+
+    GearPairState& state_;
+    Observer observer_;
+    std::array<std::string, 8> texts_;
+    bool externalSelected_ = true;
+    std::string labelOD_ = "Outside Diameter";
+};
+
+} // namespace korvanta

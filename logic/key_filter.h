@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/input_field.h"
+
+namespace korvanta {
+
+inline constexpr std::string_view kToothKeys = "0123456789";
+inline constexpr std::string_view kNumberKeys = ".0123456789";
+
+// True when the character code may be typed: it occurs in the allowed set, or it is Backspace (8).
+// An empty set is replaced by ".0123456789".
+bool FilterKey(std::string& allowed, int characterCode);
+
+// The allowed set of an input field: digits for the tooth counts, digits and points otherwise.
+std::string_view AllowedKeys(InputField field);
+
+// The characters of a pasted or dropped text that the field's keys would accept.
+std::string FilterText(InputField field, std::string_view text);
+
+// False when the leading number of the text would not fit a Single (the keystroke or paste that
+// makes it so is refused like a rejected key).
+bool FitsSingle(std::string_view text);
+
+} // namespace korvanta

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds Korvanta into the folder given (default: build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build}
+shift || true
+cmake -S . -B "$build_dir" -G Ninja "$@" >/dev/null
+cmake --build "$build_dir"

@@ -1,0 +1,10 @@
+#include "ui/common/program_state.h"
+
+namespace korvanta {
+
+GearPairState& ProgramState() {
+    static GearPairState state;
+    return state;
+}
+
+} // namespace korvanta
