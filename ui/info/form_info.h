@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "ui/common/program_window.h"
+
+namespace Ui {
+class FormInfo;
+}
+
+namespace korvanta {
+
+class FormInfo : public QWidget, public ProgramWindowHooks {
+    Q_OBJECT
+
+public:
+    explicit FormInfo(QWidget* parent = nullptr);
+    ~FormInfo() override;
+
+private:
+    std::unique_ptr<Ui::FormInfo> ui;
+};
+
+} // namespace korvanta
