@@ -118,6 +118,29 @@ TEST(ExternalPairCalculation, AFaultLeavesTheEnteredOrientation) {
     EXPECT_EQ(s.DB2, before.DB2);
 }
 
+struct FormCase {
+    double gearOutsideDiameter;
+    double clearance;
+};
+
+class FormDiameterTest : public ::testing::TestWithParam<FormCase> {};
+
+TEST_P(FormDiameterTest, TakesTheLargestClearanceThatStaysAboveTheBaseCircle) {
+    // A larger gear tip moves the pinion's start of active profile down towards its base circle.
+    GearPairState s = ExternalPair({20, 40, 10, 20, 0, 2.2, GetParam().gearOutsideDiameter, 3.0});
+    const PairResult r = CalcExternalPair(s);
+    EXPECT_NEAR(r.SAP1 - r.TIF1, GetParam().clearance, 1e-6);
+    if (GetParam().clearance > 0.0) {
+        EXPECT_GT(r.TIF1, Single(s.DB1));
+    } else {
+        EXPECT_EQ(r.TIF1.Value(), r.SAP1.Value());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(GearTips, FormDiameterTest,
+                         ::testing::Values(FormCase{4.2, 0.005}, FormCase{4.22, 0.0025},
+                                           FormCase{4.24, 0.00125}, FormCase{4.26, 0.0}));
+
 TEST(CalcExternalPair, ZeroCenterDistanceRaises) {
     GearPairState s = ExternalPair({20, 40, 10, 20, 0, 2.2, 4.2, 0.0});
     EXPECT_THROW(CalcExternalPair(s), ArithmeticError);
