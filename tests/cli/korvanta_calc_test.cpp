@@ -282,6 +282,7 @@ TEST(KorvantaCalc, UsageErrorsExitWithTwo) {
         {{"--cd", "1" + std::string(39, '0')}, "--cd"},
         {{"--nt1", "20", "--nt1", "30"}, "--nt1"},
         {{"20"}, "20"},
+        {{"--json=yes"}, "--json"},
     };
     for (const UsageCase& c : cases) {
         const CommandRun run = RunCalc(c.arguments);
