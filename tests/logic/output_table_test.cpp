@@ -49,23 +49,6 @@ TEST(OutputTable, FreshTablesCarryTheStoredCaptions) {
     }
 }
 
-TEST(OutputTable, SpurExternalPairHidesTheTransverseRows) {
-    GearPairState state = Calculated(true, {"20", "40", "10", "20", "0", "2.2", "4.2", "3"});
-    OutputTable table = NewExternalTable();
-    FillExternalTable(state, table);
-    EXPECT_FALSE(table.fault.has_value());
-    EXPECT_EQ(table[R::OperatingPressureAngle].caption, "Operating Pressure Angle");
-    EXPECT_EQ(table[R::DiametralPitch].caption, "Normal Diametral Pitch");
-    ExpectCells(table, R::TransverseDiametralPitch, "----------", "----------");
-    ExpectCells(table, R::TransversePressureAngle, "----------", "----------");
-    ExpectCells(table, R::PressureAngle, "20.00000°", "20.00000°");
-    ExpectCells(table, R::OperatingPressureAngle, "20.0000°", "20.0000°");
-    ExpectCells(table, R::SAPDiameter, "1.8878", "3.8670");
-    ExpectCells(table, R::RollPitch, "20.854°", "20.854°");
-    EXPECT_EQ(state.TPA, Single(20.0));
-    EXPECT_TRUE(table.warnings.empty());
-}
-
 TEST(OutputTable, HelicalExternalPairShowsTransverseValuesWithoutDegreeSign) {
     GearPairState state = Calculated(true, {"20", "40", "10", "20", "15", "2.3", "4.4", "3.2"});
     OutputTable table = NewExternalTable();
@@ -119,24 +102,6 @@ TEST(OutputTable, ExternalFaultKeepsTheLaterCellsAndRestoresTheState) {
     Swap(state.OD1, state.OD2);
     FillExternalTable(state, table);
     EXPECT_FALSE(table.fault.has_value());
-}
-
-TEST(OutputTable, StandardInternalPair) {
-    GearPairState state = Calculated(false, {"20", "60", "10", "20", "0", "2.2", "5.8", "2"});
-    OutputTable table = NewInternalTable();
-    FillInternalTable(state, table);
-    EXPECT_FALSE(table.fault.has_value());
-    EXPECT_EQ(table[R::DiametralPitch].caption, "Diametral Pitch");
-    EXPECT_EQ(table[R::PressureAngle].caption, "Pressure Angle");
-    EXPECT_EQ(table[R::OperatingPressureAngle].caption, "Operating Pressure Angle");
-    EXPECT_EQ(table[R::OutsideDiameter].caption, "Pinion Outside Dia. / Gear Inside Dia.");
-    ExpectCells(table, R::TransverseDiametralPitch, "NA", "NA");
-    ExpectCells(table, R::TransversePressureAngle, "NA", "NA");
-    ExpectCells(table, R::BaseDiameter, "1.879385", "5.638156");
-    ExpectCells(table, R::TIFDiameter, "1.8794", "6.1773");
-    ExpectCells(table, R::RollOutside, "34.866°", "13.826°");
-    EXPECT_TRUE(table.warnings.empty());
-    EXPECT_EQ(state.TPA, Single(20.0));
 }
 
 TEST(OutputTable, HelicalInternalPairWithInsideDiameterBelowTheBaseCircleWarnsAfterTheValues) {
