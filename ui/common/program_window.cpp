@@ -99,6 +99,14 @@ void ShowModal(QWidget* window) {
         guarded->removeEventFilter(&watcher);
 }
 
+void ShowWindow(QWidget* window) {
+    if (window == nullptr)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void Unload(QWidget* window) {
     if (window == nullptr)
         return;
