@@ -1,0 +1,117 @@
+#include "core/basic_values.h"
+
+#include <cmath>
+
+#include "core/arithmetic.h"
+#include "core/my_functions.h"
+#include "core/number_text.h"
+
+namespace korvanta {
+
+namespace {
+
+// Transverse diametral pitch and the pitch diameters of the members whose teeth are known.
+void PitchValues(GearPairState& s) {
+    s.TDP = s.DP * std::cos(s.DegToRad * s.HA);
+    if (s.NT1 != 0.0) {
+        s.PD1 = Divide(s.NT1, s.TDP);
+    }
+    if (s.NT2 != 0.0) {
+        s.PD2 = Divide(s.NT2, s.TDP);
+    }
+}
+
+// A gear outside diameter of standard proportions: one addendum of 1 / TDP on each side.
+Single StandardOutsideDiameter(Single teeth, Single tdp) {
+    return Divide(teeth + 2.0, tdp);
+}
+
+void ExternalPair(GearPairState& s, std::string_view textNT1, std::string_view textNT2,
+                  BasicValuesOutcome& outcome) {
+    if (s.NT1 != 0.0 && s.NT2 != 0.0 && LeadingNumber(textNT2) < LeadingNumber(textNT1)) {
+        outcome.toothExchangeWarning = true;
+        Swap(s.NT1, s.NT2);
+        outcome.writes.push_back({InputField::NT1, GeneralText(s.NT1)});
+        outcome.writes.push_back({InputField::NT2, GeneralText(s.NT2)});
+        return;
+    }
+    if (s.DP == 0.0) {
+        return;
+    }
+    PitchValues(s);
+    if (s.NT1 != 0.0) {
+        if (s.OD1 == 0.0) {
+            s.OD1 = StandardOutsideDiameter(s.NT1, s.TDP);
+        }
+        outcome.writes.push_back({InputField::OD1, FiveDecimalText(s.OD1)});
+    }
+    if (s.NT2 != 0.0) {
+        if (s.OD2 == 0.0) {
+            s.OD2 = StandardOutsideDiameter(s.NT2, s.TDP);
+        }
+        outcome.writes.push_back({InputField::OD2, FiveDecimalText(s.OD2)});
+    }
+    if (s.NT1 != 0.0 && s.NT2 != 0.0 && s.CD == 0.0) {
+        const Single standardDistance = (s.PD2 + s.PD1) / 2.0;
+        const std::string text = FiveDecimalText(standardDistance);
+        outcome.writes.push_back({InputField::CD, text});
+        s.CD = LeadingNumber(text);
+    }
+}
+
+void InternalPair(GearPairState& s, BasicValuesOutcome& outcome) {
+    if (s.DP == 0.0) {
+        return;
+    }
+    PitchValues(s);
+    if (s.NT1 != 0.0) {
+        if (s.OD1 == 0.0) {
+            s.OD1 = StandardOutsideDiameter(s.NT1, s.TDP);
+        }
+        outcome.writes.push_back({InputField::OD1, FiveDecimalText(s.OD1)});
+    }
+    if (s.NT2 != 0.0) {
+        if (s.OD2 == 0.0) {
+            // The internal gear's teeth point inwards: its inside diameter lies one addendum inside
+            // the pitch circle on each side.
+            s.OD2 = s.PD2 - 2.0 * Divide(1.0, s.DP);
+        }
+        outcome.writes.push_back({InputField::OD2, FiveDecimalText(s.OD2)});
+    }
+    if (s.NT1 != 0.0 && s.NT2 != 0.0 && s.CD == 0.0) {
+        s.PD1 = Divide(s.NT1, s.TDP);
+        s.PD2 = Divide(s.NT2, s.TDP);
+        s.CD = (s.PD2 - s.PD1) / 2.0;
+        outcome.writes.push_back({InputField::CD, FiveDecimalText(s.CD)});
+    }
+}
+
+} // namespace
+
+Message ToothExchangeWarning() {
+    Message message;
+    message.text =
+        "The pinion must have equal or fewer teeth than the gear.\rPinion and gear teeth will be swapped.";
+    message.icon = MessageIcon::Exclamation;
+    return message;
+}
+
+BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1, std::string_view textNT2) {
+    // Worked on a copy: entries so extreme that a value leaves the range of its variable leave the
+    // state and the fields as they were.
+    GearPairState work = state;
+    BasicValuesOutcome outcome;
+    try {
+        if (work.GearType == 1) {
+            ExternalPair(work, textNT1, textNT2, outcome);
+        } else if (work.GearType == 2) {
+            InternalPair(work, outcome);
+        }
+    } catch (const ArithmeticError&) {
+        return {};
+    }
+    state = work;
+    return outcome;
+}
+
+} // namespace korvanta

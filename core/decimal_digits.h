@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Decimal digit strings of numbers, rounded half away from zero on the digits themselves, without
+// the C library's locale.
+namespace korvanta::decimal {
+
+// value = (negative ? -1 : 1) × 0.d1d2d3... × 10^pointPosition; `digits` has no leading zero and is
+// empty for zero.
+struct Digits {
+    bool negative = false;
+    std::string digits;
+    int pointPosition = 0;
+};
+
+// The exact decimal value of a finite double.
+Digits ExactDigits(double value);
+
+// Rounded half away from zero to `count` significant digits; trailing zeros dropped.
+Digits RoundSignificant(Digits number, int count);
+
+// Rounded half away from zero to `decimals` digits after the decimal point; trailing zeros dropped.
+// The sign is kept when a non-zero value rounds to zero.
+Digits RoundDecimals(Digits number, int decimals);
+
+struct Scan {
+    Digits number;
+    std::size_t length = 0; // characters of the text that make up the number, 0 when none
+};
+
+// The longest leading part of the text (after leading blanks) that reads as a decimal number: an
+// optional sign, digits with at most one decimal point, at least one digit, and an optional exponent
+// ("E" or "e", an optional sign, digits).
+Scan ScanNumber(std::string_view text);
+
+} // namespace korvanta::decimal

@@ -1,0 +1,136 @@
+#include "core/number_text.h"
+
+#include <charconv>
+#include <limits>
+
+#include "core/decimal_digits.h"
+
+namespace korvanta {
+
+namespace {
+
+constexpr int kSingleDigits = 7;
+constexpr int kDoubleDigits = 15;
+// Decimal exponents below this use the exponent form, as C's %G does.
+constexpr int kSmallestPlainExponent = -4;
+
+std::string Sign(const decimal::Digits& number) {
+    return number.negative ? "-" : "";
+}
+
+// C's %.<precision>G without the trailing zeros: plain decimals while the decimal exponent of the
+// rounded value lies in [-4, precision), otherwise d.ddddddE+XX with at least two exponent digits.
+std::string General(double value, int precision) {
+    const decimal::Digits number = decimal::RoundSignificant(decimal::ExactDigits(value), precision);
+    if (number.digits.empty()) {
+        return "0";
+    }
+    const int exponent = number.pointPosition - 1;
+    const std::string& d = number.digits;
+    if (exponent < kSmallestPlainExponent || exponent >= precision) {
+        std::string text = Sign(number) + d.substr(0, 1);
+        if (d.size() > 1) {
+            text += "." + d.substr(1);
+        }
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        text += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10) {
+            text += "0";
+        }
+        return text + std::to_string(magnitude);
+    }
+    if (number.pointPosition <= 0) {
+        return Sign(number) + "0." + std::string(static_cast<std::size_t>(-number.pointPosition), '0') + d;
+    }
+    const auto integerDigits = static_cast<std::size_t>(number.pointPosition);
+    if (d.size() <= integerDigits) {
+        return Sign(number) + d + std::string(integerDigits - d.size(), '0');
+    }
+    return Sign(number) + d.substr(0, integerDigits) + "." + d.substr(integerDigits);
+}
+
+// The rounded number written with at least one integer digit and exactly `decimals` decimals.
+std::string Fixed(const decimal::Digits& number, int decimals) {
+    const std::string& d = number.digits;
+    const int integerDigits = number.pointPosition > 0 ? number.pointPosition : 0;
+    std::string integerPart;
+    std::string fraction;
+    for (int position = 0; position < integerDigits; ++position) {
+        integerPart += position < static_cast<int>(d.size()) ? d[static_cast<std::size_t>(position)] : '0';
+    }
+    for (int place = 1; place <= decimals; ++place) {
+        const int index = number.pointPosition + place - 1;
+        fraction +=
+            index >= 0 && index < static_cast<int>(d.size()) ? d[static_cast<std::size_t>(index)] : '0';
+    }
+    if (integerPart.empty()) {
+        integerPart = "0";
+    }
+    return Sign(number) + integerPart + "." + fraction;
+}
+
+} // namespace
+
+std::string GeneralText(Single value) {
+    return General(value, kSingleDigits);
+}
+
+std::string GeneralText(double value) {
+    return General(value, kDoubleDigits);
+}
+
+std::string SignedGeneralText(Single value) {
+    const std::string text = GeneralText(value);
+    return text.front() == '-' ? text : " " + text;
+}
+
+std::string PatternText(std::string_view numberText, int decimals) {
+    const decimal::Scan scan = decimal::ScanNumber(numberText);
+    if (scan.length == 0 || scan.length != numberText.size()) {
+        return std::string(numberText);
+    }
+    decimal::Digits number = scan.number;
+    if (number.digits.empty()) {
+        number.negative = false;
+    }
+    return Fixed(decimal::RoundDecimals(number, decimals), decimals);
+}
+
+std::string PatternValue(double value, int decimals) {
+    return PatternText(GeneralText(value), decimals);
+}
+
+std::string PatternOfGeneral(Single value, int decimals) {
+    return PatternText(GeneralText(value), decimals);
+}
+
+std::string PatternOfGeneral(double value, int decimals) {
+    return PatternText(GeneralText(value), decimals);
+}
+
+std::string FiveDecimalText(Single value) {
+    return PatternOfGeneral(value, 5);
+}
+
+double LeadingNumber(std::string_view text) {
+    const decimal::Scan scan = decimal::ScanNumber(text);
+    if (scan.number.digits.empty()) {
+        return 0.0;
+    }
+    const std::string_view part = text.substr(0, scan.length);
+    const std::size_t start = part.find_first_not_of(" +");
+    double value = 0.0;
+    const auto result = std::from_chars(part.data() + start, part.data() + part.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        const bool huge = scan.number.pointPosition > 0;
+        value = huge ? std::numeric_limits<double>::infinity() : 0.0;
+        return scan.number.negative ? -value : value;
+    }
+    return value;
+}
+
+Single RoundToFiveDecimals(Single value) {
+    return LeadingNumber(PatternValue(value, 5));
+}
+
+} // namespace korvanta

@@ -1,0 +1,98 @@
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
+#include <gtest/gtest.h>
+
+#include "core/arithmetic.h"
+#include "core/my_functions.h"
+#include "core/number_text.h"
+
+namespace korvanta {
+namespace {
+
+std::uint32_t Bits(Single value) {
+    return std::bit_cast<std::uint32_t>(value.Value());
+}
+std::uint64_t Bits(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+TEST(AngleConstants, StartUpSetAndTheSetStoredByTheFirstRollAngle) {
+    GearPairState state;
+    SetStartUpConstants(state);
+    EXPECT_EQ(Bits(state.Pi), 0x400921FB53C8D4F1u);
+    EXPECT_EQ(Bits(state.DegToRad), 0x3C8EFA35u);
+    EXPECT_EQ(Bits(state.RadToDeg), 0x42652EE1u);
+
+    RollAngle(state, 1.8793852, 2.0);
+    EXPECT_EQ(Bits(state.Pi), 0x400921FB54524550u);
+    EXPECT_EQ(Bits(state.DegToRad), 0x3C8EFA34u);
+    EXPECT_EQ(Bits(state.RadToDeg), 0x42652EE1u);
+
+    RollAngle(state, 1.0, 3.0);
+    EXPECT_EQ(Bits(state.DegToRad), 0x3C8EFA34u);
+}
+
+TEST(Conversions, UseTheirOwnInexactConstants) {
+    EXPECT_EQ(Radians(180.0), 180.0 * 0.01745329);
+    EXPECT_NEAR(Radians(180.0), 3.1415922, 1e-7);
+    EXPECT_NE(Degrees(Radians(180.0)), 180.0);
+    EXPECT_EQ(Degrees(1.0), 57.29577951);
+}
+
+TEST(ArcCos, IsZeroFromOneUpAndAQuarterTurnAtZero) {
+    EXPECT_EQ(ArcCos(Single(1.0)), 0.0);
+    EXPECT_EQ(ArcCos(Single(1.2)), 0.0);
+    EXPECT_EQ(ArcCos(1.0), 0.0);
+    EXPECT_EQ(ArcCos(Single(0.0)), 2.0 * std::atan(1.0));
+    EXPECT_EQ(ArcCos(0.0), 2.0 * std::atan(1.0));
+    EXPECT_NEAR(ArcCos(0.5), std::acos(0.5), 1e-15);
+}
+
+TEST(ArcCos, FormsTheInnerTermOfASingleInSinglePrecision) {
+    // 1 - x² of the float nearest 0.9396926 differs between single and double precision; native
+    // float arithmetic rounds the square and the sum just as the two Single stores do.
+    const Single x = 0.9396926;
+    const float xf = x.Value();
+    const float square = -xf * xf;
+    const float inner = square + 1.0f;
+    const double expected = std::atan(-x / std::sqrt(static_cast<double>(inner))) + 2.0 * std::atan(1.0);
+    EXPECT_EQ(ArcCos(x), expected);
+    EXPECT_NE(ArcCos(x), ArcCos(static_cast<double>(x)));
+}
+
+TEST(ArcCos, RaisesAtMinusOneAndBelow) {
+    EXPECT_THROW(ArcCos(Single(-1.0)), ArithmeticError);
+    EXPECT_THROW(ArcCos(Single(-1.5)), ArithmeticError);
+    EXPECT_THROW(ArcCos(-1.0), ArithmeticError);
+    EXPECT_THROW(ArcCos(-1.0000001), ArithmeticError);
+    EXPECT_NEAR(ArcCos(-0.5), std::acos(-0.5), 1e-15);
+}
+
+TEST(RollAngle, IsTanOfThePressureAngleInDegrees) {
+    GearPairState state;
+    SetStartUpConstants(state);
+    EXPECT_EQ(PatternValue(RollAngle(state, 1.8793852, 2.0), 3), "20.854");
+    EXPECT_EQ(RollAngle(state, 2.0, 2.0).Value(), 0.0f);
+    EXPECT_EQ(RollAngle(state, 2.0, 1.5).Value(), 0.0f);
+}
+
+TEST(RollAngle, RaisesForAZeroDiameter) {
+    GearPairState state;
+    SetStartUpConstants(state);
+    EXPECT_THROW(RollAngle(state, 1.0, 0.0), ArithmeticError);
+}
+
+TEST(Swap, ExchangesDoublesWithoutLoss) {
+    double a = 1.8793852415718;
+    double b = 3.7587704831436;
+    Swap(a, b);
+    EXPECT_EQ(a, 3.7587704831436);
+    EXPECT_EQ(b, 1.8793852415718);
+    Swap(a, b);
+    EXPECT_EQ(a, 1.8793852415718);
+}
+
+} // namespace
+} // namespace korvanta
