@@ -13,10 +13,10 @@ namespace korvanta {
 // The diagram window's Calculate on the diameter text T shown in its box. `ask` shows a Yes/No
 // question (Yes is the default) and returns true for Yes.
 struct DiameterCommandOutcome {
-    bool computed = false;             // both sentences are new
-    std::string pressureSentence;      // for Text1
-    std::string rollSentence;          // for Text2
-    std::optional<Message> error;      // a diameter that reaches the computation as 0
+    bool computed = false;        // both sentences are new
+    std::string pressureSentence; // for Text1
+    std::string rollSentence;     // for Text2
+    std::optional<Message> error; // a diameter of 0 after a Yes, or one too large for a Single
 };
 
 DiameterCommandOutcome RunDiameterCommand(const GearPairState& state, std::string_view T,

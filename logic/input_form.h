@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/gear_pair_state.h"
 #include "core/input_field.h"
@@ -12,12 +14,15 @@ namespace korvanta {
 
 // The input window without its widgets: the eight field texts and the two gear-type options, with
 // what typing, entering, changing and leaving a field does to the texts and to the state. Every text
-// the model rewrites, by the user or by itself, runs the field's change behaviour and is reported.
+// the model rewrites, by the user or by itself, runs the field's change behaviour and is reported
+// through textChanged (a text set to what it already is changes nothing and is not reported).
 class InputForm {
 public:
     struct Observer {
         std::function<void(InputField, const std::string&)> textChanged;
         std::function<void(const Message&)> showMessage; // modal: returns when the box is closed
+        // The model moves the focus and runs the field's entry behaviour itself; a second Enter from
+        // the window's own focus event changes nothing.
         std::function<void(InputField)> focusField;
         std::function<void(const std::string&)> labelODChanged;
     };
@@ -31,11 +36,17 @@ public:
     const std::string& LabelODCaption() const { return labelOD_; }
 
     // A typed character: true when accepted (the key filter, and the text would still fit a Single
-    // with the character inserted at `position` replacing `selectionLength` characters).
+    // with the character inserted at `position` replacing `selectionLength` characters; position -1
+    // is the end of the text). Backspace removes the selection or the character before `position`.
     bool KeyPress(InputField field, int characterCode, int position = -1, int selectionLength = 0);
-    // The user's edit of a text (typing, Backspace, paste already filtered): change behaviour.
-    void SetText(InputField field, const std::string& text);
-    void Enter(InputField field); // focus gained
+    // Pasted or dropped text: only the characters the field's keys accept are inserted at `position`
+    // in place of `selectionLength` characters; false (nothing changes) when the result would not fit
+    // a Single.
+    bool Paste(InputField field, std::string_view pasted, int position = -1, int selectionLength = 0);
+    // The user's edit of a text: keeps the characters the field accepts and runs the change behaviour.
+    // False (nothing changes) when the number would not fit a Single.
+    bool SetText(InputField field, const std::string& text);
+    void Enter(InputField field); // focus gained (select all is the window's)
     void Leave(InputField field); // focus lost
     void Option1_Click();
     void Option2_Click();
@@ -43,11 +54,14 @@ public:
     CalculateOutcome CmdCalculate();
 
 private:
-    void Write(InputField field, const std::string& text); // program's own rewrite
+    void Write(InputField field, const std::string& text); // every change of a text
+    void Clear(InputField field);                          // empty text, value 0
     void Changed(InputField field);
     void RunBasicValues();
     void EmptyZeroFields();
     void OptionClick(Integer gearType);
+    void Show(const Message& message);
+    void Focus(InputField field);
 
     GearPairState& state_;
     Observer observer_;

@@ -41,8 +41,8 @@ struct OutputCell {
 };
 
 struct CalculationFault {
-    std::string step;    // the stage that met the fault
-    Message message;     // stop icon, title "Korvanta"
+    std::string step; // the stage that met the fault
+    Message message;  // stop icon, title "Korvanta"
 };
 
 // What an output window shows: captions and cells in row order, the column headings, the warnings

@@ -1,0 +1,51 @@
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/json_writer.h"
+#include "cli/options.h"
+#include "cli/table_writer.h"
+#include "cli/usage.h"
+
+using namespace korvanta::cli;
+
+namespace {
+
+constexpr int kUsageStatus = 2;
+
+void Print(std::FILE* stream, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+int Run(const CommandLine& line) {
+    const PairRunResult result = RunPair(line.inputs);
+    if (line.json) {
+        Print(stdout, ResultJson(result));
+    } else if (result.status != RunStatus::Rejected) {
+        Print(stdout, ResultTable(result));
+    }
+    if (result.status == RunStatus::Rejected) {
+        Print(stderr, result.rejection->text + "\n");
+    } else if (result.status == RunStatus::Fault) {
+        Print(stderr, result.table.fault->message.text + "\n");
+    }
+    return static_cast<int>(result.status);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const auto parsed = ParseCommandLine(arguments);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        Print(stderr, "korvanta-calc: " + error->message + "\n\n" + std::string(UsageText()));
+        return kUsageStatus;
+    }
+    const CommandLine& line = std::get<CommandLine>(parsed);
+    if (line.help) {
+        Print(stdout, std::string(UsageText()));
+        return 0;
+    }
+    return Run(line);
+}

@@ -1,0 +1,135 @@
+#include "cli/options.h"
+
+#include <optional>
+#include <set>
+
+#include "logic/key_filter.h"
+
+namespace korvanta::cli {
+
+namespace {
+
+struct FieldOption {
+    std::string_view name;
+    InputField field;
+};
+
+constexpr FieldOption kFieldOptions[] = {
+    {"--nt1", InputField::NT1}, {"--nt2", InputField::NT2}, {"--dp", InputField::DP},
+    {"--pa", InputField::PA},   {"--ha", InputField::HA},   {"--od1", InputField::OD1},
+    {"--od2", InputField::OD2}, {"--cd", InputField::CD},
+};
+
+std::optional<InputField> FieldOf(std::string_view name) {
+    for (const FieldOption& option : kFieldOptions) {
+        if (option.name == name) {
+            return option.field;
+        }
+    }
+    return std::nullopt;
+}
+
+// A value as its field would take it from the keyboard.
+std::optional<std::string> CheckNumber(std::string_view name, std::string_view value, std::string_view keys) {
+    if (value.find_first_not_of(keys) != std::string_view::npos) {
+        const bool tooth = keys == kToothKeys;
+        return std::string(name) + " takes " +
+               (tooth ? "a whole number (digits only)" : "a number (digits and points only)") + ", not '" +
+               std::string(value) + "'";
+    }
+    if (!FitsSingle(value)) {
+        return std::string(name) + " " + std::string(value) + " is too large";
+    }
+    return std::nullopt;
+}
+
+class Parser {
+public:
+    explicit Parser(std::span<const std::string_view> arguments) : arguments_(arguments) {}
+
+    std::variant<CommandLine, UsageError> Parse() {
+        CommandLine line;
+        for (std::size_t i = 0; i < arguments_.size(); ++i) {
+            std::string_view name = arguments_[i];
+            std::optional<std::string_view> inlineValue;
+            if (const auto equals = name.find('=');
+                name.starts_with("--") && equals != std::string_view::npos) {
+                inlineValue = name.substr(equals + 1);
+                name = name.substr(0, equals);
+            }
+            if (name == "--help" || name == "-h") {
+                line.help = true;
+                continue;
+            }
+            if (name == "--json") {
+                line.json = true;
+                continue;
+            }
+            if (!IsValueOption(name)) {
+                return UsageError{name.starts_with("-") ? "unknown option '" + std::string(name) + "'"
+                                                        : "unexpected argument '" + std::string(name) + "'"};
+            }
+            std::string_view value;
+            if (inlineValue) {
+                value = *inlineValue;
+            } else if (i + 1 < arguments_.size()) {
+                value = arguments_[++i];
+            } else {
+                return UsageError{std::string(name) + " needs a value"};
+            }
+            if (auto error = Apply(line.inputs, name, value)) {
+                return UsageError{*error};
+            }
+        }
+        return line;
+    }
+
+private:
+    static bool IsValueOption(std::string_view name) {
+        return FieldOf(name) || name == "--type" || name == "--at" || name == "--member";
+    }
+
+    std::optional<std::string> Apply(PairInputs& inputs, std::string_view name, std::string_view value) {
+        if (name == "--at") {
+            if (auto error = CheckNumber(name, value, kNumberKeys)) {
+                return error;
+            }
+            inputs.diameters.emplace_back(value);
+            return std::nullopt;
+        }
+        if (!seen_.insert(std::string(name)).second) {
+            return std::string(name) + " is given more than once";
+        }
+        if (name == "--type") {
+            if (value != "external" && value != "internal") {
+                return "--type takes external or internal, not '" + std::string(value) + "'";
+            }
+            inputs.type = value == "internal" ? PairType::Internal : PairType::External;
+            return std::nullopt;
+        }
+        if (name == "--member") {
+            if (value != "pinion" && value != "gear") {
+                return "--member takes pinion or gear, not '" + std::string(value) + "'";
+            }
+            inputs.member = value == "gear" ? Member::Gear : Member::Pinion;
+            return std::nullopt;
+        }
+        const InputField field = *FieldOf(name);
+        if (auto error = CheckNumber(name, value, AllowedKeys(field))) {
+            return error;
+        }
+        inputs.fields[static_cast<int>(field)] = std::string(value);
+        return std::nullopt;
+    }
+
+    std::span<const std::string_view> arguments_;
+    std::set<std::string> seen_;
+};
+
+} // namespace
+
+std::variant<CommandLine, UsageError> ParseCommandLine(std::span<const std::string_view> arguments) {
+    return Parser(arguments).Parse();
+}
+
+} // namespace korvanta::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "cli/pair_run.h"
+
+namespace korvanta::cli {
+
+struct CommandLine {
+    bool help = false;
+    bool json = false;
+    PairInputs inputs;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+// The arguments after the program name. A field value must consist of characters the field's keys
+// accept, and its number must fit a Single.
+std::variant<CommandLine, UsageError> ParseCommandLine(std::span<const std::string_view> arguments);
+
+} // namespace korvanta::cli

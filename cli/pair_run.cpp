@@ -1,0 +1,99 @@
+#include "cli/pair_run.h"
+
+#include "core/gear_pair_state.h"
+#include "core/number_text.h"
+#include "logic/diameter_command.h"
+#include "logic/input_form.h"
+
+namespace korvanta::cli {
+
+namespace {
+
+Member DefaultMember(PairType type) {
+    return type == PairType::Internal ? Member::Gear : Member::Pinion;
+}
+
+CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& inputs, PairRunResult& result) {
+    InputForm form(state);
+    InputForm::Observer observer;
+    observer.showMessage = [&result](const Message& message) { result.warnings.push_back(message.text); };
+    form.SetObserver(observer);
+    form.Form_Activate();
+    form.Enter(InputField::NT1);
+    if (inputs.type == PairType::Internal) {
+        form.Option2_Click();
+    }
+    for (InputField field : kInputFields) {
+        if (const auto& text = inputs.fields[static_cast<int>(field)]) {
+            form.Enter(field);
+            form.SetText(field, *text);
+            form.Leave(field);
+        }
+    }
+    // Calculate's own message is the rejection, not a warning.
+    form.SetObserver({});
+    return form.CmdCalculate();
+}
+
+AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string& typed,
+                    PairRunResult& result) {
+    AngleEntry entry;
+    entry.member = member;
+    // The diameter box re-shows a number with five decimals when it is left.
+    entry.diameter = PatternText(typed, 5);
+    const DiameterCommandOutcome outcome =
+        RunDiameterCommand(state, entry.diameter, [&result](const Message& question) {
+            result.warnings.push_back(question.text);
+            return true;
+        });
+    if (outcome.error) {
+        entry.error = outcome.error->text;
+    } else if (!outcome.computed) {
+        entry.error = "No diameter was entered.";
+    }
+    entry.pressure = outcome.pressureSentence;
+    entry.roll = outcome.rollSentence;
+    return entry;
+}
+
+} // namespace
+
+PairRunResult RunPair(const PairInputs& inputs) {
+    GearPairState state;
+    SetStartUpConstants(state);
+    PairRunResult result;
+    result.type = inputs.type;
+
+    const CalculateOutcome outcome = ReplayInputWindow(state, inputs, result);
+    if (outcome.rejection) {
+        result.status = RunStatus::Rejected;
+        result.rejection = outcome.rejection;
+        result.rejectedField = outcome.focus;
+        return result;
+    }
+
+    const bool internal = outcome.opens == OutputWindow::Internal;
+    result.type = internal ? PairType::Internal : PairType::External;
+    result.table = internal ? NewInternalTable() : NewExternalTable();
+    if (internal) {
+        FillInternalTable(state, result.table);
+    } else {
+        FillExternalTable(state, result.table);
+    }
+    for (const Message& warning : result.table.warnings) {
+        result.warnings.push_back(warning.text);
+    }
+    if (result.table.fault) {
+        result.status = RunStatus::Fault;
+        return result;
+    }
+
+    const Member member = inputs.member.value_or(DefaultMember(result.type));
+    state.DiagramMember = static_cast<Integer>(member);
+    for (const std::string& diameter : inputs.diameters) {
+        result.angles.push_back(AnglesAt(state, member, diameter, result));
+    }
+    return result;
+}
+
+} // namespace korvanta::cli

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/input_field.h"
+#include "core/message.h"
+#include "logic/output_table.h"
+
+namespace korvanta::cli {
+
+enum class PairType { External, Internal };
+enum class Member { Pinion = 1, Gear = 2 };
+
+// One pair as the command line gives it: the texts typed into the input fields (absent: the field is
+// not touched), the diameters typed into the diagram window and the member they belong to.
+struct PairInputs {
+    PairType type = PairType::External;
+    std::array<std::optional<std::string>, 8> fields; // indexed by InputField
+    std::vector<std::string> diameters;
+    std::optional<Member> member; // default: pinion of an external pair, gear of an internal pair
+};
+
+// Exit statuses of the command.
+enum class RunStatus { Produced = 0, Rejected = 1, Fault = 3 };
+
+// The angles at one diameter: the two sentences, or an error in their place.
+struct AngleEntry {
+    Member member = Member::Pinion;
+    std::string diameter; // as the diameter box shows it
+    std::string pressure;
+    std::string roll;
+    std::optional<std::string> error;
+};
+
+struct PairRunResult {
+    RunStatus status = RunStatus::Produced;
+    PairType type = PairType::External;
+    std::optional<Message> rejection; // Calculate's message
+    std::optional<InputField> rejectedField;
+    OutputTable table;                 // filled as far as the calculation got
+    std::vector<std::string> warnings; // every message and question shown, in order
+    std::vector<AngleEntry> angles;
+};
+
+// A freshly started program: choose the gear type, type and leave each given field in tab order,
+// press Calculate, activate the output window once, then calculate the angles at each diameter
+// (questions answered Yes).
+PairRunResult RunPair(const PairInputs& inputs);
+
+} // namespace korvanta::cli

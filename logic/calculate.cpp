@@ -1,0 +1,146 @@
+#include "logic/calculate.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "core/arithmetic.h"
+#include "core/my_functions.h"
+#include "core/number_text.h"
+
+namespace korvanta {
+
+namespace {
+
+constexpr std::string_view kKorvanta = "Korvanta";
+constexpr std::string_view kBrenmark = "Brenmark";
+
+double Value(const FieldTexts& texts, InputField field) {
+    return LeadingNumber(texts[static_cast<int>(field)]);
+}
+
+CalculateOutcome Reject(std::string_view text, std::string_view title, InputField focus) {
+    CalculateOutcome outcome;
+    outcome.rejection = Message{std::string(text), std::string(title), MessageIcon::Stop};
+    outcome.focus = focus;
+    return outcome;
+}
+
+CalculateOutcome Accept(OutputWindow window) {
+    CalculateOutcome outcome;
+    outcome.opens = window;
+    return outcome;
+}
+
+// Every field into the state, in the order the command reads them.
+void StoreFields(GearPairState& state, const FieldTexts& texts) {
+    state.PA = Value(texts, InputField::PA);
+    state.DP = Value(texts, InputField::DP);
+    state.NT1 = Value(texts, InputField::NT1);
+    state.NT2 = Value(texts, InputField::NT2);
+    state.OD1 = Value(texts, InputField::OD1);
+    state.OD2 = Value(texts, InputField::OD2);
+    state.CD = Value(texts, InputField::CD);
+    state.HA = Value(texts, InputField::HA);
+}
+
+// Transverse pitch, pitch diameters, transverse pressure angle and base diameters.
+void DeriveTransverseValues(GearPairState& state) {
+    state.TDP = state.DP * std::cos(static_cast<double>(state.DegToRad) * state.HA);
+    state.PD1 = Divide(state.NT1, state.TDP);
+    state.PD2 = Divide(state.NT2, state.TDP);
+    state.TPA = Degrees(std::atan(Divide(std::tan(Radians(state.PA)), std::cos(Radians(state.HA)))));
+    state.DB1 = CheckedDouble(state.PD1 * std::cos(static_cast<double>(state.TPA) * state.DegToRad));
+    state.DB2 = CheckedDouble(state.PD2 * std::cos(static_cast<double>(state.TPA) * state.DegToRad));
+}
+
+std::optional<CalculateOutcome> PresenceCheck(const FieldTexts& texts) {
+    struct Presence {
+        InputField field;
+        std::string_view message;
+    };
+    static constexpr Presence kPresence[] = {
+        {InputField::NT1, "Enter the number of teeth for Pinion"},
+        {InputField::NT2, "Enter the number of teeth for Gear"},
+        {InputField::DP, "Enter the Normal Diametral Pitch"},
+        {InputField::PA, "Enter the Normal Pressure Angle"},
+        {InputField::OD1, "Enter the OD for gear 1"},
+        {InputField::OD2, "Enter the OD for gear 2"},
+    };
+    for (const Presence& presence : kPresence) {
+        if (Value(texts, presence.field) == 0) {
+            return Reject(presence.message, kKorvanta, presence.field);
+        }
+    }
+    return std::nullopt;
+}
+
+// A right angle or more makes the tangent of the pressure angle, or the cosine of the helix angle,
+// meaningless for an involute tooth.
+std::optional<CalculateOutcome> AngleCheck(const FieldTexts& texts) {
+    if (Single(Value(texts, InputField::PA)) >= 90) {
+        return Reject("The Normal Pressure Angle must be less than 90° !", kKorvanta, InputField::PA);
+    }
+    if (Single(Value(texts, InputField::HA)) >= 90) {
+        return Reject("The Helix Angle must be less than 90° !", kKorvanta, InputField::HA);
+    }
+    return std::nullopt;
+}
+
+CalculateOutcome CalculateInternal(GearPairState& state, const FieldTexts& texts) {
+    StoreFields(state, texts);
+    DeriveTransverseValues(state);
+    if (Value(texts, InputField::NT2) > Value(texts, InputField::NT1)) {
+        return Accept(OutputWindow::Internal);
+    }
+    return Reject("Pinion must have fewer teeth than internal gear.", kBrenmark, InputField::NT1);
+}
+
+CalculateOutcome CalculateExternal(GearPairState& state, const FieldTexts& texts) {
+    if (Value(texts, InputField::NT2) < Value(texts, InputField::NT1)) {
+        return Reject("The number of pinion teeth cannot be greator than the number of gear teeth !",
+                      kKorvanta, InputField::NT1);
+    }
+    if (Value(texts, InputField::OD2) < Value(texts, InputField::OD1)) {
+        return Reject("The Pinion O.D. must not be larger than the gear O.D. !", kKorvanta, InputField::OD1);
+    }
+    // The smallest outside diameter a tooth count allows: the root of a full-depth tooth.
+    if (Single(Divide(state.NT1 - 1, state.DP)) > Single(Value(texts, InputField::OD1))) {
+        return Reject("Outside Diameter for gear 1 is too small !", kKorvanta, InputField::OD1);
+    }
+    if (Single(Divide(state.NT2 - 1, state.DP)) > Single(Value(texts, InputField::OD2))) {
+        return Reject("Outside Diameter for gear 2 is too small !", kKorvanta, InputField::OD2);
+    }
+    StoreFields(state, texts);
+    DeriveTransverseValues(state);
+    if (Single((state.DB2 + state.DB1) / 2) > state.CD) {
+        return Reject("Center Distance is too small !, Please check your input data", kBrenmark,
+                      InputField::CD);
+    }
+    if (Single((state.OD2 + state.OD1) / 2) > state.CD) {
+        return Accept(OutputWindow::External);
+    }
+    return Reject("Outside diameter of one or both gears is too small !, Please check your input data",
+                  kBrenmark, InputField::OD1);
+}
+
+} // namespace
+
+CalculateOutcome Calculate(GearPairState& state, bool externalSelected, const FieldTexts& texts) {
+    state.GearType = externalSelected ? 1 : 2;
+    if (auto rejection = PresenceCheck(texts)) {
+        return *rejection;
+    }
+    try {
+        if (auto rejection = AngleCheck(texts)) {
+            return *rejection;
+        }
+        return state.GearType == 2 ? CalculateInternal(state, texts) : CalculateExternal(state, texts);
+    } catch (const ArithmeticError&) {
+        return Reject(
+            "These entries cannot be calculated: a value is out of range. Please check the Diametral "
+            "Pitch and the other input data.",
+            kKorvanta, InputField::DP);
+    }
+}
+
+} // namespace korvanta

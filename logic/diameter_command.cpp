@@ -1,0 +1,66 @@
+#include "logic/diameter_command.h"
+
+#include "core/angles_at_diameter.h"
+#include "core/arithmetic.h"
+#include "core/number_text.h"
+#include "logic/key_filter.h"
+
+namespace korvanta {
+
+namespace {
+
+Message Question(const char* text) {
+    return Message{text, "Korvanta", MessageIcon::None, true};
+}
+
+DiameterCommandOutcome Failed(const char* text) {
+    DiameterCommandOutcome outcome;
+    outcome.error = Message{text, "Korvanta", MessageIcon::Stop};
+    return outcome;
+}
+
+} // namespace
+
+DiameterCommandOutcome RunDiameterCommand(const GearPairState& state, std::string_view T,
+                                          const std::function<bool(const Message&)>& ask) {
+    if (T.empty()) {
+        return {};
+    }
+    if (!FitsSingle(T)) {
+        return Failed("This diameter is too large to be calculated. Please enter a smaller diameter.");
+    }
+    const double V = LeadingNumber(T);
+    const Single D = V;
+    const int member = state.DiagramMember == 2 ? 2 : 1;
+    // An internal gear's flank lies outside its inside diameter: no upper limit there.
+    const bool upperCheck = member == 1 || state.GearType != 2;
+    const Single OD = member == 1 ? state.OD1 : state.OD2;
+    const Double DB = member == 1 ? state.DB1 : state.DB2;
+
+    if (upperCheck && D > OD &&
+        !ask(Question("You entered a diameter that is larger than the outside diameter. Is this OK?"))) {
+        return {};
+    }
+    if (V < DB &&
+        !ask(Question("You entered a diameter that is smaller than the Base diameter. Is this OK?"))) {
+        return {};
+    }
+    if (D == 0) {
+        return Failed(
+            "The angles cannot be calculated at a diameter of 0. Please enter a diameter greater than 0.");
+    }
+    AnglesAt angles;
+    try {
+        angles = AnglesAtDiameter(state, member, D);
+    } catch (const ArithmeticError&) {
+        return Failed(
+            "The angles cannot be calculated at this diameter. Please check the diameter and the gear data.");
+    }
+    DiameterCommandOutcome outcome;
+    outcome.computed = true;
+    outcome.pressureSentence = PressureAngleSentence(T, angles.pressure);
+    outcome.rollSentence = RollAngleSentence(T, angles.roll);
+    return outcome;
+}
+
+} // namespace korvanta

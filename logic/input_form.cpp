@@ -1,0 +1,254 @@
+#include "logic/input_form.h"
+
+#include "core/basic_values.h"
+#include "core/number_text.h"
+#include "logic/key_filter.h"
+
+namespace korvanta {
+
+namespace {
+
+constexpr int kBackspace = 8;
+
+int Index(InputField field) {
+    return static_cast<int>(field);
+}
+
+Single& StateValue(GearPairState& state, InputField field) {
+    switch (field) {
+    case InputField::NT1:
+        return state.NT1;
+    case InputField::NT2:
+        return state.NT2;
+    case InputField::DP:
+        return state.DP;
+    case InputField::PA:
+        return state.PA;
+    case InputField::HA:
+        return state.HA;
+    case InputField::OD1:
+        return state.OD1;
+    case InputField::OD2:
+        return state.OD2;
+    case InputField::CD:
+        break;
+    }
+    return state.CD;
+}
+
+bool IsToothField(InputField field) {
+    return field == InputField::NT1 || field == InputField::NT2;
+}
+
+// The text after replacing the selection (or inserting at the caret) with `inserted`; position -1 is
+// the end of the text.
+std::string Edited(const std::string& text, int position, int selectionLength, std::string_view inserted) {
+    const std::size_t start =
+        position < 0 ? text.size() : std::min(static_cast<std::size_t>(position), text.size());
+    const std::size_t length =
+        std::min(static_cast<std::size_t>(std::max(selectionLength, 0)), text.size() - start);
+    return text.substr(0, start) + std::string(inserted) + text.substr(start + length);
+}
+
+// The text after Backspace: the selection goes, or else the character before the caret.
+std::string Backspaced(const std::string& text, int position, int selectionLength) {
+    if (selectionLength > 0) {
+        return Edited(text, position, selectionLength, "");
+    }
+    const std::size_t caret =
+        position < 0 ? text.size() : std::min(static_cast<std::size_t>(position), text.size());
+    if (caret == 0) {
+        return text;
+    }
+    return Edited(text, static_cast<int>(caret) - 1, 1, "");
+}
+
+} // namespace
+
+InputForm::InputForm(GearPairState& state) : state_(state) {}
+
+void InputForm::SetObserver(Observer observer) {
+    observer_ = std::move(observer);
+}
+
+const std::string& InputForm::Text(InputField field) const {
+    return texts_[Index(field)];
+}
+
+bool InputForm::KeyPress(InputField field, int characterCode, int position, int selectionLength) {
+    std::string allowed(AllowedKeys(field));
+    if (!FilterKey(allowed, characterCode)) {
+        return false;
+    }
+    const std::string& text = Text(field);
+    const std::string result =
+        characterCode == kBackspace
+            ? Backspaced(text, position, selectionLength)
+            : Edited(text, position, selectionLength, std::string(1, static_cast<char>(characterCode)));
+    return FitsSingle(result);
+}
+
+bool InputForm::Paste(InputField field, std::string_view pasted, int position, int selectionLength) {
+    const std::string result = Edited(Text(field), position, selectionLength, FilterText(field, pasted));
+    if (!FitsSingle(result)) {
+        return false;
+    }
+    SetText(field, result);
+    return true;
+}
+
+bool InputForm::SetText(InputField field, const std::string& text) {
+    const std::string kept = FilterText(field, text);
+    if (!FitsSingle(kept)) {
+        return false;
+    }
+    Write(field, kept);
+    return true;
+}
+
+void InputForm::Write(InputField field, const std::string& text) {
+    if (texts_[Index(field)] == text) {
+        return;
+    }
+    texts_[Index(field)] = text;
+    if (observer_.textChanged) {
+        observer_.textChanged(field, text);
+    }
+    Changed(field);
+}
+
+void InputForm::Clear(InputField field) {
+    Write(field, "");
+    StateValue(state_, field) = 0;
+}
+
+// Editing the teeth, the pitch or the helix angle makes the diameters and the center distance stale:
+// they are discarded, so the next basic values estimate them afresh.
+void InputForm::Changed(InputField field) {
+    switch (field) {
+    case InputField::NT1:
+        Clear(InputField::OD1);
+        Clear(InputField::CD);
+        break;
+    case InputField::NT2:
+        Clear(InputField::OD2);
+        Clear(InputField::CD);
+        break;
+    case InputField::DP:
+    case InputField::HA:
+        Clear(InputField::OD1);
+        Clear(InputField::CD);
+        Clear(InputField::OD2);
+        break;
+    default:
+        break;
+    }
+}
+
+void InputForm::Enter(InputField field) {
+    if (field != InputField::NT1) {
+        return;
+    }
+    if (state_.GearType == 0) {
+        state_.GearType = 1;
+    }
+    const std::string caption = state_.GearType == 2 ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
+    if (caption != labelOD_) {
+        labelOD_ = caption;
+        if (observer_.labelODChanged) {
+            observer_.labelODChanged(labelOD_);
+        }
+    }
+}
+
+void InputForm::Leave(InputField field) {
+    Single& value = StateValue(state_, field);
+    value = LeadingNumber(Text(field));
+    if (!IsToothField(field)) {
+        Write(field, FiveDecimalText(value));
+    }
+    const bool basicValues = IsToothField(field) || field == InputField::DP || field == InputField::HA;
+    if (basicValues && state_.NT1 != 0 && state_.NT2 != 0) {
+        RunBasicValues();
+    }
+    EmptyZeroFields();
+}
+
+void InputForm::RunBasicValues() {
+    const BasicValuesOutcome outcome = GetBasicValues(state_, Text(InputField::NT1), Text(InputField::NT2));
+    if (outcome.toothExchangeWarning) {
+        Show(ToothExchangeWarning());
+    }
+    for (const FieldWrite& write : outcome.writes) {
+        Write(write.field, write.text);
+    }
+}
+
+void InputForm::EmptyZeroFields() {
+    for (InputField field :
+         {InputField::DP, InputField::PA, InputField::CD, InputField::OD1, InputField::OD2}) {
+        if (StateValue(state_, field) == 0) {
+            Write(field, "");
+        }
+    }
+}
+
+void InputForm::Option1_Click() {
+    OptionClick(1);
+}
+
+void InputForm::Option2_Click() {
+    OptionClick(2);
+}
+
+void InputForm::OptionClick(Integer gearType) {
+    externalSelected_ = gearType == 1;
+    state_.GearType = gearType;
+    if (state_.LastGearType != state_.GearType) {
+        Write(InputField::OD1, "");
+        Write(InputField::OD2, "");
+        Write(InputField::CD, "");
+        state_.OD1 = 0;
+        state_.OD2 = 0;
+        state_.CD = 0;
+        RunBasicValues();
+    }
+    Focus(InputField::NT1);
+    state_.LastGearType = state_.GearType;
+}
+
+void InputForm::Form_Activate() {
+    if (state_.HA == 0) {
+        Write(InputField::HA, FiveDecimalText(state_.HA));
+    }
+    if (state_.PA == 0) {
+        state_.PA = 20;
+        Write(InputField::PA, FiveDecimalText(state_.PA));
+    }
+}
+
+CalculateOutcome InputForm::CmdCalculate() {
+    const CalculateOutcome outcome = Calculate(state_, externalSelected_, texts_);
+    if (outcome.rejection) {
+        Show(*outcome.rejection);
+    }
+    if (outcome.focus) {
+        Focus(*outcome.focus);
+    }
+    return outcome;
+}
+
+void InputForm::Show(const Message& message) {
+    if (observer_.showMessage) {
+        observer_.showMessage(message);
+    }
+}
+
+void InputForm::Focus(InputField field) {
+    if (observer_.focusField) {
+        observer_.focusField(field);
+    }
+    Enter(field);
+}
+
+} // namespace korvanta

@@ -1,0 +1,187 @@
+#include "logic/output_table.h"
+
+#include "core/arithmetic.h"
+#include "core/external_pair.h"
+#include "core/internal_pair.h"
+#include "core/number_text.h"
+
+namespace korvanta {
+
+namespace {
+
+constexpr const char* kDegree = "°";
+constexpr const char* kNotShown = "----------";
+constexpr const char* kNotApplicable = "NA";
+
+// Captions shared by both windows, in row order; the roll-angle rows differ in their preposition.
+OutputTable NewTable(const std::string& gearColumn, const std::string& rollPreposition) {
+    static constexpr const char* kCaptions[kOutputRowCount] = {
+        "Number of Teeth",
+        "Normal Diametral Pitch",
+        "Transverse Diametral Pitch",
+        "Normal Pressure Angle",
+        "Transverse Pressure Angle",
+        "Operating Pressure Angle (Transverse)",
+        "Helix Angle",
+        "Base Diameter",
+        "Pitch Diameter",
+        "Outside Diameter",
+        "Center Distance",
+        "Addendum Modification Coefficient (x)",
+        "Dia. to Start of Active Profile (SAP)",
+        "True Involute Form Diameter (TIF)",
+        "Profile Overlap",
+        "TIF Diameter",
+        "SAP Diameter",
+        "Pitch Diameter",
+        "Outside Diameter",
+    };
+    OutputTable table;
+    table.columns = {"PINION", gearColumn};
+    for (int row = 0; row < kOutputRowCount; ++row) {
+        table.rows[row].caption = kCaptions[row];
+    }
+    for (OutputRow row :
+         {OutputRow::RollTIF, OutputRow::RollSAP, OutputRow::RollPitch, OutputRow::RollOutside}) {
+        table[row].caption = "Roll Angle " + rollPreposition + " " + table[row].caption;
+    }
+    return table;
+}
+
+void SetBoth(OutputCell& cell, const std::string& text) {
+    cell.pinion = text;
+    cell.gear = cell.pinion;
+}
+
+void SetEach(OutputCell& cell, std::string pinion, std::string gear) {
+    cell.pinion = std::move(pinion);
+    cell.gear = std::move(gear);
+}
+
+std::string Degrees(std::string text) {
+    return text + kDegree;
+}
+
+std::string Roll(Single angle) {
+    return Degrees(PatternValue(angle, 3));
+}
+
+Message FaultMessage() {
+    return Message{"This gear pair cannot be calculated: the calculation met a value it cannot work with (a "
+                   "division by zero or the square root of a negative number). Please check the center "
+                   "distance, the outside diameters and the numbers of teeth.",
+                   "Korvanta", MessageIcon::Stop};
+}
+
+// The entered values, as the external window shows them after the orientation step.
+void FillExternalInputs(const GearPairState& state, OutputTable& table) {
+    const bool spur = state.HA == 0;
+    table[OutputRow::OperatingPressureAngle].caption =
+        spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
+    SetEach(table[OutputRow::Teeth], GeneralText(state.NT1), GeneralText(state.NT2));
+    SetBoth(table[OutputRow::DiametralPitch], PatternOfGeneral(state.DP, 5));
+    SetBoth(table[OutputRow::TransverseDiametralPitch], spur ? kNotShown : PatternOfGeneral(state.TDP, 5));
+    SetBoth(table[OutputRow::TransversePressureAngle], spur ? kNotShown : PatternOfGeneral(state.TPA, 5));
+    SetEach(table[OutputRow::PitchDiameter], PatternOfGeneral(state.PD1, 5), PatternOfGeneral(state.PD2, 5));
+    SetEach(table[OutputRow::BaseDiameter], PatternOfGeneral(state.DB1, 6), PatternOfGeneral(state.DB2, 6));
+    SetBoth(table[OutputRow::PressureAngle], Degrees(PatternOfGeneral(state.PA, 5)));
+    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfGeneral(state.HA, 5)));
+    SetEach(table[OutputRow::OutsideDiameter], PatternOfGeneral(state.OD1, 5),
+            PatternOfGeneral(state.OD2, 5));
+    SetBoth(table[OutputRow::CenterDistance], PatternOfGeneral(state.CD, 5));
+}
+
+void FillDiameters(const PairResult& result, OutputTable& table) {
+    SetEach(table[OutputRow::ModificationCoefficient], PatternValue(result.X1, 4),
+            PatternValue(result.X2, 4));
+    SetEach(table[OutputRow::SAPDiameter], PatternValue(result.SAP1, 4), PatternValue(result.SAP2, 4));
+    SetEach(table[OutputRow::TIFDiameter], PatternValue(result.TIF1, 4), PatternValue(result.TIF2, 4));
+}
+
+void FillAngles(const PairResult& result, OutputTable& table) {
+    SetEach(table[OutputRow::RollTIF], Roll(result.RollTIF1), Roll(result.RollTIF2));
+    SetEach(table[OutputRow::RollSAP], Roll(result.RollSAP1), Roll(result.RollSAP2));
+    SetEach(table[OutputRow::RollPitch], Roll(result.RollPD1), Roll(result.RollPD2));
+    SetEach(table[OutputRow::RollOutside], Roll(result.RollOD1), Roll(result.RollOD2));
+    SetBoth(table[OutputRow::OperatingPressureAngle], Degrees(PatternValue(result.OperatingPA, 4)));
+    SetBoth(table[OutputRow::ProfileOverlap], PatternValue(result.ProfileOverlap, 4));
+}
+
+void StartFill(OutputTable& table) {
+    table.warnings.clear();
+    table.fault.reset();
+}
+
+} // namespace
+
+OutputTable NewExternalTable() {
+    return NewTable("GEAR", "to");
+}
+
+OutputTable NewInternalTable() {
+    return NewTable("INTERNAL GEAR", "at");
+}
+
+void FillExternalTable(GearPairState& state, OutputTable& table) {
+    StartFill(table);
+    const char* step = "orientation";
+    try {
+        ExternalPairCalculation calculation(state);
+        calculation.Orient();
+        FillExternalInputs(state, table);
+        step = "pair geometry";
+        calculation.Geometry();
+        FillDiameters(calculation.Result(), table);
+        step = "roll angles";
+        calculation.RollAngles();
+        FillAngles(calculation.Result(), table);
+        calculation.Restore();
+    } catch (const ArithmeticError&) {
+        table.fault = CalculationFault{step, FaultMessage()};
+    }
+}
+
+void FillInternalTable(GearPairState& state, OutputTable& table) {
+    StartFill(table);
+    const Single entryTPA = state.TPA;
+    PairResult result;
+    try {
+        result = CalcInternalPair(state);
+    } catch (const ArithmeticError&) {
+        table.fault = CalculationFault{"internal pair calculation", FaultMessage()};
+        return;
+    }
+    const bool spur = state.HA == 0;
+    table[OutputRow::DiametralPitch].caption = spur ? "Diametral Pitch" : "Normal Diametral Pitch";
+    table[OutputRow::PressureAngle].caption = spur ? "Pressure Angle" : "Normal Pressure Angle";
+    table[OutputRow::OperatingPressureAngle].caption =
+        spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
+    table[OutputRow::OutsideDiameter].caption = "Pinion Outside Dia. / Gear Inside Dia.";
+
+    SetEach(table[OutputRow::Teeth], GeneralText(state.NT1), GeneralText(state.NT2));
+    SetBoth(table[OutputRow::DiametralPitch], PatternOfGeneral(state.DP, 5));
+    SetBoth(table[OutputRow::TransverseDiametralPitch],
+            spur ? kNotApplicable : PatternOfGeneral(state.TDP, 5));
+    SetBoth(table[OutputRow::PressureAngle], Degrees(PatternOfGeneral(state.PA, 5)));
+    // The angle the base diameters were refreshed with, the one the input window derived.
+    SetBoth(table[OutputRow::TransversePressureAngle],
+            spur ? kNotApplicable : Degrees(PatternOfGeneral(entryTPA, 5)));
+    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfGeneral(state.HA, 5)));
+    SetEach(table[OutputRow::BaseDiameter], PatternOfGeneral(state.DB1, 6), PatternOfGeneral(state.DB2, 6));
+    SetEach(table[OutputRow::PitchDiameter], PatternOfGeneral(state.PD1, 5), PatternOfGeneral(state.PD2, 5));
+    SetEach(table[OutputRow::OutsideDiameter], PatternOfGeneral(state.OD1, 5),
+            PatternOfGeneral(state.OD2, 5));
+    SetBoth(table[OutputRow::CenterDistance], PatternOfGeneral(state.CD, 5));
+    FillDiameters(result, table);
+    FillAngles(result, table);
+
+    // Contact on the internal gear starts at its base circle when the inside diameter lies inside it.
+    if (Single(state.DB2) > state.OD2) {
+        table.warnings.push_back(
+            Message{"Warning the gear inside diameter is smaller than the base diameter. "
+                    "Please check your input gear data",
+                    "Korvanta", MessageIcon::Stop});
+    }
+}
+
+} // namespace korvanta
