@@ -57,4 +57,15 @@ template <class W> W* LoadedInstance() {
     return slot.data();
 }
 
+// Disables or enables the window if it is loaded; an unloaded window is not created for this.
+template <class W> void SetLoadedEnabled(bool enabled) {
+    if (W* window = LoadedInstance<W>())
+        window->setEnabled(enabled);
+}
+
+// Unloads the window if it is loaded.
+template <class W> void UnloadInstance() {
+    Unload(LoadedInstance<W>());
+}
+
 } // namespace korvanta

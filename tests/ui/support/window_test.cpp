@@ -1,0 +1,46 @@
+#include "window_test.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "core/gear_pair_state.h"
+#include "ui/common/program_state.h"
+#include "ui/common/program_window.h"
+
+namespace korvanta::testing {
+
+void WindowTest::SetUp() {
+    UnloadAllWindows();
+    ResetActivationTracking();
+    ProgramState() = GearPairState{};
+    SetStartUpConstants(ProgramState());
+}
+
+void WindowTest::TearDown() {
+    UnloadAllWindows();
+    ResetActivationTracking();
+    ProgramState() = GearPairState{};
+}
+
+bool ShowActive(QWidget& window) {
+    window.show();
+    return Activate(window);
+}
+
+bool Activate(QWidget& window) {
+    window.raise();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window, 2000);
+}
+
+void UnloadAllWindows() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() || window->testAttribute(Qt::WA_DeleteOnClose))
+            window->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+} // namespace korvanta::testing

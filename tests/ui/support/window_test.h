@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "recording_browser.h"
+#include "recording_dialogs.h"
+
+namespace korvanta::testing {
+
+// Base of the window tests: message boxes and the browser are recorded, the gear pair starts from the
+// start-up constants, and every window is unloaded afterwards with the activation tracking forgotten.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    RecordingDialogs dialogs;
+    RecordingBrowser browser;
+};
+
+// Shows the window and waits until it is the active window (true when it became active).
+bool ShowActive(QWidget& window);
+
+// Activates an already shown window and waits for it (true when it became active).
+bool Activate(QWidget& window);
+
+// Closes every top-level window and lets Qt delete those that delete themselves on close.
+void UnloadAllWindows();
+
+} // namespace korvanta::testing
