@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "logic/key_filter.h"
+#include "ui/common/browser.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/product.h"
 #include "ui/common/program_state.h"

@@ -29,7 +29,7 @@ void SetUpInputWindowForm(Ui::FrmRollAngles0& form, QMainWindow& window) {
         SetPointSize(*widget, 11.25);
     SetPointSize(*form.Frame1, 8.25);
     SetPointSize(*form.Text2, 8.25);
-    form.Text2->setPlainText(ShownText(kNote));
+    form.Text2->setPlainText(ShownText(QString::fromLatin1(kNote)));
     form.Image1->setPixmap(GearIconPixmap(form.Image1->size()));
     window.setWindowIcon(GearIcon());
 
