@@ -16,6 +16,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     setFixedSize(size());
     CentreOnScreen(*this);
     Tmrshow.setSingleShot(true);
+    Tmrshow.setTimerType(Qt::PreciseTimer);
     Tmrshow.setInterval(kShowMilliseconds);
     connect(&Tmrshow, &QTimer::timeout, this, &frmSplash::Tmrshow_Timer);
     Tmrshow.start();

@@ -28,7 +28,14 @@ void SetUpInputWindowForm(Ui::FrmRollAngles0& form, QMainWindow& window) {
                             static_cast<QWidget*>(form.TextOD2), static_cast<QWidget*>(form.TextCD)})
         SetPointSize(*widget, 11.25);
     SetPointSize(*form.Frame1, 8.25);
+    // The options keep a plain font under the frame's bold caption.
+    QFont optionFont = form.Frame1->font();
+    optionFont.setBold(false);
+    form.Option1->setFont(optionFont);
+    form.Option2->setFont(optionFont);
     SetPointSize(*form.Text2, 8.25);
+    form.Text2->document()->setDocumentMargin(2);
+    form.Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
     form.Text2->setPlainText(ShownText(QString::fromLatin1(kNote)));
     form.Image1->setPixmap(GearIconPixmap(form.Image1->size()));
     window.setWindowIcon(GearIcon());

@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "core/gear_pair_state.h"
+#include "ui/common/fonts.h"
 #include "ui/common/gear_icon.h"
 #include "ui/common/program_state.h"
 #include "ui/input/frm_splash.h"
@@ -11,6 +12,7 @@ namespace korvanta {
 
 void StartUp() {
     SetStartUpConstants(ProgramState());
+    InstallFontSubstitutes();
     QApplication::setWindowIcon(GearIcon());
     ShowWindow(&Instance<frmSplash>());
 }
