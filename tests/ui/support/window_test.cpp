@@ -19,6 +19,8 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     UnloadAllWindows();
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << "left open: " << window->metaObject()->className();
     ResetActivationTracking();
     ProgramState() = GearPairState{};
 }
