@@ -25,15 +25,17 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 class MessageBoxDialogs : public Dialogs {
 public:
     void Show(const Message& message) override {
-        QMessageBox box(BoxIcon(message.icon), ShownText(message.title), ShownText(message.text),
-                        QMessageBox::Ok, QApplication::activeWindow());
+        QMessageBox box(BoxIcon(message.icon), ShownText(QString::fromStdString(message.title)),
+                        ShownText(QString::fromStdString(message.text)), QMessageBox::Ok,
+                        QApplication::activeWindow());
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     }
 
     bool Ask(const Message& question) override {
-        QMessageBox box(BoxIcon(question.icon), ShownText(question.title), ShownText(question.text),
-                        QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+        QMessageBox box(BoxIcon(question.icon), ShownText(QString::fromStdString(question.title)),
+                        ShownText(QString::fromStdString(question.text)), QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
         box.setDefaultButton(QMessageBox::Yes);
         box.setWindowModality(Qt::ApplicationModal);
         return box.exec() == QMessageBox::Yes;

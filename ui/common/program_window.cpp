@@ -9,6 +9,7 @@ namespace korvanta {
 namespace {
 
 const char* const kLoadedProperty = "korvantaLoaded";
+const char* const kUnloadedProperty = "korvantaUnloaded";
 
 // Runs Form_Activate when a program window becomes active after another program window (or none).
 // Message boxes and other windows that are not program windows are ignored: they neither activate
@@ -99,19 +100,29 @@ void ShowModal(QWidget* window) {
         guarded->removeEventFilter(&watcher);
 }
 
+void ShowWindow(QWidget* window) {
+    if (window == nullptr)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void Unload(QWidget* window) {
     if (window == nullptr)
         return;
-    window->setProperty(kLoadedProperty, false);
+    window->setProperty(kUnloadedProperty, true);
     window->close();
 }
 
 namespace detail {
 
 // Qt clears WA_DeleteOnClose when a closed window has been handed over for deletion, which is how a
-// window closed by its frame counts as unloaded before it is actually destroyed.
+// loaded window closed by its frame counts as unloaded before it is actually destroyed.
 bool IsUnloaded(const QWidget* window) {
-    return !window->property(kLoadedProperty).toBool() || !window->testAttribute(Qt::WA_DeleteOnClose);
+    if (window->property(kUnloadedProperty).toBool())
+        return true;
+    return window->property(kLoadedProperty).toBool() && !window->testAttribute(Qt::WA_DeleteOnClose);
 }
 
 void MarkLoaded(QWidget* window) {

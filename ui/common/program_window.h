@@ -25,6 +25,9 @@ void ResetActivationTracking();
 // Shows the window modally: the caller waits until it is closed; the other windows take no input.
 void ShowModal(QWidget* window);
 
+// Shows the window without blocking; an open window is brought forward and activated.
+void ShowWindow(QWidget* window);
+
 // Closes the window; its instance is released and the next use creates a fresh one.
 void Unload(QWidget* window);
 

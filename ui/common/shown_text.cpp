@@ -2,10 +2,6 @@
 
 namespace korvanta {
 
-QString ShownText(std::string_view stored) {
-    return ShownText(QString::fromUtf8(stored.data(), static_cast<qsizetype>(stored.size())));
-}
-
 QString ShownText(const QString& stored) {
     QString shown = stored;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

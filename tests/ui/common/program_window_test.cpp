@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "support/window_test.h"
 #include "ui/common/program_window.h"
-#include "window_test.h"
 
 namespace korvanta {
 namespace {

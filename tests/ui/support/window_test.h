@@ -19,6 +19,13 @@ protected:
     RecordingBrowser browser;
 };
 
+// The named control of a window.
+template <class W> W& Control(QWidget& window, const char* name) {
+    W* control = window.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return *control;
+}
+
 // Shows the window and waits until it is the active window (true when it became active).
 bool ShowActive(QWidget& window);
 
