@@ -8,8 +8,9 @@
 // Number texts. None of them depends on the C library's locale: the decimal separator is always a point.
 namespace korvanta {
 
-// General decimal text of a Single: at most 7 significant digits, trailing zeros dropped, no leading
-// blank, an exponent where C's %.7G would use one ("1E-05", "1.234568E+12").
+// General decimal text of a Single: at most 7 significant digits (an exact tie rounded away from
+// zero), trailing zeros dropped, no leading blank, an exponent where C's %.7G would use one ("1E-05",
+// "1.234568E+12", at least two exponent digits).
 std::string GeneralText(Single value);
 
 // General decimal text of a Double: at most 15 significant digits (%.15G).
@@ -20,8 +21,9 @@ std::string SignedGeneralText(Single value);
 
 // The fixed patterns "0.000" (decimals 3) to "0.000000" (decimals 6): at least one integer digit,
 // exactly that many decimals, rounded half away from zero on the decimal digits of the text.
-// A negative value keeps its sign even when it rounds to zero ("-0.0000"). A text that is not a
-// number (empty, ".", "2.5.1") is returned unchanged.
+// A negative value keeps its sign even when it rounds to zero ("-0.0000"). The text may start with
+// blanks and carry an exponent ("1E-05"). A text that is not a number (empty, ".", "2.5.1") is
+// returned unchanged.
 std::string PatternText(std::string_view numberText, int decimals);
 
 // A value formatted directly with a pattern: rounded from its 15-significant-digit text.
@@ -34,8 +36,10 @@ std::string PatternOfGeneral(double value, int decimals);
 // The five-decimal display form of the input fields: PatternOfGeneral(value, 5).
 std::string FiveDecimalText(Single value);
 
-// The value of the longest leading part of the text that reads as a decimal number: an optional
-// minus sign, digits, at most one decimal point. "2.5.1" reads 2.5; "", "." and "abc" read 0.
+// The value of the longest leading part of the text that reads as a decimal number: leading blanks,
+// an optional sign, digits with at most one decimal point, and an optional exponent ("1E-05", as the
+// general texts write it). "2.5.1" reads 2.5; "", "." and "abc" read 0. A number beyond the range of
+// a double reads as an infinity of its sign (storing it in a Single raises ArithmeticError).
 double LeadingNumber(std::string_view text);
 
 // The value rounded to five decimals: pattern "0.00000" of the value, read back as a Single.
