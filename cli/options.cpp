@@ -57,12 +57,11 @@ public:
                 inlineValue = name.substr(equals + 1);
                 name = name.substr(0, equals);
             }
-            if (name == "--help" || name == "-h") {
-                line.help = true;
-                continue;
-            }
-            if (name == "--json") {
-                line.json = true;
+            if (name == "--help" || name == "-h" || name == "--json") {
+                if (inlineValue) {
+                    return UsageError{std::string(name) + " takes no value"};
+                }
+                (name == "--json" ? line.json : line.help) = true;
                 continue;
             }
             if (!IsValueOption(name)) {

@@ -32,6 +32,9 @@ std::string Rows(const OutputTable& table) {
             shown.push_back(&cell);
         }
     }
+    if (shown.empty()) {
+        return "";
+    }
     std::size_t captionWidth = 0;
     std::size_t pinionWidth = Columns(table.columns[0]);
     for (const OutputCell* cell : shown) {

@@ -21,7 +21,10 @@ struct CalculateOutcome {
 using FieldTexts = std::array<std::string, 8>; // indexed by InputField
 
 // The Calculate command of the input window: sets GearType from the option buttons, runs the checks
-// in their fixed order, stores the fields and derives TDP, PD1, PD2, TPA, DB1, DB2.
+// in their fixed order, stores the fields and derives TDP, PD1, PD2, TPA, DB1, DB2. A pressure or helix
+// angle of 90° or more is rejected right after the presence checks; entries whose derived values leave
+// the Single range are rejected with the focus on TextDP. A check that fails after the fields were
+// stored leaves the stored and derived values in the state.
 CalculateOutcome Calculate(GearPairState& state, bool externalSelected, const FieldTexts& texts);
 
 } // namespace korvanta

@@ -10,8 +10,9 @@
 
 namespace korvanta {
 
-// The diagram window's Calculate on the diameter text T shown in its box. `ask` shows a Yes/No
-// question (Yes is the default) and returns true for Yes.
+// The diagram window's Calculate on the diameter text T shown in its box, for the member in
+// DiagramMember (2 the gear, otherwise the pinion). `ask` shows a Yes/No question (Yes is the default)
+// and returns true for Yes; the window puts the focus into its diameter box afterwards.
 struct DiameterCommandOutcome {
     bool computed = false;        // both sentences are new
     std::string pressureSentence; // for Text1

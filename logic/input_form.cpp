@@ -1,5 +1,8 @@
 #include "logic/input_form.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/basic_values.h"
 #include "core/number_text.h"
 #include "logic/key_filter.h"

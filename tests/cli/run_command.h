@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What one run of korvanta-calc printed and returned.
+struct CommandRun {
+    std::string out;
+    std::string err;
+    int status = -1; // exit status, or -1 when the program did not exit normally
+};
+
+// Runs korvanta-calc with the arguments (no shell involved).
+CommandRun RunCalc(const std::vector<std::string>& arguments);

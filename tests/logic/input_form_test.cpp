@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/gear_pair_state.h"
+#include "logic/input_form.h"
+
+namespace korvanta {
+namespace {
+
+using F = InputField;
+
+class InputFormTest : public ::testing::Test {
+protected:
+    InputFormTest() : form(state) {
+        SetStartUpConstants(state);
+        InputForm::Observer observer;
+        observer.textChanged = [this](InputField field, const std::string& text) {
+            changes.push_back({field, text});
+        };
+        observer.showMessage = [this](const Message& message) { messages.push_back(message); };
+        observer.focusField = [this](InputField field) { focus.push_back(field); };
+        observer.labelODChanged = [this](const std::string& caption) { labels.push_back(caption); };
+        form.SetObserver(observer);
+    }
+
+    // The program starts with the focus in the pinion teeth.
+    void Start() {
+        form.Form_Activate();
+        form.Enter(F::NT1);
+    }
+
+    void Type(InputField field, const std::string& text) {
+        form.Enter(field);
+        ASSERT_TRUE(form.SetText(field, text));
+        form.Leave(field);
+    }
+
+    struct Change {
+        InputField field;
+        std::string text;
+    };
+
+    GearPairState state;
+    InputForm form;
+    std::vector<Change> changes;
+    std::vector<Message> messages;
+    std::vector<InputField> focus;
+    std::vector<std::string> labels;
+};
+
+TEST_F(InputFormTest, ActivationShowsTheSpurHelixAngleAndTheStandardPressureAngle) {
+    form.Form_Activate();
+    EXPECT_EQ(form.Text(F::HA), "0.00000");
+    EXPECT_EQ(form.Text(F::PA), "20.00000");
+    EXPECT_EQ(state.PA, Single(20.0));
+    // A second activation finds both set and rewrites nothing.
+    changes.clear();
+    form.Form_Activate();
+    EXPECT_TRUE(changes.empty());
+}
+
+TEST_F(InputFormTest, FirstEntryOfThePinionTeethChoosesAnExternalPair) {
+    EXPECT_EQ(state.GearType, 0);
+    form.Enter(F::NT1);
+    EXPECT_EQ(state.GearType, 1);
+    EXPECT_EQ(form.LabelODCaption(), "Outside Diameter");
+    EXPECT_TRUE(labels.empty());
+}
+
+TEST_F(InputFormTest, KeysOutsideTheFieldSetAreRefused) {
+    for (InputField field : kInputFields) {
+        for (int code : {int{'a'}, int{'-'}, int{' '}, int{','}, 13}) {
+            EXPECT_FALSE(form.KeyPress(field, code)) << FieldControlName(field) << " " << code;
+        }
+        EXPECT_TRUE(form.KeyPress(field, '7'));
+        EXPECT_TRUE(form.KeyPress(field, 8));
+    }
+    EXPECT_FALSE(form.KeyPress(F::NT1, '.'));
+    EXPECT_FALSE(form.KeyPress(F::NT2, '.'));
+    EXPECT_TRUE(form.KeyPress(F::DP, '.'));
+}
+
+TEST_F(InputFormTest, UserTextKeepsOnlyAcceptedCharacters) {
+    EXPECT_TRUE(form.SetText(F::NT1, "2a0"));
+    EXPECT_EQ(form.Text(F::NT1), "20");
+    EXPECT_TRUE(form.SetText(F::DP, "-1.2.3"));
+    EXPECT_EQ(form.Text(F::DP), "1.2.3");
+}
+
+TEST_F(InputFormTest, PasteIsFilteredAndInsertedAtTheCaret) {
+    ASSERT_TRUE(form.SetText(F::DP, "15"));
+    EXPECT_TRUE(form.Paste(F::DP, " 0.5x", 1, 0));
+    EXPECT_EQ(form.Text(F::DP), "10.55");
+    EXPECT_TRUE(form.Paste(F::NT1, "4.0 teeth"));
+    EXPECT_EQ(form.Text(F::NT1), "40");
+    // Replacing a selection.
+    EXPECT_TRUE(form.Paste(F::NT1, "2", 0, 1));
+    EXPECT_EQ(form.Text(F::NT1), "20");
+}
+
+TEST_F(InputFormTest, NumbersTooLargeForASingleAreRefused) {
+    const std::string largest = "34028234" + std::string(31, '0');
+    ASSERT_TRUE(form.SetText(F::CD, largest));
+    EXPECT_FALSE(form.KeyPress(F::CD, '0'));
+    EXPECT_TRUE(form.KeyPress(F::CD, '.'));
+    EXPECT_FALSE(form.KeyPress(F::CD, '9', 0, 0));
+    EXPECT_TRUE(form.KeyPress(F::CD, '1', 0, 1));
+    EXPECT_FALSE(form.Paste(F::CD, "00"));
+    EXPECT_FALSE(form.SetText(F::CD, largest + "0"));
+    EXPECT_EQ(form.Text(F::CD), largest);
+    // Backspace over the point of 1.000...0 would leave 1E+39.
+    ASSERT_TRUE(form.SetText(F::OD1, "1." + std::string(39, '0')));
+    EXPECT_FALSE(form.KeyPress(F::OD1, 8, 2, 0));
+    EXPECT_TRUE(form.KeyPress(F::OD1, 8));
+}
+
+TEST_F(InputFormTest, PressureAngleIsShownWithFiveDecimals) {
+    Start();
+    Type(F::PA, "20");
+    EXPECT_EQ(form.Text(F::PA), "20.00000");
+    EXPECT_EQ(state.PA, Single(20.0));
+    Type(F::PA, "14.5");
+    EXPECT_EQ(form.Text(F::PA), "14.50000");
+}
+
+TEST_F(InputFormTest, ZeroPitchEmptiesTheField) {
+    Start();
+    for (const char* text : {"0", ".", "0.000"}) {
+        Type(F::DP, text);
+        EXPECT_EQ(state.DP, Single(0.0));
+        EXPECT_EQ(form.Text(F::DP), "") << text;
+    }
+}
+
+TEST_F(InputFormTest, ZeroHelixAngleStaysVisible) {
+    Start();
+    Type(F::HA, "0");
+    EXPECT_EQ(form.Text(F::HA), "0.00000");
+}
+
+TEST_F(InputFormTest, ZeroTeethKeepTheirTextAndEstimateNothing) {
+    Start();
+    Type(F::NT2, "40");
+    Type(F::DP, "10");
+    Type(F::NT1, "0");
+    EXPECT_EQ(form.Text(F::NT1), "0");
+    EXPECT_EQ(state.NT1, Single(0.0));
+    EXPECT_EQ(form.Text(F::CD), "");
+}
+
+TEST_F(InputFormTest, TeethAndPitchFillTheEstimates) {
+    Start();
+    Type(F::NT1, "20");
+    Type(F::NT2, "40");
+    EXPECT_EQ(form.Text(F::OD1), "");
+    Type(F::DP, "10");
+    EXPECT_EQ(form.Text(F::DP), "10.00000");
+    EXPECT_EQ(form.Text(F::OD1), "2.20000");
+    EXPECT_EQ(form.Text(F::OD2), "4.20000");
+    EXPECT_EQ(form.Text(F::CD), "3.00000");
+    EXPECT_EQ(state.OD1, Single(2.2));
+    EXPECT_EQ(state.OD2, Single(4.2));
+    EXPECT_EQ(state.CD, Single(3.0));
+    EXPECT_EQ(state.TDP, Single(10.0));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(InputFormTest, TypedDiameterSurvivesUntilTheHelixAngleIsEdited) {
+    Start();
+    Type(F::NT1, "20");
+    Type(F::NT2, "40");
+    Type(F::DP, "10");
+    Type(F::OD1, "2.3");
+    EXPECT_EQ(form.Text(F::OD1), "2.30000");
+    Type(F::PA, "25");
+    Type(F::CD, "3.05");
+    EXPECT_EQ(form.Text(F::OD1), "2.30000");
+    EXPECT_EQ(form.Text(F::CD), "3.05000");
+
+    form.Enter(F::HA);
+    ASSERT_TRUE(form.SetText(F::HA, "0"));
+    EXPECT_EQ(form.Text(F::OD1), "");
+    EXPECT_EQ(form.Text(F::OD2), "");
+    EXPECT_EQ(form.Text(F::CD), "");
+    EXPECT_EQ(state.OD1, Single(0.0));
+    form.Leave(F::HA);
+    EXPECT_EQ(form.Text(F::OD1), "2.20000");
+    EXPECT_EQ(form.Text(F::OD2), "4.20000");
+    EXPECT_EQ(form.Text(F::CD), "3.00000");
+}
+
+TEST_F(InputFormTest, MorePinionTeethAreExchangedWithAWarning) {
+    Start();
+    Type(F::NT1, "40");
+    Type(F::DP, "10");
+    Type(F::NT2, "20");
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(
+        messages[0].text,
+        "The pinion must have equal or fewer teeth than the gear.\rPinion and gear teeth will be swapped.");
+    EXPECT_EQ(messages[0].title, "Korvanta");
+    EXPECT_EQ(messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(form.Text(F::NT1), "20");
+    EXPECT_EQ(form.Text(F::NT2), "40");
+    EXPECT_EQ(state.NT1, Single(20.0));
+    EXPECT_EQ(state.NT2, Single(40.0));
+    // The rewritten teeth discard the diameters, and that call estimates nothing.
+    EXPECT_EQ(form.Text(F::OD1), "");
+    EXPECT_EQ(form.Text(F::OD2), "");
+    EXPECT_EQ(form.Text(F::CD), "");
+    EXPECT_EQ(state.OD1, Single(0.0));
+    EXPECT_EQ(state.CD, Single(0.0));
+    Type(F::DP, "10");
+    EXPECT_EQ(form.Text(F::OD1), "2.20000");
+    EXPECT_EQ(form.Text(F::CD), "3.00000");
+}
+
+TEST_F(InputFormTest, EqualTeethNeedNoWarning) {
+    Start();
+    Type(F::NT1, "30");
+    Type(F::NT2, "30");
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(InputFormTest, InternalReEstimatesAndRelabels) {
+    Start();
+    Type(F::NT1, "20");
+    Type(F::NT2, "60");
+    Type(F::DP, "10");
+    EXPECT_EQ(form.Text(F::CD), "4.00000");
+    focus.clear();
+    form.Option2_Click();
+    EXPECT_FALSE(form.ExternalSelected());
+    EXPECT_EQ(state.GearType, 2);
+    EXPECT_EQ(state.LastGearType, 2);
+    EXPECT_EQ(form.Text(F::OD1), "2.20000");
+    EXPECT_EQ(form.Text(F::OD2), "5.80000");
+    EXPECT_EQ(form.Text(F::CD), "2.00000");
+    EXPECT_EQ(state.CD, Single(2.0));
+    EXPECT_EQ(focus, std::vector<InputField>{F::NT1});
+    EXPECT_EQ(form.LabelODCaption(), "O.D. Pinion and I.D. Gear");
+    EXPECT_EQ(labels, std::vector<std::string>{"O.D. Pinion and I.D. Gear"});
+
+    // Again: only the focus moves.
+    Type(F::OD2, "5.9");
+    changes.clear();
+    form.Option2_Click();
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(form.Text(F::OD2), "5.90000");
+    EXPECT_EQ(focus.size(), 2U);
+
+    form.Option1_Click();
+    EXPECT_TRUE(form.ExternalSelected());
+    EXPECT_EQ(form.Text(F::OD2), "6.20000");
+    EXPECT_EQ(form.Text(F::CD), "4.00000");
+    EXPECT_EQ(form.LabelODCaption(), "Outside Diameter");
+}
+
+TEST_F(InputFormTest, FirstOptionClickAlwaysResetsTheDiameters) {
+    Start();
+    Type(F::NT1, "20");
+    Type(F::NT2, "40");
+    Type(F::DP, "10");
+    Type(F::OD1, "2.3");
+    form.Option1_Click();
+    EXPECT_EQ(form.Text(F::OD1), "2.20000");
+    EXPECT_EQ(state.LastGearType, 1);
+}
+
+TEST_F(InputFormTest, OwnRewritesAreReportedInOrder) {
+    Start();
+    Type(F::NT1, "20");
+    Type(F::NT2, "40");
+    changes.clear();
+    Type(F::DP, "10");
+    std::vector<std::string> written;
+    for (const Change& change : changes) {
+        written.push_back(std::string(FieldControlName(change.field)) + "=" + change.text);
+    }
+    EXPECT_EQ(written, (std::vector<std::string>{"TextDP=10", "TextDP=10.00000", "TextOD1=2.20000",
+                                                 "TextOD2=4.20000", "TextCD=3.00000"}));
+}
+
+class InputFormCalculateTest : public InputFormTest {
+protected:
+    void Pair(const char* nt1, const char* nt2, const char* dp) {
+        Start();
+        Type(F::NT1, nt1);
+        Type(F::NT2, nt2);
+        Type(F::DP, dp);
+    }
+
+    void ExpectRejected(const char* text, InputField field) {
+        focus.clear();
+        messages.clear();
+        const CalculateOutcome outcome = form.CmdCalculate();
+        ASSERT_EQ(messages.size(), 1U);
+        EXPECT_EQ(messages[0].text, text);
+        EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(focus, std::vector<InputField>{field});
+        EXPECT_EQ(outcome.opens, OutputWindow::None);
+    }
+};
+
+TEST_F(InputFormCalculateTest, AllFieldsEmpty) {
+    form.Enter(F::NT1);
+    ExpectRejected("Enter the number of teeth for Pinion", F::NT1);
+}
+
+TEST_F(InputFormCalculateTest, EmptyCenterDistanceOfAnExternalPair) {
+    Pair("20", "40", "10");
+    Type(F::CD, "0");
+    EXPECT_EQ(form.Text(F::CD), "");
+    ExpectRejected("Center Distance is too small !, Please check your input data", F::CD);
+}
+
+TEST_F(InputFormCalculateTest, CenterDistanceChecks) {
+    Pair("20", "40", "10");
+    Type(F::CD, "2.8");
+    ExpectRejected("Center Distance is too small !, Please check your input data", F::CD);
+    Type(F::CD, "3.3");
+    ExpectRejected("Outside diameter of one or both gears is too small !, Please check your input data",
+                   F::OD1);
+    Type(F::CD, "3");
+    messages.clear();
+    EXPECT_EQ(form.CmdCalculate().opens, OutputWindow::External);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(InputFormCalculateTest, PinionOutsideDiameterAtTheRootLimit) {
+    Pair("20", "40", "10");
+    Type(F::OD1, "1.9");
+    EXPECT_EQ(form.CmdCalculate().opens, OutputWindow::External);
+    Type(F::OD1, "1.8");
+    ExpectRejected("Outside Diameter for gear 1 is too small !", F::OD1);
+}
+
+TEST_F(InputFormCalculateTest, InternalEqualTeeth) {
+    Start();
+    form.Option2_Click();
+    Type(F::NT1, "30");
+    Type(F::NT2, "30");
+    Type(F::DP, "10");
+    ExpectRejected("Pinion must have fewer teeth than internal gear.", F::NT1);
+    EXPECT_EQ(form.LabelODCaption(), "O.D. Pinion and I.D. Gear");
+}
+
+TEST_F(InputFormCalculateTest, InternalWithoutCenterDistanceIsAccepted) {
+    Start();
+    form.Option2_Click();
+    Pair("20", "60", "10");
+    Type(F::CD, "0");
+    EXPECT_EQ(form.CmdCalculate().opens, OutputWindow::Internal);
+    EXPECT_EQ(state.CD, Single(0.0));
+}
+
+TEST_F(InputFormCalculateTest, RightAngles) {
+    Pair("20", "40", "10");
+    Type(F::PA, "90");
+    ExpectRejected("The Normal Pressure Angle must be less than 90° !", F::PA);
+    Type(F::PA, "20");
+    Type(F::HA, "90");
+    ExpectRejected("The Helix Angle must be less than 90° !", F::HA);
+}
+
+} // namespace
+} // namespace korvanta

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "logic/key_filter.h"
+
+namespace korvanta {
+namespace {
+
+TEST(FilterKey, ToothSetTakesDigitsAndBackspaceOnly) {
+    std::string teeth(kToothKeys);
+    for (char c : std::string("0123456789")) {
+        EXPECT_TRUE(FilterKey(teeth, c)) << c;
+    }
+    EXPECT_TRUE(FilterKey(teeth, 8));
+    for (int code : std::initializer_list<int>{'.', '-', ' ', 'a', 'E', 13, 0, 0x2C}) {
+        EXPECT_FALSE(FilterKey(teeth, code)) << code;
+    }
+}
+
+TEST(FilterKey, NumberSetAddsThePoint) {
+    std::string number(kNumberKeys);
+    EXPECT_TRUE(FilterKey(number, '.'));
+    EXPECT_TRUE(FilterKey(number, '7'));
+    EXPECT_FALSE(FilterKey(number, '-'));
+    EXPECT_FALSE(FilterKey(number, ','));
+}
+
+TEST(FilterKey, EmptySetBecomesTheNumberSet) {
+    std::string empty;
+    EXPECT_TRUE(FilterKey(empty, '.'));
+    EXPECT_EQ(empty, ".0123456789");
+}
+
+TEST(FilterKey, CodesBeyondOneByteAreRefused) {
+    std::string number(kNumberKeys);
+    EXPECT_FALSE(FilterKey(number, 0x100 + '5'));
+    EXPECT_FALSE(FilterKey(number, 0xB0));
+}
+
+TEST(AllowedKeys, TeethTakeDigitsOtherFieldsAlsoPoints) {
+    EXPECT_EQ(AllowedKeys(InputField::NT1), kToothKeys);
+    EXPECT_EQ(AllowedKeys(InputField::NT2), kToothKeys);
+    for (InputField field :
+         {InputField::DP, InputField::PA, InputField::HA, InputField::OD1, InputField::OD2, InputField::CD}) {
+        EXPECT_EQ(AllowedKeys(field), kNumberKeys);
+    }
+}
+
+TEST(FilterText, PasteKeepsOnlyAcceptedCharacters) {
+    EXPECT_EQ(FilterText(InputField::NT1, " 2.0 teeth\t5"), "205");
+    EXPECT_EQ(FilterText(InputField::DP, "-1,2.5 in"), "12.5");
+    EXPECT_EQ(FilterText(InputField::CD, "3.000\b"), "3.000");
+}
+
+TEST(FitsSingle, RefusesNumbersBeyondTheSingleRange) {
+    EXPECT_TRUE(FitsSingle(""));
+    EXPECT_TRUE(FitsSingle("340282340000000000000000000000000000000"));
+    EXPECT_FALSE(FitsSingle("340282360000000000000000000000000000000"));
+    EXPECT_FALSE(FitsSingle("1" + std::string(400, '0')));
+    EXPECT_TRUE(FitsSingle("0." + std::string(400, '0') + "1"));
+}
+
+} // namespace
+} // namespace korvanta

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/gear_pair_state.h"
+#include "core/my_functions.h"
+#include "logic/calculate.h"
+#include "logic/output_table.h"
+
+namespace korvanta {
+namespace {
+
+using R = OutputRow;
+
+// The state as Calculate leaves it for the entered texts (NT1, NT2, DP, PA, HA, OD1, OD2, CD).
+GearPairState Calculated(bool external, const FieldTexts& texts) {
+    GearPairState state;
+    SetStartUpConstants(state);
+    state.NT1 = std::stod(texts[0]);
+    state.NT2 = std::stod(texts[1]);
+    state.DP = std::stod(texts[2]);
+    const CalculateOutcome outcome = Calculate(state, external, texts);
+    EXPECT_FALSE(outcome.rejection.has_value()) << outcome.rejection->text;
+    return state;
+}
+
+void ExpectCells(const OutputTable& table, R row, const std::string& pinion, const std::string& gear) {
+    EXPECT_EQ(table[row].pinion, pinion) << table[row].caption;
+    EXPECT_EQ(table[row].gear, gear) << table[row].caption;
+}
+
+TEST(OutputTable, FreshTablesCarryTheStoredCaptions) {
+    const OutputTable external = NewExternalTable();
+    EXPECT_EQ(external.title, "Korvanta Output Data");
+    EXPECT_EQ(external.columns[0], "PINION");
+    EXPECT_EQ(external.columns[1], "GEAR");
+    EXPECT_EQ(external[R::OperatingPressureAngle].caption, "Operating Pressure Angle (Transverse)");
+    EXPECT_EQ(external[R::RollTIF].caption, "Roll Angle to TIF Diameter");
+    EXPECT_EQ(external[R::RollOutside].caption, "Roll Angle to Outside Diameter");
+    EXPECT_EQ(external[R::ModificationCoefficient].caption, "Addendum Modification Coefficient (x)");
+
+    const OutputTable internal = NewInternalTable();
+    EXPECT_EQ(internal.columns[1], "INTERNAL GEAR");
+    EXPECT_EQ(internal[R::OutsideDiameter].caption, "Outside Diameter");
+    EXPECT_EQ(internal[R::RollSAP].caption, "Roll Angle at SAP Diameter");
+    EXPECT_EQ(internal[R::RollPitch].caption, "Roll Angle at Pitch Diameter");
+    for (const OutputCell& cell : internal.rows) {
+        EXPECT_TRUE(cell.pinion.empty() && cell.gear.empty());
+    }
+}
+
+TEST(OutputTable, HelicalExternalPairShowsTransverseValuesWithoutDegreeSign) {
+    GearPairState state = Calculated(true, {"20", "40", "10", "20", "15", "2.3", "4.4", "3.2"});
+    OutputTable table = NewExternalTable();
+    FillExternalTable(state, table);
+    EXPECT_EQ(table[R::OperatingPressureAngle].caption, "Operating Pressure Angle (Transverse)");
+    // 10 cos 15° = 9.659258; atan(tan 20° / cos 15°) = 20.64689°.
+    ExpectCells(table, R::TransverseDiametralPitch, "9.65926", "9.65926");
+    ExpectCells(table, R::TransversePressureAngle, "20.64689", "20.64689");
+    ExpectCells(table, R::HelixAngle, "15.00000°", "15.00000°");
+}
+
+TEST(OutputTable, LargerPinionDiameterShowsTheSmallerMemberAsPinion) {
+    // Only reachable around the input window's checks, but the window must cope.
+    GearPairState state = Calculated(true, {"20", "40", "10", "20", "0", "2.2", "4.2", "3"});
+    Swap(state.OD1, state.OD2);
+    OutputTable table = NewExternalTable();
+    FillExternalTable(state, table);
+    ExpectCells(table, R::Teeth, "40", "20");
+    ExpectCells(table, R::OutsideDiameter, "2.20000", "4.20000");
+    ExpectCells(table, R::PitchDiameter, "4.00000", "2.00000");
+    EXPECT_EQ(state.NT1, Single(20.0));
+    EXPECT_EQ(state.OD1, Single(4.2));
+    EXPECT_EQ(state.PD1, Single(2.0));
+}
+
+TEST(OutputTable, ExternalFaultKeepsTheLaterCellsAndRestoresTheState) {
+    GearPairState state = Calculated(true, {"20", "40", "10", "20", "0", "2.2", "4.2", "3"});
+    state.CD = 0;
+    Swap(state.OD1, state.OD2);
+    OutputTable table = NewExternalTable();
+    for (OutputCell& cell : table.rows) {
+        cell.pinion = cell.gear = "old";
+    }
+    FillExternalTable(state, table);
+    ASSERT_TRUE(table.fault.has_value());
+    EXPECT_EQ(table.fault->step, "pair geometry");
+    EXPECT_EQ(table.fault->message.title, "Korvanta");
+    EXPECT_EQ(table.fault->message.icon, MessageIcon::Stop);
+    ExpectCells(table, R::Teeth, "40", "20");
+    ExpectCells(table, R::CenterDistance, "0.00000", "0.00000");
+    ExpectCells(table, R::SAPDiameter, "old", "old");
+    ExpectCells(table, R::OperatingPressureAngle, "old", "old");
+    ExpectCells(table, R::RollOutside, "old", "old");
+    // Back in the entered orientation.
+    EXPECT_EQ(state.NT1, Single(20.0));
+    EXPECT_EQ(state.OD1, Single(4.2));
+    EXPECT_EQ(state.OD2, Single(2.2));
+
+    // A later successful fill clears the fault.
+    state.CD = 3;
+    Swap(state.OD1, state.OD2);
+    FillExternalTable(state, table);
+    EXPECT_FALSE(table.fault.has_value());
+}
+
+TEST(OutputTable, HelicalInternalPairWithInsideDiameterBelowTheBaseCircleWarnsAfterTheValues) {
+    GearPairState state = Calculated(false, {"18", "50", "8", "20", "15", "2.6", "6.0", "2"});
+    const Single entryTPA = state.TPA;
+    state.TPA = 21; // what the window shows is the value before the run
+    OutputTable table = NewInternalTable();
+    FillInternalTable(state, table);
+    EXPECT_EQ(table[R::DiametralPitch].caption, "Normal Diametral Pitch");
+    EXPECT_EQ(table[R::PressureAngle].caption, "Normal Pressure Angle");
+    EXPECT_EQ(table[R::OperatingPressureAngle].caption, "Operating Pressure Angle (Transverse)");
+    ExpectCells(table, R::TransversePressureAngle, "21.00000°", "21.00000°");
+    EXPECT_EQ(state.TPA, entryTPA);
+
+    state.TPA = entryTPA;
+    FillInternalTable(state, table);
+    ExpectCells(table, R::TransversePressureAngle, "20.64689°", "20.64689°");
+    ExpectCells(table, R::OperatingPressureAngle, "14.3542°", "14.3542°");
+    ExpectCells(table, R::SAPDiameter, "2.3947", "6.5165");
+    ExpectCells(table, R::TIFDiameter, "2.3883", "6.5230");
+    ExpectCells(table, R::RollOutside, "37.253°", "0.000°");
+    ASSERT_EQ(table.warnings.size(), 1U);
+    EXPECT_EQ(table.warnings[0].text,
+              "Warning the gear inside diameter is smaller than the base diameter. Please "
+              "check your input gear data");
+    EXPECT_EQ(table.warnings[0].title, "Korvanta");
+    EXPECT_EQ(table.warnings[0].icon, MessageIcon::Stop);
+}
+
+TEST(OutputTable, InternalFaultFillsNothing) {
+    GearPairState state = Calculated(false, {"20", "60", "10", "20", "0", "2.2", "5.8", "0"});
+    OutputTable table = NewInternalTable();
+    table[R::Teeth].pinion = "old";
+    FillInternalTable(state, table);
+    ASSERT_TRUE(table.fault.has_value());
+    EXPECT_EQ(table.fault->step, "internal pair calculation");
+    EXPECT_EQ(table[R::Teeth].pinion, "old");
+    EXPECT_EQ(table[R::OutsideDiameter].caption, "Outside Diameter");
+    EXPECT_TRUE(table.warnings.empty());
+}
+
+} // namespace
+} // namespace korvanta
