@@ -99,10 +99,11 @@ TEST_F(FormSAP2Test, InsideDiameterWarningFollowsTheValuesOncePerActivation) {
 }
 
 TEST_F(FormSAP2Test, DiagramOpensModallyAndTheWindowRecalculatesAfterIt) {
-    CalculatePair(false, kInternalSpurPair);
+    QWidget* opened = CalculateThroughInputWindow(false, kInternalSpurPair);
+    ASSERT_EQ(opened, LoadedInstance<FormSAP2>());
+    FormSAP2& window = *LoadedInstance<FormSAP2>();
     FrmRollAngles0& input = Instance<FrmRollAngles0>();
-    ASSERT_TRUE(ShowActive(input));
-    FormSAP2& window = ShowOutput();
+    EXPECT_FALSE(input.isEnabled());
     bool diagramWasModal = false;
     bool outputWasDisabled = false;
     QTimer::singleShot(50, [&] {
@@ -121,6 +122,7 @@ TEST_F(FormSAP2Test, DiagramOpensModallyAndTheWindowRecalculatesAfterIt) {
     EXPECT_EQ(CellText(window, "Text_13"), "23.5412°");
     EXPECT_EQ(CellText(window, "TextProfileshift1"), "-0.2718");
     EXPECT_EQ(CellText(window, "Text_15"), "2.5000");
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(FormSAP2Test, CloseEnablesTheInputWindowAndReleasesTheWindow) {

@@ -31,11 +31,10 @@ protected:
 };
 
 TEST_F(OutputFaultTest, InternalPairWithoutCenterDistanceShowsOneMessageAndCloseReturnsToInput) {
-    CalculatePair(false, {"20", "60", "10", "20", "0", "2.2", "5.8", ""});
+    QWidget* opened = CalculateThroughInputWindow(false, {"20", "60", "10", "20", "0", "2.2", "5.8", ""});
+    ASSERT_NE(opened, nullptr);
+    FormSAP2& window = *LoadedInstance<FormSAP2>();
     FrmRollAngles0& input = Instance<FrmRollAngles0>();
-    ASSERT_TRUE(ShowActive(input));
-    FormSAP2& window = Instance<FormSAP2>();
-    ASSERT_TRUE(ShowActive(window));
     QApplication::processEvents();
     ExpectOneFaultMessage();
     EXPECT_TRUE(window.isVisible());
@@ -51,11 +50,10 @@ TEST_F(OutputFaultTest, InternalPairWithoutCenterDistanceShowsOneMessageAndClose
 }
 
 TEST_F(OutputFaultTest, ExternalPairWithOutsideDiameterBelowBaseShowsTheCellsFilledBeforeTheFault) {
-    CalculatePair(true, kOutsideBelowBasePair);
+    QWidget* opened = CalculateThroughInputWindow(true, kOutsideBelowBasePair);
+    ASSERT_NE(opened, nullptr);
+    FormSAP& window = *LoadedInstance<FormSAP>();
     FrmRollAngles0& input = Instance<FrmRollAngles0>();
-    ASSERT_TRUE(ShowActive(input));
-    FormSAP& window = Instance<FormSAP>();
-    ASSERT_TRUE(ShowActive(window));
     QApplication::processEvents();
     ExpectOneFaultMessage();
     EXPECT_EQ(CellText(window, "TextNT1"), "20");
@@ -65,6 +63,7 @@ TEST_F(OutputFaultTest, ExternalPairWithOutsideDiameterBelowBaseShowsTheCellsFil
     window.findChild<QPushButton*>("CommandClose")->click();
     QApplication::processEvents();
     EXPECT_TRUE(input.isEnabled());
+    EXPECT_TRUE(input.findChild<QLineEdit*>("TextOD1")->text() == "1.95000");
 }
 
 TEST_F(OutputFaultTest, FaultInTheExchangedOrientationLeavesTheStateAsEntered) {

@@ -2,6 +2,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <string>
@@ -9,7 +12,11 @@
 #include "core/gear_pair_state.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
+#include "support/window_test.h"
 #include "ui/common/program_state.h"
+#include "ui/input/frm_roll_angles0.h"
+#include "ui/output/form_sap.h"
+#include "ui/output/form_sap2.h"
 
 namespace korvanta::testing {
 
@@ -29,6 +36,33 @@ inline void CalculatePair(bool external, const FieldTexts& texts) {
 inline const FieldTexts kExternalSpurPair = {"20", "40", "10", "20", "0", "2.2", "4.2", "3"};
 // The standard internal pair of 20 and 60 teeth.
 inline const FieldTexts kInternalSpurPair = {"20", "60", "10", "20", "0", "2.2", "5.8", "2"};
+
+// Opens the output window as the user does: the input window shown and active, the option chosen,
+// every field typed and left with Tab, then Calculate. Returns the output window that opened.
+inline QWidget* CalculateThroughInputWindow(bool external, const FieldTexts& texts) {
+    FrmRollAngles0& input = Instance<FrmRollAngles0>();
+    EXPECT_TRUE(ShowActive(input));
+    input.findChild<QRadioButton*>(external ? "Option1" : "Option2")->click();
+    static const char* const kFields[] = {"TextNT1", "TextNT2", "TextDP",  "TextPA",
+                                          "TextHA",  "TextOD1", "TextOD2", "TextCD"};
+    for (std::size_t field = 0; field < texts.size(); ++field) {
+        auto* box = input.findChild<QLineEdit*>(kFields[field]);
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+        if (texts[field].empty())
+            QTest::keyClick(box, Qt::Key_Delete);
+        else
+            QTest::keyClicks(box, QString::fromStdString(texts[field]));
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    QTest::mouseClick(input.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QWidget* output = external ? static_cast<QWidget*>(LoadedInstance<FormSAP>())
+                               : static_cast<QWidget*>(LoadedInstance<FormSAP2>());
+    EXPECT_NE(output, nullptr);
+    if (output != nullptr)
+        EXPECT_TRUE(QTest::qWaitForWindowActive(output, 2000));
+    return output;
+}
 
 inline QString CellText(QWidget& window, const char* name) {
     auto* cell = window.findChild<QLineEdit*>(name);
