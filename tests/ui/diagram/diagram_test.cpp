@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "output/pair_setup.h"
 #include "print/recording_printer.h"
@@ -13,6 +14,7 @@
 #include "ui/input/frm_roll_angles0.h"
 #include "ui/output/form_sap.h"
 #include "ui/output/form_sap2.h"
+#include "ui/print/print_status.h"
 #include "ui/print/window_background.h"
 
 namespace korvanta::testing {
@@ -353,6 +355,25 @@ TEST_F(DiagramTest, PrintHidesTheHintOnWhiteAndRestoresTheWindow) {
     EXPECT_TRUE(diagram.findChild<QLabel*>("Label1")->isVisible());
     EXPECT_EQ(diagram.palette().color(QPalette::Window), ButtonFace());
     EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
+}
+
+TEST_F(DiagramTest, StatusMessageFollowsThePrint) {
+    RecordingPrinter printer;
+    Diagram& diagram = OpenDiagram(true);
+    SetPrintStatusSeconds(1);
+    QString statusText;
+    bool buttonsDisabled = false;
+    QTimer::singleShot(400, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->windowTitle() == "Status")
+                for (QLabel* label : top->findChildren<QLabel*>())
+                    statusText += label->text();
+        buttonsDisabled = !Button(diagram, "CmdCalc").isEnabled() && !Button(diagram, "CmdPrint").isEnabled();
+    });
+    Button(diagram, "CmdPrint").click();
+    EXPECT_EQ(statusText, "Printing diagram, one moment please...");
+    EXPECT_TRUE(buttonsDisabled);
+    EXPECT_TRUE(Button(diagram, "CmdPrint").isEnabled());
 }
 
 } // namespace
