@@ -157,7 +157,8 @@ TEST(SystemPrinter, PdfPageSizeIsTheWholeSheetInTwips) {
     const std::optional<QSizeF> page = printer.StartPage();
     ASSERT_TRUE(page.has_value());
     // A4 (11906 x 16838, to whole points) or Letter (12240 x 15840), whichever the locale gives.
-    EXPECT_TRUE(std::abs(page->width() - 11906) < 10 || std::abs(page->width() - 12240) < 10) << page->width();
+    EXPECT_TRUE(std::abs(page->width() - 11906) < 10 || std::abs(page->width() - 12240) < 10)
+        << page->width();
     EXPECT_GT(page->height(), page->width());
     printer.EndDoc();
 }
