@@ -49,6 +49,10 @@ FormSAP2::FormSAP2(QWidget* parent)
         {ui->Label2_4, ui->Text_9, ui->Text_10},
     }};
     StyleOutputWindow(*this, view_);
+    QFont headingFont = font();
+    headingFont.setPointSizeF(9.75);
+    ui->Label3->setFont(headingFont);
+    ui->Label4->setFont(headingFont);
     ui->Command4->setIcon(InfoIcon());
     ui->Command4->setIconSize(QSize(18, 18));
 

@@ -9,7 +9,6 @@ namespace korvanta {
 
 namespace {
 
-constexpr double kUnitsPerPoint = 20.0; // 1/1440 inch per 1/72 inch
 constexpr double kUnitsPerInch = 1440.0;
 
 Message NoPrinterQuestion() {
@@ -72,8 +71,8 @@ std::optional<QSizeF> SystemPagePrinter::StartPage() {
     painter_->setRenderHint(QPainter::SmoothPixmapTransform);
     const double scale = printer_->resolution() / kUnitsPerInch;
     painter_->scale(scale, scale);
-    const QRectF page = printer_->pageRect(QPrinter::Point);
-    return QSizeF(page.width() * kUnitsPerPoint, page.height() * kUnitsPerPoint);
+    const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
+    return QSizeF(page.width() / scale, page.height() / scale);
 }
 
 void SystemPagePrinter::DrawImage(const QRectF& target, const QImage& image) {
