@@ -84,6 +84,7 @@ void ShowModal(QWidget* window) {
     if (window == nullptr)
         return;
     QPointer<QWidget> guarded(window);
+    const QPointer<QWidget> opener = QApplication::activeWindow();
     if (window->windowModality() != Qt::ApplicationModal) {
         // The modality of a window takes effect when it is shown.
         window->hide();
@@ -98,6 +99,12 @@ void ShowModal(QWidget* window) {
         loop.exec();
     if (!guarded.isNull())
         guarded->removeEventFilter(&watcher);
+    ReturnTo(opener);
+}
+
+void ReturnTo(const QPointer<QWidget>& window) {
+    if (!window.isNull() && window->isVisible() && !detail::IsUnloaded(window.data()))
+        window->activateWindow();
 }
 
 void ShowWindow(QWidget* window) {

@@ -25,6 +25,9 @@ void ResetActivationTracking();
 // Shows the window modally: the caller waits until it is closed; the other windows take no input.
 void ShowModal(QWidget* window);
 
+// Activates the window again after a window it opened has gone, if it is still open.
+void ReturnTo(const QPointer<QWidget>& window);
+
 // Shows the window without blocking; an open window is brought forward and activated.
 void ShowWindow(QWidget* window);
 

@@ -1,5 +1,6 @@
 #include "ui/info/form_help.h"
 
+#include "ui/common/form_font.h"
 #include "ui/common/shown_text.h"
 #include "ui/common/window_placement.h"
 #include "ui/info/info_texts.h"
@@ -10,6 +11,7 @@ namespace korvanta {
 
 FormHelp::FormHelp(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::FormHelp>()) {
     ui->setupUi(this);
+    UseFormFont(*this);
     ui->Text1->setPlainText(ShownText(info_texts::HelpStep1()));
     ui->Text2->setPlainText(ShownText(info_texts::HelpStep2()));
     ui->Text3->setPlainText(ShownText(info_texts::HelpStep3()));

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "ui/common/browser.h"
+#include "ui/common/form_font.h"
 #include "ui/common/product.h"
 #include "ui/common/shown_text.h"
 #include "ui/common/window_placement.h"
@@ -16,6 +17,7 @@ namespace korvanta {
 FormLimitations::FormLimitations(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::FormLimitations>()) {
     ui->setupUi(this);
+    UseFormFont(*this);
     ui->Text1->setPlainText(ShownText(info_texts::Limitations()));
     setFixedSize(size());
     CentreOnScreen(*this);

@@ -1,6 +1,7 @@
 #include "ui/info/frm_about.h"
 
 #include "ui/common/browser.h"
+#include "ui/common/form_font.h"
 #include "ui/common/gear_icon.h"
 #include "ui/common/product.h"
 #include "ui/common/shown_text.h"
@@ -12,6 +13,7 @@ namespace korvanta {
 
 frmAbout::frmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::frmAbout>()) {
     ui->setupUi(this);
+    UseFormFont(*this);
     ui->Picture1->setPixmap(GearIconPixmap(QSize(32, 32)));
     ui->lblTitle->setText(QStringLiteral("Korvanta Version 2.0"));
     ui->lblCopyright->setText(info_texts::AboutCopyright());

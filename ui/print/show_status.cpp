@@ -1,6 +1,8 @@
 #include "ui/print/show_status.h"
 
+#include <QApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <QTimer>
 
 #include "ui/common/program_window.h"
@@ -23,6 +25,7 @@ void ShowMessage(const QString& message) {
 } // namespace
 
 void ShowStatus(const QString& message, int seconds) {
+    const QPointer<QWidget> caller = QApplication::activeWindow();
     if (seconds > 0) {
         QEventLoop wait;
         QTimer refresh;
@@ -39,6 +42,7 @@ void ShowStatus(const QString& message, int seconds) {
         wait.exec();
     }
     UnloadInstance<FormStatus>();
+    ReturnTo(caller);
 }
 
 } // namespace korvanta

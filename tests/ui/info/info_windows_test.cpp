@@ -146,6 +146,7 @@ TEST_F(InfoWindowsTest, AboutShowsVersionContactsAndDescription) {
               "from www.korvanta.example.\n");
     EXPECT_EQ(Control<QLabel>(about, "Picture1").pixmap().size(), QSize(32, 32));
     EXPECT_EQ(Control<QPushButton>(about, "Command2").geometry(), QRect(230, 250, 96, 26));
+    testing::ExpectLabelsFit(about);
 }
 
 TEST_F(InfoWindowsTest, AboutWebSiteButtonOpensTheHomePageAtOnce) {

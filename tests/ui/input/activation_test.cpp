@@ -6,6 +6,7 @@
 #include "input_window_test.h"
 #include "ui/common/program_state.h"
 #include "ui/info/form_limitations.h"
+#include "ui/info/frm_about.h"
 #include "ui/info/frmlicense.h"
 
 namespace korvanta {
@@ -44,6 +45,20 @@ TEST_F(InputActivationTest, ComingBackFromAnotherProgramWindowActivatesAgain) {
     EXPECT_TRUE(window->isEnabled());
     ASSERT_TRUE(testing::Activate(*window));
     EXPECT_EQ(Field("TextPA").text(), "20.00000");
+}
+
+TEST_F(InputActivationTest, SwitchingToAnotherWindowDoesNotLeaveTheField) {
+    Enter("TextDP", "10");
+    Enter("TextNT1", "20");
+    TypeInto("TextNT2", "40");
+    Control<QAction>("MnuAbout").trigger();
+    ASSERT_NE(LoadedInstance<frmAbout>(), nullptr);
+    ASSERT_TRUE(testing::Activate(*LoadedInstance<frmAbout>()));
+    ASSERT_TRUE(testing::Activate(*window));
+    EXPECT_EQ(Focused(), &Field("TextNT2"));
+    EXPECT_EQ(Field("TextOD1").text(), "");
+    PressTab("TextNT2");
+    EXPECT_EQ(Field("TextOD1").text(), "2.20000");
 }
 
 TEST_F(InputActivationTest, LimitationsKeepTheInputWindowDisabledUntilClosedByTheButton) {

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -218,6 +220,18 @@ TEST_F(FieldBehaviourTest, PastedTextKeepsOnlyTheAcceptedCharacters) {
     QApplication::clipboard()->setText("-1x2.5");
     QTest::keySequence(&Field("TextDP"), QKeySequence::Paste);
     EXPECT_EQ(Field("TextDP").text(), "12.5");
+}
+
+TEST_F(FieldBehaviourTest, DroppedTextKeepsOnlyTheAcceptedCharacters) {
+    QLineEdit& field = Field("TextOD1");
+    QMimeData dropped;
+    dropped.setText("OD 2.75 in");
+    const QPoint centre = field.rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&field, &enter);
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&field, &drop);
+    EXPECT_EQ(field.text(), "2.75");
 }
 
 TEST_F(FieldBehaviourTest, PasteThatOnlyBringsRejectedCharactersChangesNothing) {

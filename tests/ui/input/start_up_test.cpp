@@ -34,6 +34,7 @@ TEST_F(StartUpTest, SplashShowsNameVersionAndWebSiteWithoutCaption) {
     EXPECT_EQ(testing::Control<QLabel>(*splash, "lblProductName").text(), "Korvanta");
     EXPECT_EQ(testing::Control<QLabel>(*splash, "Label3").text(), "Version 2.0");
     EXPECT_EQ(testing::Control<QLabel>(*splash, "Label1").text(), "Gear Freeware from www.korvanta.example");
+    testing::ExpectLabelsFit(*splash);
     const QFont name = testing::Control<QLabel>(*splash, "lblProductName").font();
     EXPECT_EQ(name.family(), "Times New Roman");
     EXPECT_EQ(name.pointSize(), 24);
@@ -67,6 +68,7 @@ TEST_F(StartUpTest, InputWindowClientAreaIsTheFormSize) {
     EXPECT_EQ(testing::Control<QWidget>(input, "Frame1").geometry(), QRect(385, 120, 156, 46));
     EXPECT_EQ(testing::Control<QWidget>(input, "Command2").geometry(), QRect(295, 380, 96, 26));
     EXPECT_EQ(input.windowTitle(), "Korvanta");
+    testing::ExpectLabelsFit(input);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "window_test.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 
 #include "core/gear_pair_state.h"
@@ -18,6 +19,8 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     UnloadAllWindows();
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << "left open: " << window->metaObject()->className();
     ResetActivationTracking();
     ProgramState() = GearPairState{};
 }
@@ -32,6 +35,16 @@ bool Activate(QWidget& window) {
     window.activateWindow();
     QApplication::setActiveWindow(&window);
     return QTest::qWaitForWindowActive(&window, 2000);
+}
+
+void ExpectLabelsFit(QWidget& window) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_LE(needed, label->width())
+            << label->objectName().toStdString() << ": " << label->text().toStdString();
+    }
 }
 
 void UnloadAllWindows() {

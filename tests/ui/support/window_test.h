@@ -32,6 +32,9 @@ bool ShowActive(QWidget& window);
 // Activates an already shown window and waits for it (true when it became active).
 bool Activate(QWidget& window);
 
+// Every label of the window shows its whole text within its own width.
+void ExpectLabelsFit(QWidget& window);
+
 // Closes every top-level window and lets Qt delete those that delete themselves on close.
 void UnloadAllWindows();
 
