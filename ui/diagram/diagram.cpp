@@ -247,13 +247,14 @@ bool Diagram::eventFilter(QObject* watched, QEvent* event) {
             break;
         if (Form_KeyDown(key->key()))
             return true;
-        if (watched == ui->TextDia && key->matches(QKeySequence::Paste))
+        if (watched != ui->TextDia)
+            break;
+        // Delete edits the box without typing a character.
+        if (!key->text().isEmpty() && key->text().at(0).unicode() != kDelete &&
+            !TextDia_KeyPress(key->text().at(0).unicode()))
             return true;
-        if (watched == ui->TextDia && !key->text().isEmpty()) {
-            const int characterCode = key->text().at(0).unicode();
-            if (characterCode != kDelete && !TextDia_KeyPress(characterCode))
-                return true;
-        }
+        if (key->matches(QKeySequence::Paste))
+            return true;
         break;
     }
     case QEvent::KeyRelease: {
