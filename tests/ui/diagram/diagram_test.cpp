@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -155,6 +156,17 @@ TEST_F(DiagramTest, AnyKeyTypedIntoTheDiameterClearsTheSentencesAndOnlyNumberKey
     EXPECT_EQ(box.text(), "2.5.1");
     QTest::keyClick(&box, Qt::Key_Backspace);
     EXPECT_EQ(box.text(), "2.5.");
+}
+
+TEST_F(DiagramTest, PastingIntoTheDiameterIsRefused) {
+    Diagram& diagram = OpenDiagram(true);
+    QApplication::clipboard()->setText("1x2");
+    ASSERT_EQ(QApplication::clipboard()->text(), "1x2");
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(box.text().isEmpty());
 }
 
 TEST_F(DiagramTest, EnterInTheDiameterClearsTheSentencesAndMovesTheFocusOn) {

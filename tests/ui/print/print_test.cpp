@@ -103,6 +103,21 @@ TEST(WindowPrinting, SecondEndOfDocumentMakesNoPage) {
     EXPECT_EQ(printer.startedPages, 1);
 }
 
+TEST(WindowPrinting, PageTooLargeForThePositionsIsReportedWithoutAPage) {
+    RecordingDialogs dialogs;
+    RecordingPrinter printer;
+    printer.pageSize = QSizeF(200000, 100);
+    PlainWindow window;
+    window.show();
+    PrintWindowScaled(window, 90, 40, 30);
+    EXPECT_TRUE(printer.drawings.empty());
+    EXPECT_EQ(printer.printedPages, 0);
+    EXPECT_EQ(printer.endDocCalls, 1);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown.front().icon, MessageIcon::Stop);
+    EXPECT_EQ(dialogs.shown.front().title, "Korvanta");
+}
+
 TEST(SystemPrinter, WithoutPrinterOffersAPdfFileAndNoMeansNoPage) {
     RecordingDialogs dialogs;
     dialogs.answers = {false};
