@@ -1,5 +1,6 @@
 #include "core/decimal_digits.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -60,9 +61,21 @@ Digits RoundAt(Digits number, int kept) {
     return number;
 }
 
-} // namespace
+// Significant digits that surely hold the whole decimal expansion of a finite non-zero value: the
+// integer digits (below 2^e is below 10^(e log10 2)) plus one decimal per binary place of its last bit.
+int ExpansionDigits(double value) {
+    constexpr double kLog10Of2 = 0.30103;
+    constexpr int kMantissaBits = std::numeric_limits<double>::digits;
+    int binaryExponent = 0;
+    std::frexp(value, &binaryExponent);
+    const int integerDigits = static_cast<int>(std::ceil(binaryExponent * kLog10Of2)) + 1;
+    const int fractionDigits = std::max(0, kMantissaBits - binaryExponent);
+    return std::clamp(integerDigits + fractionDigits + 1, 1, kExactPrecision);
+}
 
-Digits ExactDigits(double value) {
+// The value written with `count` significant digits, rounded to nearest by the library, without its
+// trailing zeros; the whole expansion when `count` covers it.
+Digits WrittenDigits(double value, int count) {
     Digits number;
     number.negative = std::signbit(value);
     if (value == 0.0) {
@@ -70,20 +83,38 @@ Digits ExactDigits(double value) {
     }
     std::array<char, kExactPrecision + 16> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                      std::chars_format::scientific, kExactPrecision);
+                                      std::chars_format::scientific, count - 1);
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto exponentMark = text.find('e');
     int exponent = 0;
     std::from_chars(text.data() + exponentMark + 1 + (text[exponentMark + 1] == '+' ? 1 : 0),
                     text.data() + text.size(), exponent);
-    for (char c : text.substr(0, exponentMark)) {
-        if (IsDigit(c)) {
-            number.digits.push_back(c);
-        }
+    // "d.ddd...": the first digit is not zero, the digits after the point may end in zeros.
+    const std::string_view mantissa = text.substr(0, exponentMark);
+    number.digits.push_back(mantissa.front());
+    const auto lastSignificant = mantissa.find_last_not_of('0');
+    if (lastSignificant != std::string_view::npos && lastSignificant >= 2) {
+        number.digits.append(mantissa.substr(2, lastSignificant - 1));
     }
     number.pointPosition = exponent + 1;
-    DropTrailingZeros(number);
     return number;
+}
+
+} // namespace
+
+Digits ExactDigits(double value) {
+    return WrittenDigits(value, value == 0.0 ? 1 : ExpansionDigits(value));
+}
+
+Digits SignificantDigits(double value, int count) {
+    // With a few guard digits, correctly rounded, the digits after `count` decide the rounding half
+    // away from zero unless they read exactly 5000: the exact value may then lie on the half or on
+    // either side of it, and only the whole expansion tells.
+    constexpr int kGuardDigits = 4;
+    Digits guarded = WrittenDigits(value, count + kGuardDigits);
+    const bool undecided =
+        static_cast<int>(guarded.digits.size()) == count + 1 && guarded.digits.back() == '5';
+    return RoundAt(undecided ? ExactDigits(value) : std::move(guarded), count);
 }
 
 Digits RoundSignificant(Digits number, int count) {

@@ -21,7 +21,7 @@ std::string Sign(const decimal::Digits& number) {
 // C's %.<precision>G without the trailing zeros: plain decimals while the decimal exponent of the
 // rounded value lies in [-4, precision), otherwise d.ddddddE+XX with at least two exponent digits.
 std::string General(double value, int precision) {
-    const decimal::Digits number = decimal::RoundSignificant(decimal::ExactDigits(value), precision);
+    const decimal::Digits number = decimal::SignificantDigits(value, precision);
     if (number.digits.empty()) {
         return "0";
     }
