@@ -4,7 +4,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace korvanta::decimal {
 
@@ -100,6 +102,62 @@ Digits WrittenDigits(double value, int count) {
     return number;
 }
 
+__extension__ using Wide = unsigned __int128;
+
+// Powers of ten up to 10^22: times a 53-bit mantissa they stay below 2^127.
+constexpr int kLargestScale = 22;
+constexpr std::array<Wide, kLargestScale + 1> kPowersOfTen = [] {
+    std::array<Wide, kLargestScale + 1> powers{};
+    powers[0] = 1;
+    for (int i = 1; i <= kLargestScale; ++i) {
+        powers[static_cast<std::size_t>(i)] = powers[static_cast<std::size_t>(i - 1)] * 10;
+    }
+    return powers;
+}();
+
+// The first count + 1 significant digits of |value|, cut off: |value| × 10^scale lies in
+// [digits, digits + 1).
+struct Leading {
+    std::uint64_t digits = 0;
+    int scale = 0;
+};
+
+// Exact in 128-bit integers: |value| = mantissa / 2^shift, so the cut-off digits are
+// (mantissa × 10^scale) >> shift. Nothing for zero, for more than 17 digits, and for values too large
+// or too small for that product.
+std::optional<Leading> LeadingDigits(double value, int count) {
+    constexpr int kMantissaBits = std::numeric_limits<double>::digits;
+    constexpr int kWideBits = 127;
+    constexpr int kMostDigits = 17;
+    if (value == 0.0 || !std::isfinite(value) || count < 1 || count > kMostDigits) {
+        return std::nullopt;
+    }
+    int binaryExponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &binaryExponent);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
+    const int shift = kMantissaBits - binaryExponent;
+    if (shift < 0 || shift > kWideBits) {
+        return std::nullopt;
+    }
+    const std::size_t wanted = static_cast<std::size_t>(count);
+    // The logarithm may be one off next to a power of ten; the digit count corrects the scale.
+    int scale = count - static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (scale < 0 || scale > kLargestScale) {
+            return std::nullopt;
+        }
+        const Wide digits = (Wide{mantissa} * kPowersOfTen[static_cast<std::size_t>(scale)]) >> shift;
+        if (digits < kPowersOfTen[wanted]) {
+            ++scale;
+        } else if (digits >= kPowersOfTen[wanted + 1]) {
+            --scale;
+        } else {
+            return Leading{static_cast<std::uint64_t>(digits), scale};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 Digits ExactDigits(double value) {
@@ -107,14 +165,18 @@ Digits ExactDigits(double value) {
 }
 
 Digits SignificantDigits(double value, int count) {
-    // With a few guard digits, correctly rounded, the digits after `count` decide the rounding half
-    // away from zero unless they read exactly 5000: the exact value may then lie on the half or on
-    // either side of it, and only the whole expansion tells.
-    constexpr int kGuardDigits = 4;
-    Digits guarded = WrittenDigits(value, count + kGuardDigits);
-    const bool undecided =
-        static_cast<int>(guarded.digits.size()) == count + 1 && guarded.digits.back() == '5';
-    return RoundAt(undecided ? ExactDigits(value) : std::move(guarded), count);
+    const std::optional<Leading> leading = LeadingDigits(value, count);
+    if (!leading) {
+        return RoundAt(ExactDigits(value), count);
+    }
+    // Half away from zero: up exactly when the first dropped digit is 5 or more, whatever follows it.
+    const std::uint64_t rounded = leading->digits / 10 + (leading->digits % 10 >= 5 ? 1 : 0);
+    Digits number;
+    number.negative = std::signbit(value);
+    number.digits = std::to_string(rounded);
+    number.pointPosition = static_cast<int>(number.digits.size()) + 1 - leading->scale;
+    DropTrailingZeros(number);
+    return number;
 }
 
 Digits RoundSignificant(Digits number, int count) {
@@ -143,24 +205,23 @@ Scan ScanNumber(std::string_view text) {
         number.negative = text[i] == '-';
         ++i;
     }
-    bool anyDigit = false;
-    bool point = false;
-    int integerDigits = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (IsDigit(c)) {
-            anyDigit = true;
-            number.digits.push_back(c);
-            if (!point) {
-                ++integerDigits;
-            }
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            break;
+    const auto digitRun = [&text](std::size_t from) {
+        std::size_t end = from;
+        while (end < text.size() && IsDigit(text[end])) {
+            ++end;
         }
+        return end;
+    };
+    const std::size_t integerEnd = digitRun(i);
+    const int integerDigits = static_cast<int>(integerEnd - i);
+    number.digits.assign(text.substr(i, integerEnd - i));
+    i = integerEnd;
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fractionEnd = digitRun(i + 1);
+        number.digits.append(text.substr(i + 1, fractionEnd - i - 1));
+        i = fractionEnd;
     }
-    if (!anyDigit) {
+    if (number.digits.empty()) {
         return {};
     }
     std::size_t length = i;

@@ -22,8 +22,8 @@ Digits ExactDigits(double value);
 // Rounded half away from zero to `count` significant digits; trailing zeros dropped.
 Digits RoundSignificant(Digits number, int count);
 
-// RoundSignificant(ExactDigits(value), count), written out in full only when a short expansion leaves
-// the rounding undecided.
+// RoundSignificant(ExactDigits(value), count), from the first count + 1 digits alone (exact integer
+// arithmetic) where they can be had without the whole expansion.
 Digits SignificantDigits(double value, int count);
 
 // Rounded half away from zero to `decimals` digits after the decimal point; trailing zeros dropped.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/decimal_digits.h"
+#include "core/number_text.h"
 
 namespace {
 
@@ -118,6 +119,32 @@ TEST(SignificantDigits, HalvesAndNearHalvesRoundAsTheWholeExpansion) {
                          std::numeric_limits<double>::max(), 999999999999999.5, 0.15, 0.25}) {
         for (int count = 1; count <= 17; ++count) {
             ExpectRoundedAsTheWholeExpansion(value, count);
+        }
+    }
+}
+
+// The patterns of a value start from the digits of its general text instead of reading the text back.
+TEST(PatternPaths, ValuesGiveThePatternOfTheirGeneralText) {
+    std::mt19937_64 random(1208);
+    std::uniform_real_distribution<double> exponent(-9.0, 9.0);
+    std::uniform_int_distribution<int> stem(0, 99999999);
+    for (int i = 0; i < 50000; ++i) {
+        const double scaled = std::pow(10.0, exponent(random)) * (i % 3 == 0 ? -1.0 : 1.0);
+        // Values on and next to a decimal half: 2.123455 to five decimals.
+        const double half = (stem(random) * 10 + 5) * std::pow(10.0, -(i % 12));
+        for (double value : {scaled, half, std::nextafter(half, 0.0), -half, 0.0, -0.0}) {
+            const korvanta::Single single = value;
+            for (int decimals = 3; decimals <= 6; ++decimals) {
+                EXPECT_EQ(korvanta::PatternValue(value, decimals),
+                          korvanta::PatternText(korvanta::GeneralText(value), decimals))
+                    << std::hexfloat << value;
+                EXPECT_EQ(korvanta::PatternOfGeneral(single, decimals),
+                          korvanta::PatternText(korvanta::GeneralText(single), decimals))
+                    << std::hexfloat << value;
+                EXPECT_EQ(korvanta::PatternOfGeneral(value, decimals),
+                          korvanta::PatternText(korvanta::GeneralText(value), decimals))
+                    << std::hexfloat << value;
+            }
         }
     }
 }
