@@ -1,5 +1,7 @@
 #include "cli/batch_output.h"
 
+#include <algorithm>
+
 #include "cli/batch_columns.h"
 #include "cli/json_writer.h"
 
@@ -25,7 +27,9 @@ std::string_view StatusName(RowStatus status) {
 
 // RFC 4180: a cell holding a comma, a quote or a line break goes in quotes, its quotes doubled.
 void AppendCell(std::string& line, std::string_view cell) {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool plain = std::none_of(cell.begin(), cell.end(),
+                                    [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+    if (plain) {
         line += cell;
         return;
     }

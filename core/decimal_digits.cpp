@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -132,16 +133,27 @@ std::optional<Leading> LeadingDigits(double value, int count) {
     if (value == 0.0 || !std::isfinite(value) || count < 1 || count > kMostDigits) {
         return std::nullopt;
     }
-    int binaryExponent = 0;
-    const double fraction = std::frexp(std::fabs(value), &binaryExponent);
-    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, kMantissaBits));
+    // The bits of a normal double: 52 stored mantissa bits below an 11-bit biased exponent.
+    constexpr int kStoredBits = kMantissaBits - 1;
+    constexpr int kExponentBias = 1022;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const int biasedExponent = static_cast<int>((bits >> kStoredBits) & 0x7FF);
+    if (biasedExponent == 0) {
+        return std::nullopt;
+    }
+    const std::uint64_t mantissa =
+        (bits & ((std::uint64_t{1} << kStoredBits) - 1)) | (std::uint64_t{1} << kStoredBits);
+    const int binaryExponent =
+        biasedExponent - kExponentBias; // |value| = 0.1mmm... (binary) × 2^binaryExponent
     const int shift = kMantissaBits - binaryExponent;
     if (shift < 0 || shift > kWideBits) {
         return std::nullopt;
     }
     const std::size_t wanted = static_cast<std::size_t>(count);
-    // The logarithm may be one off next to a power of ten; the digit count corrects the scale.
-    int scale = count - static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    // 2^(e-1) <= |value| < 2^e: the decimal exponent is within one of (e - 1) log10 2; the digit count
+    // corrects it.
+    constexpr double kLog10Of2 = 0.30103;
+    int scale = count - static_cast<int>(std::floor((binaryExponent - 1) * kLog10Of2));
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (scale < 0 || scale > kLargestScale) {
             return std::nullopt;
@@ -170,10 +182,15 @@ Digits SignificantDigits(double value, int count) {
         return RoundAt(ExactDigits(value), count);
     }
     // Half away from zero: up exactly when the first dropped digit is 5 or more, whatever follows it.
-    const std::uint64_t rounded = leading->digits / 10 + (leading->digits % 10 >= 5 ? 1 : 0);
+    std::uint64_t rounded = leading->digits / 10 + (leading->digits % 10 >= 5 ? 1 : 0);
+    std::array<char, 20> written{};
+    std::size_t start = written.size();
+    for (; rounded != 0; rounded /= 10) {
+        written[--start] = static_cast<char>('0' + rounded % 10);
+    }
     Digits number;
     number.negative = std::signbit(value);
-    number.digits = std::to_string(rounded);
+    number.digits.assign(written.data() + start, written.size() - start);
     number.pointPosition = static_cast<int>(number.digits.size()) + 1 - leading->scale;
     DropTrailingZeros(number);
     return number;
