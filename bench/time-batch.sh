@@ -25,6 +25,7 @@ awk -v pairs="$pairs" 'BEGIN {
 
 echo "$pairs pairs, $(wc -c <"$work/pairs.csv") bytes"
 status=0
-/usr/bin/time -f 'wall %e s, user %U s, system %S s, peak memory %M KB' \
+/usr/bin/time -o "$work/time.txt" -f 'wall %e s, user %U s, system %S s, peak memory %M KB' \
   taskset -c 0 "$calc" --batch "$work/pairs.csv" >"$work/results.csv" || status=$?
 echo "exit status $status, $(($(wc -l <"$work/results.csv") - 1)) result rows"
+cat "$work/time.txt"
