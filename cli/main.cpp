@@ -1,8 +1,12 @@
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/batch_run.h"
 #include "cli/json_writer.h"
 #include "cli/options.h"
 #include "cli/table_writer.h"
@@ -33,6 +37,36 @@ int Run(const CommandLine& line) {
     return static_cast<int>(result.status);
 }
 
+int FileError(const std::string& message) {
+    Print(stderr, "korvanta-calc: " + message + "\n");
+    return kUsageStatus;
+}
+
+int RunBatchFrom(std::streambuf& input, const CommandLine& line) {
+    const auto outcome = RunBatch(input, stdout, stderr, BatchOptions{line.json});
+    if (const auto* error = std::get_if<BatchFileError>(&outcome)) {
+        return FileError(error->message);
+    }
+    return std::get<int>(outcome);
+}
+
+int Batch(const CommandLine& line) {
+    const std::string& path = *line.batch;
+    if (path == "-") {
+        std::ios::sync_with_stdio(false);
+        return RunBatchFrom(*std::cin.rdbuf(), line);
+    }
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return FileError("cannot read '" + path + "': it is a folder");
+    }
+    std::filebuf file;
+    if (file.open(path, std::ios::in | std::ios::binary) == nullptr) {
+        return FileError("cannot read '" + path + "'");
+    }
+    return RunBatchFrom(file, line);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -47,5 +81,5 @@ int main(int argc, char** argv) {
         Print(stdout, std::string(UsageText()));
         return 0;
     }
-    return Run(line);
+    return line.batch ? Batch(line) : Run(line);
 }

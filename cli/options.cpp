@@ -3,7 +3,7 @@
 #include <optional>
 #include <set>
 
-#include "logic/key_filter.h"
+#include "cli/value_check.h"
 
 namespace korvanta::cli {
 
@@ -25,20 +25,6 @@ std::optional<InputField> FieldOf(std::string_view name) {
         if (option.name == name) {
             return option.field;
         }
-    }
-    return std::nullopt;
-}
-
-// A value as its field would take it from the keyboard.
-std::optional<std::string> CheckNumber(std::string_view name, std::string_view value, std::string_view keys) {
-    if (value.find_first_not_of(keys) != std::string_view::npos) {
-        const bool tooth = keys == kToothKeys;
-        return std::string(name) + " takes " +
-               (tooth ? "a whole number (digits only)" : "a number (digits and points only)") + ", not '" +
-               std::string(value) + "'";
-    }
-    if (!FitsSingle(value)) {
-        return std::string(name) + " " + std::string(value) + " is too large";
     }
     return std::nullopt;
 }
@@ -76,21 +62,28 @@ public:
             } else {
                 return UsageError{std::string(name) + " needs a value"};
             }
-            if (auto error = Apply(line.inputs, name, value)) {
+            if (auto error = Apply(line, name, value)) {
                 return UsageError{*error};
             }
+        }
+        if (line.batch && pairOption_) {
+            return UsageError{"--batch reads the pairs from its file and takes no " + *pairOption_};
         }
         return line;
     }
 
 private:
     static bool IsValueOption(std::string_view name) {
-        return FieldOf(name) || name == "--type" || name == "--at" || name == "--member";
+        return FieldOf(name) || name == "--type" || name == "--at" || name == "--member" || name == "--batch";
     }
 
-    std::optional<std::string> Apply(PairInputs& inputs, std::string_view name, std::string_view value) {
+    std::optional<std::string> Apply(CommandLine& line, std::string_view name, std::string_view value) {
+        if (name != "--batch" && !pairOption_) {
+            pairOption_ = std::string(name);
+        }
+        PairInputs& inputs = line.inputs;
         if (name == "--at") {
-            if (auto error = CheckNumber(name, value, kNumberKeys)) {
+            if (auto error = DiameterValueError(name, value)) {
                 return error;
             }
             inputs.diameters.emplace_back(value);
@@ -99,11 +92,16 @@ private:
         if (!seen_.insert(std::string(name)).second) {
             return std::string(name) + " is given more than once";
         }
+        if (name == "--batch") {
+            line.batch = std::string(value);
+            return std::nullopt;
+        }
         if (name == "--type") {
-            if (value != "external" && value != "internal") {
+            const std::optional<PairType> type = PairTypeNamed(value);
+            if (!type) {
                 return "--type takes external or internal, not '" + std::string(value) + "'";
             }
-            inputs.type = value == "internal" ? PairType::Internal : PairType::External;
+            inputs.type = *type;
             return std::nullopt;
         }
         if (name == "--member") {
@@ -114,7 +112,7 @@ private:
             return std::nullopt;
         }
         const InputField field = *FieldOf(name);
-        if (auto error = CheckNumber(name, value, AllowedKeys(field))) {
+        if (auto error = FieldValueError(name, value, field)) {
             return error;
         }
         inputs.fields[static_cast<int>(field)] = std::string(value);
@@ -123,6 +121,7 @@ private:
 
     std::span<const std::string_view> arguments_;
     std::set<std::string> seen_;
+    std::optional<std::string> pairOption_; // the first option that describes a single pair
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@ namespace korvanta::cli {
 struct CommandLine {
     bool help = false;
     bool json = false;
+    std::optional<std::string> batch; // the file of pairs ("-": standard input)
     PairInputs inputs;
 };
 
@@ -20,7 +22,7 @@ struct UsageError {
 };
 
 // The arguments after the program name. A field value must consist of characters the field's keys
-// accept, and its number must fit a Single.
+// accept, and its number must fit a Single. --batch goes with --json only.
 std::variant<CommandLine, UsageError> ParseCommandLine(std::span<const std::string_view> arguments);
 
 } // namespace korvanta::cli

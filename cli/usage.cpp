@@ -5,6 +5,7 @@ namespace korvanta::cli {
 std::string_view UsageText() {
     return R"(Usage: korvanta-calc [--type external|internal] [--nt1 N] [--nt2 N] [--dp X] [--pa X] [--ha X]
                      [--od1 X] [--od2 X] [--cd X] [--at D]... [--member pinion|gear] [--json]
+       korvanta-calc --batch FILE [--json]
 
 Calculates the inspection data of one gear pair, as the Korvanta output window shows them.
 Each given value is typed into its input field in the order above and the field is left;
@@ -22,6 +23,7 @@ then Calculate is pressed.
   --member pinion|gear      member of the --at diameters (default: the pinion of an external
                             pair, the gear of an internal pair)
   --json                    print one JSON object instead of the table
+  --batch FILE              calculate every pair of a CSV file (- reads standard input)
   -h, --help                show this help
 
 X and D take digits and decimal points only.
@@ -29,8 +31,16 @@ X and D take digits and decimal points only.
 Exit status: 0 the table was produced, 1 the entries were rejected, 2 usage error,
 3 the pair cannot be calculated.
 
+Batch: the first row of FILE names any of the columns type,nt1,nt2,dp,pa,ha,od1,od2,cd;
+an empty cell is a value not given. Every row is calculated as by a fresh start of the
+command with those options. The output is CSV (line, status, type, the two cells of each
+table row, warnings, message) or, with --json, one JSON object per line carrying "line".
+Status of a row: ok, rejected, fault, invalid (a cell the field would refuse) or malformed.
+Exit status of a batch: 0 every row produced a table, 1 any row did not, 2 usage error.
+
 Example:
   korvanta-calc --nt1 20 --nt2 40 --dp 10 --od1 2.2 --od2 4.2 --cd 3 --at 2
+  printf 'nt1,nt2,dp\n20,40,10\n18,54,8\n' | korvanta-calc --batch -
 )";
 }
 

@@ -22,6 +22,10 @@ Digits ExactDigits(double value);
 // Rounded half away from zero to `count` significant digits; trailing zeros dropped.
 Digits RoundSignificant(Digits number, int count);
 
+// RoundSignificant(ExactDigits(value), count), from the first count + 1 digits alone (exact integer
+// arithmetic) where they can be had without the whole expansion.
+Digits SignificantDigits(double value, int count);
+
 // Rounded half away from zero to `decimals` digits after the decimal point; trailing zeros dropped.
 // The sign is kept when a non-zero value rounds to zero.
 Digits RoundDecimals(Digits number, int decimals);

@@ -21,7 +21,7 @@ std::string Sign(const decimal::Digits& number) {
 // C's %.<precision>G without the trailing zeros: plain decimals while the decimal exponent of the
 // rounded value lies in [-4, precision), otherwise d.ddddddE+XX with at least two exponent digits.
 std::string General(double value, int precision) {
-    const decimal::Digits number = decimal::RoundSignificant(decimal::ExactDigits(value), precision);
+    const decimal::Digits number = decimal::SignificantDigits(value, precision);
     if (number.digits.empty()) {
         return "0";
     }
@@ -52,21 +52,34 @@ std::string General(double value, int precision) {
 // The rounded number written with at least one integer digit and exactly `decimals` decimals.
 std::string Fixed(const decimal::Digits& number, int decimals) {
     const std::string& d = number.digits;
-    const int integerDigits = number.pointPosition > 0 ? number.pointPosition : 0;
-    std::string integerPart;
-    std::string fraction;
-    for (int position = 0; position < integerDigits; ++position) {
-        integerPart += position < static_cast<int>(d.size()) ? d[static_cast<std::size_t>(position)] : '0';
+    const int size = static_cast<int>(d.size());
+    const auto digitAt = [&d, size](int index) {
+        return index >= 0 && index < size ? d[static_cast<std::size_t>(index)] : '0';
+    };
+    const int integerDigits = number.pointPosition > 0 ? number.pointPosition : 1;
+    std::string text;
+    text.reserve(static_cast<std::size_t>(integerDigits + decimals + 2));
+    text += Sign(number);
+    if (number.pointPosition <= 0) {
+        text += '0';
     }
-    for (int place = 1; place <= decimals; ++place) {
-        const int index = number.pointPosition + place - 1;
-        fraction +=
-            index >= 0 && index < static_cast<int>(d.size()) ? d[static_cast<std::size_t>(index)] : '0';
+    for (int position = 0; position < number.pointPosition; ++position) {
+        text += digitAt(position);
     }
-    if (integerPart.empty()) {
-        integerPart = "0";
+    text += '.';
+    for (int place = 0; place < decimals; ++place) {
+        text += digitAt(number.pointPosition + place);
     }
-    return Sign(number) + integerPart + "." + fraction;
+    return text;
+}
+
+// The pattern of a number read back from its general text: the digits the text holds, without the
+// sign of a zero.
+std::string PatternOfDigits(decimal::Digits number, int decimals) {
+    if (number.digits.empty()) {
+        number.negative = false;
+    }
+    return Fixed(decimal::RoundDecimals(std::move(number), decimals), decimals);
 }
 
 } // namespace
@@ -89,23 +102,21 @@ std::string PatternText(std::string_view numberText, int decimals) {
     if (scan.length == 0 || scan.length != numberText.size()) {
         return std::string(numberText);
     }
-    decimal::Digits number = scan.number;
-    if (number.digits.empty()) {
-        number.negative = false;
-    }
-    return Fixed(decimal::RoundDecimals(number, decimals), decimals);
+    return PatternOfDigits(scan.number, decimals);
 }
 
+// The general text reads back as exactly the digits it was written from, so the patterns of a value
+// start from those digits.
 std::string PatternValue(double value, int decimals) {
-    return PatternText(GeneralText(value), decimals);
+    return PatternOfDigits(decimal::SignificantDigits(value, kDoubleDigits), decimals);
 }
 
 std::string PatternOfGeneral(Single value, int decimals) {
-    return PatternText(GeneralText(value), decimals);
+    return PatternOfDigits(decimal::SignificantDigits(value, kSingleDigits), decimals);
 }
 
 std::string PatternOfGeneral(double value, int decimals) {
-    return PatternText(GeneralText(value), decimals);
+    return PatternValue(value, decimals);
 }
 
 std::string FiveDecimalText(Single value) {

@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  desktop-file-utils dpkg-dev
   fonts-liberation
   xvfb xauth xdotool x11-utils
 )

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdlib>
 
 namespace {
 
@@ -38,15 +39,24 @@ bool ReadBoth(int outFd, int errFd, std::string& out, std::string& err) {
 
 } // namespace
 
-CommandRun RunCalc(const std::vector<std::string>& arguments) {
+CommandRun RunCalc(const std::vector<std::string>& arguments, const std::string& input) {
     int outPipe[2];
     int errPipe[2];
     CommandRun run;
-    if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
+    // The input lies in an unlinked file, so a long input never waits on a full pipe.
+    char inputPath[] = "/tmp/korvanta-calc-input-XXXXXX";
+    const int inputFd = mkstemp(inputPath);
+    if (inputFd < 0 || pipe(outPipe) != 0 || pipe(errPipe) != 0) {
+        return run;
+    }
+    unlink(inputPath);
+    if (write(inputFd, input.data(), input.size()) != static_cast<ssize_t>(input.size()) ||
+        lseek(inputFd, 0, SEEK_SET) != 0) {
         return run;
     }
     const pid_t child = fork();
     if (child == 0) {
+        dup2(inputFd, STDIN_FILENO);
         dup2(outPipe[1], STDOUT_FILENO);
         dup2(errPipe[1], STDERR_FILENO);
         close(outPipe[0]);
@@ -62,6 +72,7 @@ CommandRun RunCalc(const std::vector<std::string>& arguments) {
         execv(program.c_str(), argv.data());
         _exit(127);
     }
+    close(inputFd);
     close(outPipe[1]);
     close(errPipe[1]);
     if (!ReadBoth(outPipe[0], errPipe[0], run.out, run.err)) {

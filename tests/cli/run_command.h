@@ -10,5 +10,5 @@ struct CommandRun {
     int status = -1; // exit status, or -1 when the program did not exit normally
 };
 
-// Runs korvanta-calc with the arguments (no shell involved).
-CommandRun RunCalc(const std::vector<std::string>& arguments);
+// Runs korvanta-calc with the arguments (no shell involved), the text as its standard input.
+CommandRun RunCalc(const std::vector<std::string>& arguments, const std::string& input = "");

@@ -1,0 +1,87 @@
+#include "cli/batch_input.h"
+
+#include <algorithm>
+
+#include "cli/value_check.h"
+
+namespace korvanta::cli {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+const BatchInputColumn* ColumnNamed(std::string_view name) {
+    const auto* column = std::find_if(kBatchInputColumns.begin(), kBatchInputColumns.end(),
+                                      [name](const BatchInputColumn& known) { return known.name == name; });
+    return column == kBatchInputColumns.end() ? nullptr : column;
+}
+
+std::string KnownNames() {
+    std::string names;
+    for (const BatchInputColumn& column : kBatchInputColumns) {
+        names += (names.empty() ? "" : ",") + std::string(column.name);
+    }
+    return names;
+}
+
+} // namespace
+
+std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& header) {
+    const std::string where = "header (line " + std::to_string(header.line) + "): ";
+    if (header.error) {
+        return where + *header.error;
+    }
+    BatchHeader parsed;
+    for (const std::string& cell : header.cells) {
+        const std::string_view name = Trimmed(cell);
+        const BatchInputColumn* column = ColumnNamed(name);
+        if (column == nullptr) {
+            return where + "unknown column '" + cell + "'; the columns are " + KnownNames();
+        }
+        if (std::find(parsed.columns_.begin(), parsed.columns_.end(), column) != parsed.columns_.end()) {
+            return where + "column '" + std::string(name) + "' is named more than once";
+        }
+        parsed.columns_.push_back(column);
+    }
+    return parsed;
+}
+
+std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) const {
+    if (row.error) {
+        return RowError{*row.error, std::nullopt, true};
+    }
+    if (row.cells.size() != columns_.size()) {
+        return RowError{"the row has " + std::to_string(row.cells.size()) + " cells, the header names " +
+                            std::to_string(columns_.size()) + " columns",
+                        std::nullopt, true};
+    }
+    PairInputs inputs;
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        const std::string& value = row.cells[i];
+        const BatchInputColumn& column = *columns_[i];
+        if (value.empty()) {
+            continue;
+        }
+        if (!column.field) {
+            const std::optional<PairType> type = PairTypeNamed(value);
+            if (!type) {
+                return RowError{"type takes external or internal, not '" + value + "'", std::nullopt, false};
+            }
+            inputs.type = *type;
+            continue;
+        }
+        if (auto error = FieldValueError(column.name, value, *column.field)) {
+            return RowError{*error, column.field, false};
+        }
+        inputs.fields[static_cast<int>(*column.field)] = value;
+    }
+    return inputs;
+}
+
+} // namespace korvanta::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/batch_columns.h"
+#include "cli/csv_reader.h"
+#include "cli/pair_run.h"
+
+namespace korvanta::cli {
+
+// Why a row gives no pair: a cell's value, or the row's CSV form.
+struct RowError {
+    std::string message;
+    std::optional<InputField> field; // the field whose cell holds the value
+    bool malformed = false;          // the row is not a CSV row of the header's shape
+};
+
+// The header row of a batch file: which input each column holds.
+class BatchHeader {
+public:
+    // Unknown, repeated or empty column names and a malformed header are errors of the whole file.
+    static std::variant<BatchHeader, std::string> Parse(const CsvRecord& header);
+
+    // The pair of one row: every non-empty cell typed into its field, as the single-pair options do.
+    // A row with another number of cells than the header, or a value the field's keys would refuse,
+    // gives no pair.
+    std::variant<PairInputs, RowError> Inputs(const CsvRecord& row) const;
+
+private:
+    std::vector<const BatchInputColumn*> columns_;
+};
+
+} // namespace korvanta::cli

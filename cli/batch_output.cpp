@@ -1,0 +1,130 @@
+#include "cli/batch_output.h"
+
+#include <algorithm>
+
+#include "cli/batch_columns.h"
+#include "cli/json_writer.h"
+
+namespace korvanta::cli {
+
+namespace {
+
+std::string_view StatusName(RowStatus status) {
+    switch (status) {
+    case RowStatus::Rejected:
+        return "rejected";
+    case RowStatus::Fault:
+        return "fault";
+    case RowStatus::Invalid:
+        return "invalid";
+    case RowStatus::Malformed:
+        return "malformed";
+    case RowStatus::Ok:
+        break;
+    }
+    return "ok";
+}
+
+// RFC 4180: a cell holding a comma, a quote or a line break goes in quotes, its quotes doubled.
+void AppendCell(std::string& line, std::string_view cell) {
+    const bool plain = std::none_of(cell.begin(), cell.end(),
+                                    [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+    if (plain) {
+        line += cell;
+        return;
+    }
+    line += '"';
+    for (char c : cell) {
+        line += c;
+        if (c == '"') {
+            line += '"';
+        }
+    }
+    line += '"';
+}
+
+std::string Joined(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (const std::string& text : texts) {
+        joined += (joined.empty() ? "" : "\n") + text;
+    }
+    return joined;
+}
+
+bool HasPair(RowStatus status) {
+    return status == RowStatus::Ok || status == RowStatus::Rejected || status == RowStatus::Fault;
+}
+
+// The object on one line: every raw line break of the writer's layout, with the indent after it,
+// becomes one blank (line breaks inside strings are escaped and stay).
+std::string OneLine(const std::string& object, int line) {
+    std::string text = "{\"line\": " + std::to_string(line) + ", ";
+    for (std::size_t i = 1; i < object.size(); ++i) {
+        if (object[i] != '\n') {
+            text += object[i];
+            continue;
+        }
+        while (i + 1 < object.size() && object[i + 1] == ' ') {
+            ++i;
+        }
+        if (i + 1 < object.size()) {
+            text += ' ';
+        }
+    }
+    return text + "\n";
+}
+
+} // namespace
+
+std::string RowMessage(const BatchRow& row) {
+    switch (row.status) {
+    case RowStatus::Rejected:
+        return row.result.rejection->text;
+    case RowStatus::Fault:
+        return row.result.table.fault->message.text;
+    case RowStatus::Invalid:
+    case RowStatus::Malformed:
+        return row.error.message;
+    case RowStatus::Ok:
+        break;
+    }
+    return "";
+}
+
+std::string BatchCsvHeader() {
+    std::string line = "line,status,type";
+    for (std::string_view name : kOutputRowNames) {
+        line += "," + std::string(name) + "_pinion," + std::string(name) + "_gear";
+    }
+    return line + ",warnings,message\n";
+}
+
+std::string BatchCsvLine(const BatchRow& row) {
+    std::string line = std::to_string(row.line) + "," + std::string(StatusName(row.status)) + ",";
+    if (HasPair(row.status)) {
+        line += row.result.type == PairType::Internal ? "internal" : "external";
+    }
+    for (const OutputCell& cell : row.result.table.rows) {
+        line += ',';
+        AppendCell(line, cell.pinion);
+        line += ',';
+        AppendCell(line, cell.gear);
+    }
+    line += ',';
+    AppendCell(line, Joined(row.result.warnings));
+    line += ',';
+    AppendCell(line, RowMessage(row));
+    return line + "\n";
+}
+
+std::string BatchJsonLine(const BatchRow& row) {
+    if (HasPair(row.status)) {
+        return OneLine(ResultJson(row.result), row.line);
+    }
+    const std::string field = row.error.field ? std::string(FieldControlName(*row.error.field)) : "";
+    return "{\"line\": " + std::to_string(row.line) + ", \"error\": {\"title\": \"korvanta-calc\", " +
+           "\"message\": " + JsonString(row.error.message) + ", \"field\": " + JsonString(field) +
+           "}, \"warnings\": []}\n";
+}
+
+} // namespace korvanta::cli

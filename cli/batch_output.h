@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "cli/batch_input.h"
+#include "cli/pair_run.h"
+
+namespace korvanta::cli {
+
+enum class RowStatus { Ok, Rejected, Fault, Invalid, Malformed };
+
+// The outcome of one row of a batch file.
+struct BatchRow {
+    int line = 0;
+    RowStatus status = RowStatus::Ok;
+    PairRunResult result; // Ok, Rejected and Fault
+    RowError error;       // Invalid and Malformed
+};
+
+// The rejection, fault or error message of a bad row; empty for a good one.
+std::string RowMessage(const BatchRow& row);
+
+// The first line of the CSV output: line, status, type, the two cells of every output row (named in
+// kOutputRowNames), warnings, message.
+std::string BatchCsvHeader();
+
+// One CSV line: the cells as the output window shows them (those a fault left unfilled are empty),
+// the warnings separated by line feeds, the rejection, fault or error message.
+std::string BatchCsvLine(const BatchRow& row);
+
+// One JSON line: the single-pair command's object with "line" first; an invalid or malformed row
+// gives an error object of the same shape as a rejection.
+std::string BatchJsonLine(const BatchRow& row);
+
+} // namespace korvanta::cli

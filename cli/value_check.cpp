@@ -1,0 +1,42 @@
+#include "cli/value_check.h"
+
+#include "logic/key_filter.h"
+
+namespace korvanta::cli {
+
+namespace {
+
+std::optional<std::string> NumberError(std::string_view name, std::string_view value, std::string_view keys) {
+    if (value.find_first_not_of(keys) != std::string_view::npos) {
+        const bool tooth = keys == kToothKeys;
+        return std::string(name) + " takes " +
+               (tooth ? "a whole number (digits only)" : "a number (digits and points only)") + ", not '" +
+               std::string(value) + "'";
+    }
+    if (!FitsSingle(value)) {
+        return std::string(name) + " " + std::string(value) + " is too large";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> FieldValueError(std::string_view name, std::string_view value, InputField field) {
+    return NumberError(name, value, AllowedKeys(field));
+}
+
+std::optional<std::string> DiameterValueError(std::string_view name, std::string_view value) {
+    return NumberError(name, value, kNumberKeys);
+}
+
+std::optional<PairType> PairTypeNamed(std::string_view text) {
+    if (text == "external") {
+        return PairType::External;
+    }
+    if (text == "internal") {
+        return PairType::Internal;
+    }
+    return std::nullopt;
+}
+
+} // namespace korvanta::cli

@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run_command.h"
+
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The cells of one output line (quoted cells of the output hold no line break in these tests).
+std::vector<std::string> Cells(const std::string& line) {
+    std::vector<std::string> cells(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+            cells.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            cells.emplace_back();
+        } else {
+            cells.back() += c;
+        }
+    }
+    return cells;
+}
+
+// Output rows by column name.
+std::vector<std::map<std::string, std::string>> Table(const std::string& out) {
+    const std::vector<std::string> lines = Lines(out);
+    std::vector<std::map<std::string, std::string>> rows;
+    if (lines.empty()) {
+        return rows;
+    }
+    const std::vector<std::string> names = Cells(lines[0]);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::vector<std::string> cells = Cells(lines[i]);
+        EXPECT_EQ(cells.size(), names.size()) << lines[i];
+        std::map<std::string, std::string>& row = rows.emplace_back();
+        for (std::size_t j = 0; j < std::min(cells.size(), names.size()); ++j) {
+            row[names[j]] = cells[j];
+        }
+    }
+    return rows;
+}
+
+// The single-pair command's JSON object on one line, as a batch row writes it (without "line").
+std::string OneLine(const std::string& json) {
+    std::string text;
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        if (json[i] != '\n') {
+            text += json[i];
+            continue;
+        }
+        while (i + 1 < json.size() && json[i + 1] == ' ') {
+            ++i;
+        }
+        if (i + 1 < json.size()) {
+            text += ' ';
+        }
+    }
+    return text;
+}
+
+std::string WithoutLine(const std::string& jsonLine, int line) {
+    const std::string prefix = "{\"line\": " + std::to_string(line) + ", ";
+    EXPECT_EQ(jsonLine.rfind(prefix, 0), 0U) << jsonLine;
+    return "{" + jsonLine.substr(std::min(prefix.size(), jsonLine.size()));
+}
+
+const std::string kMixed = "type,nt1,nt2,dp,pa,ha,od1,od2,cd\n"
+                           ",20,40,10,,,2.2,4.2,3\n"          // line 2: the standard external pair
+                           ",20,,10,,,,,\n"                   // line 3: no gear teeth
+                           "internal,20,60,10,,,2.2,5.8,0\n"  // line 4: accepted, then a zero divisor
+                           ",20,40,10,,,2.2,4.2,3,7\n"        // line 5: one cell too many
+                           ",2x,40,10,,,,,\n"                 // line 6: refused by the tooth keys
+                           "internal,20,60,10,,,2.2,5.8,2\n"; // line 7: the standard internal pair
+
+TEST(Batch, MixedFileGivesOneRowPerLineAndExitOne) {
+    const CommandRun run = RunCalc({"--batch", "-"}, kMixed);
+    EXPECT_EQ(run.status, 1);
+    const auto rows = Table(run.out);
+    ASSERT_EQ(rows.size(), 6U);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"2", "ok"}, {"3", "rejected"}, {"4", "fault"}, {"5", "malformed"}, {"6", "invalid"}, {"7", "ok"}};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].at("line"), expected[i].first);
+        EXPECT_EQ(rows[i].at("status"), expected[i].second);
+    }
+    EXPECT_EQ(rows[0].at("type"), "external");
+    EXPECT_EQ(rows[0].at("teeth_pinion"), "20");
+    EXPECT_EQ(rows[0].at("base_diameter_gear"), "3.758771");
+    EXPECT_EQ(rows[0].at("sap_pinion"), "1.8878");
+    EXPECT_EQ(rows[0].at("roll_outside_gear"), "28.565°");
+    EXPECT_EQ(rows[0].at("message"), "");
+    EXPECT_EQ(rows[1].at("message"), "Enter the number of teeth for Gear");
+    EXPECT_EQ(rows[1].at("sap_pinion"), "");
+    EXPECT_EQ(rows[2].at("type"), "internal");
+    EXPECT_NE(rows[2].at("message").find("cannot be calculated"), std::string::npos);
+    EXPECT_EQ(rows[3].at("message"), "the row has 10 cells, the header names 9 columns");
+    EXPECT_EQ(rows[4].at("message"), "nt1 takes a whole number (digits only), not '2x'");
+    EXPECT_EQ(rows[5].at("transverse_dp_gear"), "NA");
+    EXPECT_EQ(rows[5].at("outside_diameter_gear"), "5.80000");
+    EXPECT_EQ(rows[5].at("roll_outside_gear"), "13.826°");
+    for (const char* line : {"line 3: ", "line 4: ", "line 5: ", "line 6: "}) {
+        EXPECT_NE(run.err.find(line), std::string::npos) << line;
+    }
+}
+
+TEST(Batch, HeaderNamesEveryOutputCell) {
+    const CommandRun run = RunCalc({"--batch", "-"}, "nt1,nt2,dp\n20,40,10\n");
+    EXPECT_EQ(run.status, 0);
+    const std::vector<std::string> names = Cells(Lines(run.out).at(0));
+    ASSERT_EQ(names.size(), 3U + 19 * 2 + 2);
+    EXPECT_EQ(names[0], "line");
+    EXPECT_EQ(names[1], "status");
+    EXPECT_EQ(names[3], "teeth_pinion");
+    EXPECT_EQ(names[4], "teeth_gear");
+    EXPECT_EQ(names[names.size() - 3], "roll_outside_gear");
+    EXPECT_EQ(names[names.size() - 2], "warnings");
+    EXPECT_EQ(names.back(), "message");
+}
+
+// Each row as the single-pair command with the same values, from a fresh start.
+TEST(Batch, JsonRowEqualsTheSinglePairCommand) {
+    const std::vector<std::pair<std::string, Arguments>> cases = {
+        {",20,40,10,,,2.2,4.2,3",
+         {"--nt1", "20", "--nt2", "40", "--dp", "10", "--od1", "2.2", "--od2", "4.2", "--cd", "3"}},
+        {"internal,20,60,10,,,2.2,5.8,2",
+         {"--type", "internal", "--nt1", "20", "--nt2", "60", "--dp", "10", "--od1", "2.2", "--od2", "5.8",
+          "--cd", "2"}},
+        {",24,37,8,25,15,,,", {"--nt1", "24", "--nt2", "37", "--dp", "8", "--pa", "25", "--ha", "15"}},
+        {",40,20,10,,,,,", {"--nt1", "40", "--nt2", "20", "--dp", "10"}},
+        {",20,,10,,,,,", {"--nt1", "20", "--dp", "10"}},
+        {"internal,20,60,10,,,2.2,5.8,0",
+         {"--type", "internal", "--nt1", "20", "--nt2", "60", "--dp", "10", "--od1", "2.2", "--od2", "5.8",
+          "--cd", "0"}},
+        {",20,40,10,90,,,,", {"--nt1", "20", "--nt2", "40", "--dp", "10", "--pa", "90"}},
+    };
+    std::string file = "type,nt1,nt2,dp,pa,ha,od1,od2,cd\n";
+    for (const auto& [row, arguments] : cases) {
+        file += row + "\n";
+    }
+    const CommandRun batch = RunCalc({"--batch", "-", "--json"}, file);
+    EXPECT_EQ(batch.status, 1);
+    const std::vector<std::string> lines = Lines(batch.out);
+    ASSERT_EQ(lines.size(), cases.size());
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        Arguments arguments = cases[i].second;
+        arguments.push_back("--json");
+        const CommandRun single = RunCalc(arguments);
+        EXPECT_EQ(WithoutLine(lines[i], static_cast<int>(i) + 2), OneLine(single.out)) << cases[i].first;
+    }
+}
+
+TEST(Batch, RowOrderNeverChangesAResult) {
+    const std::vector<std::string> rows = {",20,40,10,,,2.2,4.2,3", "internal,20,60,10,,,2.2,5.8,2",
+                                           ",24,37,8,25,15,,,", ",40,20,10,,,,,"};
+    std::string forward = "type,nt1,nt2,dp,pa,ha,od1,od2,cd\n";
+    std::string backward = forward;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        forward += rows[i] + "\n";
+        backward += rows[rows.size() - 1 - i] + "\n";
+    }
+    const auto first = Lines(RunCalc({"--batch", "-", "--json"}, forward).out);
+    const auto second = Lines(RunCalc({"--batch", "-", "--json"}, backward).out);
+    ASSERT_EQ(first.size(), rows.size());
+    ASSERT_EQ(second.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int forwardLine = static_cast<int>(i) + 2;
+        const int backwardLine = static_cast<int>(rows.size() - 1 - i) + 2;
+        EXPECT_EQ(WithoutLine(first[i], forwardLine), WithoutLine(second[rows.size() - 1 - i], backwardLine));
+    }
+}
+
+// RFC 4180: quoted cells, doubled quotes, CRLF line ends, a byte order mark, columns in any order.
+TEST(Batch, QuotedCellsAndCrlfAreRead) {
+    const std::string file = "\xEF\xBB\xBF"
+                             "dp,\"nt2\",nt1\r\n"
+                             "10,\"40\",20\r\n"
+                             "\r\n"
+                             "\"10\",\"4\"\"0\",20\r\n"
+                             "10,40,\"2,0\"\r\n";
+    const CommandRun run = RunCalc({"--batch", "-"}, file);
+    EXPECT_EQ(run.status, 1);
+    const auto rows = Table(run.out);
+    ASSERT_EQ(rows.size(), 3U);
+    EXPECT_EQ(rows[0].at("line"), "2");
+    EXPECT_EQ(rows[0].at("status"), "ok");
+    EXPECT_EQ(rows[0].at("teeth_gear"), "40");
+    EXPECT_EQ(rows[1].at("line"), "4");
+    EXPECT_EQ(rows[1].at("message"), "nt2 takes a whole number (digits only), not '4\"0'");
+    EXPECT_EQ(rows[2].at("message"), "nt1 takes a whole number (digits only), not '2,0'");
+}
+
+TEST(Batch, MalformedLinesAreReportedAndTheBatchGoesOn) {
+    const std::string file = "nt1,nt2,dp\n"
+                             "20,4\"0,10\n"    // line 2: quote inside an unquoted cell
+                             "\"20\"x,40,10\n" // line 3: text after a closing quote
+                             "20,40\n"         // line 4: a cell short
+                             "20,40,10\n"      // line 5
+                             "\"20,40,10\n";   // line 6: a quote never closed
+    const CommandRun run = RunCalc({"--batch", "-", "--json"}, file);
+    EXPECT_EQ(run.status, 1);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 5U);
+    EXPECT_NE(lines[0].find(R"("line": 2, "error": {"title": "korvanta-calc", "message": "a quote inside)"),
+              std::string::npos);
+    EXPECT_NE(lines[1].find(R"("line": 3, "error")"), std::string::npos);
+    EXPECT_NE(lines[1].find("text after the closing quote"), std::string::npos);
+    EXPECT_NE(lines[2].find("the row has 2 cells, the header names 3 columns"), std::string::npos);
+    EXPECT_NE(lines[3].find(R"({"line": 5, "type": "external")"), std::string::npos);
+    EXPECT_NE(lines[4].find(R"("line": 6, "error")"), std::string::npos);
+    EXPECT_NE(lines[4].find("not closed"), std::string::npos);
+}
+
+TEST(Batch, EveryGoodRowExitsZero) {
+    const CommandRun run = RunCalc({"--batch", "-"}, "nt1,nt2,dp,type\n20,40,10,\n18,54,8,internal\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const auto rows = Table(run.out);
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[1].at("type"), "internal");
+    EXPECT_EQ(rows[1].at("teeth_gear"), "54");
+}
+
+TEST(Batch, FileErrorsAndMixedOptionsAreUsageErrors) {
+    const std::vector<std::pair<Arguments, std::string>> cases = {
+        {{"--batch", "-", "--nt1", "20"}, "nt1,nt2,dp\n20,40,10\n"},
+        {{"--batch", "-", "--at", "2"}, "nt1,nt2,dp\n20,40,10\n"},
+        {{"--batch", "-"}, "nt1,teeth\n20,40\n"},
+        {{"--batch", "-"}, "nt1,nt1\n20,40\n"},
+        {{"--batch", "-"}, ""},
+        {{"--batch", "-"}, "\"nt1\n"},
+        {{"--batch", "/nonexistent/pairs.csv"}, ""},
+        {{"--batch", "/"}, ""},
+        {{"--batch"}, ""},
+    };
+    for (const auto& [arguments, input] : cases) {
+        const CommandRun run = RunCalc(arguments, input);
+        EXPECT_EQ(run.status, 2) << arguments.back() << " " << input;
+        EXPECT_EQ(run.out, "") << input;
+        EXPECT_NE(run.err, "") << input;
+    }
+}
+
+TEST(Batch, TenThousandGeneratedRowsFinish) {
+    std::string file = "type,nt1,nt2,dp,pa,ha\n";
+    constexpr int kRows = 10000;
+    for (int i = 0; i < kRows; ++i) {
+        file += std::string(i % 5 == 0 ? "internal" : "") + "," + std::to_string(12 + i % 29) + "," +
+                std::to_string(40 + i % 53) + "," + std::to_string(4 + i % 17) + "," +
+                (i % 2 == 0 ? "20" : "14.5") + "," + (i % 4 == 0 ? "15" : "") + "\n";
+    }
+    const CommandRun run = RunCalc({"--batch", "-"}, file);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), kRows + 1U);
+    EXPECT_EQ(lines.back().rfind(std::to_string(kRows + 1) + ",", 0), 0U);
+    EXPECT_TRUE(run.status == 0 || run.status == 1);
+}
+
+} // namespace
