@@ -59,8 +59,9 @@ inline QWidget* CalculateThroughInputWindow(bool external, const FieldTexts& tex
     QWidget* output = external ? static_cast<QWidget*>(LoadedInstance<FormSAP>())
                                : static_cast<QWidget*>(LoadedInstance<FormSAP2>());
     EXPECT_NE(output, nullptr);
-    if (output != nullptr)
+    if (output != nullptr) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(output, 2000));
+    }
     return output;
 }
 
