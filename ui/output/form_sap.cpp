@@ -1,26 +1,17 @@
 #include "ui/output/form_sap.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 
 #include "ui/common/program_state.h"
 #include "ui/diagram/diagram.h"
 #include "ui/info/form_info.h"
 #include "ui/input/frm_roll_angles0.h"
+#include "ui/output/end_program.h"
 #include "ui/output/info_icon.h"
 #include "ui/output/output_print.h"
 #include "ui_form_sap.h"
 
 namespace korvanta {
-
-namespace {
-
-void SetInputWindowEnabled(bool enabled) {
-    if (FrmRollAngles0* input = LoadedInstance<FrmRollAngles0>())
-        input->setEnabled(enabled);
-}
-
-} // namespace
 
 FormSAP::FormSAP(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::FormSAP>()), table_(NewExternalTable()) {
@@ -62,7 +53,7 @@ FormSAP::FormSAP(QWidget* parent)
 FormSAP::~FormSAP() = default;
 
 void FormSAP::Form_Activate() {
-    SetInputWindowEnabled(false);
+    SetLoadedEnabled<FrmRollAngles0>(false);
     FillExternalTable(ProgramState(), table_);
     ShowTable(*this, view_, table_);
     ReportTable(table_);
@@ -90,10 +81,7 @@ void FormSAP::Command2_Click() {
 }
 
 void FormSAP::Command3_Click() {
-    Unload(this);
-    if (FrmRollAngles0* input = LoadedInstance<FrmRollAngles0>())
-        Unload(input);
-    QApplication::quit();
+    EndProgram(*this);
 }
 
 void FormSAP::Command4_Click() {
@@ -105,7 +93,7 @@ void FormSAP::CommandClose_Click() {
 }
 
 void FormSAP::Form_Unload() {
-    SetInputWindowEnabled(true);
+    SetLoadedEnabled<FrmRollAngles0>(true);
 }
 
 void FormSAP::closeEvent(QCloseEvent* event) {

@@ -1,26 +1,17 @@
 #include "ui/output/form_sap2.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 
 #include "ui/common/program_state.h"
 #include "ui/diagram/diagram.h"
 #include "ui/info/form_info2.h"
 #include "ui/input/frm_roll_angles0.h"
+#include "ui/output/end_program.h"
 #include "ui/output/info_icon.h"
 #include "ui/output/output_print.h"
 #include "ui_form_sap2.h"
 
 namespace korvanta {
-
-namespace {
-
-void SetInputWindowEnabled(bool enabled) {
-    if (FrmRollAngles0* input = LoadedInstance<FrmRollAngles0>())
-        input->setEnabled(enabled);
-}
-
-} // namespace
 
 FormSAP2::FormSAP2(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::FormSAP2>()), table_(NewInternalTable()) {
@@ -66,7 +57,7 @@ FormSAP2::FormSAP2(QWidget* parent)
 FormSAP2::~FormSAP2() = default;
 
 void FormSAP2::Form_Activate() {
-    SetInputWindowEnabled(false);
+    SetLoadedEnabled<FrmRollAngles0>(false);
     FillInternalTable(ProgramState(), table_);
     ShowTable(*this, view_, table_);
     ReportTable(table_);
@@ -91,10 +82,7 @@ void FormSAP2::Command2_Click() {
 }
 
 void FormSAP2::Command3_Click() {
-    Unload(this);
-    if (FrmRollAngles0* input = LoadedInstance<FrmRollAngles0>())
-        Unload(input);
-    QApplication::quit();
+    EndProgram(*this);
 }
 
 void FormSAP2::Command4_Click() {
@@ -102,12 +90,12 @@ void FormSAP2::Command4_Click() {
 }
 
 void FormSAP2::CommandClose_Click() {
-    SetInputWindowEnabled(true);
+    SetLoadedEnabled<FrmRollAngles0>(true);
     Unload(this);
 }
 
 void FormSAP2::Form_Unload() {
-    SetInputWindowEnabled(true);
+    SetLoadedEnabled<FrmRollAngles0>(true);
 }
 
 void FormSAP2::closeEvent(QCloseEvent* event) {
