@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev
   fonts-liberation
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils imagemagick locales
 )
 
 missing=()
