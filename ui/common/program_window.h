@@ -25,6 +25,12 @@ void ResetActivationTracking();
 // Shows the window modally: the caller waits until it is closed; the other windows take no input.
 void ShowModal(QWidget* window);
 
+// Activates the window again after a window it opened has gone, if it is still open.
+void ReturnTo(const QPointer<QWidget>& window);
+
+// Shows the window without blocking; an open window is brought forward and activated.
+void ShowWindow(QWidget* window);
+
 // Closes the window; its instance is released and the next use creates a fresh one.
 void Unload(QWidget* window);
 
@@ -55,6 +61,17 @@ template <class W> W* LoadedInstance() {
     if (slot.isNull() || detail::IsUnloaded(slot.data()))
         return nullptr;
     return slot.data();
+}
+
+// Disables or enables the window if it is loaded; an unloaded window is not created for this.
+template <class W> void SetLoadedEnabled(bool enabled) {
+    if (W* window = LoadedInstance<W>())
+        window->setEnabled(enabled);
+}
+
+// Unloads the window if it is loaded.
+template <class W> void UnloadInstance() {
+    Unload(LoadedInstance<W>());
 }
 
 } // namespace korvanta

@@ -11,6 +11,7 @@ class FormInfo;
 
 namespace korvanta {
 
+// The note on the form diameter of an external pair.
 class FormInfo : public QWidget, public ProgramWindowHooks {
     Q_OBJECT
 
@@ -19,6 +20,8 @@ public:
     ~FormInfo() override;
 
 private:
+    void Command1_Click();
+
     std::unique_ptr<Ui::FormInfo> ui;
 };
 

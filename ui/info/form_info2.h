@@ -11,6 +11,7 @@ class FormInfo2;
 
 namespace korvanta {
 
+// The note on the form diameter of an internal pair.
 class FormInfo2 : public QWidget, public ProgramWindowHooks {
     Q_OBJECT
 
@@ -19,6 +20,8 @@ public:
     ~FormInfo2() override;
 
 private:
+    void Command1_Click();
+
     std::unique_ptr<Ui::FormInfo2> ui;
 };
 

@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
+#include "logic/output_table.h"
 #include "ui/common/program_window.h"
+#include "ui/output/output_table_view.h"
 
 namespace Ui {
 class FormSAP2;
@@ -11,6 +13,8 @@ class FormSAP2;
 
 namespace korvanta {
 
+// The inspection data of a pinion inside an internal gear, side by side. Every activation recalculates the
+// pair.
 class FormSAP2 : public QWidget, public ProgramWindowHooks {
     Q_OBJECT
 
@@ -18,8 +22,23 @@ public:
     explicit FormSAP2(QWidget* parent = nullptr);
     ~FormSAP2() override;
 
+    void Form_Activate() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void CommandClose_Click();
+    void Form_Unload();
+
     std::unique_ptr<Ui::FormSAP2> ui;
+    OutputTableView view_;
+    // Kept between activations: a calculation that stops part way leaves the later cells as they were.
+    OutputTable table_;
 };
 
 } // namespace korvanta

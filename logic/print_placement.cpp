@@ -1,0 +1,42 @@
+#include "logic/print_placement.h"
+
+#include <cmath>
+#include <limits>
+
+#include "core/arithmetic.h"
+
+namespace korvanta {
+
+namespace {
+
+// Nearest whole number, a tie going to the even one, as an Integer.
+Integer RoundToInteger(double value) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= std::numeric_limits<Integer>::min() && rounded <= std::numeric_limits<Integer>::max()))
+        throw ArithmeticError("print position out of range");
+    return static_cast<Integer>(rounded);
+}
+
+} // namespace
+
+PrintPlacement PlaceScaled(double pictureWidth, double pictureHeight, double pageWidth, double pageHeight,
+                           Integer sizePercent, Integer leftPercent, Integer topPercent) {
+    const Single s = sizePercent / 100.0;
+    const Single h = leftPercent / 100.0;
+    const Single v = topPercent / 100.0;
+
+    PrintPlacement placement;
+    placement.ratio = Divide(pageWidth * s, pictureWidth);
+    const Single pageShare = pageHeight * s;
+    const Single scaledHeight = pictureHeight * placement.ratio;
+    if (pageShare < scaledHeight)
+        placement.ratio = Divide(pageHeight * s, pictureHeight);
+
+    placement.width = pictureWidth * placement.ratio;
+    placement.height = pictureHeight * placement.ratio;
+    placement.x = RoundToInteger((pageWidth - placement.width) * h);
+    placement.y = RoundToInteger((pageHeight - placement.height) * v);
+    return placement;
+}
+
+} // namespace korvanta

@@ -1,0 +1,146 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "support/window_test.h"
+#include "ui/common/program_window.h"
+
+namespace korvanta {
+namespace {
+
+using testing::Activate;
+using testing::ShowActive;
+
+class CountingWindow : public QWidget, public ProgramWindowHooks {
+public:
+    void Form_Activate() override {
+        ++activations;
+        if (onActivate)
+            onActivate();
+    }
+    int activations = 0;
+    std::function<void()> onActivate;
+};
+
+class ProgramWindowTest : public testing::WindowTest {};
+
+TEST_F(ProgramWindowTest, FirstShowingActivates) {
+    CountingWindow window;
+    ASSERT_TRUE(ShowActive(window));
+    EXPECT_EQ(window.activations, 1);
+}
+
+TEST_F(ProgramWindowTest, SwitchingBetweenProgramWindowsActivatesEachTime) {
+    CountingWindow first;
+    CountingWindow second;
+    ASSERT_TRUE(ShowActive(first));
+    ASSERT_TRUE(ShowActive(second));
+    ASSERT_TRUE(Activate(first));
+    EXPECT_EQ(first.activations, 2);
+    EXPECT_EQ(second.activations, 1);
+}
+
+TEST_F(ProgramWindowTest, AnotherKindOfWindowInBetweenDoesNotCount) {
+    CountingWindow window;
+    QWidget foreign;
+    ASSERT_TRUE(ShowActive(window));
+    ASSERT_TRUE(ShowActive(foreign));
+    ASSERT_TRUE(Activate(window));
+    EXPECT_EQ(window.activations, 1);
+}
+
+TEST_F(ProgramWindowTest, MessageBoxShownDuringActivationDoesNotActivateAgain) {
+    CountingWindow window;
+    QPointer<QMessageBox> box;
+    window.onActivate = [&] {
+        box = new QMessageBox(QMessageBox::Warning, "Korvanta", "Warning on every activation",
+                              QMessageBox::Ok, &window);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    };
+    ASSERT_TRUE(ShowActive(window));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !box.isNull() && box->isVisible(); }, 2000));
+    box->accept();
+    ASSERT_TRUE(Activate(window));
+    QTest::qWait(50);
+    EXPECT_EQ(window.activations, 1);
+}
+
+TEST_F(ProgramWindowTest, WindowUnloadedInBetweenMakesTheNextActivationCount) {
+    CountingWindow window;
+    ASSERT_TRUE(ShowActive(window));
+    auto* other = new CountingWindow();
+    other->setAttribute(Qt::WA_DeleteOnClose);
+    ASSERT_TRUE(ShowActive(*other));
+    Unload(other);
+    ASSERT_TRUE(Activate(window));
+    EXPECT_EQ(window.activations, 2);
+}
+
+TEST_F(ProgramWindowTest, ResetForgetsTheLastActiveWindow) {
+    CountingWindow window;
+    ASSERT_TRUE(ShowActive(window));
+    QWidget foreign;
+    ASSERT_TRUE(ShowActive(foreign));
+    ResetActivationTracking();
+    ASSERT_TRUE(Activate(window));
+    EXPECT_EQ(window.activations, 2);
+}
+
+class Loadable : public QWidget, public ProgramWindowHooks {};
+
+TEST_F(ProgramWindowTest, InstanceIsCreatedOnFirstUseAndKeptUntilUnloaded) {
+    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
+    Loadable& first = Instance<Loadable>();
+    EXPECT_EQ(&Instance<Loadable>(), &first);
+    EXPECT_EQ(LoadedInstance<Loadable>(), &first);
+    Unload(&first);
+    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
+}
+
+TEST_F(ProgramWindowTest, UnloadedInstanceIsReplacedByAFreshWindow) {
+    QPointer<Loadable> first = &Instance<Loadable>();
+    first->setObjectName("first");
+    Unload(first);
+    Loadable& second = Instance<Loadable>();
+    EXPECT_NE(second.objectName(), "first");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+}
+
+TEST_F(ProgramWindowTest, WindowClosedByItsFrameCountsAsUnloaded) {
+    Loadable& window = Instance<Loadable>();
+    window.show();
+    window.close();
+    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
+}
+
+TEST_F(ProgramWindowTest, ShowModalWaitsUntilTheWindowIsClosed) {
+    Loadable& window = Instance<Loadable>();
+    bool modalWhileShown = false;
+    QTimer::singleShot(100, [&] {
+        modalWhileShown = window.isVisible() && QApplication::activeModalWidget() == &window;
+        Unload(&window);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    ShowModal(&window);
+    EXPECT_GE(clock.elapsed(), 90);
+    EXPECT_TRUE(modalWhileShown);
+    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
+}
+
+TEST_F(ProgramWindowTest, LoadedWindowIsDisabledAndEnabledWithoutCreatingAnother) {
+    SetLoadedEnabled<Loadable>(false);
+    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
+    Loadable& window = Instance<Loadable>();
+    SetLoadedEnabled<Loadable>(false);
+    EXPECT_FALSE(window.isEnabled());
+    SetLoadedEnabled<Loadable>(true);
+    EXPECT_TRUE(window.isEnabled());
+}
+
+} // namespace
+} // namespace korvanta

@@ -1,0 +1,359 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "output/pair_setup.h"
+#include "print/recording_printer.h"
+#include "support/window_test.h"
+#include "ui/diagram/diagram.h"
+#include "ui/input/frm_roll_angles0.h"
+#include "ui/output/form_sap.h"
+#include "ui/output/form_sap2.h"
+#include "ui/print/window_background.h"
+
+namespace korvanta::testing {
+namespace {
+
+const char* const kAboveOutsideQuestion =
+    "You entered a diameter that is larger than the outside diameter. Is this OK?";
+const char* const kBelowBaseQuestion =
+    "You entered a diameter that is smaller than the Base diameter. Is this OK?";
+
+class DiagramTest : public WindowTest {
+protected:
+    // The pair as the output window leaves it: calculated, with the roll-angle constants in force.
+    Diagram& OpenDiagram(bool external) {
+        CalculatePair(external, external ? kExternalSpurPair : kInternalSpurPair);
+        QWidget& output = external ? static_cast<QWidget&>(Instance<FormSAP>())
+                                   : static_cast<QWidget&>(Instance<FormSAP2>());
+        EXPECT_TRUE(ShowActive(output));
+        Diagram& diagram = Instance<Diagram>();
+        EXPECT_TRUE(ShowActive(diagram));
+        return diagram;
+    }
+
+    static QLineEdit& Box(Diagram& diagram, const char* name) { return *diagram.findChild<QLineEdit*>(name); }
+    static QRadioButton& Option(Diagram& diagram, const char* name) {
+        return *diagram.findChild<QRadioButton*>(name);
+    }
+    static QPushButton& Button(Diagram& diagram, const char* name) {
+        return *diagram.findChild<QPushButton*>(name);
+    }
+    static bool Label6Shown(Diagram& diagram) {
+        return diagram.findChild<QLabel*>("Label6")->isVisibleTo(&diagram);
+    }
+
+    // Types the diameter, leaves the box and presses Calculate.
+    static void CalculateAt(Diagram& diagram, const QString& diameter) {
+        QLineEdit& box = Box(diagram, "TextDia");
+        box.setFocus();
+        box.setText(diameter);
+        Button(diagram, "CmdCalc").click();
+    }
+
+    static void FillSentences(Diagram& diagram) {
+        Box(diagram, "Text1").setText("pressure");
+        Box(diagram, "Text2").setText("roll");
+    }
+
+    static bool SentencesEmpty(Diagram& diagram) {
+        return Box(diagram, "Text1").text().isEmpty() && Box(diagram, "Text2").text().isEmpty();
+    }
+};
+
+TEST_F(DiagramTest, ExternalPairOpensOnThePinion) {
+    Diagram& diagram = OpenDiagram(true);
+    EXPECT_EQ(diagram.windowTitle(), "Roll Angle Diagram");
+    EXPECT_EQ(ProgramState().DiagramMember, 1);
+    EXPECT_TRUE(Option(diagram, "Option1").isChecked());
+    EXPECT_FALSE(Option(diagram, "Option2").isChecked());
+    EXPECT_FALSE(Label6Shown(diagram));
+    EXPECT_EQ(Box(diagram, "Text10").text(), "2.200000 DIA.");
+    EXPECT_EQ(Box(diagram, "Text3").text(), "2.000000 DIA.");
+    EXPECT_EQ(Box(diagram, "Text4").text(), "1.879385 DIA.");
+    EXPECT_EQ(Box(diagram, "Text5").text(), "20.000000");
+    EXPECT_EQ(Box(diagram, "Text6").text(), " 20");
+    EXPECT_EQ(Box(diagram, "Text7").text(), "10.000000");
+    EXPECT_EQ(Box(diagram, "Text9").text(), "0.000000");
+    EXPECT_TRUE(Box(diagram, "TextDia").text().isEmpty());
+    EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
+}
+
+TEST_F(DiagramTest, InternalPairOpensOnTheGearWithTheRootCircle) {
+    Diagram& diagram = OpenDiagram(false);
+    EXPECT_EQ(ProgramState().DiagramMember, 2);
+    EXPECT_TRUE(Option(diagram, "Option2").isChecked());
+    EXPECT_TRUE(Label6Shown(diagram));
+    EXPECT_EQ(diagram.findChild<QLabel*>("Label6")->text(), "Root Circle");
+    EXPECT_EQ(Box(diagram, "Text10").text(), "Unknown Dia.");
+    EXPECT_EQ(Box(diagram, "Text6").text(), " 60");
+}
+
+TEST_F(DiagramTest, ActivationDisablesTheInputAndOutputWindowsAndClosingEnablesThem) {
+    CalculatePair(true, kExternalSpurPair);
+    FrmRollAngles0& input = Instance<FrmRollAngles0>();
+    ASSERT_TRUE(ShowActive(input));
+    FormSAP& output = Instance<FormSAP>();
+    ASSERT_TRUE(ShowActive(output));
+    Diagram& diagram = Instance<Diagram>();
+    ASSERT_TRUE(ShowActive(diagram));
+    EXPECT_FALSE(input.isEnabled());
+    EXPECT_FALSE(output.isEnabled());
+    diagram.close();
+    EXPECT_TRUE(input.isEnabled());
+    EXPECT_TRUE(output.isEnabled());
+}
+
+TEST_F(DiagramTest, ChoosingTheGearOfAnExternalPairKeepsLabel6HiddenAndClearsTheSentences) {
+    Diagram& diagram = OpenDiagram(true);
+    FillSentences(diagram);
+    Option(diagram, "Option2").click();
+    EXPECT_EQ(ProgramState().DiagramMember, 2);
+    EXPECT_FALSE(Label6Shown(diagram));
+    EXPECT_EQ(Box(diagram, "Text10").text(), "4.200000 DIA.");
+    EXPECT_EQ(Box(diagram, "Text6").text(), " 40");
+    EXPECT_TRUE(SentencesEmpty(diagram));
+    EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
+}
+
+TEST_F(DiagramTest, ClickingTheSelectedOptionKeepsTheSentences) {
+    Diagram& diagram = OpenDiagram(true);
+    FillSentences(diagram);
+    Option(diagram, "Option1").click();
+    EXPECT_EQ(Box(diagram, "Text1").text(), "pressure");
+    EXPECT_EQ(Box(diagram, "Text2").text(), "roll");
+}
+
+TEST_F(DiagramTest, ChoosingThePinionOfAnInternalPairHidesTheRootCircle) {
+    Diagram& diagram = OpenDiagram(false);
+    FillSentences(diagram);
+    Option(diagram, "Option1").click();
+    EXPECT_EQ(ProgramState().DiagramMember, 1);
+    EXPECT_FALSE(Label6Shown(diagram));
+    EXPECT_EQ(Box(diagram, "Text10").text(), "2.200000 DIA.");
+    EXPECT_TRUE(SentencesEmpty(diagram));
+    Option(diagram, "Option2").click();
+    EXPECT_TRUE(Label6Shown(diagram));
+    EXPECT_EQ(Box(diagram, "Text10").text(), "Unknown Dia.");
+}
+
+TEST_F(DiagramTest, AnyKeyTypedIntoTheDiameterClearsTheSentencesAndOnlyNumberKeysAreTaken) {
+    Diagram& diagram = OpenDiagram(true);
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    FillSentences(diagram);
+    QTest::keyClick(&box, Qt::Key_X);
+    EXPECT_TRUE(SentencesEmpty(diagram));
+    EXPECT_TRUE(box.text().isEmpty());
+    QTest::keyClicks(&box, "2.5a.1");
+    EXPECT_EQ(box.text(), "2.5.1");
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(box.text(), "2.5.");
+}
+
+TEST_F(DiagramTest, EnterInTheDiameterClearsTheSentencesAndMovesTheFocusOn) {
+    Diagram& diagram = OpenDiagram(true);
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    QTest::keyClicks(&box, "2");
+    FillSentences(diagram);
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_TRUE(SentencesEmpty(diagram));
+    EXPECT_NE(QApplication::focusWidget(), &box);
+    EXPECT_EQ(box.text(), "2.00000");
+}
+
+TEST_F(DiagramTest, ArrowKeysMoveTheFocusWithoutReachingTheBox) {
+    Diagram& diagram = OpenDiagram(true);
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "Text1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), &box);
+}
+
+TEST_F(DiagramTest, LeavingTheDiameterShowsItWithFiveDecimals) {
+    Diagram& diagram = OpenDiagram(true);
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    QTest::keyClicks(&box, "2.1");
+    Box(diagram, "Text3").setFocus();
+    EXPECT_EQ(box.text(), "2.10000");
+    box.setFocus();
+    EXPECT_EQ(box.selectedText(), "2.10000");
+    box.setText(".");
+    Box(diagram, "Text3").setFocus();
+    EXPECT_EQ(box.text(), ".");
+}
+
+TEST_F(DiagramTest, CalculateShowsThePressureAndRollAngleAtTheDiameter) {
+    Diagram& diagram = OpenDiagram(true);
+    CalculateAt(diagram, "2.00000");
+    EXPECT_EQ(Box(diagram, "Text1").text(), "Pressure Angle at 2.00000 is 20.0000°");
+    EXPECT_EQ(Box(diagram, "Text2").text(), "Roll Angle to 2.00000 is 20.854°");
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
+}
+
+TEST_F(DiagramTest, DiameterAboveTheOutsideDiameterAnsweredNoKeepsTheSentences) {
+    Diagram& diagram = OpenDiagram(true);
+    FillSentences(diagram);
+    dialogs.answers = {false};
+    CalculateAt(diagram, "2.50000");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, kAboveOutsideQuestion);
+    EXPECT_TRUE(dialogs.shown[0].question);
+    EXPECT_EQ(dialogs.shown[0].title, "Korvanta");
+    EXPECT_EQ(Box(diagram, "Text1").text(), "pressure");
+    EXPECT_EQ(Box(diagram, "Text2").text(), "roll");
+}
+
+TEST_F(DiagramTest, DiameterAboveTheOutsideDiameterAnsweredYesIsCalculated) {
+    Diagram& diagram = OpenDiagram(true);
+    dialogs.answers = {true};
+    CalculateAt(diagram, "2.50000");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(Box(diagram, "Text1").text().startsWith("Pressure Angle at 2.50000 is "));
+    EXPECT_TRUE(Box(diagram, "Text2").text().startsWith("Roll Angle to 2.50000 is "));
+}
+
+TEST_F(DiagramTest, DiameterBelowTheBaseDiameterAnsweredYesGivesZeroAngles) {
+    Diagram& diagram = OpenDiagram(true);
+    dialogs.answers = {true};
+    CalculateAt(diagram, "1.80000");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, kBelowBaseQuestion);
+    EXPECT_EQ(Box(diagram, "Text1").text(), "Pressure Angle at 1.80000 is 0.0000°");
+    EXPECT_EQ(Box(diagram, "Text2").text(), "Roll Angle to 1.80000 is 0.000°");
+}
+
+TEST_F(DiagramTest, DiameterBelowTheBaseDiameterAnsweredNoComputesNothing) {
+    Diagram& diagram = OpenDiagram(true);
+    FillSentences(diagram);
+    dialogs.answers = {false};
+    CalculateAt(diagram, "1.80000");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(Box(diagram, "Text1").text(), "pressure");
+}
+
+TEST_F(DiagramTest, InternalGearAsksNothingAboveItsInsideDiameter) {
+    Diagram& diagram = OpenDiagram(false);
+    CalculateAt(diagram, "7.00000");
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(Box(diagram, "Text1").text().startsWith("Pressure Angle at 7.00000 is "));
+}
+
+TEST_F(DiagramTest, ZeroDiameterAnsweredYesIsReportedWithoutResults) {
+    Diagram& diagram = OpenDiagram(true);
+    FillSentences(diagram);
+    CalculateAt(diagram, "0.00000");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, kBelowBaseQuestion);
+    EXPECT_FALSE(dialogs.shown[1].question);
+    EXPECT_EQ(Box(diagram, "Text1").text(), "pressure");
+}
+
+TEST_F(DiagramTest, ReleasingCCalculatesEvenInTheDiameterBox) {
+    Diagram& diagram = OpenDiagram(true);
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    QTest::keyClicks(&box, "2.00000");
+    QTest::keyClick(&box, Qt::Key_C);
+    EXPECT_EQ(box.text(), "2.00000");
+    EXPECT_EQ(Box(diagram, "Text1").text(), "Pressure Angle at 2.00000 is 20.0000°");
+}
+
+TEST_F(DiagramTest, ReleasingPPrintsOnePage) {
+    RecordingPrinter printer;
+    Diagram& diagram = OpenDiagram(true);
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_P);
+    EXPECT_EQ(printer.printedPages, 1);
+    EXPECT_TRUE(box.text().isEmpty());
+}
+
+TEST_F(DiagramTest, AcceleratorsOfTheCommandLettersAreLeftToTheKeyRelease) {
+    Diagram& diagram = OpenDiagram(true);
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    for (Qt::Key key : {Qt::Key_C, Qt::Key_L, Qt::Key_P}) {
+        QKeyEvent override(QEvent::ShortcutOverride, key, Qt::AltModifier, QString());
+        override.ignore();
+        QApplication::sendEvent(&box, &override);
+        EXPECT_TRUE(override.isAccepted()) << key;
+    }
+    QKeyEvent other(QEvent::ShortcutOverride, Qt::Key_X, Qt::AltModifier, QString());
+    other.ignore();
+    QApplication::sendEvent(&box, &other);
+    EXPECT_FALSE(other.isAccepted());
+}
+
+TEST_F(DiagramTest, ReleasingLClosesLikeTheCloseButton) {
+    Diagram& diagram = OpenDiagram(true);
+    Option(diagram, "Option2").click();
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_L, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(LoadedInstance<Diagram>(), nullptr);
+    EXPECT_EQ(ProgramState().DiagramMember, 0);
+}
+
+TEST_F(DiagramTest, CloseButtonStartsTheNextOpeningFromTheDefaultMember) {
+    Diagram& diagram = OpenDiagram(true);
+    Option(diagram, "Option2").click();
+    Button(diagram, "cmdclose").click();
+    QApplication::processEvents();
+    EXPECT_EQ(ProgramState().DiagramMember, 0);
+    Diagram& reopened = Instance<Diagram>();
+    ASSERT_TRUE(ShowActive(reopened));
+    EXPECT_TRUE(Option(reopened, "Option1").isChecked());
+    EXPECT_EQ(ProgramState().DiagramMember, 1);
+}
+
+TEST_F(DiagramTest, ClosingByTheFrameKeepsTheMemberChosenLast) {
+    Diagram& diagram = OpenDiagram(true);
+    CalculateAt(diagram, "2.00000");
+    Option(diagram, "Option2").click();
+    diagram.close();
+    QApplication::processEvents();
+    EXPECT_EQ(ProgramState().DiagramMember, 2);
+    Diagram& reopened = Instance<Diagram>();
+    ASSERT_TRUE(ShowActive(reopened));
+    EXPECT_TRUE(Option(reopened, "Option2").isChecked());
+    EXPECT_EQ(Box(reopened, "Text10").text(), "4.200000 DIA.");
+    EXPECT_TRUE(SentencesEmpty(reopened));
+    EXPECT_TRUE(Box(reopened, "TextDia").text().isEmpty());
+}
+
+TEST_F(DiagramTest, PrintHidesTheHintOnWhiteAndRestoresTheWindow) {
+    RecordingPrinter printer;
+    Diagram& diagram = OpenDiagram(true);
+    Button(diagram, "CmdPrint").click();
+    ASSERT_EQ(printer.drawings.size(), 1u);
+    EXPECT_EQ(printer.printedPages, 1);
+    EXPECT_EQ(printer.endDocCalls, 2);
+    const QImage& picture = printer.drawings.front().image;
+    EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(749, 582));
+    EXPECT_EQ(printer.drawings.front().target.x(), 490);
+    EXPECT_EQ(printer.drawings.front().target.y(), 2184);
+    EXPECT_EQ(picture.pixelColor(5, 570), QColor(Qt::white));
+    const QRect hint = diagram.findChild<QLabel*>("Label1")->geometry();
+    for (int x = hint.left(); x < hint.right(); x += 3)
+        ASSERT_EQ(picture.pixelColor(x, hint.center().y()), QColor(Qt::white)) << x;
+
+    for (const char* button : {"CmdCalc", "cmdclose", "CmdPrint"})
+        EXPECT_TRUE(Button(diagram, button).isEnabled()) << button;
+    EXPECT_TRUE(diagram.findChild<QLabel*>("Label1")->isVisible());
+    EXPECT_EQ(diagram.palette().color(QPalette::Window), ButtonFace());
+    EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
+}
+
+} // namespace
+} // namespace korvanta::testing

@@ -1,0 +1,92 @@
+#include <QAction>
+#include <QMessageBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "input_window_test.h"
+#include "ui/common/program_state.h"
+#include "ui/info/form_limitations.h"
+#include "ui/info/frm_about.h"
+#include "ui/info/frmlicense.h"
+
+namespace korvanta {
+namespace {
+
+class InputActivationTest : public testing::InputWindowTest {
+protected:
+    FormLimitations& OpenLimitations() {
+        Control<QAction>("MnuLimitations").trigger();
+        FormLimitations* limitations = LoadedInstance<FormLimitations>();
+        EXPECT_NE(limitations, nullptr);
+        EXPECT_TRUE(testing::Activate(*limitations));
+        return *limitations;
+    }
+};
+
+TEST_F(InputActivationTest, MessageBoxClosingIsNoNewActivation) {
+    Enter("TextPA", "0");
+    ASSERT_EQ(Field("TextPA").text(), "");
+    auto* box = new QMessageBox(QMessageBox::Warning, "Korvanta", "A note", QMessageBox::Ok, window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    box->accept();
+    ASSERT_TRUE(testing::Activate(*window));
+    EXPECT_EQ(Field("TextPA").text(), "");
+    EXPECT_EQ(ProgramState().PA, 0.0);
+}
+
+TEST_F(InputActivationTest, ComingBackFromAnotherProgramWindowActivatesAgain) {
+    Enter("TextPA", "0");
+    Control<QAction>("MnuLicence").trigger();
+    Frmlicense* licence = LoadedInstance<Frmlicense>();
+    ASSERT_NE(licence, nullptr);
+    ASSERT_TRUE(testing::Activate(*licence));
+    EXPECT_TRUE(window->isEnabled());
+    ASSERT_TRUE(testing::Activate(*window));
+    EXPECT_EQ(Field("TextPA").text(), "20.00000");
+}
+
+TEST_F(InputActivationTest, SwitchingToAnotherWindowDoesNotLeaveTheField) {
+    Enter("TextDP", "10");
+    Enter("TextNT1", "20");
+    TypeInto("TextNT2", "40");
+    Control<QAction>("MnuAbout").trigger();
+    ASSERT_NE(LoadedInstance<frmAbout>(), nullptr);
+    ASSERT_TRUE(testing::Activate(*LoadedInstance<frmAbout>()));
+    ASSERT_TRUE(testing::Activate(*window));
+    EXPECT_EQ(Focused(), &Field("TextNT2"));
+    EXPECT_EQ(Field("TextOD1").text(), "");
+    PressTab("TextNT2");
+    EXPECT_EQ(Field("TextOD1").text(), "2.20000");
+}
+
+TEST_F(InputActivationTest, LimitationsKeepTheInputWindowDisabledUntilClosedByTheButton) {
+    FormLimitations& limitations = OpenLimitations();
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), &testing::Control<QPushButton>(limitations, "CommandClose"));
+    QTest::mouseClick(&testing::Control<QPushButton>(limitations, "CommandClose"), Qt::LeftButton);
+    EXPECT_EQ(LoadedInstance<FormLimitations>(), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(InputActivationTest, LimitationsClosedByTheFrameEnableTheInputWindow) {
+    FormLimitations& limitations = OpenLimitations();
+    ASSERT_FALSE(window->isEnabled());
+    limitations.close();
+    EXPECT_EQ(LoadedInstance<FormLimitations>(), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(InputActivationTest, FieldsKeepTheirValuesWhileTheWindowIsDisabled) {
+    Enter("TextDP", "10");
+    Enter("TextNT1", "20");
+    TypeInto("TextNT2", "40");
+    FormLimitations& limitations = OpenLimitations();
+    limitations.close();
+    EXPECT_EQ(Field("TextNT2").text(), "40");
+    EXPECT_EQ(Field("TextOD1").text(), "");
+}
+
+} // namespace
+} // namespace korvanta

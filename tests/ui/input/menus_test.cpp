@@ -1,0 +1,94 @@
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "input_window_test.h"
+#include "ui/info/form_help.h"
+#include "ui/info/frm_about.h"
+#include "ui/info/frmlicense.h"
+#include "ui/print/form_status.h"
+
+namespace korvanta {
+namespace {
+
+class MenusTest : public testing::InputWindowTest {};
+
+TEST_F(MenusTest, MenuBarHasTheItemsInOrder) {
+    QStringList help;
+    for (QAction* action : Control<QMenu>("MnuHelp").actions())
+        help << action->text();
+    EXPECT_EQ(help, (QStringList{"&How to use Korvanta", "Web site", "Licence Agreement",
+                                 "Program Limitations", "&About Korvanta"}));
+    EXPECT_EQ(Control<QMenu>("MnuFile").title(), "&File");
+    EXPECT_EQ(Control<QAction>("mnuexit").text(), "E&xit");
+}
+
+TEST_F(MenusTest, ExitUnloadsTheInputWindow) {
+    Control<QAction>("mnuexit").trigger();
+    EXPECT_EQ(LoadedInstance<FrmRollAngles0>(), nullptr);
+}
+
+TEST_F(MenusTest, ExitButtonUnloadsTheInputWindowAndANewOneStartsEmpty) {
+    Enter("TextNT1", "20");
+    QTest::mouseClick(&Control<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(LoadedInstance<FrmRollAngles0>(), nullptr);
+    FrmRollAngles0& fresh = Instance<FrmRollAngles0>();
+    EXPECT_EQ(testing::Control<QLineEdit>(fresh, "TextNT1").text(), "");
+}
+
+TEST_F(MenusTest, HelpIsModalAndClosesByItsButton) {
+    bool blocked = false;
+    QTimer::singleShot(200, [&] {
+        FormHelp* help = LoadedInstance<FormHelp>();
+        ASSERT_NE(help, nullptr);
+        blocked = QApplication::activeModalWidget() == help;
+        QTest::mouseClick(&testing::Control<QPushButton>(*help, "Cmdclose"), Qt::LeftButton);
+    });
+    Control<QAction>("MnuContents").trigger();
+    EXPECT_TRUE(blocked);
+    EXPECT_EQ(LoadedInstance<FormHelp>(), nullptr);
+}
+
+TEST_F(MenusTest, LicenceAndAboutLeaveTheInputWindowUsable) {
+    Control<QAction>("MnuLicence").trigger();
+    Control<QAction>("MnuAbout").trigger();
+    ASSERT_NE(LoadedInstance<Frmlicense>(), nullptr);
+    ASSERT_NE(LoadedInstance<frmAbout>(), nullptr);
+    EXPECT_TRUE(LoadedInstance<frmAbout>()->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ASSERT_TRUE(testing::Activate(*window));
+    EXPECT_TRUE(window->isEnabled());
+    Enter("TextNT1", "25");
+    EXPECT_EQ(Field("TextNT1").text(), "25");
+}
+
+TEST_F(MenusTest, WebSiteShowsTheStatusForThreeSecondsThenOpensTheBrowser) {
+    QString statusMessage;
+    QTimer::singleShot(1500, [&] {
+        if (FormStatus* status = LoadedInstance<FormStatus>())
+            statusMessage = status->Message();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    Control<QAction>("MnuWebsite").trigger();
+    EXPECT_GE(clock.elapsed(), 3000);
+    EXPECT_EQ(statusMessage, "Starting web browser, one moment please...");
+    EXPECT_EQ(browser.opened, QStringList{"www.korvanta.example"});
+    EXPECT_EQ(LoadedInstance<FormStatus>(), nullptr);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MenusTest, BrowserThatCannotStartIsReportedAndTheProgramGoesOn) {
+    browser.succeeds = false;
+    Control<QAction>("MnuWebsite").trigger();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_NE(dialogs.shown[0].text.find("www.korvanta.example"), std::string::npos);
+    EXPECT_NE(LoadedInstance<FrmRollAngles0>(), nullptr);
+}
+
+} // namespace
+} // namespace korvanta

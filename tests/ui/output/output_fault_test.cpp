@@ -1,0 +1,105 @@
+#include <QApplication>
+#include <QPushButton>
+
+#include "pair_setup.h"
+#include "support/window_test.h"
+#include "ui/diagram/diagram.h"
+#include "ui/input/frm_roll_angles0.h"
+#include "ui/output/form_sap.h"
+#include "ui/output/form_sap2.h"
+
+namespace korvanta::testing {
+namespace {
+
+// The pinion's outside diameter lies below its base circle (a pressure angle of 1 degree).
+const FieldTexts kOutsideBelowBasePair = {"20", "40", "10", "1", "0", "1.95", "4.2", "3"};
+
+class OutputFaultTest : public WindowTest {
+protected:
+    void ExpectOneFaultMessage() {
+        std::string shown;
+        for (const Message& message : dialogs.shown)
+            shown += message.text + "\n";
+        ASSERT_EQ(dialogs.shown.size(), 1u) << shown;
+        const Message& message = dialogs.shown.front();
+        EXPECT_EQ(message.icon, MessageIcon::Stop);
+        EXPECT_EQ(message.title, "Korvanta");
+        EXPECT_FALSE(message.question);
+        EXPECT_NE(message.text.find("cannot be calculated"), std::string::npos);
+        EXPECT_NE(message.text.find("Please check"), std::string::npos);
+    }
+};
+
+TEST_F(OutputFaultTest, InternalPairWithoutCenterDistanceShowsOneMessageAndCloseReturnsToInput) {
+    QWidget* opened = CalculateThroughInputWindow(false, {"20", "60", "10", "20", "0", "2.2", "5.8", ""});
+    ASSERT_NE(opened, nullptr);
+    FormSAP2& window = *LoadedInstance<FormSAP2>();
+    FrmRollAngles0& input = Instance<FrmRollAngles0>();
+    QApplication::processEvents();
+    ExpectOneFaultMessage();
+    EXPECT_TRUE(window.isVisible());
+    // The internal calculation fills its cells only once it is complete.
+    EXPECT_EQ(CellText(window, "TextNT1"), "");
+    EXPECT_EQ(CellText(window, "Text_9"), "");
+    EXPECT_FALSE(input.isEnabled());
+
+    window.findChild<QPushButton*>("CommandClose")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(input.isEnabled());
+    EXPECT_EQ(LoadedInstance<FormSAP2>(), nullptr);
+}
+
+TEST_F(OutputFaultTest, ExternalPairWithOutsideDiameterBelowBaseShowsTheCellsFilledBeforeTheFault) {
+    QWidget* opened = CalculateThroughInputWindow(true, kOutsideBelowBasePair);
+    ASSERT_NE(opened, nullptr);
+    FormSAP& window = *LoadedInstance<FormSAP>();
+    FrmRollAngles0& input = Instance<FrmRollAngles0>();
+    QApplication::processEvents();
+    ExpectOneFaultMessage();
+    EXPECT_EQ(CellText(window, "TextNT1"), "20");
+    EXPECT_EQ(CellText(window, "TextOD1"), "1.95000");
+    EXPECT_EQ(CellText(window, "Text_11"), "");
+
+    window.findChild<QPushButton*>("CommandClose")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(input.isEnabled());
+    EXPECT_TRUE(input.findChild<QLineEdit*>("TextOD1")->text() == "1.95000");
+}
+
+TEST_F(OutputFaultTest, FaultInTheExchangedOrientationLeavesTheStateAsEntered) {
+    CalculatePair(true, kOutsideBelowBasePair);
+    GearPairState& state = ProgramState();
+    std::swap(state.NT1, state.NT2);
+    std::swap(state.OD1, state.OD2);
+    std::swap(state.PD1, state.PD2);
+    std::swap(state.DB1, state.DB2);
+    FormSAP& window = Instance<FormSAP>();
+    ASSERT_TRUE(ShowActive(window));
+    QApplication::processEvents();
+    ExpectOneFaultMessage();
+    EXPECT_EQ(CellText(window, "TextNT1"), "20");
+    EXPECT_EQ(state.NT1, Single(40.0));
+    EXPECT_EQ(state.OD1, Single(4.2));
+    EXPECT_EQ(state.OD2, Single(1.95));
+}
+
+TEST_F(OutputFaultTest, CellsAfterTheFaultKeepTheTextOfThePreviousActivation) {
+    CalculatePair(false, kInternalSpurPair);
+    FormSAP2& window = Instance<FormSAP2>();
+    ASSERT_TRUE(ShowActive(window));
+    ASSERT_EQ(CellText(window, "Text_9"), "34.866°");
+    ASSERT_TRUE(dialogs.shown.empty());
+
+    ProgramState().CD = 0;
+    Diagram& diagram = Instance<Diagram>();
+    ASSERT_TRUE(ShowActive(diagram));
+    diagram.close();
+    ASSERT_TRUE(Activate(window));
+    QApplication::processEvents();
+    ExpectOneFaultMessage();
+    EXPECT_EQ(CellText(window, "Text_9"), "34.866°");
+    EXPECT_EQ(CellText(window, "TextCD1"), "2.00000");
+}
+
+} // namespace
+} // namespace korvanta::testing

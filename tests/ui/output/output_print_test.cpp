@@ -1,0 +1,106 @@
+#include <QApplication>
+#include <QPushButton>
+
+#include "logic/print_placement.h"
+#include "pair_setup.h"
+#include "print/recording_printer.h"
+#include "support/window_test.h"
+#include "ui/output/form_sap.h"
+#include "ui/output/form_sap2.h"
+#include "ui/print/window_background.h"
+
+namespace korvanta::testing {
+namespace {
+
+// The colour a control shows at its top right corner, clear of its text, inside the printed picture.
+QColor BackgroundInPicture(const QImage& picture, QWidget& window, const char* name) {
+    auto* control = window.findChild<QWidget*>(name);
+    EXPECT_NE(control, nullptr) << name;
+    const QRect area = control->geometry();
+    return picture.pixelColor(area.right() - 3, area.top() + 3);
+}
+
+struct PrintCase {
+    const char* window;
+    bool external;
+};
+
+class OutputPrintTest : public WindowTest, public ::testing::WithParamInterface<PrintCase> {
+protected:
+    QWidget& ShowOutput() {
+        const bool external = GetParam().external;
+        CalculatePair(external, external ? kExternalSpurPair : kInternalSpurPair);
+        QWidget& window = external ? static_cast<QWidget&>(Instance<FormSAP>())
+                                   : static_cast<QWidget&>(Instance<FormSAP2>());
+        EXPECT_TRUE(ShowActive(window));
+        return window;
+    }
+
+    RecordingPrinter printer;
+};
+
+TEST_P(OutputPrintTest, PrintsOnePageScaledAndPlacedOnThePage) {
+    QWidget& window = ShowOutput();
+    window.findChild<QPushButton*>("Command2")->click();
+    ASSERT_EQ(printer.drawings.size(), 1u);
+    EXPECT_EQ(printer.printedPages, 1);
+    EXPECT_EQ(printer.endDocCalls, 2);
+    const PrintPlacement expected =
+        PlaceScaled(window.width() * 15.0, window.height() * 15.0, 12240, 15840, 90, 40, 30);
+    const QRectF target = printer.drawings.front().target;
+    EXPECT_EQ(target.x(), expected.x);
+    EXPECT_EQ(target.y(), expected.y);
+    EXPECT_DOUBLE_EQ(target.width(), expected.width);
+    EXPECT_DOUBLE_EQ(target.height(), expected.height);
+    EXPECT_EQ(printer.drawings.front().image.deviceIndependentSize().toSize(), window.size());
+}
+
+TEST_P(OutputPrintTest, PrintoutIsWhiteWithoutTheTextButtonsExceptTheCellsThatKeepButtonFace) {
+    QWidget& window = ShowOutput();
+    window.findChild<QPushButton*>("Command2")->click();
+    ASSERT_EQ(printer.drawings.size(), 1u);
+    const QImage& picture = printer.drawings.front().image;
+    const QColor white(Qt::white);
+    EXPECT_EQ(picture.pixelColor(5, 5), white);
+    for (const char* button : {"CommandClose", "Command1", "Command2", "Command3"})
+        EXPECT_EQ(BackgroundInPicture(picture, window, button), white) << button;
+    EXPECT_NE(BackgroundInPicture(picture, window, "Command4"), white);
+    for (const char* control : {"Label1", "Label3", "LabelNT", "LabelOD", "Text_1", "Text_12", "Text_14",
+                                "TextCD1", "TextNT2", "TextPA1", "TextHA2"})
+        EXPECT_EQ(BackgroundInPicture(picture, window, control), white) << control;
+    for (const char* control :
+         {"LabelDP", "TextTDP1", "TextTPA2", "TextPD1", "TextProfileshift2", "Text_15", "Text_16"})
+        EXPECT_EQ(BackgroundInPicture(picture, window, control), ButtonFace()) << control;
+}
+
+TEST_P(OutputPrintTest, WindowLooksAsBeforeAfterPrinting) {
+    QWidget& window = ShowOutput();
+    window.findChild<QWidget*>("Text_12")->setFocus();
+    QApplication::processEvents();
+    const QImage before = window.grab().toImage();
+    window.findChild<QPushButton*>("Command2")->click();
+    QApplication::processEvents();
+    for (const char* button : {"CommandClose", "Command1", "Command2", "Command3"})
+        EXPECT_TRUE(window.findChild<QWidget*>(button)->isVisible()) << button;
+    EXPECT_EQ(QApplication::focusWidget(), window.findChild<QWidget*>("Text_12"));
+    EXPECT_EQ(window.grab().toImage(), before);
+}
+
+TEST_P(OutputPrintTest, PrintingTwiceGivesTwoIdenticalPages) {
+    QWidget& window = ShowOutput();
+    window.findChild<QPushButton*>("Command2")->click();
+    window.findChild<QPushButton*>("Command2")->click();
+    ASSERT_EQ(printer.drawings.size(), 2u);
+    EXPECT_EQ(printer.printedPages, 2);
+    EXPECT_EQ(printer.drawings[0].target, printer.drawings[1].target);
+    EXPECT_EQ(printer.drawings[0].image, printer.drawings[1].image);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, OutputPrintTest,
+                         ::testing::Values(PrintCase{"FormSAP", true}, PrintCase{"FormSAP2", false}),
+                         [](const ::testing::TestParamInfo<PrintCase>& printCase) {
+                             return printCase.param.window;
+                         });
+
+} // namespace
+} // namespace korvanta::testing

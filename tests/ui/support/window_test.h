@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "recording_browser.h"
+#include "recording_dialogs.h"
+
+namespace korvanta::testing {
+
+// Base of the window tests: message boxes and the browser are recorded, the gear pair starts from the
+// start-up constants, and every window is unloaded afterwards with the activation tracking forgotten.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    RecordingDialogs dialogs;
+    RecordingBrowser browser;
+};
+
+// The named control of a window.
+template <class W> W& Control(QWidget& window, const char* name) {
+    W* control = window.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return *control;
+}
+
+// Shows the window and waits until it is the active window (true when it became active).
+bool ShowActive(QWidget& window);
+
+// Activates an already shown window and waits for it (true when it became active).
+bool Activate(QWidget& window);
+
+// Every label of the window shows its whole text within its own width.
+void ExpectLabelsFit(QWidget& window);
+
+// Closes every top-level window and lets Qt delete those that delete themselves on close.
+void UnloadAllWindows();
+
+} // namespace korvanta::testing

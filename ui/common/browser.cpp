@@ -1,0 +1,42 @@
+#include "ui/common/browser.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "ui/common/dialogs.h"
+
+namespace korvanta {
+
+namespace {
+
+class SystemBrowser : public Browser {
+public:
+    bool Open(const QString& url) override { return QDesktopServices::openUrl(QUrl::fromUserInput(url)); }
+};
+
+Browser*& Installed() {
+    static Browser* installed = nullptr;
+    return installed;
+}
+
+} // namespace
+
+Browser& AppBrowser() {
+    static SystemBrowser system;
+    if (Installed() != nullptr)
+        return *Installed();
+    return system;
+}
+
+void SetBrowser(Browser* browser) {
+    Installed() = browser;
+}
+
+void OpenWebPage(const QString& url) {
+    if (AppBrowser().Open(url))
+        return;
+    AppDialogs().Show(Message{"The web browser could not be started for " + url.toStdString() + ".",
+                              "Korvanta", MessageIcon::Exclamation});
+}
+
+} // namespace korvanta

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPushButton>
+#include <QWidget>
+#include <vector>
+
+namespace korvanta {
+
+// What an output window hides and whitens for its printout.
+struct OutputPrintout {
+    std::vector<QPushButton*> hiddenButtons;
+    QWidget* focus = nullptr;
+    std::vector<QWidget*> whitened; // besides the window itself
+};
+
+// Prints the output window as one page without its buttons, on white where the printout says, shows
+// the status message, and gives the window its look back.
+void PrintOutputWindow(QWidget& window, const OutputPrintout& printout);
+
+} // namespace korvanta

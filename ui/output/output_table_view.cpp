@@ -1,0 +1,50 @@
+#include "ui/output/output_table_view.h"
+
+#include "ui/common/dialogs.h"
+#include "ui/print/window_background.h"
+
+namespace korvanta {
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+void StyleOutputWindow(QWidget& window, const OutputTableView& view) {
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    window.setFont(font);
+    window.setFixedSize(window.size());
+    SetBackground(window, ButtonFace());
+    SetBackground(*view.pinionHeading, ButtonFace());
+    SetBackground(*view.gearHeading, ButtonFace());
+    for (const OutputRowWidgets& row : view.rows) {
+        SetBackground(*row.caption, ButtonFace());
+        SetBackground(*row.pinion, ButtonFace());
+        SetBackground(*row.gear, ButtonFace());
+    }
+}
+
+void ShowTable(QWidget& window, const OutputTableView& view, const OutputTable& table) {
+    window.setWindowTitle(Text(table.title));
+    view.pinionHeading->setText(Text(table.columns[0]));
+    view.gearHeading->setText(Text(table.columns[1]));
+    for (std::size_t row = 0; row < view.rows.size(); ++row) {
+        view.rows[row].caption->setText(Text(table.rows[row].caption));
+        view.rows[row].pinion->setText(Text(table.rows[row].pinion));
+        view.rows[row].gear->setText(Text(table.rows[row].gear));
+    }
+}
+
+void ReportTable(const OutputTable& table) {
+    for (const Message& warning : table.warnings)
+        AppDialogs().Show(warning);
+    if (table.fault)
+        AppDialogs().Show(table.fault->message);
+}
+
+} // namespace korvanta

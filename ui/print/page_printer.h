@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QSizeF>
+#include <optional>
+
+namespace korvanta {
+
+// The printer as the window printing sees it: one page at a time, lengths in 1/1440 inch. The program
+// prints on the default printer; tests install a recorder.
+class PagePrinter {
+public:
+    virtual ~PagePrinter() = default;
+    // Starts a page and returns its size, or nothing when no page can be printed (the user has been
+    // told why, or chose not to print).
+    virtual std::optional<QSizeF> StartPage() = 0;
+    virtual void DrawImage(const QRectF& target, const QImage& image) = 0;
+    // Ends the document and sends the started page; with no page pending it does nothing.
+    virtual void EndDoc() = 0;
+};
+
+PagePrinter& AppPrinter();
+// Replaces the printer until called again; nullptr brings back the system printer.
+void SetPrinter(PagePrinter* printer);
+
+} // namespace korvanta

@@ -1,0 +1,45 @@
+#include "ui/print/print_from_to_size.h"
+
+#include "core/arithmetic.h"
+#include "logic/print_placement.h"
+#include "ui/common/dialogs.h"
+#include "ui/print/page_printer.h"
+
+namespace korvanta {
+
+namespace {
+
+Message PlacementFailure() {
+    Message message;
+    message.text = "The window does not fit on the printer's page and could not be printed.";
+    message.icon = MessageIcon::Stop;
+    return message;
+}
+
+} // namespace
+
+QImage CaptureWindowImage(QWidget& window) {
+    return window.grab().toImage();
+}
+
+void PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent) {
+    PagePrinter& printer = AppPrinter();
+    const std::optional<QSizeF> page = printer.StartPage();
+    if (!page)
+        return;
+    const QSizeF pictureSize = picture.deviceIndependentSize() * kUnitsPerPixel;
+    try {
+        const PrintPlacement placement = PlaceScaled(pictureSize.width(), pictureSize.height(), page->width(),
+                                                     page->height(), sizePercent, leftPercent, topPercent);
+        printer.DrawImage(QRectF(placement.x, placement.y, placement.width, placement.height), picture);
+    } catch (const ArithmeticError&) {
+        AppDialogs().Show(PlacementFailure());
+    }
+    printer.EndDoc();
+}
+
+void PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent) {
+    PrintImageScaled(CaptureWindowImage(window), sizePercent, leftPercent, topPercent);
+}
+
+} // namespace korvanta

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "core/single.h"
+
+namespace korvanta {
+
+// Fifteen units of 1/1440 inch per pixel at 96 dots per inch.
+inline constexpr double kUnitsPerPixel = 15.0;
+
+// The window's client area as the window shows it at this moment.
+QImage CaptureWindowImage(QWidget& window);
+
+// Prints the picture on one page, `sizePercent` of the page in the limiting direction, placed at
+// `leftPercent` and `topPercent` of the space left over, and ends the document. A failure is reported
+// to the user and the program goes on.
+void PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent);
+
+// CaptureWindowImage, then PrintImageScaled.
+void PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent);
+
+} // namespace korvanta
