@@ -78,7 +78,8 @@ private:
         return text;
     }
 
-    // A diameter or center distance: near the right size, far off, or left for the estimate.
+    // A diameter or center distance: near the right size, far off (up to 1E+30), or left for the
+    // estimate.
     std::optional<std::string> Size(double right) {
         const double u = Unit();
         if (u < 0.3) {
@@ -87,7 +88,7 @@ private:
         if (u < 0.7) {
             return Number(right * Uniform(0.9, 1.1));
         }
-        return Number(LogUniform(1e-5, 1e8));
+        return Number(LogUniform(1e-7, 1e30));
     }
 
     // The text of a number as a user might type it: a few or many digits, a trailing point, leading
