@@ -43,6 +43,7 @@ Diagram::Diagram(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Dia
     windowFont.setPointSizeF(8.25);
     setFont(windowFont);
 
+    // Labels and options are opaque on the button face; printing whitens only the window behind them.
     SetBackground(*this, ButtonFace());
     for (QWidget* control : {static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label2),
                              static_cast<QWidget*>(ui->Label3), static_cast<QWidget*>(ui->Label4),
@@ -56,6 +57,7 @@ Diagram::Diagram(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Dia
         palette.setColor(QPalette::Text, Qt::blue);
         box->setPalette(palette);
     }
+    // Only typed characters reach the diameter box, each through the key filter: no pasting or dropping.
     ui->TextDia->setContextMenuPolicy(Qt::NoContextMenu);
     ui->TextDia->setAcceptDrops(false);
 
@@ -245,11 +247,14 @@ bool Diagram::eventFilter(QObject* watched, QEvent* event) {
             break;
         if (Form_KeyDown(key->key()))
             return true;
-        if (watched == ui->TextDia && !key->text().isEmpty()) {
-            const int characterCode = key->text().at(0).unicode();
-            if (characterCode != kDelete && !TextDia_KeyPress(characterCode))
-                return true;
-        }
+        if (watched != ui->TextDia)
+            break;
+        // Delete edits the box without typing a character.
+        if (!key->text().isEmpty() && key->text().at(0).unicode() != kDelete &&
+            !TextDia_KeyPress(key->text().at(0).unicode()))
+            return true;
+        if (key->matches(QKeySequence::Paste))
+            return true;
         break;
     }
     case QEvent::KeyRelease: {

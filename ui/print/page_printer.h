@@ -16,7 +16,7 @@ public:
     // told why, or chose not to print).
     virtual std::optional<QSizeF> StartPage() = 0;
     virtual void DrawImage(const QRectF& target, const QImage& image) = 0;
-    // Ends the document and sends the started page; with no page pending it does nothing.
+    // Ends the document and sends the page drawn on; with nothing drawn it sends no page.
     virtual void EndDoc() = 0;
 };
 

@@ -76,13 +76,20 @@ std::optional<QSizeF> SystemPagePrinter::StartPage() {
 }
 
 void SystemPagePrinter::DrawImage(const QRectF& target, const QImage& image) {
-    if (painter_)
-        painter_->drawImage(target, image);
+    if (!painter_)
+        return;
+    painter_->drawImage(target, image);
+    drawn_ = true;
 }
 
 void SystemPagePrinter::EndDoc() {
-    if (painter_)
+    if (painter_) {
+        // A page with nothing on it is not sent, where the printer allows taking the job back.
+        if (!drawn_)
+            printer_->abort();
         painter_->end();
+    }
+    drawn_ = false;
     painter_.reset();
     printer_.reset();
 }

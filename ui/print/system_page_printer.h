@@ -29,6 +29,7 @@ private:
     std::function<bool()> printerAvailable_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
+    bool drawn_ = false;
 };
 
 } // namespace korvanta

@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include "output/pair_setup.h"
 #include "print/recording_printer.h"
@@ -13,6 +15,7 @@
 #include "ui/input/frm_roll_angles0.h"
 #include "ui/output/form_sap.h"
 #include "ui/output/form_sap2.h"
+#include "ui/print/print_status.h"
 #include "ui/print/window_background.h"
 
 namespace korvanta::testing {
@@ -153,6 +156,17 @@ TEST_F(DiagramTest, AnyKeyTypedIntoTheDiameterClearsTheSentencesAndOnlyNumberKey
     EXPECT_EQ(box.text(), "2.5.1");
     QTest::keyClick(&box, Qt::Key_Backspace);
     EXPECT_EQ(box.text(), "2.5.");
+}
+
+TEST_F(DiagramTest, PastingIntoTheDiameterIsRefused) {
+    Diagram& diagram = OpenDiagram(true);
+    QApplication::clipboard()->setText("1x2");
+    ASSERT_EQ(QApplication::clipboard()->text(), "1x2");
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(box.text().isEmpty());
 }
 
 TEST_F(DiagramTest, EnterInTheDiameterClearsTheSentencesAndMovesTheFocusOn) {
@@ -353,6 +367,25 @@ TEST_F(DiagramTest, PrintHidesTheHintOnWhiteAndRestoresTheWindow) {
     EXPECT_TRUE(diagram.findChild<QLabel*>("Label1")->isVisible());
     EXPECT_EQ(diagram.palette().color(QPalette::Window), ButtonFace());
     EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
+}
+
+TEST_F(DiagramTest, StatusMessageFollowsThePrint) {
+    RecordingPrinter printer;
+    Diagram& diagram = OpenDiagram(true);
+    SetPrintStatusSeconds(1);
+    QString statusText;
+    bool buttonsDisabled = false;
+    QTimer::singleShot(400, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->windowTitle() == "Status")
+                for (QLabel* label : top->findChildren<QLabel*>())
+                    statusText += label->text();
+        buttonsDisabled = !Button(diagram, "CmdCalc").isEnabled() && !Button(diagram, "CmdPrint").isEnabled();
+    });
+    Button(diagram, "CmdPrint").click();
+    EXPECT_EQ(statusText, "Printing diagram, one moment please...");
+    EXPECT_TRUE(buttonsDisabled);
+    EXPECT_TRUE(Button(diagram, "CmdPrint").isEnabled());
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include <QApplication>
 #include <QPushButton>
+#include <QTimer>
+
+#include "ui/print/print_status.h"
 
 #include "logic/print_placement.h"
 #include "pair_setup.h"
@@ -94,6 +97,21 @@ TEST_P(OutputPrintTest, PrintingTwiceGivesTwoIdenticalPages) {
     EXPECT_EQ(printer.printedPages, 2);
     EXPECT_EQ(printer.drawings[0].target, printer.drawings[1].target);
     EXPECT_EQ(printer.drawings[0].image, printer.drawings[1].image);
+}
+
+TEST_P(OutputPrintTest, StatusMessageFollowsThePrint) {
+    QWidget& window = ShowOutput();
+    SetPrintStatusSeconds(1);
+    QString statusText;
+    QTimer::singleShot(400, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->windowTitle() == "Status")
+                for (QLabel* label : top->findChildren<QLabel*>())
+                    statusText += label->text();
+    });
+    window.findChild<QPushButton*>("Command2")->click();
+    EXPECT_EQ(statusText, "Printing form, one moment please...");
+    EXPECT_EQ(printer.printedPages, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, OutputPrintTest,

@@ -103,6 +103,21 @@ TEST(WindowPrinting, SecondEndOfDocumentMakesNoPage) {
     EXPECT_EQ(printer.startedPages, 1);
 }
 
+TEST(WindowPrinting, PageTooLargeForThePositionsIsReportedWithoutAPage) {
+    RecordingDialogs dialogs;
+    RecordingPrinter printer;
+    printer.pageSize = QSizeF(200000, 100);
+    PlainWindow window;
+    window.show();
+    PrintWindowScaled(window, 90, 40, 30);
+    EXPECT_TRUE(printer.drawings.empty());
+    EXPECT_EQ(printer.printedPages, 0);
+    EXPECT_EQ(printer.endDocCalls, 1);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown.front().icon, MessageIcon::Stop);
+    EXPECT_EQ(dialogs.shown.front().title, "Korvanta");
+}
+
 TEST(SystemPrinter, WithoutPrinterOffersAPdfFileAndNoMeansNoPage) {
     RecordingDialogs dialogs;
     dialogs.answers = {false};
@@ -157,7 +172,8 @@ TEST(SystemPrinter, PdfPageSizeIsTheWholeSheetInTwips) {
     const std::optional<QSizeF> page = printer.StartPage();
     ASSERT_TRUE(page.has_value());
     // A4 (11906 x 16838, to whole points) or Letter (12240 x 15840), whichever the locale gives.
-    EXPECT_TRUE(std::abs(page->width() - 11906) < 10 || std::abs(page->width() - 12240) < 10) << page->width();
+    EXPECT_TRUE(std::abs(page->width() - 11906) < 10 || std::abs(page->width() - 12240) < 10)
+        << page->width();
     EXPECT_GT(page->height(), page->width());
     printer.EndDoc();
 }

@@ -29,11 +29,11 @@ public:
 
     std::optional<QSizeF> StartPage() override {
         ++startedPages;
-        pagePending = true;
         return pageSize;
     }
     void DrawImage(const QRectF& target, const QImage& image) override {
         drawings.push_back({target, image});
+        pagePending = true;
     }
     void EndDoc() override {
         ++endDocCalls;
