@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real program on the X server in DISPLAY with key events from outside the process: waits
-# for the input window after the splash, types the standard external pair, presses Calculate, compares
-# the output window with a reference picture and leaves with Exit Program, which must end the process
-# with status 0.
+# for the input window after the splash, presses Calculate on the empty fields and closes the message,
+# types the standard external pair, presses Calculate, compares the output window with a reference
+# picture and leaves with Exit Program, which must end the process with status 0.
 #
 # Usage: external_pair.sh PROGRAM REFERENCE_PNG WORK_DIR
 # With KORVANTA_E2E_RECORD=1 the output window's picture is written to REFERENCE_PNG instead.
@@ -59,6 +59,22 @@ trap 'kill "$pid" 2>/dev/null || true' EXIT
 # The splash has no title: the input window's title shows once the splash gives way.
 input=$(window_named Korvanta) || fail "the input window did not appear"
 [[ -n $input ]] || fail "the input window did not appear"
+
+# Calculate on the empty window: a modal message box, also titled "Korvanta", asks for the pinion's
+# teeth; Enter closes it and the caret is back in the pinion's tooth count.
+keys_to "$input" key --delay 50 alt+c
+box=""
+for _ in $(seq $((wait_seconds * 10))); do
+  box=$(xdotool search --onlyvisible --name '^Korvanta$' | grep -vx "$input" | head -n 1) && break
+  sleep 0.1
+done
+[[ -n $box ]] || fail "Calculate on empty fields showed no message"
+keys_to "$box" key --delay 50 Return
+for _ in $(seq $((wait_seconds * 10))); do
+  xdotool search --onlyvisible --name '^Korvanta$' | grep -qvx "$input" || break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name '^Korvanta$' | grep -qvx "$input" && fail "Enter did not close the message"
 
 # The caret starts in the pinion's tooth count; each field selects its text on entry, so typing
 # replaces the estimates and the default pressure and helix angles. The gear-type choice lies between
