@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Drives the real program on the X server in DISPLAY with key events from outside the process: waits
+# for the input window after the splash, presses Calculate on the empty fields and closes the message,
+# types the standard external pair, presses Calculate, compares the output window with a reference
+# picture and leaves with Exit Program, which must end the process with status 0.
+#
+# Usage: external_pair.sh PROGRAM REFERENCE_PNG WORK_DIR
+# With KORVANTA_E2E_RECORD=1 the output window's picture is written to REFERENCE_PNG instead.
+set -euo pipefail
+
+program=$1
+reference=$2
+work=$3
+mkdir -p "$work"
+shot=$work/external_pair_output.png
+difference=$work/external_pair_difference.png
+
+# Pixels that may differ by more than the colour tolerance: none, a single changed digit is a few dozen.
+readonly allowed_pixels=0
+readonly wait_seconds=60
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# The id of the one visible window whose title is exactly $1, once it is shown.
+window_named() {
+  timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+}
+
+# Takes the focus to the window (no window manager runs on a bare X server) and sends the keys.
+keys_to() {
+  local window=$1
+  shift
+  xdotool windowfocus --sync "$window"
+  xdotool "$@"
+}
+
+# A picture of the window once its painting has settled: two shots in a row that are the same.
+settled_shot() {
+  local window=$1 previous=$work/previous.png
+  import -window "$window" "png:$previous"
+  for _ in $(seq 20); do
+    sleep 0.5
+    import -window "$window" "png:$shot"
+    if [[ $(compare -metric AE "$previous" "$shot" null: 2>&1) == 0 ]]; then
+      return 0
+    fi
+    cp "$shot" "$previous"
+  done
+  fail "the output window kept repainting"
+}
+
+"$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+# The splash has no title: the input window's title shows once the splash gives way.
+input=$(window_named Korvanta) || fail "the input window did not appear"
+[[ -n $input ]] || fail "the input window did not appear"
+
+# Calculate on the empty window: a modal message box, also titled "Korvanta", asks for the pinion's
+# teeth; Enter closes it and the caret is back in the pinion's tooth count.
+keys_to "$input" key --delay 50 alt+c
+box=""
+for _ in $(seq $((wait_seconds * 10))); do
+  box=$(xdotool search --onlyvisible --name '^Korvanta$' | grep -vx "$input" | head -n 1) && break
+  sleep 0.1
+done
+[[ -n $box ]] || fail "Calculate on empty fields showed no message"
+keys_to "$box" key --delay 50 Return
+for _ in $(seq $((wait_seconds * 10))); do
+  xdotool search --onlyvisible --name '^Korvanta$' | grep -qvx "$input" || break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name '^Korvanta$' | grep -qvx "$input" && fail "Enter did not close the message"
+
+# The caret starts in the pinion's tooth count; each field selects its text on entry, so typing
+# replaces the estimates and the default pressure and helix angles. The gear-type choice lies between
+# the two outside diameters in tab order.
+keys_to "$input" type --delay 50 "20	40	10	20	0	2.2		4.2	3	"
+keys_to "$input" key --delay 50 alt+c
+
+output=$(window_named "Korvanta Output Data") || fail "the output window did not appear"
+[[ -n $output ]] || fail "the output window did not appear"
+settled_shot "$output"
+
+if [[ ${KORVANTA_E2E_RECORD:-0} == 1 ]]; then
+  cp "$shot" "$reference"
+  echo "Recorded $reference"
+else
+  differing=$(compare -metric AE -fuzz 10% "$reference" "$shot" "$difference" 2>&1) ||
+    [[ $differing =~ ^[0-9]+$ ]] || fail "the output window's picture cannot be compared: $differing"
+  ((differing <= allowed_pixels)) ||
+    fail "$differing pixels of the output window differ from $reference (see $shot and $difference)"
+fi
+
+keys_to "$output" key --delay 50 alt+x
+for _ in $(seq $((wait_seconds * 10))); do
+  if ! kill -0 "$pid" 2>/dev/null; then
+    break
+  fi
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "Exit Program did not end the program"
+trap - EXIT
+status=0
+wait "$pid" || status=$?
+((status == 0)) || fail "the program ended with status $status"
+echo "The external pair went through the real program"
