@@ -176,22 +176,52 @@ Digits ExactDigits(double value) {
     return WrittenDigits(value, value == 0.0 ? 1 : ExpansionDigits(value));
 }
 
-Digits SignificantDigits(double value, int count) {
+std::optional<Scaled> ScaledSignificant(double value, int count) {
     const std::optional<Leading> leading = LeadingDigits(value, count);
     if (!leading) {
-        return RoundAt(ExactDigits(value), count);
+        return std::nullopt;
     }
     // Half away from zero: up exactly when the first dropped digit is 5 or more, whatever follows it.
-    std::uint64_t rounded = leading->digits / 10 + (leading->digits % 10 >= 5 ? 1 : 0);
+    Scaled number;
+    number.negative = std::signbit(value);
+    number.significand = leading->digits / 10 + (leading->digits % 10 >= 5 ? 1 : 0);
+    number.exponent = 1 - leading->scale;
+    return number;
+}
+
+std::optional<std::uint64_t> DecimalUnits(const Scaled& number, int decimals) {
+    constexpr int kLargestPower = 19; // 10^19 is the largest power of ten in 64 bits
+    const auto power = [](int exponent) {
+        return static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(exponent)]);
+    };
+    const int shift = number.exponent + decimals; // |number| = significand × 10^shift units
+    if (shift >= 0) {
+        if (shift > kLargestPower || number.significand > UINT64_MAX / power(shift)) {
+            return std::nullopt;
+        }
+        return number.significand * power(shift);
+    }
+    if (-shift > kLargestPower) {
+        return 0; // every digit lies past the last decimal, the first dropped one too
+    }
+    const std::uint64_t divisor = power(-shift);
+    return number.significand / divisor + (number.significand % divisor >= divisor / 2 ? 1 : 0);
+}
+
+Digits SignificantDigits(double value, int count) {
+    const std::optional<Scaled> scaled = ScaledSignificant(value, count);
+    if (!scaled) {
+        return RoundAt(ExactDigits(value), count);
+    }
     std::array<char, 20> written{};
     std::size_t start = written.size();
-    for (; rounded != 0; rounded /= 10) {
-        written[--start] = static_cast<char>('0' + rounded % 10);
+    for (std::uint64_t rest = scaled->significand; rest != 0; rest /= 10) {
+        written[--start] = static_cast<char>('0' + rest % 10);
     }
     Digits number;
-    number.negative = std::signbit(value);
+    number.negative = scaled->negative;
     number.digits.assign(written.data() + start, written.size() - start);
-    number.pointPosition = static_cast<int>(number.digits.size()) + 1 - leading->scale;
+    number.pointPosition = static_cast<int>(number.digits.size()) + scaled->exponent;
     DropTrailingZeros(number);
     return number;
 }

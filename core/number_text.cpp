@@ -1,7 +1,10 @@
 #include "core/number_text.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "core/decimal_digits.h"
 
@@ -82,6 +85,85 @@ std::string PatternOfDigits(decimal::Digits number, int decimals) {
     return Fixed(decimal::RoundDecimals(std::move(number), decimals), decimals);
 }
 
+// The units of 10^-decimals written as Fixed writes the same digits.
+std::string FixedUnits(bool negative, std::uint64_t units, int decimals) {
+    std::array<char, 24> written{};
+    std::size_t start = written.size();
+    for (int place = 0; place < decimals; ++place, units /= 10) {
+        written[--start] = static_cast<char>('0' + units % 10);
+    }
+    written[--start] = '.';
+    do {
+        written[--start] = static_cast<char>('0' + units % 10);
+        units /= 10;
+    } while (units != 0);
+    if (negative) {
+        written[--start] = '-';
+    }
+    return std::string(written.data() + start, written.size() - start);
+}
+
+// The pattern of a value's general text with `significant` digits: from integers where they hold it,
+// else from the digit string.
+std::string PatternOfSignificant(double value, int significant, int decimals) {
+    if (const auto scaled = decimal::ScaledSignificant(value, significant)) {
+        if (const auto units = decimal::DecimalUnits(*scaled, decimals)) {
+            return FixedUnits(scaled->negative, *units, decimals);
+        }
+    }
+    return PatternOfDigits(decimal::SignificantDigits(value, significant), decimals);
+}
+
+// The leading number of a text of at most 15 significant digits, at most 22 decimals and no exponent,
+// as the fields and most general texts hold: its digits as an integer and the power of ten are both
+// exact doubles, so the one division or multiplication rounds to the nearest double, as reading the
+// whole text does. Nothing for other texts.
+std::optional<double> ShortNumber(std::string_view text) {
+    constexpr int kMostDigits = 15;
+    constexpr int kLargestPower = 22;
+    constexpr std::array<double, kLargestPower + 1> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') {
+            break;
+        }
+        decimals += point ? 1 : 0;
+        if (digits != 0 || c != '0') {
+            if (++significant > kMostDigits) {
+                return std::nullopt;
+            }
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+    }
+    if (digits == 0) {
+        return 0.0; // no digit, or only zeros, whatever exponent follows
+    }
+    if ((i < text.size() && (text[i] == 'E' || text[i] == 'e')) || decimals > kLargestPower) {
+        return std::nullopt;
+    }
+    const double magnitude = static_cast<double>(digits) / kPowers[static_cast<std::size_t>(decimals)];
+    return negative ? -magnitude : magnitude;
+}
+
 } // namespace
 
 std::string GeneralText(Single value) {
@@ -108,11 +190,11 @@ std::string PatternText(std::string_view numberText, int decimals) {
 // The general text reads back as exactly the digits it was written from, so the patterns of a value
 // start from those digits.
 std::string PatternValue(double value, int decimals) {
-    return PatternOfDigits(decimal::SignificantDigits(value, kDoubleDigits), decimals);
+    return PatternOfSignificant(value, kDoubleDigits, decimals);
 }
 
 std::string PatternOfGeneral(Single value, int decimals) {
-    return PatternOfDigits(decimal::SignificantDigits(value, kSingleDigits), decimals);
+    return PatternOfSignificant(value, kSingleDigits, decimals);
 }
 
 std::string PatternOfGeneral(double value, int decimals) {
@@ -124,6 +206,9 @@ std::string FiveDecimalText(Single value) {
 }
 
 double LeadingNumber(std::string_view text) {
+    if (const std::optional<double> value = ShortNumber(text)) {
+        return *value;
+    }
     const decimal::Scan scan = decimal::ScanNumber(text);
     if (scan.number.digits.empty()) {
         return 0.0;
