@@ -100,7 +100,14 @@ std::string BatchCsvHeader() {
 }
 
 std::string BatchCsvLine(const BatchRow& row) {
-    std::string line = std::to_string(row.line) + "," + std::string(StatusName(row.status)) + ",";
+    // Room for a line of a calculated pair, so that it is not moved while it grows.
+    constexpr std::size_t kTypicalLength = 512;
+    std::string line;
+    line.reserve(kTypicalLength);
+    line += std::to_string(row.line);
+    line += ',';
+    line += StatusName(row.status);
+    line += ',';
     if (HasPair(row.status)) {
         line += row.result.type == PairType::Internal ? "internal" : "external";
     }
@@ -114,7 +121,8 @@ std::string BatchCsvLine(const BatchRow& row) {
     AppendCell(line, Joined(row.result.warnings));
     line += ',';
     AppendCell(line, RowMessage(row));
-    return line + "\n";
+    line += '\n';
+    return line;
 }
 
 std::string BatchJsonLine(const BatchRow& row) {

@@ -121,7 +121,7 @@ std::string PatternOfSignificant(double value, int significant, int decimals) {
 std::optional<double> ShortNumber(std::string_view text) {
     constexpr int kMostDigits = 15;
     constexpr int kLargestPower = 22;
-    constexpr std::array<double, kLargestPower + 1> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+    static constexpr std::array<double, kLargestPower + 1> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::size_t i = 0;

@@ -114,12 +114,15 @@ void StartFill(OutputTable& table) {
 
 } // namespace
 
+// Each fresh table is a copy of one built at the first use.
 OutputTable NewExternalTable() {
-    return NewTable("GEAR", "to");
+    static const OutputTable fresh = NewTable("GEAR", "to");
+    return fresh;
 }
 
 OutputTable NewInternalTable() {
-    return NewTable("INTERNAL GEAR", "at");
+    static const OutputTable fresh = NewTable("INTERNAL GEAR", "at");
+    return fresh;
 }
 
 void FillExternalTable(GearPairState& state, OutputTable& table) {
