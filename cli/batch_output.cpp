@@ -59,19 +59,22 @@ bool HasPair(RowStatus status) {
 // becomes one blank (line breaks inside strings are escaped and stay).
 std::string OneLine(const std::string& object, int line) {
     std::string text = "{\"line\": " + std::to_string(line) + ", ";
-    for (std::size_t i = 1; i < object.size(); ++i) {
-        if (object[i] != '\n') {
-            text += object[i];
-            continue;
+    text.reserve(text.size() + object.size() + 1);
+    std::size_t i = 1;
+    while (i < object.size()) {
+        const std::size_t lineBreak = std::min(object.find('\n', i), object.size());
+        text.append(object, i, lineBreak - i);
+        if (lineBreak == object.size()) {
+            break;
         }
-        while (i + 1 < object.size() && object[i + 1] == ' ') {
-            ++i;
+        i = object.find_first_not_of(' ', lineBreak + 1);
+        if (i == std::string::npos) {
+            break;
         }
-        if (i + 1 < object.size()) {
-            text += ' ';
-        }
+        text += ' ';
     }
-    return text + "\n";
+    text += '\n';
+    return text;
 }
 
 } // namespace
