@@ -17,10 +17,6 @@ constexpr int kDoubleDigits = 15;
 // Decimal exponents below this use the exponent form, as C's %G does.
 constexpr int kSmallestPlainExponent = -4;
 
-std::string Sign(const decimal::Digits& number) {
-    return number.negative ? "-" : "";
-}
-
 // C's %.<precision>G without the trailing zeros: plain decimals while the decimal exponent of the
 // rounded value lies in [-4, precision), otherwise d.ddddddE+XX with at least two exponent digits.
 std::string General(double value, int precision) {
@@ -30,26 +26,42 @@ std::string General(double value, int precision) {
     }
     const int exponent = number.pointPosition - 1;
     const std::string& d = number.digits;
+    constexpr std::size_t kLongestFrame = 8; // sign, "0.", point, "E+", exponent digits
+    std::string text;
+    text.reserve(d.size() + kLongestFrame);
+    if (number.negative) {
+        text += '-';
+    }
     if (exponent < kSmallestPlainExponent || exponent >= precision) {
-        std::string text = Sign(number) + d.substr(0, 1);
+        text += d.front();
         if (d.size() > 1) {
-            text += "." + d.substr(1);
+            text += '.';
+            text.append(d, 1);
         }
         const int magnitude = exponent < 0 ? -exponent : exponent;
         text += exponent < 0 ? "E-" : "E+";
         if (magnitude < 10) {
-            text += "0";
+            text += '0';
         }
-        return text + std::to_string(magnitude);
+        text += std::to_string(magnitude);
+        return text;
     }
     if (number.pointPosition <= 0) {
-        return Sign(number) + "0." + std::string(static_cast<std::size_t>(-number.pointPosition), '0') + d;
+        text += "0.";
+        text.append(static_cast<std::size_t>(-number.pointPosition), '0');
+        text += d;
+        return text;
     }
     const auto integerDigits = static_cast<std::size_t>(number.pointPosition);
     if (d.size() <= integerDigits) {
-        return Sign(number) + d + std::string(integerDigits - d.size(), '0');
+        text += d;
+        text.append(integerDigits - d.size(), '0');
+        return text;
     }
-    return Sign(number) + d.substr(0, integerDigits) + "." + d.substr(integerDigits);
+    text.append(d, 0, integerDigits);
+    text += '.';
+    text.append(d, integerDigits);
+    return text;
 }
 
 // The rounded number written with at least one integer digit and exactly `decimals` decimals.
@@ -62,7 +74,9 @@ std::string Fixed(const decimal::Digits& number, int decimals) {
     const int integerDigits = number.pointPosition > 0 ? number.pointPosition : 1;
     std::string text;
     text.reserve(static_cast<std::size_t>(integerDigits + decimals + 2));
-    text += Sign(number);
+    if (number.negative) {
+        text += '-';
+    }
     if (number.pointPosition <= 0) {
         text += '0';
     }
@@ -121,9 +135,9 @@ std::string PatternOfSignificant(double value, int significant, int decimals) {
 std::optional<double> ShortNumber(std::string_view text) {
     constexpr int kMostDigits = 15;
     constexpr int kLargestPower = 22;
-    static constexpr std::array<double, kLargestPower + 1> kPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr std::array<double, kLargestPower + 1> kPowers = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') {
         ++i;

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 
+#include "core/decimal_digits.h"
 #include "core/number_text.h"
 #include "core/single.h"
 
@@ -93,6 +96,45 @@ TEST(PatternPaths, ValuesOfEveryMagnitudeGiveThePatternOfTheirGeneralText) {
     // Units of 10^-6 beyond 64 bits.
     EXPECT_EQ(PatternValue(18446744073709.55, 6), "18446744073709.600000");
     EXPECT_EQ(PatternValue(123456789012345678.0, 3), "123456789012346000.000");
+}
+
+} // namespace
+
+namespace {
+
+// C's %.<precision>G, which rounds the exact binary value: it differs from the general text only on
+// an exact decimal tie, which the general text rounds away from zero.
+bool IsExactTie(double value, int precision) {
+    const korvanta::decimal::Digits exact = korvanta::decimal::ExactDigits(value);
+    return static_cast<int>(exact.digits.size()) == precision + 1 && exact.digits.back() == '5';
+}
+
+std::string PrintfGeneral(double value, int precision) {
+    std::array<char, 64> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%.*G", precision, value);
+    return buffer.data();
+}
+
+TEST(GeneralTextPaths, GeneralTextsAreTheCLibraryTextsOffTies) {
+    std::mt19937_64 random(77);
+    std::uniform_real_distribution<double> exponent(-40.0, 40.0);
+    for (int i = 0; i < 200000; ++i) {
+        const double value = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
+        if (!IsExactTie(value, 15)) {
+            EXPECT_EQ(GeneralText(value), PrintfGeneral(value, 15)) << std::hexfloat << value;
+        }
+        if (std::fabs(value) < 3e38) {
+            const korvanta::Single single = value;
+            if (!IsExactTie(single, 7)) {
+                EXPECT_EQ(GeneralText(single), PrintfGeneral(single, 7)) << std::hexfloat << value;
+            }
+        }
+    }
+    EXPECT_EQ(GeneralText(korvanta::Single(0.0001f)), "0.0001");
+    EXPECT_EQ(GeneralText(korvanta::Single(0.00001f)), "1E-05");
+    EXPECT_EQ(GeneralText(korvanta::Single(1234567.5f)), "1234568");
+    EXPECT_EQ(GeneralText(0.125), "0.125");
+    EXPECT_EQ(GeneralText(-0.0), "0");
 }
 
 } // namespace
