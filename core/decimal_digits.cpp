@@ -177,6 +177,11 @@ Digits ExactDigits(double value) {
 }
 
 std::optional<Scaled> ScaledSignificant(double value, int count) {
+    if (value == 0.0) {
+        Scaled zero;
+        zero.negative = std::signbit(value);
+        return zero;
+    }
     const std::optional<Leading> leading = LeadingDigits(value, count);
     if (!leading) {
         return std::nullopt;

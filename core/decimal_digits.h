@@ -34,9 +34,9 @@ struct Scaled {
     int exponent = 0;
 };
 
-// SignificantDigits(value, count) as an integer (its trailing zeros may stay), from exact integer
-// arithmetic; nothing where that cannot have it (zero, not finite, subnormal, very large or very small
-// values, more than 17 digits).
+// SignificantDigits(value, count) as an integer (its trailing zeros may stay; zero keeps its sign), from
+// exact integer arithmetic; nothing where that cannot have it (not finite, subnormal, very large or
+// very small values, more than 17 digits).
 std::optional<Scaled> ScaledSignificant(double value, int count);
 
 // |number| rounded half away from zero to `decimals` digits after the decimal point, counted in units

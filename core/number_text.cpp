@@ -122,7 +122,8 @@ std::string FixedUnits(bool negative, std::uint64_t units, int decimals) {
 std::string PatternOfSignificant(double value, int significant, int decimals) {
     if (const auto scaled = decimal::ScaledSignificant(value, significant)) {
         if (const auto units = decimal::DecimalUnits(*scaled, decimals)) {
-            return FixedUnits(scaled->negative, *units, decimals);
+            // A zero is written without its sign, as read back from its text "0".
+            return FixedUnits(scaled->negative && scaled->significand != 0, *units, decimals);
         }
     }
     return PatternOfDigits(decimal::SignificantDigits(value, significant), decimals);

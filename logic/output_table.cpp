@@ -59,7 +59,8 @@ void SetEach(OutputCell& cell, std::string pinion, std::string gear) {
 }
 
 std::string Degrees(std::string text) {
-    return text + kDegree;
+    text += kDegree;
+    return text;
 }
 
 std::string Roll(Single angle) {
