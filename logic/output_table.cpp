@@ -115,13 +115,12 @@ void StartFill(OutputTable& table) {
 
 } // namespace
 
-// Each fresh table is a copy of one built at the first use.
-OutputTable NewExternalTable() {
+const OutputTable& NewExternalTable() {
     static const OutputTable fresh = NewTable("GEAR", "to");
     return fresh;
 }
 
-OutputTable NewInternalTable() {
+const OutputTable& NewInternalTable() {
     static const OutputTable fresh = NewTable("INTERNAL GEAR", "at");
     return fresh;
 }
