@@ -134,7 +134,6 @@ std::string PatternOfSignificant(double value, int significant, int decimals) {
 // exact doubles, so the one division or multiplication rounds to the nearest double, as reading the
 // whole text does. Nothing for other texts.
 std::optional<double> ShortNumber(std::string_view text) {
-    constexpr int kMostDigits = 15;
     constexpr int kLargestPower = 22;
     static constexpr std::array<double, kLargestPower + 1> kPowers = {
         1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
@@ -148,25 +147,28 @@ std::optional<double> ShortNumber(std::string_view text) {
         negative = text[i] == '-';
         ++i;
     }
+    // Below 10^15 the digits and their value as a double are the same integer.
+    constexpr std::uint64_t kDigitsLimit = 1'000'000'000'000'000;
     std::uint64_t digits = 0;
-    int significant = 0;
-    int decimals = 0;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        if (c < '0' || c > '9') {
-            break;
-        }
-        decimals += point ? 1 : 0;
-        if (digits != 0 || c != '0') {
-            if (++significant > kMostDigits) {
-                return std::nullopt;
+    const auto readDigitRun = [&text, &i, &digits]() {
+        const std::size_t start = i;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+            digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
+            if (digits >= kDigitsLimit) {
+                return -1;
             }
-            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        return static_cast<int>(i - start);
+    };
+    if (readDigitRun() < 0) {
+        return std::nullopt;
+    }
+    int decimals = 0;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        decimals = readDigitRun();
+        if (decimals < 0) {
+            return std::nullopt;
         }
     }
     if (digits == 0) {
