@@ -195,21 +195,22 @@ std::optional<Scaled> ScaledSignificant(double value, int count) {
 }
 
 std::optional<std::uint64_t> DecimalUnits(const Scaled& number, int decimals) {
-    constexpr int kLargestPower = 19; // 10^19 is the largest power of ten in 64 bits
-    const auto power = [](int exponent) {
-        return static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(exponent)]);
-    };
     const int shift = number.exponent + decimals; // |number| = significand × 10^shift units
     if (shift >= 0) {
-        if (shift > kLargestPower || number.significand > UINT64_MAX / power(shift)) {
+        if (shift > kLargestScale) {
             return std::nullopt;
         }
-        return number.significand * power(shift);
+        const Wide units = Wide{number.significand} * kPowersOfTen[static_cast<std::size_t>(shift)];
+        if (units > std::numeric_limits<std::uint64_t>::max()) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint64_t>(units);
     }
+    constexpr int kLargestPower = 19; // 10^19 is the largest power of ten in 64 bits
     if (-shift > kLargestPower) {
         return 0; // every digit lies past the last decimal, the first dropped one too
     }
-    const std::uint64_t divisor = power(-shift);
+    const auto divisor = static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(-shift)]);
     return number.significand / divisor + (number.significand % divisor >= divisor / 2 ? 1 : 0);
 }
 
