@@ -150,10 +150,12 @@ std::optional<Leading> LeadingDigits(double value, int count) {
         return std::nullopt;
     }
     const std::size_t wanted = static_cast<std::size_t>(count);
-    // 2^(e-1) <= |value| < 2^e: the decimal exponent is within one of (e - 1) log10 2; the digit count
-    // corrects it.
-    constexpr double kLog10Of2 = 0.30103;
-    int scale = count - static_cast<int>(std::floor((binaryExponent - 1) * kLog10Of2));
+    // 2^(e-1) <= |value| < 2^e: the decimal exponent is within one of (e - 1) log10 2, taken in
+    // integers as (e - 1) × 1233 / 4096 rounded down (the shift of a negative number rounds down too);
+    // the digit count corrects it.
+    constexpr int kLog10Of2Times4096 = 1233;
+    constexpr int kShift4096 = 12;
+    int scale = count - (((binaryExponent - 1) * kLog10Of2Times4096) >> kShift4096);
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (scale < 0 || scale > kLargestScale) {
             return std::nullopt;
