@@ -24,18 +24,19 @@ RowStatus StatusOf(RunStatus status) {
     return RowStatus::Ok;
 }
 
-// The outcome of one record into `row`, whatever it held: assigned, not replaced, so that its texts
-// keep their storage from row to row.
+// The outcome of one record into `row`, whatever it held: every member is assigned, not replaced, so
+// that the texts keep their storage from row to row.
 void Calculate(const BatchHeader& header, const CsvRecord& record, BatchRow& row) {
-    static const BatchRow fresh;
-    row = fresh;
     row.line = record.line;
     auto inputs = header.Inputs(record);
     if (auto* error = std::get_if<RowError>(&inputs)) {
+        static const PairRunResult noPair;
+        row.result = noPair;
         row.status = error->malformed ? RowStatus::Malformed : RowStatus::Invalid;
         row.error = std::move(*error);
         return;
     }
+    row.error = RowError{};
     RunPair(std::get<PairInputs>(inputs), row.result);
     row.status = StatusOf(row.result.status);
 }
