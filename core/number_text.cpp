@@ -243,7 +243,19 @@ double LeadingNumber(std::string_view text) {
 }
 
 Single RoundToFiveDecimals(Single value) {
-    return LeadingNumber(PatternValue(value, 5));
+    constexpr int kDecimals = 5;
+    constexpr double kUnitsPerOne = 1e5;
+    constexpr std::uint64_t kShortDigitsLimit = 1'000'000'000'000'000;
+    // The pattern's digits are its units of 10^-5, and reading a text of so few digits back is one
+    // division of them (see ShortNumber): the text itself is not needed. Its zero reads unsigned.
+    if (const auto scaled = decimal::ScaledSignificant(value, kDoubleDigits)) {
+        const auto units = decimal::DecimalUnits(*scaled, kDecimals);
+        if (units && *units < kShortDigitsLimit) {
+            const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
+            return scaled->negative && *units != 0 ? -magnitude : magnitude;
+        }
+    }
+    return LeadingNumber(PatternValue(value, kDecimals));
 }
 
 } // namespace korvanta

@@ -138,3 +138,29 @@ TEST(GeneralTextPaths, GeneralTextsAreTheCLibraryTextsOffTies) {
 }
 
 } // namespace
+
+namespace {
+
+// The five-decimal rounding of the calculations reads back the pattern text; its quick path skips
+// the text and must give the same Single, the unsigned zero of "-0.00000" included.
+TEST(RoundToFiveDecimalsPaths, SameAsReadingThePatternBack) {
+    std::mt19937_64 random(505);
+    std::uniform_real_distribution<double> exponent(-12.0, 12.0);
+    std::uniform_int_distribution<int> stem(0, 99999999);
+    for (int i = 0; i < 200000; ++i) {
+        const double scaled = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
+        const double half = (stem(random) * 10 + 5) * std::pow(10.0, -(i % 12)) * (i % 3 == 0 ? -1.0 : 1.0);
+        for (double wide : {scaled, half, std::nextafter(half, 0.0), 0.0, -0.0, -0.000004, 0.000005}) {
+            if (std::fabs(wide) >= 3e38) {
+                continue;
+            }
+            const korvanta::Single value = wide;
+            const korvanta::Single expected = korvanta::LeadingNumber(PatternValue(value, 5));
+            const korvanta::Single rounded = korvanta::RoundToFiveDecimals(value);
+            EXPECT_EQ(rounded.Value(), expected.Value()) << std::hexfloat << wide;
+            EXPECT_EQ(std::signbit(rounded.Value()), std::signbit(expected.Value())) << std::hexfloat << wide;
+        }
+    }
+}
+
+} // namespace
