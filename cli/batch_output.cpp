@@ -59,19 +59,22 @@ bool HasPair(RowStatus status) {
 // becomes one blank (line breaks inside strings are escaped and stay).
 std::string OneLine(const std::string& object, int line) {
     std::string text = "{\"line\": " + std::to_string(line) + ", ";
-    for (std::size_t i = 1; i < object.size(); ++i) {
-        if (object[i] != '\n') {
-            text += object[i];
-            continue;
+    text.reserve(text.size() + object.size() + 1);
+    std::size_t i = 1;
+    while (i < object.size()) {
+        const std::size_t lineBreak = std::min(object.find('\n', i), object.size());
+        text.append(object, i, lineBreak - i);
+        if (lineBreak == object.size()) {
+            break;
         }
-        while (i + 1 < object.size() && object[i + 1] == ' ') {
-            ++i;
+        i = object.find_first_not_of(' ', lineBreak + 1);
+        if (i == std::string::npos) {
+            break;
         }
-        if (i + 1 < object.size()) {
-            text += ' ';
-        }
+        text += ' ';
     }
-    return text + "\n";
+    text += '\n';
+    return text;
 }
 
 } // namespace
@@ -100,7 +103,14 @@ std::string BatchCsvHeader() {
 }
 
 std::string BatchCsvLine(const BatchRow& row) {
-    std::string line = std::to_string(row.line) + "," + std::string(StatusName(row.status)) + ",";
+    // Room for a line of a calculated pair, so that it is not moved while it grows.
+    constexpr std::size_t kTypicalLength = 512;
+    std::string line;
+    line.reserve(kTypicalLength);
+    line += std::to_string(row.line);
+    line += ',';
+    line += StatusName(row.status);
+    line += ',';
     if (HasPair(row.status)) {
         line += row.result.type == PairType::Internal ? "internal" : "external";
     }
@@ -114,7 +124,8 @@ std::string BatchCsvLine(const BatchRow& row) {
     AppendCell(line, Joined(row.result.warnings));
     line += ',';
     AppendCell(line, RowMessage(row));
-    return line + "\n";
+    line += '\n';
+    return line;
 }
 
 std::string BatchJsonLine(const BatchRow& row) {

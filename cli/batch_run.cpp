@@ -24,18 +24,21 @@ RowStatus StatusOf(RunStatus status) {
     return RowStatus::Ok;
 }
 
-BatchRow Calculate(const BatchHeader& header, const CsvRecord& record) {
-    BatchRow row;
+// The outcome of one record into `row`, whatever it held: every member is assigned, not replaced, so
+// that the texts keep their storage from row to row.
+void Calculate(const BatchHeader& header, const CsvRecord& record, BatchRow& row) {
     row.line = record.line;
     auto inputs = header.Inputs(record);
     if (auto* error = std::get_if<RowError>(&inputs)) {
+        static const PairRunResult noPair;
+        row.result = noPair;
         row.status = error->malformed ? RowStatus::Malformed : RowStatus::Invalid;
         row.error = std::move(*error);
-        return row;
+        return;
     }
-    row.result = RunPair(std::get<PairInputs>(inputs));
+    row.error = RowError{};
+    RunPair(std::get<PairInputs>(inputs), row.result);
     row.status = StatusOf(row.result.status);
-    return row;
 }
 
 } // namespace
@@ -56,8 +59,9 @@ std::variant<int, BatchFileError> RunBatch(std::streambuf& input, std::FILE* out
         Write(output, BatchCsvHeader());
     }
     int status = 0;
+    BatchRow row;
     while (const std::optional<CsvRecord> record = reader.Next()) {
-        const BatchRow row = Calculate(header, *record);
+        Calculate(header, *record, row);
         Write(output, options.json ? BatchJsonLine(row) : BatchCsvLine(row));
         if (row.status != RowStatus::Ok) {
             status = 1;

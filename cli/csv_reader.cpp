@@ -60,6 +60,8 @@ std::optional<CsvRecord> CsvReader::Next() {
 CsvRecord CsvReader::Read(int first) {
     CsvRecord record;
     record.line = line_;
+    // Records usually have as many cells as the one before.
+    record.cells.reserve(lastCellCount_);
     length_ = 0;
     std::string cell;
     int c = first;
@@ -86,6 +88,7 @@ CsvRecord CsvReader::Read(int first) {
         }
         c = Take();
     }
+    lastCellCount_ = record.cells.size();
     if (length_ > kMaxRecordLength) {
         record.cells.clear();
         record.error = "the row is longer than " + std::to_string(kMaxRecordLength) + " characters";

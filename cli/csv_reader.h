@@ -41,6 +41,7 @@ private:
     int line_ = 1;
     bool started_ = false;
     std::size_t length_ = 0;
+    std::size_t lastCellCount_ = 0;
 };
 
 } // namespace korvanta::cli

@@ -1,6 +1,7 @@
 #include "cli/json_writer.h"
 
 #include <cstdio>
+#include <span>
 
 #include "core/input_field.h"
 
@@ -8,45 +9,117 @@ namespace korvanta::cli {
 
 namespace {
 
-std::string Field(std::string_view name, std::string_view value) {
-    return JsonString(name) + ": " + JsonString(value);
+bool NeedsEscape(char c) {
+    return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
 }
 
-template <class Item, class Write> std::string List(const std::vector<Item>& items, Write write) {
-    std::string list = "[";
+void AppendEscaped(std::string& out, char c) {
+    switch (c) {
+    case '"':
+        out += "\\\"";
+        break;
+    case '\\':
+        out += "\\\\";
+        break;
+    case '\b':
+        out += "\\b";
+        break;
+    case '\f':
+        out += "\\f";
+        break;
+    case '\n':
+        out += "\\n";
+        break;
+    case '\r':
+        out += "\\r";
+        break;
+    case '\t':
+        out += "\\t";
+        break;
+    default:
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+        out += escaped;
+    }
+}
+
+// The object is written by appending to one text (a result has some hundred strings), the characters
+// between two escapes at once.
+void AppendString(std::string& out, std::string_view text) {
+    out += '"';
+    std::size_t plainStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (NeedsEscape(text[i])) {
+            out.append(text.substr(plainStart, i - plainStart));
+            AppendEscaped(out, text[i]);
+            plainStart = i + 1;
+        }
+    }
+    out.append(text.substr(plainStart));
+    out += '"';
+}
+
+void AppendField(std::string& out, std::string_view name, std::string_view value) {
+    AppendString(out, name);
+    out += ": ";
+    AppendString(out, value);
+}
+
+template <class Item, class Append>
+void AppendList(std::string& out, std::span<const Item> items, Append append) {
+    out += '[';
     for (std::size_t i = 0; i < items.size(); ++i) {
-        list += (i == 0 ? "" : ",\n  ") + write(items[i]);
+        if (i != 0) {
+            out += ",\n  ";
+        }
+        append(out, items[i]);
     }
-    return list + "]";
+    out += ']';
 }
 
-std::string Strings(const std::vector<std::string>& texts) {
-    return List(texts, [](const std::string& text) { return JsonString(text); });
+void AppendStrings(std::string& out, const std::vector<std::string>& texts) {
+    AppendList(out, std::span<const std::string>(texts), AppendString);
 }
 
-std::string Row(const OutputCell& cell) {
-    return "{" + Field("caption", cell.caption) + ", " + Field("pinion", cell.pinion) + ", " +
-           Field("gear", cell.gear) + "}";
+void AppendRow(std::string& out, const OutputCell& cell) {
+    out += '{';
+    AppendField(out, "caption", cell.caption);
+    out += ", ";
+    AppendField(out, "pinion", cell.pinion);
+    out += ", ";
+    AppendField(out, "gear", cell.gear);
+    out += '}';
 }
 
-std::string Angle(const AngleEntry& entry) {
-    std::string object = "{" + Field("member", entry.member == Member::Gear ? "gear" : "pinion") + ", " +
-                         Field("diameter", entry.diameter) + ", " + Field("pressure", entry.pressure) + ", " +
-                         Field("roll", entry.roll);
+void AppendAngle(std::string& out, const AngleEntry& entry) {
+    out += '{';
+    AppendField(out, "member", entry.member == Member::Gear ? "gear" : "pinion");
+    out += ", ";
+    AppendField(out, "diameter", entry.diameter);
+    out += ", ";
+    AppendField(out, "pressure", entry.pressure);
+    out += ", ";
+    AppendField(out, "roll", entry.roll);
     if (entry.error) {
-        object += ", " + Field("error", *entry.error);
+        out += ", ";
+        AppendField(out, "error", *entry.error);
     }
-    return object + "}";
+    out += '}';
 }
 
-std::string Rejected(const PairRunResult& result) {
-    return "{\"error\": {" + Field("title", result.rejection->title) + ", " +
-           Field("message", result.rejection->text) + ", " +
-           Field("field", result.rejectedField ? FieldControlName(*result.rejectedField) : "") +
-           "},\n \"warnings\": " + Strings(result.warnings) + "}\n";
+void AppendRejected(std::string& out, const PairRunResult& result) {
+    out += "{\"error\": {";
+    AppendField(out, "title", result.rejection->title);
+    out += ", ";
+    AppendField(out, "message", result.rejection->text);
+    out += ", ";
+    AppendField(out, "field", result.rejectedField ? FieldControlName(*result.rejectedField) : "");
+    out += "},\n \"warnings\": ";
+    AppendStrings(out, result.warnings);
+    out += "}\n";
 }
 
-std::string Faulted(const PairRunResult& result) {
+void AppendFaulted(std::string& out, const PairRunResult& result) {
     std::vector<OutputCell> filled;
     for (const OutputCell& cell : result.table.rows) {
         if (!cell.pinion.empty() || !cell.gear.empty()) {
@@ -54,71 +127,63 @@ std::string Faulted(const PairRunResult& result) {
         }
     }
     const CalculationFault& fault = *result.table.fault;
-    return "{\"error\": {" + Field("title", fault.message.title) + ", " +
-           Field("message", fault.message.text) + ", " + Field("step", fault.step) +
-           "},\n \"rows\": " + List(filled, Row) + ",\n \"warnings\": " + Strings(result.warnings) + "}\n";
+    out += "{\"error\": {";
+    AppendField(out, "title", fault.message.title);
+    out += ", ";
+    AppendField(out, "message", fault.message.text);
+    out += ", ";
+    AppendField(out, "step", fault.step);
+    out += "},\n \"rows\": ";
+    AppendList(out, std::span<const OutputCell>(filled), AppendRow);
+    out += ",\n \"warnings\": ";
+    AppendStrings(out, result.warnings);
+    out += "}\n";
 }
 
-std::string Produced(const PairRunResult& result) {
+void AppendProduced(std::string& out, const PairRunResult& result) {
     const OutputTable& table = result.table;
-    return "{" + Field("type", result.type == PairType::Internal ? "internal" : "external") + ",\n " +
-           Field("title", table.title) + ",\n \"columns\": [" + JsonString(table.columns[0]) + ", " +
-           JsonString(table.columns[1]) +
-           "],\n \"rows\": " + List(std::vector<OutputCell>(table.rows.begin(), table.rows.end()), Row) +
-           ",\n \"warnings\": " + Strings(result.warnings) + ",\n \"angles\": " + List(result.angles, Angle) +
-           "}\n";
+    out += '{';
+    AppendField(out, "type", result.type == PairType::Internal ? "internal" : "external");
+    out += ",\n ";
+    AppendField(out, "title", table.title);
+    out += ",\n \"columns\": [";
+    AppendString(out, table.columns[0]);
+    out += ", ";
+    AppendString(out, table.columns[1]);
+    out += "],\n \"rows\": ";
+    AppendList(out, std::span<const OutputCell>(table.rows), AppendRow);
+    out += ",\n \"warnings\": ";
+    AppendStrings(out, result.warnings);
+    out += ",\n \"angles\": ";
+    AppendList(out, std::span<const AngleEntry>(result.angles), AppendAngle);
+    out += "}\n";
 }
 
 } // namespace
 
 std::string JsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        switch (c) {
-        case '"':
-            quoted += "\\\"";
-            break;
-        case '\\':
-            quoted += "\\\\";
-            break;
-        case '\b':
-            quoted += "\\b";
-            break;
-        case '\f':
-            quoted += "\\f";
-            break;
-        case '\n':
-            quoted += "\\n";
-            break;
-        case '\r':
-            quoted += "\\r";
-            break;
-        case '\t':
-            quoted += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                quoted += escaped;
-            } else {
-                quoted += c;
-            }
-        }
-    }
-    return quoted + "\"";
+    std::string quoted;
+    AppendString(quoted, text);
+    return quoted;
 }
 
 std::string ResultJson(const PairRunResult& result) {
+    // Room for the object of a calculated pair, so that it is not moved while it grows.
+    constexpr std::size_t kTypicalLength = 2048;
+    std::string out;
+    out.reserve(kTypicalLength);
     switch (result.status) {
     case RunStatus::Rejected:
-        return Rejected(result);
+        AppendRejected(out, result);
+        break;
     case RunStatus::Fault:
-        return Faulted(result);
+        AppendFaulted(out, result);
+        break;
     case RunStatus::Produced:
+        AppendProduced(out, result);
         break;
     }
-    return Produced(result);
+    return out;
 }
 
 } // namespace korvanta::cli

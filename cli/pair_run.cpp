@@ -59,9 +59,17 @@ AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string
 } // namespace
 
 PairRunResult RunPair(const PairInputs& inputs) {
+    PairRunResult result;
+    RunPair(inputs, result);
+    return result;
+}
+
+void RunPair(const PairInputs& inputs, PairRunResult& result) {
+    // Assigned, not replaced: the texts keep their storage.
+    static const PairRunResult fresh;
+    result = fresh;
     GearPairState state;
     SetStartUpConstants(state);
-    PairRunResult result;
     result.type = inputs.type;
 
     const CalculateOutcome outcome = ReplayInputWindow(state, inputs, result);
@@ -69,7 +77,7 @@ PairRunResult RunPair(const PairInputs& inputs) {
         result.status = RunStatus::Rejected;
         result.rejection = outcome.rejection;
         result.rejectedField = outcome.focus;
-        return result;
+        return;
     }
 
     const bool internal = outcome.opens == OutputWindow::Internal;
@@ -85,7 +93,7 @@ PairRunResult RunPair(const PairInputs& inputs) {
     }
     if (result.table.fault) {
         result.status = RunStatus::Fault;
-        return result;
+        return;
     }
 
     const Member member = inputs.member.value_or(DefaultMember(result.type));
@@ -93,7 +101,6 @@ PairRunResult RunPair(const PairInputs& inputs) {
     for (const std::string& diameter : inputs.diameters) {
         result.angles.push_back(AnglesAt(state, member, diameter, result));
     }
-    return result;
 }
 
 } // namespace korvanta::cli

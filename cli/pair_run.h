@@ -50,4 +50,8 @@ struct PairRunResult {
 // (questions answered Yes).
 PairRunResult RunPair(const PairInputs& inputs);
 
+// The same into `result`, whatever it held: its texts keep their storage, which spares a batch the
+// allocation of every caption and cell of every row.
+void RunPair(const PairInputs& inputs, PairRunResult& result);
+
 } // namespace korvanta::cli

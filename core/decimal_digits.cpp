@@ -150,10 +150,12 @@ std::optional<Leading> LeadingDigits(double value, int count) {
         return std::nullopt;
     }
     const std::size_t wanted = static_cast<std::size_t>(count);
-    // 2^(e-1) <= |value| < 2^e: the decimal exponent is within one of (e - 1) log10 2; the digit count
-    // corrects it.
-    constexpr double kLog10Of2 = 0.30103;
-    int scale = count - static_cast<int>(std::floor((binaryExponent - 1) * kLog10Of2));
+    // 2^(e-1) <= |value| < 2^e: the decimal exponent is within one of (e - 1) log10 2, taken in
+    // integers as (e - 1) × 1233 / 4096 rounded down (the shift of a negative number rounds down too);
+    // the digit count corrects it.
+    constexpr int kLog10Of2Times4096 = 1233;
+    constexpr int kShift4096 = 12;
+    int scale = count - (((binaryExponent - 1) * kLog10Of2Times4096) >> kShift4096);
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (scale < 0 || scale > kLargestScale) {
             return std::nullopt;
@@ -176,22 +178,58 @@ Digits ExactDigits(double value) {
     return WrittenDigits(value, value == 0.0 ? 1 : ExpansionDigits(value));
 }
 
-Digits SignificantDigits(double value, int count) {
+std::optional<Scaled> ScaledSignificant(double value, int count) {
+    if (value == 0.0) {
+        Scaled zero;
+        zero.negative = std::signbit(value);
+        return zero;
+    }
     const std::optional<Leading> leading = LeadingDigits(value, count);
     if (!leading) {
-        return RoundAt(ExactDigits(value), count);
+        return std::nullopt;
     }
     // Half away from zero: up exactly when the first dropped digit is 5 or more, whatever follows it.
-    std::uint64_t rounded = leading->digits / 10 + (leading->digits % 10 >= 5 ? 1 : 0);
+    Scaled number;
+    number.negative = std::signbit(value);
+    number.significand = leading->digits / 10 + (leading->digits % 10 >= 5 ? 1 : 0);
+    number.exponent = 1 - leading->scale;
+    return number;
+}
+
+std::optional<std::uint64_t> DecimalUnits(const Scaled& number, int decimals) {
+    const int shift = number.exponent + decimals; // |number| = significand × 10^shift units
+    if (shift >= 0) {
+        if (shift > kLargestScale) {
+            return std::nullopt;
+        }
+        const Wide units = Wide{number.significand} * kPowersOfTen[static_cast<std::size_t>(shift)];
+        if (units > std::numeric_limits<std::uint64_t>::max()) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint64_t>(units);
+    }
+    constexpr int kLargestPower = 19; // 10^19 is the largest power of ten in 64 bits
+    if (-shift > kLargestPower) {
+        return 0; // every digit lies past the last decimal, the first dropped one too
+    }
+    const auto divisor = static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(-shift)]);
+    return number.significand / divisor + (number.significand % divisor >= divisor / 2 ? 1 : 0);
+}
+
+Digits SignificantDigits(double value, int count) {
+    const std::optional<Scaled> scaled = ScaledSignificant(value, count);
+    if (!scaled) {
+        return RoundAt(ExactDigits(value), count);
+    }
     std::array<char, 20> written{};
     std::size_t start = written.size();
-    for (; rounded != 0; rounded /= 10) {
-        written[--start] = static_cast<char>('0' + rounded % 10);
+    for (std::uint64_t rest = scaled->significand; rest != 0; rest /= 10) {
+        written[--start] = static_cast<char>('0' + rest % 10);
     }
     Digits number;
-    number.negative = std::signbit(value);
+    number.negative = scaled->negative;
     number.digits.assign(written.data() + start, written.size() - start);
-    number.pointPosition = static_cast<int>(number.digits.size()) + 1 - leading->scale;
+    number.pointPosition = static_cast<int>(number.digits.size()) + scaled->exponent;
     DropTrailingZeros(number);
     return number;
 }

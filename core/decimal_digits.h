@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,22 @@ Digits RoundSignificant(Digits number, int count);
 // RoundSignificant(ExactDigits(value), count), from the first count + 1 digits alone (exact integer
 // arithmetic) where they can be had without the whole expansion.
 Digits SignificantDigits(double value, int count);
+
+// A rounded number as an integer and a power of ten: (negative ? -1 : 1) × significand × 10^exponent.
+struct Scaled {
+    bool negative = false;
+    std::uint64_t significand = 0;
+    int exponent = 0;
+};
+
+// SignificantDigits(value, count) as an integer (its trailing zeros may stay; zero keeps its sign), from
+// exact integer arithmetic; nothing where that cannot have it (not finite, subnormal, very large or
+// very small values, more than 17 digits).
+std::optional<Scaled> ScaledSignificant(double value, int count);
+
+// |number| rounded half away from zero to `decimals` digits after the decimal point, counted in units
+// of 10^-decimals (the digits of RoundDecimals); nothing when they do not fit in 64 bits.
+std::optional<std::uint64_t> DecimalUnits(const Scaled& number, int decimals);
 
 // Rounded half away from zero to `decimals` digits after the decimal point; trailing zeros dropped.
 // The sign is kept when a non-zero value rounds to zero.

@@ -1,7 +1,10 @@
 #include "core/number_text.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "core/decimal_digits.h"
 
@@ -14,10 +17,6 @@ constexpr int kDoubleDigits = 15;
 // Decimal exponents below this use the exponent form, as C's %G does.
 constexpr int kSmallestPlainExponent = -4;
 
-std::string Sign(const decimal::Digits& number) {
-    return number.negative ? "-" : "";
-}
-
 // C's %.<precision>G without the trailing zeros: plain decimals while the decimal exponent of the
 // rounded value lies in [-4, precision), otherwise d.ddddddE+XX with at least two exponent digits.
 std::string General(double value, int precision) {
@@ -27,26 +26,42 @@ std::string General(double value, int precision) {
     }
     const int exponent = number.pointPosition - 1;
     const std::string& d = number.digits;
+    constexpr std::size_t kLongestFrame = 8; // sign, "0.", point, "E+", exponent digits
+    std::string text;
+    text.reserve(d.size() + kLongestFrame);
+    if (number.negative) {
+        text += '-';
+    }
     if (exponent < kSmallestPlainExponent || exponent >= precision) {
-        std::string text = Sign(number) + d.substr(0, 1);
+        text += d.front();
         if (d.size() > 1) {
-            text += "." + d.substr(1);
+            text += '.';
+            text.append(d, 1);
         }
         const int magnitude = exponent < 0 ? -exponent : exponent;
         text += exponent < 0 ? "E-" : "E+";
         if (magnitude < 10) {
-            text += "0";
+            text += '0';
         }
-        return text + std::to_string(magnitude);
+        text += std::to_string(magnitude);
+        return text;
     }
     if (number.pointPosition <= 0) {
-        return Sign(number) + "0." + std::string(static_cast<std::size_t>(-number.pointPosition), '0') + d;
+        text += "0.";
+        text.append(static_cast<std::size_t>(-number.pointPosition), '0');
+        text += d;
+        return text;
     }
     const auto integerDigits = static_cast<std::size_t>(number.pointPosition);
     if (d.size() <= integerDigits) {
-        return Sign(number) + d + std::string(integerDigits - d.size(), '0');
+        text += d;
+        text.append(integerDigits - d.size(), '0');
+        return text;
     }
-    return Sign(number) + d.substr(0, integerDigits) + "." + d.substr(integerDigits);
+    text.append(d, 0, integerDigits);
+    text += '.';
+    text.append(d, integerDigits);
+    return text;
 }
 
 // The rounded number written with at least one integer digit and exactly `decimals` decimals.
@@ -59,7 +74,9 @@ std::string Fixed(const decimal::Digits& number, int decimals) {
     const int integerDigits = number.pointPosition > 0 ? number.pointPosition : 1;
     std::string text;
     text.reserve(static_cast<std::size_t>(integerDigits + decimals + 2));
-    text += Sign(number);
+    if (number.negative) {
+        text += '-';
+    }
     if (number.pointPosition <= 0) {
         text += '0';
     }
@@ -80,6 +97,88 @@ std::string PatternOfDigits(decimal::Digits number, int decimals) {
         number.negative = false;
     }
     return Fixed(decimal::RoundDecimals(std::move(number), decimals), decimals);
+}
+
+// The units of 10^-decimals written as Fixed writes the same digits.
+std::string FixedUnits(bool negative, std::uint64_t units, int decimals) {
+    std::array<char, 24> written{};
+    std::size_t start = written.size();
+    for (int place = 0; place < decimals; ++place, units /= 10) {
+        written[--start] = static_cast<char>('0' + units % 10);
+    }
+    written[--start] = '.';
+    do {
+        written[--start] = static_cast<char>('0' + units % 10);
+        units /= 10;
+    } while (units != 0);
+    if (negative) {
+        written[--start] = '-';
+    }
+    return std::string(written.data() + start, written.size() - start);
+}
+
+// The pattern of a value's general text with `significant` digits: from integers where they hold it,
+// else from the digit string.
+std::string PatternOfSignificant(double value, int significant, int decimals) {
+    if (const auto scaled = decimal::ScaledSignificant(value, significant)) {
+        if (const auto units = decimal::DecimalUnits(*scaled, decimals)) {
+            // A zero is written without its sign, as read back from its text "0".
+            return FixedUnits(scaled->negative && scaled->significand != 0, *units, decimals);
+        }
+    }
+    return PatternOfDigits(decimal::SignificantDigits(value, significant), decimals);
+}
+
+// The leading number of a text of at most 15 significant digits, at most 22 decimals and no exponent,
+// as the fields and most general texts hold: its digits as an integer and the power of ten are both
+// exact doubles, so the one division or multiplication rounds to the nearest double, as reading the
+// whole text does. Nothing for other texts.
+std::optional<double> ShortNumber(std::string_view text) {
+    constexpr int kLargestPower = 22;
+    static constexpr std::array<double, kLargestPower + 1> kPowers = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Below 10^15 the digits and their value as a double are the same integer.
+    constexpr std::uint64_t kDigitsLimit = 1'000'000'000'000'000;
+    std::uint64_t digits = 0;
+    const auto readDigitRun = [&text, &i, &digits]() {
+        const std::size_t start = i;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+            digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
+            if (digits >= kDigitsLimit) {
+                return -1;
+            }
+        }
+        return static_cast<int>(i - start);
+    };
+    if (readDigitRun() < 0) {
+        return std::nullopt;
+    }
+    int decimals = 0;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        decimals = readDigitRun();
+        if (decimals < 0) {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) {
+        return 0.0; // no digit, or only zeros, whatever exponent follows
+    }
+    if ((i < text.size() && (text[i] == 'E' || text[i] == 'e')) || decimals > kLargestPower) {
+        return std::nullopt;
+    }
+    const double magnitude = static_cast<double>(digits) / kPowers[static_cast<std::size_t>(decimals)];
+    return negative ? -magnitude : magnitude;
 }
 
 } // namespace
@@ -108,11 +207,11 @@ std::string PatternText(std::string_view numberText, int decimals) {
 // The general text reads back as exactly the digits it was written from, so the patterns of a value
 // start from those digits.
 std::string PatternValue(double value, int decimals) {
-    return PatternOfDigits(decimal::SignificantDigits(value, kDoubleDigits), decimals);
+    return PatternOfSignificant(value, kDoubleDigits, decimals);
 }
 
 std::string PatternOfGeneral(Single value, int decimals) {
-    return PatternOfDigits(decimal::SignificantDigits(value, kSingleDigits), decimals);
+    return PatternOfSignificant(value, kSingleDigits, decimals);
 }
 
 std::string PatternOfGeneral(double value, int decimals) {
@@ -124,6 +223,9 @@ std::string FiveDecimalText(Single value) {
 }
 
 double LeadingNumber(std::string_view text) {
+    if (const std::optional<double> value = ShortNumber(text)) {
+        return *value;
+    }
     const decimal::Scan scan = decimal::ScanNumber(text);
     if (scan.number.digits.empty()) {
         return 0.0;
@@ -141,7 +243,19 @@ double LeadingNumber(std::string_view text) {
 }
 
 Single RoundToFiveDecimals(Single value) {
-    return LeadingNumber(PatternValue(value, 5));
+    constexpr int kDecimals = 5;
+    constexpr double kUnitsPerOne = 1e5;
+    constexpr std::uint64_t kShortDigitsLimit = 1'000'000'000'000'000;
+    // The pattern's digits are its units of 10^-5, and reading a text of so few digits back is one
+    // division of them (see ShortNumber): the text itself is not needed. Its zero reads unsigned.
+    if (const auto scaled = decimal::ScaledSignificant(value, kDoubleDigits)) {
+        const auto units = decimal::DecimalUnits(*scaled, kDecimals);
+        if (units && *units < kShortDigitsLimit) {
+            const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
+            return scaled->negative && *units != 0 ? -magnitude : magnitude;
+        }
+    }
+    return LeadingNumber(PatternValue(value, kDecimals));
 }
 
 } // namespace korvanta

@@ -1,7 +1,9 @@
 #include "logic/calculate.h"
 
+#include <array>
 #include <cmath>
 #include <string_view>
+#include <tuple>
 
 #include "core/arithmetic.h"
 #include "core/my_functions.h"
@@ -14,9 +16,20 @@ namespace {
 constexpr std::string_view kKorvanta = "Korvanta";
 constexpr std::string_view kBrenmark = "Brenmark";
 
-double Value(const FieldTexts& texts, InputField field) {
-    return LeadingNumber(texts[static_cast<int>(field)]);
-}
+// The value of every field's text, read once: the checks compare them over and over.
+class FieldValues {
+public:
+    explicit FieldValues(const FieldTexts& texts) {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            values_[i] = LeadingNumber(texts[i]);
+        }
+    }
+
+    double operator[](InputField field) const { return values_[static_cast<std::size_t>(field)]; }
+
+private:
+    std::array<double, std::tuple_size_v<FieldTexts>> values_{};
+};
 
 CalculateOutcome Reject(std::string_view text, std::string_view title, InputField focus) {
     CalculateOutcome outcome;
@@ -32,15 +45,15 @@ CalculateOutcome Accept(OutputWindow window) {
 }
 
 // Every field into the state, in the order the command reads them.
-void StoreFields(GearPairState& state, const FieldTexts& texts) {
-    state.PA = Value(texts, InputField::PA);
-    state.DP = Value(texts, InputField::DP);
-    state.NT1 = Value(texts, InputField::NT1);
-    state.NT2 = Value(texts, InputField::NT2);
-    state.OD1 = Value(texts, InputField::OD1);
-    state.OD2 = Value(texts, InputField::OD2);
-    state.CD = Value(texts, InputField::CD);
-    state.HA = Value(texts, InputField::HA);
+void StoreFields(GearPairState& state, const FieldValues& values) {
+    state.PA = values[InputField::PA];
+    state.DP = values[InputField::DP];
+    state.NT1 = values[InputField::NT1];
+    state.NT2 = values[InputField::NT2];
+    state.OD1 = values[InputField::OD1];
+    state.OD2 = values[InputField::OD2];
+    state.CD = values[InputField::CD];
+    state.HA = values[InputField::HA];
 }
 
 // Transverse pitch, pitch diameters, transverse pressure angle and base diameters.
@@ -53,7 +66,7 @@ void DeriveTransverseValues(GearPairState& state) {
     state.DB2 = CheckedDouble(state.PD2 * std::cos(static_cast<double>(state.TPA) * state.DegToRad));
 }
 
-std::optional<CalculateOutcome> PresenceCheck(const FieldTexts& texts) {
+std::optional<CalculateOutcome> PresenceCheck(const FieldValues& values) {
     struct Presence {
         InputField field;
         std::string_view message;
@@ -67,7 +80,7 @@ std::optional<CalculateOutcome> PresenceCheck(const FieldTexts& texts) {
         {InputField::OD2, "Enter the OD for gear 2"},
     };
     for (const Presence& presence : kPresence) {
-        if (Value(texts, presence.field) == 0) {
+        if (values[presence.field] == 0) {
             return Reject(presence.message, kKorvanta, presence.field);
         }
     }
@@ -76,41 +89,41 @@ std::optional<CalculateOutcome> PresenceCheck(const FieldTexts& texts) {
 
 // A right angle or more makes the tangent of the pressure angle, or the cosine of the helix angle,
 // meaningless for an involute tooth.
-std::optional<CalculateOutcome> AngleCheck(const FieldTexts& texts) {
-    if (Single(Value(texts, InputField::PA)) >= 90) {
+std::optional<CalculateOutcome> AngleCheck(const FieldValues& values) {
+    if (Single(values[InputField::PA]) >= 90) {
         return Reject("The Normal Pressure Angle must be less than 90° !", kKorvanta, InputField::PA);
     }
-    if (Single(Value(texts, InputField::HA)) >= 90) {
+    if (Single(values[InputField::HA]) >= 90) {
         return Reject("The Helix Angle must be less than 90° !", kKorvanta, InputField::HA);
     }
     return std::nullopt;
 }
 
-CalculateOutcome CalculateInternal(GearPairState& state, const FieldTexts& texts) {
-    StoreFields(state, texts);
+CalculateOutcome CalculateInternal(GearPairState& state, const FieldValues& values) {
+    StoreFields(state, values);
     DeriveTransverseValues(state);
-    if (Value(texts, InputField::NT2) > Value(texts, InputField::NT1)) {
+    if (values[InputField::NT2] > values[InputField::NT1]) {
         return Accept(OutputWindow::Internal);
     }
     return Reject("Pinion must have fewer teeth than internal gear.", kBrenmark, InputField::NT1);
 }
 
-CalculateOutcome CalculateExternal(GearPairState& state, const FieldTexts& texts) {
-    if (Value(texts, InputField::NT2) < Value(texts, InputField::NT1)) {
+CalculateOutcome CalculateExternal(GearPairState& state, const FieldValues& values) {
+    if (values[InputField::NT2] < values[InputField::NT1]) {
         return Reject("The number of pinion teeth cannot be greator than the number of gear teeth !",
                       kKorvanta, InputField::NT1);
     }
-    if (Value(texts, InputField::OD2) < Value(texts, InputField::OD1)) {
+    if (values[InputField::OD2] < values[InputField::OD1]) {
         return Reject("The Pinion O.D. must not be larger than the gear O.D. !", kKorvanta, InputField::OD1);
     }
     // The smallest outside diameter a tooth count allows: the root of a full-depth tooth.
-    if (Single(Divide(state.NT1 - 1, state.DP)) > Single(Value(texts, InputField::OD1))) {
+    if (Single(Divide(state.NT1 - 1, state.DP)) > Single(values[InputField::OD1])) {
         return Reject("Outside Diameter for gear 1 is too small !", kKorvanta, InputField::OD1);
     }
-    if (Single(Divide(state.NT2 - 1, state.DP)) > Single(Value(texts, InputField::OD2))) {
+    if (Single(Divide(state.NT2 - 1, state.DP)) > Single(values[InputField::OD2])) {
         return Reject("Outside Diameter for gear 2 is too small !", kKorvanta, InputField::OD2);
     }
-    StoreFields(state, texts);
+    StoreFields(state, values);
     DeriveTransverseValues(state);
     if (Single((state.DB2 + state.DB1) / 2) > state.CD) {
         return Reject("Center Distance is too small !, Please check your input data", kBrenmark,
@@ -126,15 +139,16 @@ CalculateOutcome CalculateExternal(GearPairState& state, const FieldTexts& texts
 } // namespace
 
 CalculateOutcome Calculate(GearPairState& state, bool externalSelected, const FieldTexts& texts) {
+    const FieldValues values(texts);
     state.GearType = externalSelected ? 1 : 2;
-    if (auto rejection = PresenceCheck(texts)) {
+    if (auto rejection = PresenceCheck(values)) {
         return *rejection;
     }
     try {
-        if (auto rejection = AngleCheck(texts)) {
+        if (auto rejection = AngleCheck(values)) {
             return *rejection;
         }
-        return state.GearType == 2 ? CalculateInternal(state, texts) : CalculateExternal(state, texts);
+        return state.GearType == 2 ? CalculateInternal(state, values) : CalculateExternal(state, values);
     } catch (const ArithmeticError&) {
         return Reject(
             "These entries cannot be calculated: a value is out of range. Please check the Diametral "

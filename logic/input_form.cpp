@@ -155,7 +155,7 @@ void InputForm::Enter(InputField field) {
     if (state_.GearType == 0) {
         state_.GearType = 1;
     }
-    const std::string caption = state_.GearType == 2 ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
+    const std::string_view caption = state_.GearType == 2 ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
     if (caption != labelOD_) {
         labelOD_ = caption;
         if (observer_.labelODChanged) {

@@ -59,7 +59,8 @@ void SetEach(OutputCell& cell, std::string pinion, std::string gear) {
 }
 
 std::string Degrees(std::string text) {
-    return text + kDegree;
+    text += kDegree;
+    return text;
 }
 
 std::string Roll(Single angle) {
@@ -114,12 +115,14 @@ void StartFill(OutputTable& table) {
 
 } // namespace
 
-OutputTable NewExternalTable() {
-    return NewTable("GEAR", "to");
+const OutputTable& NewExternalTable() {
+    static const OutputTable fresh = NewTable("GEAR", "to");
+    return fresh;
 }
 
-OutputTable NewInternalTable() {
-    return NewTable("INTERNAL GEAR", "at");
+const OutputTable& NewInternalTable() {
+    static const OutputTable fresh = NewTable("INTERNAL GEAR", "at");
+    return fresh;
 }
 
 void FillExternalTable(GearPairState& state, OutputTable& table) {

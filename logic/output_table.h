@@ -58,9 +58,10 @@ struct OutputTable {
     const OutputCell& operator[](OutputRow row) const { return rows[static_cast<int>(row)]; }
 };
 
-// A fresh table with the stored captions of the external (FormSAP) or internal (FormSAP2) window.
-OutputTable NewExternalTable();
-OutputTable NewInternalTable();
+// A fresh table with the stored captions of the external (FormSAP) or internal (FormSAP2) window, built
+// once; a window or a run fills its own copy.
+const OutputTable& NewExternalTable();
+const OutputTable& NewInternalTable();
 
 // One activation of the output window: runs the pair calculation on the state and fills `table` in
 // the window's order. On an arithmetic fault the cells filled before it are kept, the later cells

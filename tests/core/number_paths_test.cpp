@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "core/decimal_digits.h"
+#include "core/number_text.h"
+#include "core/single.h"
+
+namespace {
+
+using korvanta::GeneralText;
+using korvanta::LeadingNumber;
+using korvanta::PatternOfGeneral;
+using korvanta::PatternText;
+using korvanta::PatternValue;
+
+double ReadByLibrary(const std::string& text) {
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// Short texts take the quick reading; they must give the same double as the library's reading.
+TEST(LeadingNumberPaths, ShortTextsReadAsTheLibraryReadsThem) {
+    std::mt19937_64 random(314);
+    std::uniform_int_distribution<int> length(1, 17);
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < 300000; ++i) {
+        const int digits = length(random);
+        const int point = std::uniform_int_distribution<int>(0, digits)(random);
+        std::string text;
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) {
+                text += '.';
+            }
+            text += static_cast<char>('0' + digit(random));
+        }
+        const double expected = ReadByLibrary(text);
+        EXPECT_EQ(LeadingNumber(text), expected == 0.0 ? 0.0 : expected) << text;
+        EXPECT_EQ(LeadingNumber("-" + text), expected == 0.0 ? 0.0 : -expected) << text;
+    }
+}
+
+TEST(LeadingNumberPaths, EdgesOfTheQuickReading) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case cases[] = {
+        {"999999999999999", 999999999999999.0},
+        {"9999999999999999", 9999999999999999.0},
+        {"0.0000000000000000000001", 1e-22},
+        {"0.00000000000000000000001", 1e-23},
+        {"1.5E-05", 1.5e-05},
+        {"  +2.5", 2.5},
+        {"2.5.1", 2.5},
+        {".5", 0.5},
+        {"5.", 5.0},
+        {"000000000000000000012.5", 12.5},
+        {"0E99", 0.0},
+        {"-0", 0.0},
+        {".", 0.0},
+        {"", 0.0},
+        {"1e400", HUGE_VAL},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LeadingNumber(c.text), c.value) << c.text;
+    }
+    EXPECT_FALSE(std::signbit(LeadingNumber("-0.000")));
+}
+
+// The patterns of very large and very small values leave the 64-bit units and take the digit path.
+TEST(PatternPaths, ValuesOfEveryMagnitudeGiveThePatternOfTheirGeneralText) {
+    std::mt19937_64 random(2026);
+    std::uniform_real_distribution<double> exponent(-30.0, 30.0);
+    for (int i = 0; i < 50000; ++i) {
+        const double value = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
+        for (int decimals = 3; decimals <= 6; ++decimals) {
+            EXPECT_EQ(PatternValue(value, decimals), PatternText(GeneralText(value), decimals)) << value;
+            if (std::fabs(value) < 3e38) {
+                const korvanta::Single single = value;
+                EXPECT_EQ(PatternOfGeneral(single, decimals), PatternText(GeneralText(single), decimals))
+                    << value;
+            }
+        }
+    }
+    // The 15-digit text "0.9999995" rounds up, though the double lies below the half.
+    EXPECT_EQ(GeneralText(0.99999949999999995), "0.9999995");
+    EXPECT_EQ(PatternValue(0.99999949999999995, 6), "1.000000");
+    EXPECT_EQ(PatternValue(-0.0000004, 6), "-0.000000");
+    // Units of 10^-6 beyond 64 bits.
+    EXPECT_EQ(PatternValue(18446744073709.55, 6), "18446744073709.600000");
+    EXPECT_EQ(PatternValue(123456789012345678.0, 3), "123456789012346000.000");
+}
+
+} // namespace
+
+namespace {
+
+// C's %.<precision>G, which rounds the exact binary value: it differs from the general text only on
+// an exact decimal tie, which the general text rounds away from zero.
+bool IsExactTie(double value, int precision) {
+    const korvanta::decimal::Digits exact = korvanta::decimal::ExactDigits(value);
+    return static_cast<int>(exact.digits.size()) == precision + 1 && exact.digits.back() == '5';
+}
+
+std::string PrintfGeneral(double value, int precision) {
+    std::array<char, 64> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%.*G", precision, value);
+    return buffer.data();
+}
+
+TEST(GeneralTextPaths, GeneralTextsAreTheCLibraryTextsOffTies) {
+    std::mt19937_64 random(77);
+    std::uniform_real_distribution<double> exponent(-40.0, 40.0);
+    for (int i = 0; i < 200000; ++i) {
+        const double value = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
+        if (!IsExactTie(value, 15)) {
+            EXPECT_EQ(GeneralText(value), PrintfGeneral(value, 15)) << std::hexfloat << value;
+        }
+        if (std::fabs(value) < 3e38) {
+            const korvanta::Single single = value;
+            if (!IsExactTie(single, 7)) {
+                EXPECT_EQ(GeneralText(single), PrintfGeneral(single, 7)) << std::hexfloat << value;
+            }
+        }
+    }
+    EXPECT_EQ(GeneralText(korvanta::Single(0.0001f)), "0.0001");
+    EXPECT_EQ(GeneralText(korvanta::Single(0.00001f)), "1E-05");
+    EXPECT_EQ(GeneralText(korvanta::Single(1234567.5f)), "1234568");
+    EXPECT_EQ(GeneralText(0.125), "0.125");
+    EXPECT_EQ(GeneralText(-0.0), "0");
+}
+
+} // namespace
+
+namespace {
+
+// The five-decimal rounding of the calculations reads back the pattern text; its quick path skips
+// the text and must give the same Single, the unsigned zero of "-0.00000" included.
+TEST(RoundToFiveDecimalsPaths, SameAsReadingThePatternBack) {
+    std::mt19937_64 random(505);
+    std::uniform_real_distribution<double> exponent(-12.0, 12.0);
+    std::uniform_int_distribution<int> stem(0, 99999999);
+    for (int i = 0; i < 200000; ++i) {
+        const double scaled = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
+        const double half = (stem(random) * 10 + 5) * std::pow(10.0, -(i % 12)) * (i % 3 == 0 ? -1.0 : 1.0);
+        for (double wide : {scaled, half, std::nextafter(half, 0.0), 0.0, -0.0, -0.000004, 0.000005}) {
+            if (std::fabs(wide) >= 3e38) {
+                continue;
+            }
+            const korvanta::Single value = wide;
+            const korvanta::Single expected = korvanta::LeadingNumber(PatternValue(value, 5));
+            const korvanta::Single rounded = korvanta::RoundToFiveDecimals(value);
+            EXPECT_EQ(rounded.Value(), expected.Value()) << std::hexfloat << wide;
+            EXPECT_EQ(std::signbit(rounded.Value()), std::signbit(expected.Value())) << std::hexfloat << wide;
+        }
+    }
+}
+
+} // namespace
