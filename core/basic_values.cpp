@@ -26,6 +26,17 @@ Single StandardOutsideDiameter(Single teeth, Single tdp) {
     return Divide(teeth + 2.0, tdp);
 }
 
+// The pinion's outside diameter, estimated when it is not entered, shown in either case. Both pair
+// kinds estimate it the same way: the pinion always has external teeth.
+void PinionOutsideDiameter(GearPairState& s, BasicValuesOutcome& outcome) {
+    if (s.NT1 != 0.0) {
+        if (s.OD1 == 0.0) {
+            s.OD1 = StandardOutsideDiameter(s.NT1, s.TDP);
+        }
+        outcome.writes.push_back({InputField::OD1, FiveDecimalText(s.OD1)});
+    }
+}
+
 void ExternalPair(GearPairState& s, std::string_view textNT1, std::string_view textNT2,
                   BasicValuesOutcome& outcome) {
     if (s.NT1 != 0.0 && s.NT2 != 0.0 && LeadingNumber(textNT2) < LeadingNumber(textNT1)) {
@@ -39,12 +50,7 @@ void ExternalPair(GearPairState& s, std::string_view textNT1, std::string_view t
         return;
     }
     PitchValues(s);
-    if (s.NT1 != 0.0) {
-        if (s.OD1 == 0.0) {
-            s.OD1 = StandardOutsideDiameter(s.NT1, s.TDP);
-        }
-        outcome.writes.push_back({InputField::OD1, FiveDecimalText(s.OD1)});
-    }
+    PinionOutsideDiameter(s, outcome);
     if (s.NT2 != 0.0) {
         if (s.OD2 == 0.0) {
             s.OD2 = StandardOutsideDiameter(s.NT2, s.TDP);
@@ -64,12 +70,7 @@ void InternalPair(GearPairState& s, BasicValuesOutcome& outcome) {
         return;
     }
     PitchValues(s);
-    if (s.NT1 != 0.0) {
-        if (s.OD1 == 0.0) {
-            s.OD1 = StandardOutsideDiameter(s.NT1, s.TDP);
-        }
-        outcome.writes.push_back({InputField::OD1, FiveDecimalText(s.OD1)});
-    }
+    PinionOutsideDiameter(s, outcome);
     if (s.NT2 != 0.0) {
         if (s.OD2 == 0.0) {
             // The internal gear's teeth point inwards: its inside diameter lies one addendum inside
