@@ -322,8 +322,8 @@ TEST(Span, InternalGearHasNone) {
 }
 
 TEST(ToothThickness, ShiftWidensTheToothAndTheInternalGearsSpace) {
-    const PairMeasurements measured = Measure(Calculate(2, kInternalWider20To60));
     const Calculated pair = Calculate(2, kInternalWider20To60);
+    const PairMeasurements measured = Measure(pair);
     const double tan20 = std::tan(20 * pi / 180);
     EXPECT_GT(pair.result.X2, 0.27);
     EXPECT_NEAR(measured.members[0].toothThickness, (pi / 2 + 2 * pair.result.X1 * tan20) / 10, 1e-15);
@@ -340,21 +340,18 @@ TEST(OverPins, ContactAboveTheTipOrBelowTheTIFIsOffTheActiveProfile) {
     }
 }
 
-TEST(OverPins, PinSinkingBelowTheBaseCircleGivesNoMeasurement) {
-    const PairMeasurements measured =
-        Measure(Calculate(1, kPins32To40), {MeasurementChoice{0.2, std::nullopt}, {}});
-    EXPECT_FALSE(measured.members[0].overPins);
-    EXPECT_EQ(MeasurementTexts(measured).members[0].overPins, "NA");
-}
-
-TEST(OverPins, PinDiameterOfZeroGivesNoMeasurement) {
-    const PairMeasurements measured = Measure(Calculate(1, kPins32To40), {MeasurementChoice{0.0, 3}, {}});
-    EXPECT_FALSE(measured.members[0].overPins);
-    const MemberMeasurementTexts texts = MeasurementTexts(measured).members[0];
-    EXPECT_EQ(texts.pinDiameter, "0.00000");
-    EXPECT_EQ(texts.overPins, "NA");
-    EXPECT_EQ(texts.pinContactDiameter, "NA");
-    EXPECT_EQ(texts.pinsOnActiveProfile, "NA");
+// A pin of 0.2 would sink below the base circle before touching both flanks.
+TEST(OverPins, PinThatCannotRestOnTheFlanksGivesNoMeasurement) {
+    const Calculated pair = Calculate(1, kPins32To40);
+    for (double pin : {0.0, 0.2}) {
+        const PairMeasurements measured = Measure(pair, {MeasurementChoice{pin, std::nullopt}, {}});
+        EXPECT_FALSE(measured.members[0].overPins) << pin;
+        const MemberMeasurementTexts texts = MeasurementTexts(measured).members[0];
+        EXPECT_EQ(texts.pinDiameter, PatternValue(pin, 5));
+        EXPECT_EQ(texts.overPins, "NA");
+        EXPECT_EQ(texts.pinContactDiameter, "NA");
+        EXPECT_EQ(texts.pinsOnActiveProfile, "NA");
+    }
 }
 
 TEST(MeasurePair, ExchangedExternalPairFollowsTheTableColumns) {
@@ -373,6 +370,7 @@ TEST(MeasurePair, ExchangedExternalPairFollowsTheTableColumns) {
 
 TEST(MeasurementTexts, FiveDecimalLengthsAndThreeDecimalContactRatio) {
     const PairMeasurementTexts texts = MeasurementTexts(Measure(Calculate(1, kExternal20To40)));
+    // (√(1.1² − 0.93969²) + √(2.1² − 1.87939²) − 3 sin 20°) / (π cos 20° / 10) = 1.63519
     EXPECT_EQ(texts.contactRatio, "1.635");
     for (const MemberMeasurementTexts& member : texts.members) {
         for (const std::string* length :
