@@ -223,8 +223,9 @@ int DefaultSpanTeeth(const Pair& pair, const Member& member) {
     return std::clamp(static_cast<int>(std::floor(k + 0.5)), 1, maximum);
 }
 
-// Span over k teeth, measured normal to the flanks. The anvils' centres, on the measuring line placed
-// symmetrically about the base tangent point, lie W cos ψb apart across the base tangent plane.
+// Span over k teeth, measured normal to the flanks. The measuring line, normal to both anvils, lies in a
+// plane tangent to the base cylinder, inclined at ψb to the transverse plane; placed symmetrically
+// about the line of tangency, its ends are W cos ψb / 2 from it across that plane, where the anvils touch.
 std::optional<ContactMeasurement> Span(const Pair& pair, const Member& member, int teeth) {
     if (teeth < 1 || teeth >= std::lround(member.teeth)) {
         return std::nullopt;
