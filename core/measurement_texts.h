@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/inspection_measurements.h"
+
+namespace korvanta {
+
+// The measurements as the window and the command show them: lengths with five decimals, the contact
+// ratio with three, the teeth spanned as a whole number, "Yes"/"No" for the flags, and "NA" where a
+// value does not apply (the internal gear's span) or cannot be measured.
+struct MemberMeasurementTexts {
+    std::string interference;
+    std::string toothThickness;
+    std::string pinDiameter;
+    std::string overPins;
+    std::string pinContactDiameter;
+    std::string pinsOnActiveProfile;
+    std::string spanTeeth;
+    std::string span;
+    std::string spanContactDiameter;
+    std::string spanOnActiveProfile;
+};
+
+struct PairMeasurementTexts {
+    std::string contactRatio;
+    std::array<MemberMeasurementTexts, 2> members; // pinion, gear
+};
+
+PairMeasurementTexts MeasurementTexts(const PairMeasurements& measured);
+
+} // namespace korvanta
