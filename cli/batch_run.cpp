@@ -71,9 +71,14 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
     }
     int status = 0;
     BatchRow row;
-    for (std::optional<CsvRecord> record = reader.Next(); record; record = reader.Next()) {
+    for (;;) {
+        // What is done is sent on before the input may have to be waited for.
+        if (input.in_avail() <= 0 && !output.Flush()) {
+            return WriteFailure(output, "results");
+        }
+        const std::optional<CsvRecord> record = reader.Next();
         // A record cut short by a failed read is not the row the file holds.
-        if (input.ReadError()) {
+        if (!record || input.ReadError()) {
             break;
         }
         Calculate(header, *record, row);
@@ -85,9 +90,6 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
             if (!errors.Write("line " + std::to_string(row.line) + ": " + RowMessage(row) + "\n")) {
                 return WriteFailure(errors, "messages");
             }
-        }
-        if (input.in_avail() <= 0 && !output.Flush()) {
-            return WriteFailure(output, "results");
         }
     }
     if (!output.Flush()) {
