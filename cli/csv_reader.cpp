@@ -40,9 +40,10 @@ int CsvReader::TakeCharacter() {
     return c;
 }
 
-// The next character of the record being read, kFull once it holds kMaxRecordLength characters.
+// The next character of the record being read, kFull once it holds kMaxRecordLength characters and
+// its line end.
 int CsvReader::Take() {
-    if (record_.size() == kMaxRecordLength) {
+    if (record_.size() > kMaxRecordLength) {
         return kFull;
     }
     const int c = TakeCharacter();

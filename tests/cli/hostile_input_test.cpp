@@ -76,6 +76,13 @@ TEST(CsvReaderRecovery, MalformedRecordCostsOnlyItsFirstLine) {
          std::string(1023, ',') + "\nc\n",
          {"1:" + std::string(1023, '|'), "2:c"}},
         {"line too long", std::string(70000, 'x') + "\nc\n", {"1:error", "2:c"}},
+        {"line one byte too long", std::string(65537, 'x') + "\nc\n", {"1:error", "2:c"}},
+        {"line as long as allowed",
+         std::string(65536, 'x') + "\nc\n",
+         {"1:" + std::string(65536, 'x'), "2:c"}},
+        {"quoted line as long as allowed",
+         "\"" + std::string(65534, 'x') + "\"\nc\n",
+         {"1:" + std::string(65534, 'x'), "2:c"}},
         {"quote open past the limit", "\"a\n" + Repeated("b,c\n", 20000),
          [] {
              std::vector<std::string> records = {"1:error"};
