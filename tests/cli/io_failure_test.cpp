@@ -2,6 +2,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -99,15 +100,15 @@ struct ReadCase {
     std::string message;
 };
 
-// The process runs as root in the test machines, where file permissions do not refuse a read; a path
-// through a plain file is refused to anyone.
+// Run as root, as on the test machines, file permissions refuse no read: a path through a plain file
+// is refused to anyone, a file without read permission only to other users.
 TEST(CommandReadFailure, UnreadableInputIsReportedWithItsReason) {
     char plainFile[] = "/tmp/korvanta-plain-XXXXXX";
     const int plain = mkstemp(plainFile);
     ASSERT_GE(plain, 0);
     close(plain);
     const std::string throughFile = std::string(plainFile) + "/pairs.csv";
-    const std::vector<ReadCase> cases = {
+    std::vector<ReadCase> cases = {
         {"a folder as standard input",
          {"--batch", "-"},
          [] { dup2(open("/", O_RDONLY), STDIN_FILENO); },
@@ -130,6 +131,14 @@ TEST(CommandReadFailure, UnreadableInputIsReportedWithItsReason) {
          "korvanta-calc: cannot read '" + throughFile + "': Not a directory\n"},
         {"a folder", {"--batch", "/"}, {}, 2, "korvanta-calc: cannot read '/': it is a folder\n"},
     };
+    if (geteuid() != 0) {
+        chmod(plainFile, 0);
+        cases.push_back({"a file without read permission",
+                         {"--batch", plainFile},
+                         {},
+                         2,
+                         "korvanta-calc: cannot read '" + std::string(plainFile) + "': Permission denied\n"});
+    }
     for (const ReadCase& test : cases) {
         const CommandRun run = RunCalc(test.arguments, "", test.setup);
         EXPECT_EQ(run.status, test.status) << test.name;
