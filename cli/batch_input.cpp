@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/value_check.h"
+#include "cli/visible_text.h"
 
 namespace korvanta::cli {
 
@@ -42,7 +43,7 @@ std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& heade
         const std::string_view name = Trimmed(cell);
         const BatchInputColumn* column = ColumnNamed(name);
         if (column == nullptr) {
-            return where + "unknown column '" + cell + "'; the columns are " + KnownNames();
+            return where + "unknown column '" + VisibleText(cell) + "'; the columns are " + KnownNames();
         }
         if (std::find(parsed.columns_.begin(), parsed.columns_.end(), column) != parsed.columns_.end()) {
             return where + "column '" + std::string(name) + "' is named more than once";
@@ -71,7 +72,8 @@ std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) con
         if (!column.field) {
             const std::optional<PairType> type = PairTypeNamed(value);
             if (!type) {
-                return RowError{"type takes external or internal, not '" + value + "'", std::nullopt, false};
+                return RowError{"type takes external or internal, not '" + VisibleText(value) + "'",
+                                std::nullopt, false};
             }
             inputs.type = *type;
             continue;

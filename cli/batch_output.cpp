@@ -57,7 +57,7 @@ bool HasPair(RowStatus status) {
 
 // The object on one line: every raw line break of the writer's layout, with the indent after it,
 // becomes one blank (line breaks inside strings are escaped and stay).
-std::string OneLine(const std::string& object, int line) {
+std::string OneLine(const std::string& object, LineNumber line) {
     std::string text = "{\"line\": " + std::to_string(line) + ", ";
     text.reserve(text.size() + object.size() + 1);
     std::size_t i = 1;

@@ -11,7 +11,7 @@ enum class RowStatus { Ok, Rejected, Fault, Invalid, Malformed };
 
 // The outcome of one row of a batch file.
 struct BatchRow {
-    int line = 0;
+    LineNumber line = 0;
     RowStatus status = RowStatus::Ok;
     PairRunResult result; // Ok, Rejected and Fault
     RowError error;       // Invalid and Malformed

@@ -3,14 +3,12 @@
 #include "cli/batch_input.h"
 #include "cli/batch_output.h"
 #include "cli/csv_reader.h"
+#include "cli/exit_status.h"
+#include "cli/visible_text.h"
 
 namespace korvanta::cli {
 
 namespace {
-
-void Write(std::FILE* stream, const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stream);
-}
 
 RowStatus StatusOf(RunStatus status) {
     switch (status) {
@@ -41,32 +39,64 @@ void Calculate(const BatchHeader& header, const CsvRecord& record, BatchRow& row
     row.status = StatusOf(row.result.status);
 }
 
+BatchFileError ReadFailure(const FileInput& input) {
+    return {"cannot read '" + VisibleText(input.Name()) + "': " + input.ReadError()->message(),
+            kInputOutputStatus};
+}
+
+BatchFileError WriteFailure(const OutputChannel& channel, std::string_view what) {
+    return {"cannot write the " + std::string(what) + ": " + channel.WriteError()->message(),
+            kInputOutputStatus};
+}
+
 } // namespace
 
-std::variant<int, BatchFileError> RunBatch(std::streambuf& input, std::FILE* output, std::FILE* errors,
+std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& output, OutputChannel& errors,
                                            const BatchOptions& options) {
     CsvReader reader(input);
     const std::optional<CsvRecord> headerRecord = reader.Next();
+    if (input.ReadError()) {
+        return ReadFailure(input);
+    }
     if (!headerRecord) {
-        return BatchFileError{"the batch file has no header row"};
+        return BatchFileError{"the batch file has no header row", kUsageStatus};
     }
     auto parsed = BatchHeader::Parse(*headerRecord);
     if (auto* message = std::get_if<std::string>(&parsed)) {
-        return BatchFileError{*message};
+        return BatchFileError{*message, kUsageStatus};
     }
     const BatchHeader& header = std::get<BatchHeader>(parsed);
-    if (!options.json) {
-        Write(output, BatchCsvHeader());
+    if (!options.json && !output.Write(BatchCsvHeader())) {
+        return WriteFailure(output, "results");
     }
     int status = 0;
     BatchRow row;
-    while (const std::optional<CsvRecord> record = reader.Next()) {
+    for (;;) {
+        // What is done is sent on before the input may have to be waited for.
+        if (input.in_avail() <= 0 && !output.Flush()) {
+            return WriteFailure(output, "results");
+        }
+        const std::optional<CsvRecord> record = reader.Next();
+        // A record cut short by a failed read is not the row the file holds.
+        if (!record || input.ReadError()) {
+            break;
+        }
         Calculate(header, *record, row);
-        Write(output, options.json ? BatchJsonLine(row) : BatchCsvLine(row));
+        if (!output.Write(options.json ? BatchJsonLine(row) : BatchCsvLine(row))) {
+            return WriteFailure(output, "results");
+        }
         if (row.status != RowStatus::Ok) {
             status = 1;
-            Write(errors, "line " + std::to_string(row.line) + ": " + RowMessage(row) + "\n");
+            if (!errors.Write("line " + std::to_string(row.line) + ": " + RowMessage(row) + "\n")) {
+                return WriteFailure(errors, "messages");
+            }
         }
+    }
+    if (!output.Flush()) {
+        return WriteFailure(output, "results");
+    }
+    if (input.ReadError()) {
+        return ReadFailure(input);
     }
     return status;
 }

@@ -5,24 +5,33 @@ namespace korvanta::cli {
 namespace {
 
 constexpr int kEnd = std::char_traits<char>::eof();
+// The record has reached kMaxRecordLength.
+constexpr int kFull = kEnd - 1;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool EndsCell(int c) {
     return c == ',' || c == '\n' || c == kEnd;
 }
 
+std::string TooLong() {
+    return "the row is longer than " + std::to_string(CsvReader::kMaxRecordLength) + " bytes";
+}
+
 } // namespace
 
 // The next character, with CRLF taken as one LF.
-int CsvReader::Take() {
+int CsvReader::TakeCharacter() {
     int c = kEnd;
-    if (!pending_.empty()) {
-        c = static_cast<unsigned char>(pending_.front());
-        pending_.erase(0, 1);
+    if (replayed_ < replay_.size()) {
+        c = static_cast<unsigned char>(replay_[replayed_++]);
+        if (replayed_ == replay_.size()) {
+            replay_.clear();
+            replayed_ = 0;
+        }
     } else {
         c = input_.sbumpc();
     }
-    if (c == '\r' && pending_.empty() && input_.sgetc() == '\n') {
+    if (c == '\r' && replay_.empty() && input_.sgetc() == '\n') {
         c = input_.sbumpc();
     }
     if (c == '\n') {
@@ -31,15 +40,27 @@ int CsvReader::Take() {
     return c;
 }
 
+// The next character of the record being read, kFull once it holds kMaxRecordLength characters and
+// its line end.
+int CsvReader::Take() {
+    if (record_.size() > kMaxRecordLength) {
+        return kFull;
+    }
+    const int c = TakeCharacter();
+    if (c != kEnd) {
+        record_ += static_cast<char>(c);
+    }
+    return c;
+}
+
 void CsvReader::SkipByteOrderMark() {
     for (char expected : kByteOrderMark) {
-        const int c = input_.sgetc();
-        if (c != static_cast<unsigned char>(expected)) {
+        if (input_.sgetc() != static_cast<unsigned char>(expected)) {
             return;
         }
-        pending_ += static_cast<char>(input_.sbumpc());
+        replay_ += static_cast<char>(input_.sbumpc());
     }
-    pending_.clear();
+    replay_.clear();
 }
 
 std::optional<CsvRecord> CsvReader::Next() {
@@ -47,9 +68,9 @@ std::optional<CsvRecord> CsvReader::Next() {
         started_ = true;
         SkipByteOrderMark();
     }
-    int c = Take();
+    int c = TakeCharacter();
     while (c == '\n') {
-        c = Take();
+        c = TakeCharacter();
     }
     if (c == kEnd) {
         return std::nullopt;
@@ -60,76 +81,74 @@ std::optional<CsvRecord> CsvReader::Next() {
 CsvRecord CsvReader::Read(int first) {
     CsvRecord record;
     record.line = line_;
-    // Records usually have as many cells as the one before.
-    record.cells.reserve(lastCellCount_);
-    length_ = 0;
-    std::string cell;
-    int c = first;
-    for (;;) {
-        if (c == '"') {
-            c = ReadQuoted(record, cell);
-            if (record.error) {
-                return record;
-            }
-        } else {
-            for (; !EndsCell(c); c = Take()) {
-                if (c == '"') {
-                    record.error = "a quote inside a cell that does not start with one";
-                    SkipRestOfLine();
-                    return record;
-                }
-                Append(cell, c);
-            }
-        }
-        record.cells.push_back(std::move(cell));
-        cell.clear();
-        if (c != ',') {
-            break;
-        }
-        c = Take();
-    }
-    lastCellCount_ = record.cells.size();
-    if (length_ > kMaxRecordLength) {
+    record_.assign(1, static_cast<char>(first));
+    if (auto error = Parse(first, record)) {
         record.cells.clear();
-        record.error = "the row is longer than " + std::to_string(kMaxRecordLength) + " characters";
+        record.error = std::move(error);
+        ResumeAfterFirstLine(record.line);
     }
     return record;
 }
 
-// The rest of a cell after its opening quote; returns the character after the closing quote.
-int CsvReader::ReadQuoted(CsvRecord& record, std::string& cell) {
+// The cells from the first character on; what is wrong when the record is malformed.
+std::optional<std::string> CsvReader::Parse(int first, CsvRecord& record) {
+    std::string cell;
+    int c = first;
     for (;;) {
-        int c = Take();
-        if (c == kEnd) {
-            record.error = "a quote opened in this row is not closed";
-            return c;
-        }
         if (c == '"') {
-            c = Take();
-            if (c != '"') {
-                if (!EndsCell(c)) {
-                    record.error = "text after the closing quote of a cell";
-                    SkipRestOfLine();
+            // Up to the closing quote; a doubled quote is one quote of the cell.
+            for (c = Take(); c != '"' || (c = Take()) == '"'; c = Take()) {
+                if (c == kEnd) {
+                    return "a quote opened in this row is not closed";
                 }
-                return c;
+                if (c == kFull) {
+                    return "a quote opened in this row is not closed within " +
+                           std::to_string(kMaxRecordLength) + " bytes";
+                }
+                cell += static_cast<char>(c);
+            }
+            if (c == kFull) {
+                return TooLong();
+            }
+            if (!EndsCell(c)) {
+                return "text after the closing quote of a cell";
+            }
+        } else {
+            for (; !EndsCell(c); c = Take()) {
+                if (c == kFull) {
+                    return TooLong();
+                }
+                if (c == '"') {
+                    return "a quote inside a cell that does not start with one";
+                }
+                cell += static_cast<char>(c);
             }
         }
-        Append(cell, c);
-    }
-}
-
-void CsvReader::SkipRestOfLine() {
-    int c = Take();
-    while (c != '\n' && c != kEnd) {
+        if (record.cells.size() == kMaxRecordCells) {
+            return "the row has more than " + std::to_string(kMaxRecordCells) + " cells";
+        }
+        record.cells.push_back(std::move(cell));
+        cell.clear();
+        if (c != ',') {
+            return std::nullopt;
+        }
         c = Take();
     }
 }
 
-// Cells stop growing once the record is too long; the record is still read to its end.
-void CsvReader::Append(std::string& cell, int c) {
-    if (++length_ <= kMaxRecordLength) {
-        cell += static_cast<char>(c);
+// The lines a malformed record took after its first are read again; when its first line is not yet
+// read to its end, the rest of that line is skipped without keeping it.
+void CsvReader::ResumeAfterFirstLine(LineNumber first) {
+    const std::size_t lineBreak = record_.find('\n');
+    if (lineBreak == std::string::npos) {
+        for (int c = TakeCharacter(); c != '\n' && c != kEnd; c = TakeCharacter()) {
+        }
+    } else {
+        replay_ = record_.substr(lineBreak + 1) + replay_.substr(replayed_);
+        replayed_ = 0;
     }
+    record_.clear();
+    line_ = first + 1;
 }
 
 } // namespace korvanta::cli

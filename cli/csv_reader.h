@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <streambuf>
 #include <string>
@@ -7,9 +8,12 @@
 
 namespace korvanta::cli {
 
+// A line of the input, counting from 1; wide enough for any file a disk holds.
+using LineNumber = std::int64_t;
+
 // One record of a CSV text: its cells, or what makes it malformed.
 struct CsvRecord {
-    int line = 0; // the line the record starts on, counting from 1
+    LineNumber line = 0; // the line the record starts on
     std::vector<std::string> cells;
     std::optional<std::string> error;
 };
@@ -17,11 +21,14 @@ struct CsvRecord {
 // Reads RFC 4180 records one at a time: cells separated by commas, a cell in double quotes may hold
 // commas, line breaks and doubled quotes; lines end in LF or CRLF. A UTF-8 byte order mark at the start
 // is skipped, and so are empty lines. A malformed record (a quote inside an unquoted cell, text after a
-// closing quote, a quote not closed before the end, a record longer than kMaxRecordLength) is returned
-// with its error; reading goes on at the next line.
+// closing quote, a quote not closed before the end, more than kMaxRecordLength bytes or kMaxRecordCells
+// cells) is returned with its error, and reading goes on at the line after the line it began on: a
+// stray quote costs only its own line. A record never holds more than kMaxRecordLength bytes, so any
+// input is read in bounded memory.
 class CsvReader {
 public:
     static constexpr std::size_t kMaxRecordLength = 65536;
+    static constexpr std::size_t kMaxRecordCells = 1024;
 
     explicit CsvReader(std::streambuf& input) : input_(input) {}
 
@@ -29,19 +36,21 @@ public:
     std::optional<CsvRecord> Next();
 
 private:
+    int TakeCharacter();
     int Take();
     void SkipByteOrderMark();
     CsvRecord Read(int first);
-    int ReadQuoted(CsvRecord& record, std::string& cell);
-    void SkipRestOfLine();
-    void Append(std::string& cell, int c);
+    std::optional<std::string> Parse(int first, CsvRecord& record);
+    void ResumeAfterFirstLine(LineNumber first);
 
     std::streambuf& input_;
-    std::string pending_; // characters taken while looking for the byte order mark
-    int line_ = 1;
+    // Characters taken once and to be read again: a malformed record's lines after its first, or
+    // what looked like the start of a byte order mark.
+    std::string replay_;
+    std::size_t replayed_ = 0;
+    std::string record_; // the characters of the record being read, as far as the limit
+    LineNumber line_ = 1;
     bool started_ = false;
-    std::size_t length_ = 0;
-    std::size_t lastCellCount_ = 0;
 };
 
 } // namespace korvanta::cli

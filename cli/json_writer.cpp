@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <span>
 
+#include "cli/visible_text.h"
 #include "core/input_field.h"
 
 namespace korvanta::cli {
@@ -44,16 +45,30 @@ void AppendEscaped(std::string& out, char c) {
 }
 
 // The object is written by appending to one text (a result has some hundred strings), the characters
-// between two escapes at once.
+// between two escapes at once. A byte that is not part of well-formed UTF-8 becomes U+FFFD, so that the
+// text is valid JSON whatever a refused cell held.
 void AppendString(std::string& out, std::string_view text) {
     out += '"';
     std::size_t plainStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (NeedsEscape(text[i])) {
-            out.append(text.substr(plainStart, i - plainStart));
-            AppendEscaped(out, text[i]);
-            plainStart = i + 1;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::size_t length =
+            static_cast<unsigned char>(text[i]) < 0x80 ? 1 : Utf8SequenceLength(text, i);
+        if (length == 1 && !NeedsEscape(text[i])) {
+            ++i;
+            continue;
         }
+        if (length > 1) {
+            i += length;
+            continue;
+        }
+        out.append(text.substr(plainStart, i - plainStart));
+        if (length == 0) {
+            out += kReplacementCharacter;
+        } else {
+            AppendEscaped(out, text[i]);
+        }
+        plainStart = ++i;
     }
     out.append(text.substr(plainStart));
     out += '"';

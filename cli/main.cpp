@@ -1,85 +1,112 @@
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "cli/batch_run.h"
+#include "cli/exit_status.h"
 #include "cli/json_writer.h"
 #include "cli/options.h"
 #include "cli/table_writer.h"
 #include "cli/usage.h"
+#include "cli/visible_text.h"
 
 using namespace korvanta::cli;
 
 namespace {
 
-constexpr int kUsageStatus = 2;
+struct Streams {
+    OutputChannel out{STDOUT_FILENO, OutputChannel::kBlockSize};
+    OutputChannel err{STDERR_FILENO, 0};
+};
 
-void Print(std::FILE* stream, const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stream);
+// Standard output could not take the results: said on standard error, if that still can.
+int OutputFailure(Streams& streams) {
+    streams.err.Write("korvanta-calc: cannot write the results: " + streams.out.WriteError()->message() +
+                      "\n");
+    return kInputOutputStatus;
 }
 
-int Run(const CommandLine& line) {
+int Run(const CommandLine& line, Streams& streams) {
     const PairRunResult result = RunPair(line.inputs);
     if (line.json) {
-        Print(stdout, ResultJson(result));
+        streams.out.Write(ResultJson(result));
     } else if (result.status != RunStatus::Rejected) {
-        Print(stdout, ResultTable(result));
+        streams.out.Write(ResultTable(result));
     }
+    if (!streams.out.Flush()) {
+        return OutputFailure(streams);
+    }
+    bool reported = true;
     if (result.status == RunStatus::Rejected) {
-        Print(stderr, result.rejection->text + "\n");
+        reported = streams.err.Write(result.rejection->text + "\n");
     } else if (result.status == RunStatus::Fault) {
-        Print(stderr, result.table.fault->message.text + "\n");
+        reported = streams.err.Write(result.table.fault->message.text + "\n");
     }
-    return static_cast<int>(result.status);
+    return reported ? static_cast<int>(result.status) : kInputOutputStatus;
 }
 
-int FileError(const std::string& message) {
-    Print(stderr, "korvanta-calc: " + message + "\n");
-    return kUsageStatus;
+int FileError(Streams& streams, const std::string& message, int status) {
+    return streams.err.Write("korvanta-calc: " + message + "\n") ? status : kInputOutputStatus;
 }
 
-int RunBatchFrom(std::streambuf& input, const CommandLine& line) {
-    const auto outcome = RunBatch(input, stdout, stderr, BatchOptions{line.json});
+int RunBatchFrom(int descriptor, const std::string& name, const CommandLine& line, Streams& streams) {
+    FileInput input(descriptor, name);
+    const auto outcome = RunBatch(input, streams.out, streams.err, BatchOptions{line.json});
     if (const auto* error = std::get_if<BatchFileError>(&outcome)) {
-        return FileError(error->message);
+        return FileError(streams, error->message, error->status);
     }
     return std::get<int>(outcome);
 }
 
-int Batch(const CommandLine& line) {
+int Batch(const CommandLine& line, Streams& streams) {
     const std::string& path = *line.batch;
     if (path == "-") {
-        std::ios::sync_with_stdio(false);
-        return RunBatchFrom(*std::cin.rdbuf(), line);
+        return RunBatchFrom(STDIN_FILENO, "standard input", line, streams);
     }
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return FileError("cannot read '" + path + "': it is a folder");
+    const std::string cannotRead = "cannot read '" + VisibleText(path) + "': ";
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return FileError(streams, cannotRead + std::generic_category().message(errno), kUsageStatus);
     }
-    std::filebuf file;
-    if (file.open(path, std::ios::in | std::ios::binary) == nullptr) {
-        return FileError("cannot read '" + path + "'");
+    struct stat file {};
+    if (fstat(descriptor, &file) == 0 && S_ISDIR(file.st_mode)) {
+        close(descriptor);
+        return FileError(streams, cannotRead + "it is a folder", kUsageStatus);
     }
-    return RunBatchFrom(file, line);
+    const int status = RunBatchFrom(descriptor, path, line, streams);
+    close(descriptor);
+    return status;
+}
+
+int Main(const std::vector<std::string_view>& arguments, Streams& streams) {
+    const auto parsed = ParseCommandLine(arguments);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        return FileError(streams, error->message + "\n\n" + std::string(UsageText()), kUsageStatus);
+    }
+    const CommandLine& line = std::get<CommandLine>(parsed);
+    if (line.help) {
+        streams.out.Write(UsageText());
+        return 0;
+    }
+    return line.batch ? Batch(line, streams) : Run(line, streams);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const auto parsed = ParseCommandLine(arguments);
-    if (const auto* error = std::get_if<UsageError>(&parsed)) {
-        Print(stderr, "korvanta-calc: " + error->message + "\n\n" + std::string(UsageText()));
-        return kUsageStatus;
+    Streams streams;
+    const int status = Main(arguments, streams);
+    // Nothing is claimed done before standard output has taken all of it. A status of 4 has been
+    // reported already.
+    if (!streams.out.Flush() && status != kInputOutputStatus) {
+        return OutputFailure(streams);
     }
-    const CommandLine& line = std::get<CommandLine>(parsed);
-    if (line.help) {
-        Print(stdout, std::string(UsageText()));
-        return 0;
-    }
-    return line.batch ? Batch(line) : Run(line);
+    return status;
 }

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "cli/value_check.h"
+#include "cli/visible_text.h"
 
 namespace korvanta::cli {
 
@@ -51,8 +52,8 @@ public:
                 continue;
             }
             if (!IsValueOption(name)) {
-                return UsageError{name.starts_with("-") ? "unknown option '" + std::string(name) + "'"
-                                                        : "unexpected argument '" + std::string(name) + "'"};
+                return UsageError{name.starts_with("-") ? "unknown option '" + VisibleText(name) + "'"
+                                                        : "unexpected argument '" + VisibleText(name) + "'"};
             }
             std::string_view value;
             if (inlineValue) {
@@ -99,14 +100,14 @@ private:
         if (name == "--type") {
             const std::optional<PairType> type = PairTypeNamed(value);
             if (!type) {
-                return "--type takes external or internal, not '" + std::string(value) + "'";
+                return "--type takes external or internal, not '" + VisibleText(value) + "'";
             }
             inputs.type = *type;
             return std::nullopt;
         }
         if (name == "--member") {
             if (value != "pinion" && value != "gear") {
-                return "--member takes pinion or gear, not '" + std::string(value) + "'";
+                return "--member takes pinion or gear, not '" + VisibleText(value) + "'";
             }
             inputs.member = value == "gear" ? Member::Gear : Member::Pinion;
             return std::nullopt;

@@ -29,14 +29,17 @@ then Calculate is pressed.
 X and D take digits and decimal points only.
 
 Exit status: 0 the table was produced, 1 the entries were rejected, 2 usage error,
-3 the pair cannot be calculated.
+3 the pair cannot be calculated, 4 input or output failure (a file that could not be read,
+results that could not be written; the reason on standard error).
 
 Batch: the first row of FILE names any of the columns type,nt1,nt2,dp,pa,ha,od1,od2,cd;
 an empty cell is a value not given. Every row is calculated as by a fresh start of the
 command with those options. The output is CSV (line, status, type, the two cells of each
 table row, warnings, message) or, with --json, one JSON object per line carrying "line".
 Status of a row: ok, rejected, fault, invalid (a cell the field would refuse) or malformed.
-Exit status of a batch: 0 every row produced a table, 1 any row did not, 2 usage error.
+Exit status of a batch: 0 every row produced a table, 1 any row did not, 2 usage error
+(the file cannot be opened, no header row), 4 input or output failure.
+Messages quote a value or cell with its control characters other than tab as escapes such as \x1B.
 
 Example:
   korvanta-calc --nt1 20 --nt2 40 --dp 10 --od1 2.2 --od2 4.2 --cd 3 --at 2

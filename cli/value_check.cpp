@@ -1,5 +1,6 @@
 #include "cli/value_check.h"
 
+#include "cli/visible_text.h"
 #include "logic/key_filter.h"
 
 namespace korvanta::cli {
@@ -11,10 +12,10 @@ std::optional<std::string> NumberError(std::string_view name, std::string_view v
         const bool tooth = keys == kToothKeys;
         return std::string(name) + " takes " +
                (tooth ? "a whole number (digits only)" : "a number (digits and points only)") + ", not '" +
-               std::string(value) + "'";
+               VisibleText(value) + "'";
     }
     if (!FitsSingle(value)) {
-        return std::string(name) + " " + std::string(value) + " is too large";
+        return std::string(name) + " " + VisibleText(value) + " is too large";
     }
     return std::nullopt;
 }

@@ -6,14 +6,15 @@
 
 namespace {
 
-// A refused cell is quoted back in the row's message: the JSON line escapes its quotes, backslashes
-// and control characters, and keeps the characters between them as they are.
+// A refused cell is quoted back in the row's message with its control characters other than the tab
+// made visible (\x1B); the JSON line escapes the message's quotes, backslashes and tab, and keeps the
+// characters between them as they are.
 TEST(BatchJsonEscapes, RefusedCellIsEscapedInTheMessage) {
     const std::string file = "type,nt1\n\"a\"\"b\\c\td\x1b\re\",20\n";
     const CommandRun run = RunCalc({"--batch", "-", "--json"}, file);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "{\"line\": 2, \"error\": {\"title\": \"korvanta-calc\", \"message\": \"type takes "
-                       "external or internal, not 'a\\\"b\\\\c\\td\\u001b\\re'\", \"field\": \"\"}, "
+                       "external or internal, not 'a\\\"b\\\\c\\td\\\\x1B\\\\x0De'\", \"field\": \"\"}, "
                        "\"warnings\": []}\n");
 }
 

@@ -299,6 +299,7 @@ TEST(KorvantaCalc, HelpShowsUsageAndAnExample) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("Usage: korvanta-calc", 0), 0U);
     EXPECT_NE(run.out.find("Example:\n  korvanta-calc "), std::string::npos);
+    EXPECT_NE(run.out.find(", 4 input or output failure"), std::string::npos);
     EXPECT_EQ(run.err, "");
 }
 

@@ -39,7 +39,8 @@ bool ReadBoth(int outFd, int errFd, std::string& out, std::string& err) {
 
 } // namespace
 
-CommandRun RunCalc(const std::vector<std::string>& arguments, const std::string& input) {
+CommandRun RunCalc(const std::vector<std::string>& arguments, const std::string& input,
+                   const ChildSetup& setup) {
     int outPipe[2];
     int errPipe[2];
     CommandRun run;
@@ -61,6 +62,9 @@ CommandRun RunCalc(const std::vector<std::string>& arguments, const std::string&
         dup2(errPipe[1], STDERR_FILENO);
         close(outPipe[0]);
         close(errPipe[0]);
+        if (setup) {
+            setup();
+        }
         std::vector<char*> argv;
         std::string program = KORVANTA_CALC;
         argv.push_back(program.data());

@@ -205,9 +205,11 @@ void Diagram::CmdPrint_Click() {
     ui->TextDia->setFocus();
     SetBackground(*this, Qt::white);
 
-    PrintWindowScaled(*this, 90, 40, 30);
+    // The status only follows a page actually produced.
+    const bool printed = PrintWindowScaled(*this, 90, 40, 30);
     AppPrinter().EndDoc();
-    ShowPrintStatus("Printing diagram, one moment please...");
+    if (printed)
+        ShowPrintStatus("Printing diagram, one moment please...");
 
     for (QPushButton* button : {ui->CmdCalc, ui->cmdclose, ui->CmdPrint})
         button->setEnabled(true);

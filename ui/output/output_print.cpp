@@ -23,9 +23,12 @@ void PrintOutputWindow(QWidget& window, const OutputPrintout& printout) {
     printout.focus->setFocus();
     Paint(window, printout, Qt::white);
 
-    PrintWindowScaled(window, 90, 40, 30);
+    // The status says a page is on its way only when one is: not after the user declined or the
+    // page could not be produced.
+    const bool printed = PrintWindowScaled(window, 90, 40, 30);
     AppPrinter().EndDoc();
-    ShowPrintStatus("Printing form, one moment please...");
+    if (printed)
+        ShowPrintStatus("Printing form, one moment please...");
 
     for (QPushButton* button : printout.hiddenButtons)
         button->show();

@@ -22,11 +22,11 @@ QImage CaptureWindowImage(QWidget& window) {
     return window.grab().toImage();
 }
 
-void PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent) {
+bool PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent) {
     PagePrinter& printer = AppPrinter();
     const std::optional<QSizeF> page = printer.StartPage();
     if (!page)
-        return;
+        return false;
     const QSizeF pictureSize = picture.deviceIndependentSize() * kUnitsPerPixel;
     try {
         const PrintPlacement placement = PlaceScaled(pictureSize.width(), pictureSize.height(), page->width(),
@@ -35,11 +35,11 @@ void PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPe
     } catch (const ArithmeticError&) {
         AppDialogs().Show(PlacementFailure());
     }
-    printer.EndDoc();
+    return printer.EndDoc();
 }
 
-void PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent) {
-    PrintImageScaled(CaptureWindowImage(window), sizePercent, leftPercent, topPercent);
+bool PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent) {
+    return PrintImageScaled(CaptureWindowImage(window), sizePercent, leftPercent, topPercent);
 }
 
 } // namespace korvanta

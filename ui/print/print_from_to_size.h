@@ -14,11 +14,12 @@ inline constexpr double kUnitsPerPixel = 15.0;
 QImage CaptureWindowImage(QWidget& window);
 
 // Prints the picture on one page, `sizePercent` of the page in the limiting direction, placed at
-// `leftPercent` and `topPercent` of the space left over, and ends the document. A failure is reported
-// to the user and the program goes on.
-void PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent);
+// `leftPercent` and `topPercent` of the space left over, and ends the document. True when the page was
+// produced; otherwise the user chose not to print, or the failure has been reported, and the program
+// goes on.
+bool PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent);
 
 // CaptureWindowImage, then PrintImageScaled.
-void PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent);
+bool PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent);
 
 } // namespace korvanta

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 #include <functional>
 #include <memory>
 
@@ -13,7 +15,9 @@ namespace korvanta {
 bool DefaultPrinterAvailable();
 
 // Prints on the default printer. Without a printer it says so and offers to save the page as a PDF
-// file instead, so that the user still gets the page.
+// file instead, so that the user still gets the page. The PDF is written whole or not at all: a file
+// that cannot be written (no such folder, no permission, a full disk) is reported with its name and
+// the reason, and no partly written file is left behind.
 class SystemPagePrinter : public PagePrinter {
 public:
     explicit SystemPagePrinter(std::function<bool()> printerAvailable = DefaultPrinterAvailable);
@@ -21,13 +25,17 @@ public:
 
     std::optional<QSizeF> StartPage() override;
     void DrawImage(const QRectF& target, const QImage& image) override;
-    void EndDoc() override;
+    bool EndDoc() override;
 
 private:
-    bool ChoosePdfFile(QPrinter& printer);
+    QPagedPaintDevice* StartPdf();
+    bool FinishPdf(bool drawn);
+    void ReportPdfFailure();
 
     std::function<bool()> printerAvailable_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QSaveFile> pdfFile_;
+    std::unique_ptr<QPdfWriter> pdfWriter_;
     std::unique_ptr<QPainter> painter_;
     bool drawn_ = false;
 };

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "output/pair_setup.h"
+#include "print/recording_chooser.h"
 #include "print/recording_printer.h"
 #include "support/window_test.h"
 #include "ui/diagram/diagram.h"
@@ -16,6 +17,7 @@
 #include "ui/output/form_sap.h"
 #include "ui/output/form_sap2.h"
 #include "ui/print/print_status.h"
+#include "ui/print/system_page_printer.h"
 #include "ui/print/window_background.h"
 
 namespace korvanta::testing {
@@ -386,6 +388,33 @@ TEST_F(DiagramTest, StatusMessageFollowsThePrint) {
     EXPECT_EQ(statusText, "Printing diagram, one moment please...");
     EXPECT_TRUE(buttonsDisabled);
     EXPECT_TRUE(Button(diagram, "CmdPrint").isEnabled());
+}
+
+// Without a printer, declining the PDF leaves no status message claiming a print, and the window is
+// restored as after a print.
+TEST_F(DiagramTest, DecliningThePdfShowsNoStatus) {
+    RecordingPrinter recorder;
+    SystemPagePrinter printer([] { return false; });
+    SetPrinter(&printer);
+    RecordingChooser chooser;
+    Diagram& diagram = OpenDiagram(true);
+    SetPrintStatusSeconds(1);
+    dialogs.shown.clear();
+    dialogs.answers = {false};
+    bool statusShown = false;
+    QTimer::singleShot(100, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            statusShown = statusShown || (top->isVisible() && top->windowTitle() == "Status");
+    });
+    Button(diagram, "CmdPrint").click();
+    QTest::qWait(200);
+    SetPrinter(&recorder);
+    EXPECT_FALSE(statusShown);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown.front().question);
+    EXPECT_EQ(chooser.calls, 0);
+    EXPECT_TRUE(Button(diagram, "CmdPrint").isEnabled());
+    EXPECT_EQ(diagram.palette().color(QPalette::Window), ButtonFace());
 }
 
 } // namespace

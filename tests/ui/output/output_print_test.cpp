@@ -1,15 +1,19 @@
 #include <QApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include "ui/print/print_status.h"
 
 #include "logic/print_placement.h"
 #include "pair_setup.h"
+#include "print/recording_chooser.h"
 #include "print/recording_printer.h"
 #include "support/window_test.h"
 #include "ui/output/form_sap.h"
 #include "ui/output/form_sap2.h"
+#include "ui/print/system_page_printer.h"
 #include "ui/print/window_background.h"
 
 namespace korvanta::testing {
@@ -112,6 +116,57 @@ TEST_P(OutputPrintTest, StatusMessageFollowsThePrint) {
     window.findChild<QPushButton*>("Command2")->click();
     EXPECT_EQ(statusText, "Printing form, one moment please...");
     EXPECT_EQ(printer.printedPages, 1);
+}
+
+struct NoPrinterCase {
+    const char* name;
+    bool savePdf;     // the answer to the PDF question
+    const char* file; // chosen in the file dialog, in a fresh folder; empty: cancelled
+    bool pageProduced;
+};
+
+// Without a printer the PDF question and the file dialog come before any status message, and the
+// status is shown only when a page was actually saved.
+TEST_P(OutputPrintTest, WithoutPrinterTheStatusFollowsOnlyASavedPage) {
+    const NoPrinterCase cases[] = {
+        {"declined", false, "", false},
+        {"file dialog cancelled", true, "", false},
+        {"no such folder", true, "missing/page.pdf", false},
+        {"saved", true, "page.pdf", true},
+    };
+    QWidget& window = ShowOutput();
+    SetPrintStatusSeconds(1);
+    for (const NoPrinterCase& test : cases) {
+        QTemporaryDir folder;
+        dialogs.shown.clear();
+        dialogs.answers = {test.savePdf};
+        RecordingChooser chooser;
+        chooser.answer = *test.file ? folder.filePath(test.file) : QString();
+        SystemPagePrinter system([] { return false; });
+        SetPrinter(&system);
+        QString statusText;
+        std::size_t messagesBeforeStatus = 0;
+        int fileDialogsBeforeStatus = 0;
+        QTimer::singleShot(300, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && top->windowTitle() == "Status")
+                    for (QLabel* label : top->findChildren<QLabel*>())
+                        statusText += label->text();
+            messagesBeforeStatus = dialogs.shown.size();
+            fileDialogsBeforeStatus = chooser.calls;
+        });
+        window.findChild<QPushButton*>("Command2")->click();
+        // Without a status message the click is over at once; the look above still runs.
+        QTest::qWait(400);
+        SetPrinter(&printer);
+        EXPECT_EQ(statusText.isEmpty(), !test.pageProduced) << test.name << ": " << statusText.toStdString();
+        if (test.pageProduced) {
+            EXPECT_EQ(statusText, "Printing form, one moment please...");
+            EXPECT_EQ(messagesBeforeStatus, 1u);
+            EXPECT_EQ(fileDialogsBeforeStatus, 1);
+            EXPECT_TRUE(QFile::exists(chooser.answer));
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, OutputPrintTest,

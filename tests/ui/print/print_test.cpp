@@ -1,10 +1,16 @@
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "print/recording_chooser.h"
 #include "print/recording_printer.h"
 #include "support/recording_dialogs.h"
 #include "ui/print/print_from_to_size.h"
@@ -26,27 +32,6 @@ public:
     }
 };
 
-class RecordingChooser : public SaveFileChooser {
-public:
-    RecordingChooser() { SetSaveFileChooser(this); }
-    ~RecordingChooser() override { SetSaveFileChooser(nullptr); }
-
-    QString ChooseSaveFile(const QString& caption, const QString& suggestedName,
-                           const QString& filter) override {
-        ++calls;
-        lastCaption = caption;
-        lastSuggestion = suggestedName;
-        lastFilter = filter;
-        return answer;
-    }
-
-    QString answer;
-    int calls = 0;
-    QString lastCaption;
-    QString lastSuggestion;
-    QString lastFilter;
-};
-
 int PdfPageCount(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -54,6 +39,51 @@ int PdfPageCount(const QString& fileName) {
     const QString content = QString::fromLatin1(file.readAll());
     return static_cast<int>(content.count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
+
+// A folder where every write fails for want of room: a file system of 64 KiB filled to the last byte
+// ("No space left on device"). Where nothing can be mounted (the tests do not run as root) the
+// process's file size limit refuses the writes instead ("File too large").
+class FullFolder {
+public:
+    FullFolder() {
+        mounted_ = mount("tmpfs", QFile::encodeName(folder_.path()).constData(), "tmpfs", 0, "size=64k") == 0;
+        if (mounted_) {
+            QFile filler(folder_.filePath("filler"));
+            filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+            const QByteArray block(4096, 'x');
+            while (filler.write(block) == block.size()) {
+            }
+            reason = "No space left on device";
+        } else {
+            getrlimit(RLIMIT_FSIZE, &saved_);
+            const rlimit none{0, saved_.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &none);
+            signal(SIGXFSZ, SIG_IGN);
+            reason = "File too large";
+        }
+    }
+    ~FullFolder() {
+        if (mounted_)
+            umount(QFile::encodeName(folder_.path()).constData());
+        else
+            setrlimit(RLIMIT_FSIZE, &saved_);
+    }
+
+    QString FilePath(const QString& name) const { return folder_.filePath(name); }
+    // The names in the folder other than the filler.
+    QStringList Files() const {
+        QStringList names = QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden);
+        names.removeAll("filler");
+        return names;
+    }
+
+    QString reason;
+
+private:
+    QTemporaryDir folder_;
+    bool mounted_ = false;
+    rlimit saved_{};
+};
 
 TEST(WindowPrinting, CaptureTakesTheClientAreaAsShown) {
     PlainWindow window;
@@ -176,6 +206,77 @@ TEST(SystemPrinter, PdfPageSizeIsTheWholeSheetInTwips) {
         << page->width();
     EXPECT_GT(page->height(), page->width());
     printer.EndDoc();
+}
+
+// The stop message after the PDF question: the file named, the system's reason given.
+void ExpectPdfFailure(const RecordingDialogs& dialogs, const QString& file, const QString& reason) {
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[0].question);
+    const Message& failure = dialogs.shown[1];
+    EXPECT_EQ(failure.icon, MessageIcon::Stop);
+    EXPECT_NE(failure.text.find("could not be saved"), std::string::npos) << failure.text;
+    EXPECT_NE(failure.text.find(file.toStdString()), std::string::npos) << failure.text;
+    EXPECT_NE(failure.text.find(reason.toStdString()), std::string::npos) << failure.text;
+    EXPECT_EQ(failure.text.find("printer"), std::string::npos) << failure.text;
+}
+
+// Places no file can be made (the tests run as root, whom permissions do not stop; a path through a
+// plain file stops anyone).
+TEST(SystemPrinter, PdfThatCannotBeCreatedIsReportedWithTheFileAndTheReason) {
+    QTemporaryDir folder;
+    QFile plain(folder.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const std::vector<std::pair<QString, QString>> cases = {
+        {folder.filePath("missing/window.pdf"), "No such file or directory"},
+        {folder.filePath("plain/window.pdf"), "Not a directory"},
+    };
+    PlainWindow window;
+    window.show();
+    for (const auto& [file, reason] : cases) {
+        RecordingDialogs dialogs;
+        RecordingChooser chooser;
+        chooser.answer = file;
+        SystemPagePrinter printer([] { return false; });
+        SetPrinter(&printer);
+        EXPECT_FALSE(PrintWindowScaled(window, 90, 40, 30));
+        SetPrinter(nullptr);
+        ExpectPdfFailure(dialogs, file, reason);
+        EXPECT_FALSE(QFile::exists(file));
+    }
+    window.close();
+}
+
+TEST(SystemPrinter, PdfOnAFullDiskIsReportedAndLeavesNoFile) {
+    FullFolder full;
+    RecordingDialogs dialogs;
+    RecordingChooser chooser;
+    chooser.answer = full.FilePath("window.pdf");
+    SystemPagePrinter printer([] { return false; });
+    SetPrinter(&printer);
+    PlainWindow window;
+    window.show();
+    EXPECT_FALSE(PrintWindowScaled(window, 90, 40, 30));
+    SetPrinter(nullptr);
+    window.close();
+    ExpectPdfFailure(dialogs, chooser.answer, full.reason);
+    EXPECT_EQ(full.Files(), QStringList());
+}
+
+TEST(SystemPrinter, SavedPdfCountsAsAPrintedPage) {
+    QTemporaryDir folder;
+    RecordingDialogs dialogs;
+    RecordingChooser chooser;
+    chooser.answer = folder.filePath("window.pdf");
+    SystemPagePrinter printer([] { return false; });
+    SetPrinter(&printer);
+    PlainWindow window;
+    window.show();
+    EXPECT_TRUE(PrintWindowScaled(window, 90, 40, 30));
+    EXPECT_FALSE(printer.EndDoc());
+    SetPrinter(nullptr);
+    window.close();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList("window.pdf"));
 }
 
 } // namespace

@@ -35,11 +35,13 @@ public:
         drawings.push_back({target, image});
         pagePending = true;
     }
-    void EndDoc() override {
+    bool EndDoc() override {
         ++endDocCalls;
-        if (pagePending)
+        const bool sent = pagePending;
+        if (sent)
             ++printedPages;
         pagePending = false;
+        return sent;
     }
 
     QSizeF pageSize{12240, 15840};
