@@ -28,6 +28,9 @@ RowStatus StatusOf(RunStatus status) {
 // that the texts keep their storage from row to row.
 void Calculate(const BatchHeader& header, const CsvRecord& record, BatchRow& row) {
     row.line = record.line;
+    if (header.HasId()) {
+        row.id = header.Id(record);
+    }
     auto inputs = header.Inputs(record);
     if (auto* error = std::get_if<RowError>(&inputs)) {
         static const PairRunResult noPair;
@@ -56,7 +59,7 @@ std::variant<int, BatchFileError> RunBatch(std::streambuf& input, std::FILE* out
     }
     const BatchHeader& header = std::get<BatchHeader>(parsed);
     if (!options.json) {
-        Write(output, BatchCsvHeader());
+        Write(output, BatchCsvHeader(header.HasId()));
     }
     int status = 0;
     BatchRow row;

@@ -11,6 +11,7 @@
 #include "cli/options.h"
 #include "cli/table_writer.h"
 #include "cli/usage.h"
+#include "core/version.h"
 
 using namespace korvanta::cli;
 
@@ -79,6 +80,10 @@ int main(int argc, char** argv) {
     const CommandLine& line = std::get<CommandLine>(parsed);
     if (line.help) {
         Print(stdout, std::string(UsageText()));
+        return 0;
+    }
+    if (line.version) {
+        Print(stdout, "korvanta-calc " + std::string(korvanta::kVersion) + "\n");
         return 0;
     }
     return line.batch ? Batch(line) : Run(line);

@@ -6,6 +6,7 @@ std::string_view UsageText() {
     return R"(Usage: korvanta-calc [--type external|internal] [--nt1 N] [--nt2 N] [--dp X] [--pa X] [--ha X]
                      [--od1 X] [--od2 X] [--cd X] [--at D]... [--member pinion|gear] [--json]
        korvanta-calc --batch FILE [--json]
+       korvanta-calc --help | --version
 
 Calculates the inspection data of one gear pair, as the Korvanta output window shows them.
 Each given value is typed into its input field in the order above and the field is left;
@@ -25,6 +26,7 @@ then Calculate is pressed.
   --json                    print one JSON object instead of the table
   --batch FILE              calculate every pair of a CSV file (- reads standard input)
   -h, --help                show this help
+  --version                 show the version
 
 X and D take digits and decimal points only.
 
