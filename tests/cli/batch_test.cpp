@@ -185,7 +185,8 @@ TEST(Batch, JsonRowKeysAreTheBatchColumnNames) {
          {"--type", "internal", "--nt1", "18", "--nt2", "50", "--dp", "8", "--ha", "15", "--od1", "2.6",
           "--od2", "6", "--cd", "2"}},
     };
-    const std::regex row(R"re(\{"key": "([^"]*)", "caption": "[^"]*", "pinion": "([^"]*)", "gear": "([^"]*)"\})re");
+    const std::regex row(
+        R"re(\{"key": "([^"]*)", "caption": "[^"]*", "pinion": "([^"]*)", "gear": "([^"]*)"\})re");
     for (const auto& [line, arguments] : cases) {
         Arguments json = arguments;
         json.push_back("--json");
