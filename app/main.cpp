@@ -17,14 +17,19 @@ QStringList ArgumentsOf(int argc, char** argv) {
 }
 
 // --help and --version answer on standard output and need no display, so they are answered before
-// the windows' application (which opens the display) exists.
+// the windows' application (which opens the display) exists. The version is shown whatever Qt options
+// come with it; help goes through the parser, which also lists Qt's options for --help-all.
 void AnswerInformationOptions(QCommandLineParser& parser, int& argc, char** argv) {
     parser.parse(ArgumentsOf(argc, argv));
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-        parser.isSet(QStringLiteral("version"))) {
-        const QCoreApplication information(argc, argv);
-        parser.process(information);
+    const bool version = parser.isSet(QStringLiteral("version"));
+    if (!version && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))) {
+        return;
     }
+    const QCoreApplication information(argc, argv);
+    if (version) {
+        parser.showVersion();
+    }
+    parser.process(information);
 }
 
 } // namespace
@@ -35,6 +40,9 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Calculates the inspection data of a mating pair of involute gears in its windows."));
+    // Qt's own options are single-dash words (-platform, -reverse): read them as words, not as
+    // letters, so that -reverse is not taken for -r -e -v (--version).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     AnswerInformationOptions(parser, argc, argv);
