@@ -33,10 +33,11 @@ X and D take digits and decimal points only.
 Exit status: 0 the table was produced, 1 the entries were rejected, 2 usage error,
 3 the pair cannot be calculated.
 
-Batch: the first row of FILE names any of the columns type,nt1,nt2,dp,pa,ha,od1,od2,cd;
-an empty cell is a value not given. Every row is calculated as by a fresh start of the
-command with those options. The output is CSV (line, status, type, the two cells of each
-table row, warnings, message) or, with --json, one JSON object per line carrying "line".
+Batch: the first row of FILE names any of the columns type,nt1,nt2,dp,pa,ha,od1,od2,cd
+and id; an empty cell is a value not given, an id is copied unchanged into its output record.
+Every row is calculated as by a fresh start of the command with those options. The output
+is CSV (line, id if given, status, type, the two cells of each table row, warnings, message)
+or, with --json, one JSON object per line carrying "line" (and "id").
 Status of a row: ok, rejected, fault, invalid (a cell the field would refuse) or malformed.
 Exit status of a batch: 0 every row produced a table, 1 any row did not, 2 usage error.
 
