@@ -1,10 +1,54 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QStringList>
 
+#include "core/version.h"
 #include "ui/common/program_window.h"
 #include "ui/input/start_up.h"
 
+namespace {
+
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+// --help and --version answer on standard output and need no display, so they are answered before
+// the windows' application (which opens the display) exists. The version is shown whatever Qt options
+// come with it; help goes through the parser, which also lists Qt's options for --help-all.
+void AnswerInformationOptions(QCommandLineParser& parser, int& argc, char** argv) {
+    parser.parse(ArgumentsOf(argc, argv));
+    const bool version = parser.isSet(QStringLiteral("version"));
+    if (!version && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))) {
+        return;
+    }
+    const QCoreApplication information(argc, argv);
+    if (version) {
+        parser.showVersion();
+    }
+    parser.process(information);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("korvanta"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(korvanta::kVersion));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Calculates the inspection data of a mating pair of involute gears in its windows."));
+    // Qt's own options are single-dash words (-platform, -reverse): read them as words, not as
+    // letters, so that -reverse is not taken for -r -e -v (--version).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    AnswerInformationOptions(parser, argc, argv);
+
     QApplication application(argc, argv);
+    parser.process(application);
     korvanta::InstallActivationTracking();
     korvanta::StartUp();
     return QApplication::exec();

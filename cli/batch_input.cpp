@@ -9,6 +9,8 @@ namespace korvanta::cli {
 
 namespace {
 
+constexpr std::string_view kIdColumn = "id";
+
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -28,7 +30,7 @@ std::string KnownNames() {
     for (const BatchInputColumn& column : kBatchInputColumns) {
         names += (names.empty() ? "" : ",") + std::string(column.name);
     }
-    return names;
+    return names + "," + std::string(kIdColumn);
 }
 
 } // namespace
@@ -41,6 +43,14 @@ std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& heade
     BatchHeader parsed;
     for (const std::string& cell : header.cells) {
         const std::string_view name = Trimmed(cell);
+        if (name == kIdColumn) {
+            if (parsed.idColumn_) {
+                return where + "column 'id' is named more than once";
+            }
+            parsed.idColumn_ = parsed.columns_.size();
+            parsed.columns_.push_back(nullptr);
+            continue;
+        }
         const BatchInputColumn* column = ColumnNamed(name);
         if (column == nullptr) {
             return where + "unknown column '" + VisibleText(cell) + "'; the columns are " + KnownNames();
@@ -65,10 +75,10 @@ std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) con
     PairInputs inputs;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const std::string& value = row.cells[i];
-        const BatchInputColumn& column = *columns_[i];
-        if (value.empty()) {
+        if (columns_[i] == nullptr || value.empty()) {
             continue;
         }
+        const BatchInputColumn& column = *columns_[i];
         if (!column.field) {
             const std::optional<PairType> type = PairTypeNamed(value);
             if (!type) {
@@ -84,6 +94,13 @@ std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) con
         inputs.fields[static_cast<int>(*column.field)] = value;
     }
     return inputs;
+}
+
+std::string BatchHeader::Id(const CsvRecord& row) const {
+    if (!idColumn_ || row.error || row.cells.size() != columns_.size()) {
+        return {};
+    }
+    return row.cells[*idColumn_];
 }
 
 } // namespace korvanta::cli

@@ -29,8 +29,16 @@ public:
     // gives no pair.
     std::variant<PairInputs, RowError> Inputs(const CsvRecord& row) const;
 
+    // Whether the file names the column "id", which is not calculated but copied into the output.
+    bool HasId() const { return idColumn_.has_value(); }
+
+    // The row's id cell, unchanged; empty for a malformed row, whose cells cannot be matched to the
+    // columns.
+    std::string Id(const CsvRecord& row) const;
+
 private:
-    std::vector<const BatchInputColumn*> columns_;
+    std::vector<const BatchInputColumn*> columns_; // none at the id column
+    std::optional<std::size_t> idColumn_;
 };
 
 } // namespace korvanta::cli

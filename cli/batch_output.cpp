@@ -4,6 +4,7 @@
 
 #include "cli/batch_columns.h"
 #include "cli/json_writer.h"
+#include "cli/visible_text.h"
 
 namespace korvanta::cli {
 
@@ -57,8 +58,8 @@ bool HasPair(RowStatus status) {
 
 // The object on one line: every raw line break of the writer's layout, with the indent after it,
 // becomes one blank (line breaks inside strings are escaped and stay).
-std::string OneLine(const std::string& object, LineNumber line) {
-    std::string text = "{\"line\": " + std::to_string(line) + ", ";
+std::string OneLine(const std::string& object, const std::string& start) {
+    std::string text = start;
     text.reserve(text.size() + object.size() + 1);
     std::size_t i = 1;
     while (i < object.size()) {
@@ -75,6 +76,15 @@ std::string OneLine(const std::string& object, LineNumber line) {
     }
     text += '\n';
     return text;
+}
+
+// The members that identify the row in its file: "line" and, when the file has one, "id".
+std::string RowStart(const BatchRow& row) {
+    std::string start = "{\"line\": " + std::to_string(row.line) + ", ";
+    if (row.id) {
+        start += "\"id\": " + JsonString(*row.id) + ", ";
+    }
+    return start;
 }
 
 } // namespace
@@ -94,8 +104,8 @@ std::string RowMessage(const BatchRow& row) {
     return "";
 }
 
-std::string BatchCsvHeader() {
-    std::string line = "line,status,type";
+std::string BatchCsvHeader(bool withId) {
+    std::string line = withId ? "line,id,status,type" : "line,status,type";
     for (std::string_view name : kOutputRowNames) {
         line += "," + std::string(name) + "_pinion," + std::string(name) + "_gear";
     }
@@ -109,6 +119,10 @@ std::string BatchCsvLine(const BatchRow& row) {
     line.reserve(kTypicalLength);
     line += std::to_string(row.line);
     line += ',';
+    if (row.id) {
+        AppendCell(line, VisibleText(*row.id));
+        line += ',';
+    }
     line += StatusName(row.status);
     line += ',';
     if (HasPair(row.status)) {
@@ -130,10 +144,10 @@ std::string BatchCsvLine(const BatchRow& row) {
 
 std::string BatchJsonLine(const BatchRow& row) {
     if (HasPair(row.status)) {
-        return OneLine(ResultJson(row.result), row.line);
+        return OneLine(ResultJson(row.result), RowStart(row));
     }
     const std::string field = row.error.field ? std::string(FieldControlName(*row.error.field)) : "";
-    return "{\"line\": " + std::to_string(row.line) + ", \"error\": {\"title\": \"korvanta-calc\", " +
+    return RowStart(row) + "\"error\": {\"title\": \"korvanta-calc\", " +
            "\"message\": " + JsonString(row.error.message) + ", \"field\": " + JsonString(field) +
            "}, \"warnings\": []}\n";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "cli/batch_input.h"
@@ -12,6 +13,7 @@ enum class RowStatus { Ok, Rejected, Fault, Invalid, Malformed };
 // The outcome of one row of a batch file.
 struct BatchRow {
     LineNumber line = 0;
+    std::optional<std::string> id; // the row's id cell, when the file has an id column
     RowStatus status = RowStatus::Ok;
     PairRunResult result; // Ok, Rejected and Fault
     RowError error;       // Invalid and Malformed
@@ -20,15 +22,15 @@ struct BatchRow {
 // The rejection, fault or error message of a bad row; empty for a good one.
 std::string RowMessage(const BatchRow& row);
 
-// The first line of the CSV output: line, status, type, the two cells of every output row (named in
-// kOutputRowNames), warnings, message.
-std::string BatchCsvHeader();
+// The first line of the CSV output: line, id (when the file has an id column), status, type, the two
+// cells of every output row (named in kOutputRowNames), warnings, message.
+std::string BatchCsvHeader(bool withId);
 
 // One CSV line: the cells as the output window shows them (those a fault left unfilled are empty),
 // the warnings separated by line feeds, the rejection, fault or error message.
 std::string BatchCsvLine(const BatchRow& row);
 
-// One JSON line: the single-pair command's object with "line" first; an invalid or malformed row
+// One JSON line: the single-pair command's object with "line" (and "id") first; an invalid or malformed row
 // gives an error object of the same shape as a rejection.
 std::string BatchJsonLine(const BatchRow& row);
 

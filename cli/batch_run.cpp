@@ -26,6 +26,9 @@ RowStatus StatusOf(RunStatus status) {
 // that the texts keep their storage from row to row.
 void Calculate(const BatchHeader& header, const CsvRecord& record, BatchRow& row) {
     row.line = record.line;
+    if (header.HasId()) {
+        row.id = header.Id(record);
+    }
     auto inputs = header.Inputs(record);
     if (auto* error = std::get_if<RowError>(&inputs)) {
         static const PairRunResult noPair;
@@ -66,7 +69,7 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
         return BatchFileError{*message, kUsageStatus};
     }
     const BatchHeader& header = std::get<BatchHeader>(parsed);
-    if (!options.json && !output.Write(BatchCsvHeader())) {
+    if (!options.json && !output.Write(BatchCsvHeader(header.HasId()))) {
         return WriteFailure(output, "results");
     }
     int status = 0;

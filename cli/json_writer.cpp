@@ -1,8 +1,10 @@
 #include "cli/json_writer.h"
 
+#include <array>
 #include <cstdio>
 #include <span>
 
+#include "cli/batch_columns.h"
 #include "cli/visible_text.h"
 #include "core/input_field.h"
 
@@ -96,14 +98,31 @@ void AppendStrings(std::string& out, const std::vector<std::string>& texts) {
     AppendList(out, std::span<const std::string>(texts), AppendString);
 }
 
-void AppendRow(std::string& out, const OutputCell& cell) {
-    out += '{';
-    AppendField(out, "caption", cell.caption);
-    out += ", ";
-    AppendField(out, "pinion", cell.pinion);
-    out += ", ";
-    AppendField(out, "gear", cell.gear);
-    out += '}';
+// The rows of the table (with `filledOnly`, those a fault left empty are skipped). A row's key is the
+// name its columns carry in the batch CSV: unlike the caption, it does not change with the helix angle.
+void AppendRows(std::string& out, const std::array<OutputCell, kOutputRowCount>& rows, bool filledOnly) {
+    out += '[';
+    bool first = true;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const OutputCell& cell = rows[i];
+        if (filledOnly && cell.pinion.empty() && cell.gear.empty()) {
+            continue;
+        }
+        if (!first) {
+            out += ",\n  ";
+        }
+        first = false;
+        out += '{';
+        AppendField(out, "key", kOutputRowNames[i]);
+        out += ", ";
+        AppendField(out, "caption", cell.caption);
+        out += ", ";
+        AppendField(out, "pinion", cell.pinion);
+        out += ", ";
+        AppendField(out, "gear", cell.gear);
+        out += '}';
+    }
+    out += ']';
 }
 
 void AppendAngle(std::string& out, const AngleEntry& entry) {
@@ -135,12 +154,6 @@ void AppendRejected(std::string& out, const PairRunResult& result) {
 }
 
 void AppendFaulted(std::string& out, const PairRunResult& result) {
-    std::vector<OutputCell> filled;
-    for (const OutputCell& cell : result.table.rows) {
-        if (!cell.pinion.empty() || !cell.gear.empty()) {
-            filled.push_back(cell);
-        }
-    }
     const CalculationFault& fault = *result.table.fault;
     out += "{\"error\": {";
     AppendField(out, "title", fault.message.title);
@@ -149,7 +162,7 @@ void AppendFaulted(std::string& out, const PairRunResult& result) {
     out += ", ";
     AppendField(out, "step", fault.step);
     out += "},\n \"rows\": ";
-    AppendList(out, std::span<const OutputCell>(filled), AppendRow);
+    AppendRows(out, result.table.rows, true);
     out += ",\n \"warnings\": ";
     AppendStrings(out, result.warnings);
     out += "}\n";
@@ -166,7 +179,7 @@ void AppendProduced(std::string& out, const PairRunResult& result) {
     out += ", ";
     AppendString(out, table.columns[1]);
     out += "],\n \"rows\": ";
-    AppendList(out, std::span<const OutputCell>(table.rows), AppendRow);
+    AppendRows(out, table.rows, false);
     out += ",\n \"warnings\": ";
     AppendStrings(out, result.warnings);
     out += ",\n \"angles\": ";

@@ -15,6 +15,7 @@
 #include "cli/table_writer.h"
 #include "cli/usage.h"
 #include "cli/visible_text.h"
+#include "core/version.h"
 
 using namespace korvanta::cli;
 
@@ -92,6 +93,10 @@ int Main(const std::vector<std::string_view>& arguments, Streams& streams) {
     const CommandLine& line = std::get<CommandLine>(parsed);
     if (line.help) {
         streams.out.Write(UsageText());
+        return 0;
+    }
+    if (line.version) {
+        streams.out.Write("korvanta-calc " + std::string(korvanta::kVersion) + "\n");
         return 0;
     }
     return line.batch ? Batch(line, streams) : Run(line, streams);

@@ -44,11 +44,11 @@ public:
                 inlineValue = name.substr(equals + 1);
                 name = name.substr(0, equals);
             }
-            if (name == "--help" || name == "-h" || name == "--json") {
+            if (bool* flag = FlagOf(line, name)) {
                 if (inlineValue) {
                     return UsageError{std::string(name) + " takes no value"};
                 }
-                (name == "--json" ? line.json : line.help) = true;
+                *flag = true;
                 continue;
             }
             if (!IsValueOption(name)) {
@@ -74,6 +74,16 @@ public:
     }
 
 private:
+    static bool* FlagOf(CommandLine& line, std::string_view name) {
+        if (name == "--help" || name == "-h") {
+            return &line.help;
+        }
+        if (name == "--version") {
+            return &line.version;
+        }
+        return name == "--json" ? &line.json : nullptr;
+    }
+
     static bool IsValueOption(std::string_view name) {
         return FieldOf(name) || name == "--type" || name == "--at" || name == "--member" || name == "--batch";
     }

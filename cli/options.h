@@ -12,6 +12,7 @@ namespace korvanta::cli {
 
 struct CommandLine {
     bool help = false;
+    bool version = false;
     bool json = false;
     std::optional<std::string> batch; // the file of pairs ("-": standard input)
     PairInputs inputs;

@@ -6,6 +6,7 @@ std::string_view UsageText() {
     return R"(Usage: korvanta-calc [--type external|internal] [--nt1 N] [--nt2 N] [--dp X] [--pa X] [--ha X]
                      [--od1 X] [--od2 X] [--cd X] [--at D]... [--member pinion|gear] [--json]
        korvanta-calc --batch FILE [--json]
+       korvanta-calc --help | --version
 
 Calculates the inspection data of one gear pair, as the Korvanta output window shows them.
 Each given value is typed into its input field in the order above and the field is left;
@@ -25,6 +26,7 @@ then Calculate is pressed.
   --json                    print one JSON object instead of the table
   --batch FILE              calculate every pair of a CSV file (- reads standard input)
   -h, --help                show this help
+  --version                 show the version
 
 X and D take digits and decimal points only.
 
@@ -32,10 +34,11 @@ Exit status: 0 the table was produced, 1 the entries were rejected, 2 usage erro
 3 the pair cannot be calculated, 4 input or output failure (a file that could not be read,
 results that could not be written; the reason on standard error).
 
-Batch: the first row of FILE names any of the columns type,nt1,nt2,dp,pa,ha,od1,od2,cd;
-an empty cell is a value not given. Every row is calculated as by a fresh start of the
-command with those options. The output is CSV (line, status, type, the two cells of each
-table row, warnings, message) or, with --json, one JSON object per line carrying "line".
+Batch: the first row of FILE names any of the columns type,nt1,nt2,dp,pa,ha,od1,od2,cd
+and id; an empty cell is a value not given, an id is copied unchanged into its output record.
+Every row is calculated as by a fresh start of the command with those options. The output
+is CSV (line, id if given, status, type, the two cells of each table row, warnings, message)
+or, with --json, one JSON object per line carrying "line" (and "id").
 Status of a row: ok, rejected, fault, invalid (a cell the field would refuse) or malformed.
 Exit status of a batch: 0 every row produced a table, 1 any row did not, 2 usage error
 (the file cannot be opened, no header row), 4 input or output failure.

@@ -4,11 +4,11 @@
 # a real X server; the headless tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 jobs=$(nproc)
 failed=()
 
-bash scripts/build.sh build -DKORVANTA_X11_TESTS=ON
+bash scripts/build.sh build -DBUILD_TESTING=ON -DKORVANTA_BENCHMARKS=ON -DKORVANTA_X11_TESTS=ON
 ctest --test-dir build --output-on-failure -j"$jobs" --timeout 300 -LE x11 || failed+=("tests")
 
 # One X server for the window tests, one test at a time: with no window manager to arbitrate, the
@@ -19,7 +19,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" \
 # A sanitizer report ends a test with an exit status of its own, none that korvanta-calc uses (0 to 3).
 export ASAN_OPTIONS=exitcode=70:detect_leaks=1
 export UBSAN_OPTIONS=exitcode=71:print_stacktrace=1:halt_on_error=1
-bash scripts/build.sh build-asan -DKORVANTA_WITH_WINDOWS=OFF -DKORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+bash scripts/build.sh build-asan -DBUILD_TESTING=ON -DKORVANTA_BENCHMARKS=OFF -DKORVANTA_WITH_WINDOWS=OFF -DKORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 ctest --test-dir build-asan --output-on-failure -j"$jobs" --timeout 300 || failed+=("tests under the sanitizers")
 
 if ((${#failed[@]})); then

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -167,6 +168,78 @@ TEST(Batch, JsonRowEqualsTheSinglePairCommand) {
         const CommandRun single = RunCalc(arguments);
         EXPECT_EQ(WithoutLine(lines[i], static_cast<int>(i) + 2), OneLine(single.out)) << cases[i].first;
     }
+}
+
+// The key of every JSON row names the batch columns that hold the same row: the same cells under
+// "<key>_pinion" and "<key>_gear", in the same order, whatever the captions (helical and internal
+// tables caption some rows differently).
+TEST(Batch, JsonRowKeysAreTheBatchColumnNames) {
+    const std::vector<std::pair<std::string, Arguments>> cases = {
+        {",20,40,10,,,2.2,4.2,3",
+         {"--nt1", "20", "--nt2", "40", "--dp", "10", "--od1", "2.2", "--od2", "4.2", "--cd", "3"}},
+        {",24,37,8,25,15,,,", {"--nt1", "24", "--nt2", "37", "--dp", "8", "--pa", "25", "--ha", "15"}},
+        {"internal,20,60,10,,,2.2,5.8,2",
+         {"--type", "internal", "--nt1", "20", "--nt2", "60", "--dp", "10", "--od1", "2.2", "--od2", "5.8",
+          "--cd", "2"}},
+        {"internal,18,50,8,,15,2.6,6,2",
+         {"--type", "internal", "--nt1", "18", "--nt2", "50", "--dp", "8", "--ha", "15", "--od1", "2.6",
+          "--od2", "6", "--cd", "2"}},
+    };
+    const std::regex row(
+        R"re(\{"key": "([^"]*)", "caption": "[^"]*", "pinion": "([^"]*)", "gear": "([^"]*)"\})re");
+    for (const auto& [line, arguments] : cases) {
+        Arguments json = arguments;
+        json.push_back("--json");
+        const std::string single = RunCalc(json).out;
+        const CommandRun batch =
+            RunCalc({"--batch", "-"}, "type,nt1,nt2,dp,pa,ha,od1,od2,cd\n" + line + "\n");
+        const auto table = Table(batch.out);
+        ASSERT_EQ(table.size(), 1U) << line;
+        const std::vector<std::string> names = Cells(Lines(batch.out).at(0));
+        std::size_t count = 0;
+        for (auto match = std::sregex_iterator(single.begin(), single.end(), row);
+             match != std::sregex_iterator(); ++match, ++count) {
+            const std::string key = (*match)[1];
+            ASSERT_LT(3 + 2 * count, names.size());
+            EXPECT_EQ(names[3 + 2 * count], key + "_pinion") << line;
+            EXPECT_EQ(table[0].at(key + "_pinion"), (*match)[2]) << line << " " << key;
+            EXPECT_EQ(table[0].at(key + "_gear"), (*match)[3]) << line << " " << key;
+        }
+        EXPECT_EQ(count, 19U) << line;
+    }
+}
+
+// The id column is not calculated: each record carries its cell unchanged, quotes and commas
+// included; a malformed row's cells cannot be matched to the columns, so its id is empty.
+TEST(Batch, IdColumnIsCopiedIntoEveryRecord) {
+    const std::string file = "nt1,id,nt2,dp\n"
+                             "20,\"lot 7, pair \"\"A\"\"\",40,10\n"
+                             "2x, 0042 ,40,10\n"
+                             "20,,40,10\n"
+                             "20,p9,40,10,7\n";
+    const CommandRun csv = RunCalc({"--batch", "-"}, file);
+    EXPECT_EQ(csv.status, 1);
+    const auto rows = Table(csv.out);
+    ASSERT_EQ(rows.size(), 4U);
+    EXPECT_EQ(Cells(Lines(csv.out).at(0)).at(1), "id");
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"lot 7, pair \"A\"", "ok"}, {" 0042 ", "invalid"}, {"", "ok"}, {"", "malformed"}};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].at("id"), expected[i].first) << i;
+        EXPECT_EQ(rows[i].at("status"), expected[i].second) << i;
+    }
+    EXPECT_EQ(rows[0].at("teeth_gear"), "40");
+
+    const std::vector<std::string> json = Lines(RunCalc({"--batch", "-", "--json"}, file).out);
+    ASSERT_EQ(json.size(), 4U);
+    EXPECT_EQ(json[0].rfind(R"({"line": 2, "id": "lot 7, pair \"A\"", "type": "external", )", 0), 0U)
+        << json[0];
+    EXPECT_EQ(json[1].rfind(R"({"line": 3, "id": " 0042 ", "error": )", 0), 0U) << json[1];
+    EXPECT_EQ(json[3].rfind(R"({"line": 5, "id": "", "error": )", 0), 0U) << json[3];
+
+    EXPECT_EQ(RunCalc({"--batch", "-"}, "id,nt1,id\n1,20,2\n").status, 2);
+    EXPECT_EQ(Lines(RunCalc({"--batch", "-", "--json"}, "nt1,nt2,dp\n20,40,10\n").out).at(0).find("\"id\""),
+              std::string::npos);
 }
 
 TEST(Batch, RowOrderNeverChangesAResult) {

@@ -19,8 +19,10 @@ Arguments With(Arguments arguments, const Arguments& more) {
     return arguments;
 }
 
-std::string Row(const std::string& caption, const std::string& pinion, const std::string& gear) {
-    return R"({"caption": ")" + caption + R"(", "pinion": ")" + pinion + R"(", "gear": ")" + gear + R"("})";
+std::string Row(const std::string& key, const std::string& caption, const std::string& pinion,
+                const std::string& gear) {
+    return R"({"key": ")" + key + R"(", "caption": ")" + caption + R"(", "pinion": ")" + pinion +
+           R"(", "gear": ")" + gear + R"("})";
 }
 
 // Every cell of the standard external pair: Calculate's derived values, the estimates confirmed by the
@@ -30,29 +32,31 @@ TEST(KorvantaCalc, StandardExternalPairJson) {
     const CommandRun run = RunCalc(With(kStandardExternal, {"--json"}));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    const std::string expected = std::string(R"({"type": "external",
+    const std::string expected =
+        std::string(R"({"type": "external",
  "title": "Korvanta Output Data",
  "columns": ["PINION", "GEAR"],
- "rows": [)") + Row("Number of Teeth", "20", "40") +
-                                 ",\n  " + Row("Normal Diametral Pitch", "10.00000", "10.00000") + ",\n  " +
-                                 Row("Transverse Diametral Pitch", "----------", "----------") + ",\n  " +
-                                 Row("Normal Pressure Angle", "20.00000°", "20.00000°") + ",\n  " +
-                                 Row("Transverse Pressure Angle", "----------", "----------") + ",\n  " +
-                                 Row("Operating Pressure Angle", "20.0000°", "20.0000°") + ",\n  " +
-                                 Row("Helix Angle", "0.00000°", "0.00000°") + ",\n  " +
-                                 Row("Base Diameter", "1.879385", "3.758771") + ",\n  " +
-                                 Row("Pitch Diameter", "2.00000", "4.00000") + ",\n  " +
-                                 Row("Outside Diameter", "2.20000", "4.20000") + ",\n  " +
-                                 Row("Center Distance", "3.00000", "3.00000") + ",\n  " +
-                                 // X1 = +6e-7, X2 = -6e-7: (OD2 - PD2) of the Single 4.2 is just under 0.2
-                                 Row("Addendum Modification Coefficient (x)", "0.0000", "-0.0000") + ",\n  " +
-                                 Row("Dia. to Start of Active Profile (SAP)", "1.8878", "3.8670") + ",\n  " +
-                                 Row("True Involute Form Diameter (TIF)", "1.8828", "3.8620") + ",\n  " +
-                                 Row("Profile Overlap", "2.0000", "2.0000") + ",\n  " +
-                                 Row("Roll Angle to TIF Diameter", "3.462°", "13.520°") + ",\n  " +
-                                 Row("Roll Angle to SAP Diameter", "5.432°", "13.848°") + ",\n  " +
-                                 Row("Roll Angle to Pitch Diameter", "20.854°", "20.854°") + ",\n  " +
-                                 Row("Roll Angle to Outside Diameter", "34.866°", "28.565°") + R"(],
+ "rows": [)") +
+        Row("teeth", "Number of Teeth", "20", "40") + ",\n  " +
+        Row("normal_dp", "Normal Diametral Pitch", "10.00000", "10.00000") + ",\n  " +
+        Row("transverse_dp", "Transverse Diametral Pitch", "----------", "----------") + ",\n  " +
+        Row("normal_pa", "Normal Pressure Angle", "20.00000°", "20.00000°") + ",\n  " +
+        Row("transverse_pa", "Transverse Pressure Angle", "----------", "----------") + ",\n  " +
+        Row("operating_pa", "Operating Pressure Angle", "20.0000°", "20.0000°") + ",\n  " +
+        Row("helix_angle", "Helix Angle", "0.00000°", "0.00000°") + ",\n  " +
+        Row("base_diameter", "Base Diameter", "1.879385", "3.758771") + ",\n  " +
+        Row("pitch_diameter", "Pitch Diameter", "2.00000", "4.00000") + ",\n  " +
+        Row("outside_diameter", "Outside Diameter", "2.20000", "4.20000") + ",\n  " +
+        Row("center_distance", "Center Distance", "3.00000", "3.00000") + ",\n  " +
+        // X1 = +6e-7, X2 = -6e-7: (OD2 - PD2) of the Single 4.2 is just under 0.2
+        Row("modification_coefficient", "Addendum Modification Coefficient (x)", "0.0000", "-0.0000") +
+        ",\n  " + Row("sap", "Dia. to Start of Active Profile (SAP)", "1.8878", "3.8670") + ",\n  " +
+        Row("tif", "True Involute Form Diameter (TIF)", "1.8828", "3.8620") + ",\n  " +
+        Row("profile_overlap", "Profile Overlap", "2.0000", "2.0000") + ",\n  " +
+        Row("roll_tif", "Roll Angle to TIF Diameter", "3.462°", "13.520°") + ",\n  " +
+        Row("roll_sap", "Roll Angle to SAP Diameter", "5.432°", "13.848°") + ",\n  " +
+        Row("roll_pitch", "Roll Angle to Pitch Diameter", "20.854°", "20.854°") + ",\n  " +
+        Row("roll_outside", "Roll Angle to Outside Diameter", "34.866°", "28.565°") + R"(],
  "warnings": [],
  "angles": []}
 )";
@@ -84,26 +88,26 @@ TEST(KorvantaCalc, StandardInternalPairRowByRow) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find(R"("columns": ["PINION", "INTERNAL GEAR"])"), std::string::npos);
     const std::string rows[] = {
-        Row("Number of Teeth", "20", "60"),
-        Row("Diametral Pitch", "10.00000", "10.00000"),
-        Row("Transverse Diametral Pitch", "NA", "NA"),
-        Row("Pressure Angle", "20.00000°", "20.00000°"),
-        Row("Transverse Pressure Angle", "NA", "NA"),
-        Row("Operating Pressure Angle", "20.0000°", "20.0000°"),
-        Row("Helix Angle", "0.00000°", "0.00000°"),
-        Row("Base Diameter", "1.879385", "5.638156"),
-        Row("Pitch Diameter", "2.00000", "6.00000"),
-        Row("Pinion Outside Dia. / Gear Inside Dia.", "2.20000", "5.80000"),
-        Row("Center Distance", "2.00000", "2.00000"),
-        Row("Addendum Modification Coefficient (x)", "0.0000", "0.0000"),
-        Row("Dia. to Start of Active Profile (SAP)", "1.8794", "6.1723"),
-        Row("True Involute Form Diameter (TIF)", "1.8794", "6.1773"),
-        Row("Profile Overlap", "2.0000", "2.0000"),
+        Row("teeth", "Number of Teeth", "20", "60"),
+        Row("normal_dp", "Diametral Pitch", "10.00000", "10.00000"),
+        Row("transverse_dp", "Transverse Diametral Pitch", "NA", "NA"),
+        Row("normal_pa", "Pressure Angle", "20.00000°", "20.00000°"),
+        Row("transverse_pa", "Transverse Pressure Angle", "NA", "NA"),
+        Row("operating_pa", "Operating Pressure Angle", "20.0000°", "20.0000°"),
+        Row("helix_angle", "Helix Angle", "0.00000°", "0.00000°"),
+        Row("base_diameter", "Base Diameter", "1.879385", "5.638156"),
+        Row("pitch_diameter", "Pitch Diameter", "2.00000", "6.00000"),
+        Row("outside_diameter", "Pinion Outside Dia. / Gear Inside Dia.", "2.20000", "5.80000"),
+        Row("center_distance", "Center Distance", "2.00000", "2.00000"),
+        Row("modification_coefficient", "Addendum Modification Coefficient (x)", "0.0000", "0.0000"),
+        Row("sap", "Dia. to Start of Active Profile (SAP)", "1.8794", "6.1723"),
+        Row("tif", "True Involute Form Diameter (TIF)", "1.8794", "6.1773"),
+        Row("profile_overlap", "Profile Overlap", "2.0000", "2.0000"),
         // The pinion's SAP lies just outside its base circle.
-        Row("Roll Angle at TIF Diameter", "0.229°", "25.649°"),
-        Row("Roll Angle at SAP Diameter", "0.229°", "25.524°"),
-        Row("Roll Angle at Pitch Diameter", "20.854°", "20.854°"),
-        Row("Roll Angle at Outside Diameter", "34.866°", "13.826°"),
+        Row("roll_tif", "Roll Angle at TIF Diameter", "0.229°", "25.649°"),
+        Row("roll_sap", "Roll Angle at SAP Diameter", "0.229°", "25.524°"),
+        Row("roll_pitch", "Roll Angle at Pitch Diameter", "20.854°", "20.854°"),
+        Row("roll_outside", "Roll Angle at Outside Diameter", "34.866°", "13.826°"),
     };
     std::size_t at = 0;
     for (const std::string& row : rows) {
@@ -117,23 +121,25 @@ TEST(KorvantaCalc, StandardInternalPairRowByRow) {
 TEST(KorvantaCalc, HelicalPairCaptionsAndTransverseRows) {
     const CommandRun external = RunCalc({"--nt1", "20", "--nt2", "40", "--dp", "10", "--ha", "15", "--json"});
     EXPECT_EQ(external.status, 0);
-    for (const std::string& row : {Row("Normal Diametral Pitch", "10.00000", "10.00000"),
-                                   Row("Transverse Diametral Pitch", "9.65926", "9.65926"),
-                                   Row("Transverse Pressure Angle", "20.64689", "20.64689"),
-                                   Row("Helix Angle", "15.00000°", "15.00000°")}) {
+    for (const std::string& row : {Row("normal_dp", "Normal Diametral Pitch", "10.00000", "10.00000"),
+                                   Row("transverse_dp", "Transverse Diametral Pitch", "9.65926", "9.65926"),
+                                   Row("transverse_pa", "Transverse Pressure Angle", "20.64689", "20.64689"),
+                                   Row("helix_angle", "Helix Angle", "15.00000°", "15.00000°")}) {
         EXPECT_NE(external.out.find(row), std::string::npos) << row;
     }
-    EXPECT_NE(external.out.find(R"x({"caption": "Operating Pressure Angle (Transverse)")x"),
-              std::string::npos);
+    EXPECT_NE(
+        external.out.find(R"x({"key": "operating_pa", "caption": "Operating Pressure Angle (Transverse)")x"),
+        std::string::npos);
 
     const CommandRun internal = RunCalc({"--type", "internal", "--nt1", "18", "--nt2", "50", "--dp", "8",
                                          "--ha", "15", "--od1", "2.6", "--od2", "6", "--cd", "2", "--json"});
     EXPECT_EQ(internal.status, 0);
-    for (const std::string& row : {Row("Normal Diametral Pitch", "8.00000", "8.00000"),
-                                   Row("Normal Pressure Angle", "20.00000°", "20.00000°"),
-                                   Row("Transverse Pressure Angle", "20.64689°", "20.64689°"),
-                                   Row("Operating Pressure Angle (Transverse)", "14.3542°", "14.3542°"),
-                                   Row("Roll Angle at Outside Diameter", "37.253°", "0.000°")}) {
+    for (const std::string& row :
+         {Row("normal_dp", "Normal Diametral Pitch", "8.00000", "8.00000"),
+          Row("normal_pa", "Normal Pressure Angle", "20.00000°", "20.00000°"),
+          Row("transverse_pa", "Transverse Pressure Angle", "20.64689°", "20.64689°"),
+          Row("operating_pa", "Operating Pressure Angle (Transverse)", "14.3542°", "14.3542°"),
+          Row("roll_outside", "Roll Angle at Outside Diameter", "37.253°", "0.000°")}) {
         EXPECT_NE(internal.out.find(row), std::string::npos) << row;
     }
     EXPECT_NE(internal.out.find(R"("warnings": ["Warning the gear inside diameter is smaller than the base )"
@@ -181,8 +187,9 @@ TEST(KorvantaCalc, ExchangedTeethWarnWithACarriageReturn) {
         run.out.find(R"("warnings": ["The pinion must have equal or fewer teeth than the gear.\rPinion and )"
                      R"(gear teeth will be swapped."])"),
         std::string::npos);
-    EXPECT_NE(run.out.find(Row("Number of Teeth", "20", "40")), std::string::npos);
-    EXPECT_NE(run.out.find(Row("Outside Diameter", "2.20000", "4.20000")), std::string::npos);
+    EXPECT_NE(run.out.find(Row("teeth", "Number of Teeth", "20", "40")), std::string::npos);
+    EXPECT_NE(run.out.find(Row("outside_diameter", "Outside Diameter", "2.20000", "4.20000")),
+              std::string::npos);
 }
 
 struct Rejection {
@@ -300,6 +307,13 @@ TEST(KorvantaCalc, HelpShowsUsageAndAnExample) {
     EXPECT_EQ(run.out.rfind("Usage: korvanta-calc", 0), 0U);
     EXPECT_NE(run.out.find("Example:\n  korvanta-calc "), std::string::npos);
     EXPECT_NE(run.out.find(", 4 input or output failure"), std::string::npos);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(KorvantaCalc, VersionPrintsTheProjectVersion) {
+    const CommandRun run = RunCalc({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, std::string("korvanta-calc ") + KORVANTA_PROJECT_VERSION + "\n");
     EXPECT_EQ(run.err, "");
 }
 

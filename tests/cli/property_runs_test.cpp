@@ -49,7 +49,7 @@ std::string Describe(const std::vector<std::string>& arguments) {
     return text;
 }
 
-constexpr std::string_view kTeethRow = R"({"caption": "Number of Teeth")";
+constexpr std::string_view kTeethRow = R"({"key": "teeth")";
 
 // The cells of the JSON rows, except the tooth counts, are fixed patterns, dash lines or "NA".
 testing::AssertionResult ChecksJsonCells(const std::string& out) {
@@ -57,7 +57,7 @@ testing::AssertionResult ChecksJsonCells(const std::string& out) {
         for (std::size_t at = out.find(key); at != std::string::npos; at = out.find(key, at + 1)) {
             const std::size_t start = at + std::string(key).size();
             const std::string cell = out.substr(start, out.find('"', start) - start);
-            const std::size_t rowStart = out.rfind("{\"caption\"", at);
+            const std::size_t rowStart = out.rfind("{\"key\"", at);
             const bool teeth = out.compare(rowStart, kTeethRow.size(), kTeethRow) == 0;
             if (!teeth && !property::IsFixedPattern(cell) && cell != "----------" && cell != "NA") {
                 return testing::AssertionFailure() << "a cell shows '" << cell << "'";

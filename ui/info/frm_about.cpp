@@ -1,5 +1,6 @@
 #include "ui/info/frm_about.h"
 
+#include "core/version.h"
 #include "ui/common/browser.h"
 #include "ui/common/form_font.h"
 #include "ui/common/gear_icon.h"
@@ -15,9 +16,9 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::f
     ui->setupUi(this);
     UseFormFont(*this);
     ui->Picture1->setPixmap(GearIconPixmap(QSize(32, 32)));
-    ui->lblTitle->setText(QStringLiteral("Korvanta Version 2.0"));
+    ui->lblTitle->setText(QStringLiteral("Korvanta Version ") + QString::fromUtf8(kVersion));
     ui->lblCopyright->setText(info_texts::AboutCopyright());
-    ui->Label1->setText(info_texts::AboutRights());
+    ui->Label1->setText(info_texts::AboutLicence());
     ui->LabelEmail->setText(QStringLiteral("Email: ") + product::Email());
     ui->LabelWeb->setText(QStringLiteral("Web: ") + product::WebSite());
     ui->Text1->setPlainText(ShownText(info_texts::AboutDescription()));

@@ -62,23 +62,20 @@ QString Limitations() {
 
 QString TermsOfUse() {
     return QStringLiteral(
-        "Korvanta 2.0 - Terms of Use\r\n\r\n"
-        "1. Korvanta is free of charge. You may install it on as many computers as you like and use it for "
-        "private and commercial work.\r\n\r\n"
-        "2. You may give unchanged copies of the program to others, free of charge. You may not sell it, "
-        "rent "
-        "it out, or pass it on as part of a product that is sold.\r\n\r\n"
-        "3. You may not change, decompile or disassemble the program, nor remove this notice or the maker's "
-        "name from it.\r\n\r\n"
-        "4. The results of Korvanta are inspection aids. Check every value before you make, accept or reject "
-        "a part with it. The user alone is responsible for the data entered and for how the results are "
-        "used.\r\n\r\n"
-        "5. The program is provided \"as is\", without warranty of any kind, express or implied, including "
-        "fitness for a particular purpose. The maker is not liable for any damage or loss arising from the "
-        "use of the program or from the inability to use it, even if told of the possibility of such "
-        "damage.\r\n\r\n"
-        "6. If you do not agree to these terms, do not use the program and remove it from your "
-        "computer.\r\n");
+        "Korvanta - Terms of Use\r\n\r\n"
+        "Copyright \u00A9 2026 Korvanta Gear Software. Korvanta is free software under the MIT License; "
+        "in plain words:\r\n\r\n"
+        "1. You may use Korvanta free of charge, for private and commercial work, on as many computers as "
+        "you like.\r\n\r\n"
+        "2. You may copy, change, merge, publish and distribute it, give it away or sell copies, alone or as "
+        "part of other software, and let others do the same.\r\n\r\n"
+        "3. Every copy, and every substantial part of the program, must carry the copyright notice above "
+        "and these terms.\r\n\r\n"
+        "4. The program is provided \"as is\", without warranty of any kind, express or implied, "
+        "including merchantability, fitness for a particular purpose and noninfringement. The authors and "
+        "copyright holders are not liable for "
+        "any claim, damage or other liability arising from the program or its use.\r\n\r\n"
+        "The full text of the MIT License is in the file LICENSE that comes with the program.\r\n");
 }
 
 QString AboutDescription() {
@@ -92,8 +89,8 @@ QString AboutCopyright() {
     return QStringLiteral("Copyright \u00A9 2026 Korvanta Gear Software");
 }
 
-QString AboutRights() {
-    return QStringLiteral("All rights reserved.");
+QString AboutLicence() {
+    return QStringLiteral("MIT License");
 }
 
 } // namespace korvanta::info_texts

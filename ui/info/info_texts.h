@@ -14,6 +14,6 @@ QString Limitations();
 QString TermsOfUse();
 QString AboutDescription();
 QString AboutCopyright();
-QString AboutRights();
+QString AboutLicence();
 
 } // namespace korvanta::info_texts

@@ -1,5 +1,6 @@
 #include "ui/input/frm_splash.h"
 
+#include "core/version.h"
 #include "ui/common/product.h"
 #include "ui/common/window_placement.h"
 #include "ui/input/frm_roll_angles0.h"
@@ -11,6 +12,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     ui->setupUi(this);
     setWindowFlag(Qt::FramelessWindowHint);
     SetPointSize(*ui->Label3, 9.75);
+    ui->Label3->setText(QStringLiteral("Version ") + QString::fromUtf8(kVersion));
     SetPointSize(*ui->Label1, 14.25);
     ui->Label1->setText(QStringLiteral("Gear Freeware from ") + product::WebSite());
     setFixedSize(size());

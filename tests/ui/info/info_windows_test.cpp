@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "core/version.h"
 #include "support/window_test.h"
 #include "ui/common/program_window.h"
 #include "ui/info/form_help.h"
@@ -128,6 +129,7 @@ TEST_F(InfoWindowsTest, LicenceShowsTheTermsOfUse) {
     Frmlicense& licence = Instance<Frmlicense>();
     EXPECT_EQ(licence.windowTitle(), "License Agreement");
     EXPECT_EQ(licence.size(), QSize(661, 487));
+    EXPECT_TRUE(Shown(licence, "Text1").contains("MIT License"));
     EXPECT_TRUE(Shown(licence, "Text1").contains("without warranty"));
     QTest::mouseClick(&Control<QPushButton>(licence, "Command1"), Qt::LeftButton);
     EXPECT_EQ(LoadedInstance<Frmlicense>(), nullptr);
@@ -137,7 +139,7 @@ TEST_F(InfoWindowsTest, AboutShowsVersionContactsAndDescription) {
     frmAbout& about = Instance<frmAbout>();
     EXPECT_EQ(about.windowTitle(), "About Korvanta");
     EXPECT_EQ(about.size(), QSize(452, 295));
-    EXPECT_EQ(Control<QLabel>(about, "lblTitle").text(), "Korvanta Version 2.0");
+    EXPECT_EQ(Control<QLabel>(about, "lblTitle").text(), "Korvanta Version " + QString::fromUtf8(kVersion));
     EXPECT_EQ(Control<QLabel>(about, "LabelEmail").text(), "Email: gears@korvanta.example");
     EXPECT_EQ(Control<QLabel>(about, "LabelWeb").text(), "Web: www.korvanta.example");
     EXPECT_EQ(Shown(about, "Text1"),

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "core/version.h"
 #include "support/window_test.h"
 #include "ui/common/program_state.h"
 #include "ui/input/frm_roll_angles0.h"
@@ -32,7 +33,7 @@ TEST_F(StartUpTest, SplashShowsNameVersionAndWebSiteWithoutCaption) {
     EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(splash->size(), QSize(441, 160));
     EXPECT_EQ(testing::Control<QLabel>(*splash, "lblProductName").text(), "Korvanta");
-    EXPECT_EQ(testing::Control<QLabel>(*splash, "Label3").text(), "Version 2.0");
+    EXPECT_EQ(testing::Control<QLabel>(*splash, "Label3").text(), "Version " + QString::fromUtf8(kVersion));
     EXPECT_EQ(testing::Control<QLabel>(*splash, "Label1").text(), "Gear Freeware from www.korvanta.example");
     testing::ExpectLabelsFit(*splash);
     const QFont name = testing::Control<QLabel>(*splash, "lblProductName").font();
