@@ -16,7 +16,7 @@ ctest --test-dir build --output-on-failure -j"$jobs" --timeout 300 -LE x11 || fa
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir build --output-on-failure --timeout 300 -L x11 || failed+=("window tests on X11")
 
-# A sanitizer report ends a test with an exit status of its own, none that korvanta-calc uses (0 to 3).
+# A sanitizer report ends a test with an exit status of its own, none that korvanta-calc uses (0 to 4).
 export ASAN_OPTIONS=exitcode=70:detect_leaks=1
 export UBSAN_OPTIONS=exitcode=71:print_stacktrace=1:halt_on_error=1
 bash scripts/build.sh build-asan -DBUILD_TESTING=ON -DKORVANTA_BENCHMARKS=OFF -DKORVANTA_WITH_WINDOWS=OFF -DKORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
