@@ -72,7 +72,7 @@ std::optional<std::string> SpanChoiceError(const GearPairState& state, const Pai
         }
         const long teeth = std::lround(input.member == 0 ? state.NT1 : state.NT2);
         if (*chosen >= teeth) {
-            return what + " is too many: the member of nt" + std::to_string(input.member + 1) + " has " +
+            return what + " is too many: the " + (input.member == 0 ? "pinion" : "gear") + " has " +
                    std::to_string(teeth) + " teeth, a span lies over 1 to " + std::to_string(teeth - 1) +
                    " of them";
         }

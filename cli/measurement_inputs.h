@@ -12,12 +12,13 @@ namespace korvanta::cli {
 
 enum class MeasuringTool { Pin, Span };
 
-// A measuring tool the user may choose for the member entered as 1 (--nt1, --od1) or 2: the pin or
-// ball diameter, or the teeth spanned. The name is the batch column; the option is "--" and the name.
+// A measuring tool the user may choose for the pinion (1) or the gear (2), the members of --nt1 and
+// --nt2 once the input window has put the fewer teeth first: the pin or ball diameter, or the teeth
+// spanned. The name is the batch column; the option is "--" and the name.
 struct MeasurementInput {
     std::string_view name;
     MeasuringTool tool;
-    int member; // 0: entered as 1, 1: entered as 2
+    int member; // 0 pinion, 1 gear
 };
 
 inline constexpr std::array<MeasurementInput, 4> kMeasurementInputs = {{
@@ -36,7 +37,9 @@ std::optional<std::string> ApplyMeasurementInput(const MeasurementInput& input, 
                                                  std::string_view value, PairInputs& inputs);
 
 // Why the chosen teeth spanned do not fit the pair that Calculate accepted, or nothing: a span lies
-// over 1 to N − 1 teeth of an external member, and the internal gear has none.
+// over 1 to N − 1 teeth of an external member, and the internal gear has none. Calculate has made the
+// pinion's outside diameter no larger than the gear's, so the table keeps the members in the fields'
+// order.
 std::optional<std::string> SpanChoiceError(const GearPairState& state, const PairInputs& inputs);
 
 } // namespace korvanta::cli

@@ -1,7 +1,5 @@
 #include "cli/pair_run.h"
 
-#include <utility>
-
 #include "cli/measurement_inputs.h"
 #include "core/external_pair.h"
 #include "core/gear_pair_state.h"
@@ -64,13 +62,9 @@ AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string
 // The measurements of the pair whose table was produced from `entered`. The table keeps the
 // calculation's result to itself, so the same calculation runs again on a copy of the entered state:
 // it gives the same result and leaves the state as the table's did.
-PairMeasurementTexts Measured(const GearPairState& entered, std::array<MeasurementChoice, 2> choices) {
+PairMeasurementTexts Measured(const GearPairState& entered, const std::array<MeasurementChoice, 2>& choices) {
     GearPairState state = entered;
     const PairResult pair = state.GearType == 2 ? CalcInternalPair(state) : CalcExternalPair(state);
-    // The choices belong to the members as entered, the measurements to the table's columns.
-    if (pair.Swapped) {
-        std::swap(choices[0], choices[1]);
-    }
     return MeasurementTexts(MeasurePair(state, pair, choices));
 }
 

@@ -25,9 +25,7 @@ struct PairInputs {
     std::vector<std::string> diameters;
     std::optional<Member> member; // default: pinion of an external pair, gear of an internal pair
     bool measure = false;
-    // Of the member entered as 1 (--nt1, --od1) and as 2; an exchanged external pair shows them in
-    // the other column.
-    std::array<MeasurementChoice, 2> measurementChoices;
+    std::array<MeasurementChoice, 2> measurementChoices; // pinion, gear: the table's columns
 };
 
 // Exit statuses of the command.
