@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "json_check.h"
 #include "run_command.h"
 
 namespace {
@@ -101,6 +102,7 @@ TEST_P(PairMeasurement, ContactRatioAndInterference) {
     const PairCase& c = GetParam();
     const CommandRun run = RunCalc(With(c.arguments, {"--measure", "--json"}));
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(IsValidJson(run.out)) << run.out;
     EXPECT_NE(
         run.out.find(",\n \"measurements\": {" + c.expected + ",\n  \"members\": [{\"member\": \"pinion\""),
         std::string::npos)
