@@ -25,38 +25,44 @@ const BatchInputColumn* ColumnNamed(std::string_view name) {
     return column == kBatchInputColumns.end() ? nullptr : column;
 }
 
-std::string KnownNames() {
+std::string KnownNames(bool measure) {
     std::string names;
     for (const BatchInputColumn& column : kBatchInputColumns) {
         names += (names.empty() ? "" : ",") + std::string(column.name);
+    }
+    if (measure) {
+        for (const MeasurementInput& input : kMeasurementInputs) {
+            names += "," + std::string(input.name);
+        }
     }
     return names + "," + std::string(kIdColumn);
 }
 
 } // namespace
 
-std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& header) {
+std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& header, bool measure) {
     const std::string where = "header (line " + std::to_string(header.line) + "): ";
     if (header.error) {
         return where + *header.error;
     }
     BatchHeader parsed;
+    parsed.measure_ = measure;
+    std::vector<std::string_view> names;
     for (const std::string& cell : header.cells) {
         const std::string_view name = Trimmed(cell);
+        if (std::find(names.begin(), names.end(), name) != names.end()) {
+            return where + "column '" + VisibleText(name) + "' is named more than once";
+        }
+        names.push_back(name);
+        Column column{ColumnNamed(name), MeasurementInputNamed(name)};
         if (name == kIdColumn) {
-            if (parsed.idColumn_) {
-                return where + "column 'id' is named more than once";
-            }
             parsed.idColumn_ = parsed.columns_.size();
-            parsed.columns_.push_back(nullptr);
-            continue;
-        }
-        const BatchInputColumn* column = ColumnNamed(name);
-        if (column == nullptr) {
-            return where + "unknown column '" + VisibleText(cell) + "'; the columns are " + KnownNames();
-        }
-        if (std::find(parsed.columns_.begin(), parsed.columns_.end(), column) != parsed.columns_.end()) {
-            return where + "column '" + std::string(name) + "' is named more than once";
+        } else if (column.measurement && !measure) {
+            return where + "column '" + std::string(name) + "' chooses a tool for the measurements and " +
+                   "needs --measure";
+        } else if (!column.input && !column.measurement) {
+            return where + "unknown column '" + VisibleText(cell) + "'; the columns are " +
+                   KnownNames(measure);
         }
         parsed.columns_.push_back(column);
     }
@@ -73,12 +79,22 @@ std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) con
                         std::nullopt, true};
     }
     PairInputs inputs;
+    inputs.measure = measure_;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const std::string& value = row.cells[i];
-        if (columns_[i] == nullptr || value.empty()) {
+        if (value.empty()) {
             continue;
         }
-        const BatchInputColumn& column = *columns_[i];
+        if (const MeasurementInput* measurement = columns_[i].measurement) {
+            if (auto error = ApplyMeasurementInput(*measurement, measurement->name, value, inputs)) {
+                return RowError{*error, std::nullopt, false};
+            }
+            continue;
+        }
+        if (columns_[i].input == nullptr) {
+            continue;
+        }
+        const BatchInputColumn& column = *columns_[i].input;
         if (!column.field) {
             const std::optional<PairType> type = PairTypeNamed(value);
             if (!type) {

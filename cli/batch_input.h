@@ -7,6 +7,7 @@
 
 #include "cli/batch_columns.h"
 #include "cli/csv_reader.h"
+#include "cli/measurement_inputs.h"
 #include "cli/pair_run.h"
 
 namespace korvanta::cli {
@@ -21,12 +22,13 @@ struct RowError {
 // The header row of a batch file: which input each column holds.
 class BatchHeader {
 public:
-    // Unknown, repeated or empty column names and a malformed header are errors of the whole file.
-    static std::variant<BatchHeader, std::string> Parse(const CsvRecord& header);
+    // Unknown, repeated or empty column names and a malformed header are errors of the whole file. The
+    // columns pin1, pin2, span1 and span2 are known with `measure` only.
+    static std::variant<BatchHeader, std::string> Parse(const CsvRecord& header, bool measure);
 
-    // The pair of one row: every non-empty cell typed into its field, as the single-pair options do.
-    // A row with another number of cells than the header, or a value the field's keys would refuse,
-    // gives no pair.
+    // The pair of one row: every non-empty cell typed into its field, as the single-pair options do,
+    // and its measuring tools, with `measure` set as the header was parsed. A row with another number
+    // of cells than the header, or a value the field's keys would refuse, gives no pair.
     std::variant<PairInputs, RowError> Inputs(const CsvRecord& row) const;
 
     // Whether the file names the column "id", which is not calculated but copied into the output.
@@ -37,8 +39,15 @@ public:
     std::string Id(const CsvRecord& row) const;
 
 private:
-    std::vector<const BatchInputColumn*> columns_; // none at the id column
+    // What a column holds: an input, a measuring tool, or (neither) the id.
+    struct Column {
+        const BatchInputColumn* input = nullptr;
+        const MeasurementInput* measurement = nullptr;
+    };
+
+    std::vector<Column> columns_;
     std::optional<std::size_t> idColumn_;
+    bool measure_ = false;
 };
 
 } // namespace korvanta::cli

@@ -4,6 +4,7 @@
 
 #include "cli/batch_columns.h"
 #include "cli/json_writer.h"
+#include "cli/measurement_keys.h"
 #include "cli/visible_text.h"
 
 namespace korvanta::cli {
@@ -87,6 +88,28 @@ std::string RowStart(const BatchRow& row) {
     return start;
 }
 
+// The measurement cells after the table's: empty when the row produced no table.
+void AppendMeasurementCells(std::string& line, const std::optional<PairMeasurementTexts>& measured) {
+    if (!measured) {
+        line.append(2 + 2 * kMeasurementKeys.size(), ',');
+        return;
+    }
+    line += ',';
+    line += measured->contactRatio;
+    line += ',';
+    const std::vector<std::string_view> interfering = InterferingMembers(*measured);
+    for (std::size_t i = 0; i < interfering.size(); ++i) {
+        line += i == 0 ? "" : " ";
+        line += interfering[i];
+    }
+    for (const MeasurementKey& key : kMeasurementKeys) {
+        line += ',';
+        line += measured->members[0].*key.text;
+        line += ',';
+        line += measured->members[1].*key.text;
+    }
+}
+
 } // namespace
 
 std::string RowMessage(const BatchRow& row) {
@@ -104,15 +127,21 @@ std::string RowMessage(const BatchRow& row) {
     return "";
 }
 
-std::string BatchCsvHeader(bool withId) {
+std::string BatchCsvHeader(bool withId, bool measure) {
     std::string line = withId ? "line,id,status,type" : "line,status,type";
     for (std::string_view name : kOutputRowNames) {
         line += "," + std::string(name) + "_pinion," + std::string(name) + "_gear";
     }
+    if (measure) {
+        line += ",contact_ratio,interference";
+        for (const MeasurementKey& key : kMeasurementKeys) {
+            line += "," + std::string(key.key) + "_pinion," + std::string(key.key) + "_gear";
+        }
+    }
     return line + ",warnings,message\n";
 }
 
-std::string BatchCsvLine(const BatchRow& row) {
+std::string BatchCsvLine(const BatchRow& row, bool measure) {
     // Room for a line of a calculated pair, so that it is not moved while it grows.
     constexpr std::size_t kTypicalLength = 512;
     std::string line;
@@ -133,6 +162,9 @@ std::string BatchCsvLine(const BatchRow& row) {
         AppendCell(line, cell.pinion);
         line += ',';
         AppendCell(line, cell.gear);
+    }
+    if (measure) {
+        AppendMeasurementCells(line, row.result.measurements);
     }
     line += ',';
     AppendCell(line, Joined(row.result.warnings));

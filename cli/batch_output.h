@@ -23,12 +23,15 @@ struct BatchRow {
 std::string RowMessage(const BatchRow& row);
 
 // The first line of the CSV output: line, id (when the file has an id column), status, type, the two
-// cells of every output row (named in kOutputRowNames), warnings, message.
-std::string BatchCsvHeader(bool withId);
+// cells of every output row (named in kOutputRowNames), with `measure` contact_ratio, interference and
+// the two cells of every member measurement (named in kMeasurementKeys), then warnings, message.
+std::string BatchCsvHeader(bool withId, bool measure);
 
 // One CSV line: the cells as the output window shows them (those a fault left unfilled are empty),
-// the warnings separated by line feeds, the rejection, fault or error message.
-std::string BatchCsvLine(const BatchRow& row);
+// with `measure` the measurements (empty but for a produced table; interference names the flagged
+// members separated by a blank), the warnings separated by line feeds, the rejection, fault or error
+// message.
+std::string BatchCsvLine(const BatchRow& row, bool measure);
 
 // One JSON line: the single-pair command's object with "line" (and "id") first; an invalid or malformed row
 // gives an error object of the same shape as a rejection.

@@ -64,12 +64,12 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
     if (!headerRecord) {
         return BatchFileError{"the batch file has no header row", kUsageStatus};
     }
-    auto parsed = BatchHeader::Parse(*headerRecord);
+    auto parsed = BatchHeader::Parse(*headerRecord, options.measure);
     if (auto* message = std::get_if<std::string>(&parsed)) {
         return BatchFileError{*message, kUsageStatus};
     }
     const BatchHeader& header = std::get<BatchHeader>(parsed);
-    if (!options.json && !output.Write(BatchCsvHeader(header.HasId()))) {
+    if (!options.json && !output.Write(BatchCsvHeader(header.HasId(), options.measure))) {
         return WriteFailure(output, "results");
     }
     int status = 0;
@@ -85,7 +85,7 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
             break;
         }
         Calculate(header, *record, row);
-        if (!output.Write(options.json ? BatchJsonLine(row) : BatchCsvLine(row))) {
+        if (!output.Write(options.json ? BatchJsonLine(row) : BatchCsvLine(row, options.measure))) {
             return WriteFailure(output, "results");
         }
         if (row.status != RowStatus::Ok) {

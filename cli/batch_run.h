@@ -10,6 +10,7 @@ namespace korvanta::cli {
 
 struct BatchOptions {
     bool json = false;
+    bool measure = false; // the inspection measurements of every pair
 };
 
 // Why the batch ended before its input did: an error of the whole file (no header row, an unknown

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "cli/batch_columns.h"
+#include "cli/measurement_keys.h"
 #include "cli/visible_text.h"
 #include "core/input_field.h"
 
@@ -141,6 +142,43 @@ void AppendAngle(std::string& out, const AngleEntry& entry) {
     out += '}';
 }
 
+// A flag as JSON: "Yes" true, "No" false, "NA" (nothing measured) null.
+void AppendFlag(std::string& out, std::string_view text) {
+    out += text == "Yes" ? "true" : text == "No" ? "false" : "null";
+}
+
+void AppendMember(std::string& out, std::string_view member, const MemberMeasurementTexts& texts) {
+    out += '{';
+    AppendField(out, "member", member);
+    for (const MeasurementKey& key : kMeasurementKeys) {
+        out += ", ";
+        if (key.flag) {
+            AppendString(out, key.key);
+            out += ": ";
+            AppendFlag(out, texts.*key.text);
+        } else {
+            AppendField(out, key.key, texts.*key.text);
+        }
+    }
+    out += '}';
+}
+
+void AppendMeasurements(std::string& out, const PairMeasurementTexts& measured) {
+    out += '{';
+    AppendField(out, "contact_ratio", measured.contactRatio);
+    out += ", \"interference\": [";
+    const std::vector<std::string_view> interfering = InterferingMembers(measured);
+    for (std::size_t i = 0; i < interfering.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        AppendString(out, interfering[i]);
+    }
+    out += "],\n  \"members\": [";
+    AppendMember(out, kMeasurementMemberNames[0], measured.members[0]);
+    out += ",\n   ";
+    AppendMember(out, kMeasurementMemberNames[1], measured.members[1]);
+    out += "]}";
+}
+
 void AppendRejected(std::string& out, const PairRunResult& result) {
     out += "{\"error\": {";
     AppendField(out, "title", result.rejection->title);
@@ -184,6 +222,10 @@ void AppendProduced(std::string& out, const PairRunResult& result) {
     AppendStrings(out, result.warnings);
     out += ",\n \"angles\": ";
     AppendList(out, std::span<const AngleEntry>(result.angles), AppendAngle);
+    if (result.measurements) {
+        out += ",\n \"measurements\": ";
+        AppendMeasurements(out, *result.measurements);
+    }
     out += "}\n";
 }
 

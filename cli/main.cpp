@@ -58,7 +58,8 @@ int FileError(Streams& streams, const std::string& message, int status) {
 
 int RunBatchFrom(int descriptor, const std::string& name, const CommandLine& line, Streams& streams) {
     FileInput input(descriptor, name);
-    const auto outcome = RunBatch(input, streams.out, streams.err, BatchOptions{line.json});
+    const auto outcome =
+        RunBatch(input, streams.out, streams.err, BatchOptions{line.json, line.inputs.measure});
     if (const auto* error = std::get_if<BatchFileError>(&outcome)) {
         return FileError(streams, error->message, error->status);
     }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <set>
 
+#include "cli/measurement_inputs.h"
 #include "cli/value_check.h"
 #include "cli/visible_text.h"
 
@@ -28,6 +29,11 @@ std::optional<InputField> FieldOf(std::string_view name) {
         }
     }
     return std::nullopt;
+}
+
+// --pin1, --pin2, --span1, --span2.
+const MeasurementInput* MeasurementOptionOf(std::string_view name) {
+    return name.starts_with("--") ? MeasurementInputNamed(name.substr(2)) : nullptr;
 }
 
 class Parser {
@@ -70,6 +76,10 @@ public:
         if (line.batch && pairOption_) {
             return UsageError{"--batch reads the pairs from its file and takes no " + *pairOption_};
         }
+        if (measurementOption_ && !line.inputs.measure) {
+            return UsageError{*measurementOption_ +
+                              " chooses a tool for the measurements and needs --measure"};
+        }
         return line;
     }
 
@@ -81,11 +91,15 @@ private:
         if (name == "--version") {
             return &line.version;
         }
+        if (name == "--measure") {
+            return &line.inputs.measure;
+        }
         return name == "--json" ? &line.json : nullptr;
     }
 
     static bool IsValueOption(std::string_view name) {
-        return FieldOf(name) || name == "--type" || name == "--at" || name == "--member" || name == "--batch";
+        return FieldOf(name) || MeasurementOptionOf(name) || name == "--type" || name == "--at" ||
+               name == "--member" || name == "--batch";
     }
 
     std::optional<std::string> Apply(CommandLine& line, std::string_view name, std::string_view value) {
@@ -122,6 +136,12 @@ private:
             inputs.member = value == "gear" ? Member::Gear : Member::Pinion;
             return std::nullopt;
         }
+        if (const MeasurementInput* measurement = MeasurementOptionOf(name)) {
+            if (!measurementOption_) {
+                measurementOption_ = std::string(name);
+            }
+            return ApplyMeasurementInput(*measurement, name, value, inputs);
+        }
         const InputField field = *FieldOf(name);
         if (auto error = FieldValueError(name, value, field)) {
             return error;
@@ -132,7 +152,8 @@ private:
 
     std::span<const std::string_view> arguments_;
     std::set<std::string> seen_;
-    std::optional<std::string> pairOption_; // the first option that describes a single pair
+    std::optional<std::string> pairOption_;        // the first option that describes a single pair
+    std::optional<std::string> measurementOption_; // the first that chooses a measuring tool
 };
 
 } // namespace

@@ -23,7 +23,8 @@ struct UsageError {
 };
 
 // The arguments after the program name. A field value must consist of characters the field's keys
-// accept, and its number must fit a Single. --batch goes with --json only.
+// accept, and its number must fit a Single. --batch goes with --json and --measure only; --pin1,
+// --pin2, --span1 and --span2 need --measure.
 std::variant<CommandLine, UsageError> ParseCommandLine(std::span<const std::string_view> arguments);
 
 } // namespace korvanta::cli

@@ -1,6 +1,9 @@
 #include "cli/pair_run.h"
 
+#include "cli/measurement_inputs.h"
+#include "core/external_pair.h"
 #include "core/gear_pair_state.h"
+#include "core/internal_pair.h"
 #include "core/number_text.h"
 #include "logic/diameter_command.h"
 #include "logic/input_form.h"
@@ -56,6 +59,15 @@ AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string
     return entry;
 }
 
+// The measurements of the pair whose table was produced from `entered`. The table keeps the
+// calculation's result to itself, so the same calculation runs again on a copy of the entered state:
+// it gives the same result and leaves the state as the table's did.
+PairMeasurementTexts Measured(const GearPairState& entered, const std::array<MeasurementChoice, 2>& choices) {
+    GearPairState state = entered;
+    const PairResult pair = state.GearType == 2 ? CalcInternalPair(state) : CalcExternalPair(state);
+    return MeasurementTexts(MeasurePair(state, pair, choices));
+}
+
 } // namespace
 
 PairRunResult RunPair(const PairInputs& inputs) {
@@ -79,6 +91,15 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
         result.rejectedField = outcome.focus;
         return;
     }
+    std::optional<GearPairState> entered; // kept for the measurements
+    if (inputs.measure) {
+        if (auto error = SpanChoiceError(state, inputs)) {
+            result.status = RunStatus::Rejected;
+            result.rejection = Message{*error, "korvanta-calc"};
+            return;
+        }
+        entered = state;
+    }
 
     const bool internal = outcome.opens == OutputWindow::Internal;
     result.type = internal ? PairType::Internal : PairType::External;
@@ -94,6 +115,9 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
     if (result.table.fault) {
         result.status = RunStatus::Fault;
         return;
+    }
+    if (entered) {
+        result.measurements = Measured(*entered, inputs.measurementChoices);
     }
 
     const Member member = inputs.member.value_or(DefaultMember(result.type));

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/input_field.h"
+#include "core/inspection_measurements.h"
+#include "core/measurement_texts.h"
 #include "core/message.h"
 #include "logic/output_table.h"
 
@@ -15,12 +17,15 @@ enum class PairType { External, Internal };
 enum class Member { Pinion = 1, Gear = 2 };
 
 // One pair as the command line gives it: the texts typed into the input fields (absent: the field is
-// not touched), the diameters typed into the diagram window and the member they belong to.
+// not touched), the diameters typed into the diagram window and the member they belong to, and
+// whether the inspection measurements are wanted, with the tools chosen for them.
 struct PairInputs {
     PairType type = PairType::External;
     std::array<std::optional<std::string>, 8> fields; // indexed by InputField
     std::vector<std::string> diameters;
     std::optional<Member> member; // default: pinion of an external pair, gear of an internal pair
+    bool measure = false;
+    std::array<MeasurementChoice, 2> measurementChoices; // pinion, gear: the table's columns
 };
 
 // Exit statuses of the command.
@@ -43,11 +48,13 @@ struct PairRunResult {
     OutputTable table;                 // filled as far as the calculation got
     std::vector<std::string> warnings; // every message and question shown, in order
     std::vector<AngleEntry> angles;
+    std::optional<PairMeasurementTexts> measurements; // with `measure`, when the table was produced
 };
 
 // A freshly started program: choose the gear type, type and leave each given field in tab order,
 // press Calculate, activate the output window once, then calculate the angles at each diameter
-// (questions answered Yes).
+// (questions answered Yes). With `measure`, chosen teeth spanned that do not fit the pair are a
+// rejection after Calculate's own checks, and a produced table brings the measurements.
 PairRunResult RunPair(const PairInputs& inputs);
 
 // The same into `result`, whatever it held: its texts keep their storage, which spares a batch the

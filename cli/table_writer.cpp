@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/measurement_keys.h"
+
 namespace korvanta::cli {
 
 namespace {
@@ -25,30 +27,74 @@ std::string Indented(const std::string& text, const std::string& indent) {
     return lines + "\n";
 }
 
-std::string Rows(const OutputTable& table) {
+// Widths of the caption and pinion columns: the longest text and three blanks.
+struct GridWidths {
+    std::size_t caption = 0;
+    std::size_t pinion = 0;
+};
+
+GridWidths WidthsOf(const std::array<std::string, 2>& columns, const std::vector<const OutputCell*>& shown) {
+    GridWidths widths{0, Columns(columns[0])};
+    for (const OutputCell* cell : shown) {
+        widths.caption = std::max(widths.caption, Columns(cell->caption));
+        widths.pinion = std::max(widths.pinion, Columns(cell->pinion));
+    }
+    return {widths.caption + 3, widths.pinion + 3};
+}
+
+// The cells under the column headings.
+std::string Grid(const std::array<std::string, 2>& columns, const std::vector<const OutputCell*>& shown,
+                 const GridWidths& widths) {
+    if (shown.empty()) {
+        return "";
+    }
+    std::string text = Padded("", widths.caption) + Padded(columns[0], widths.pinion) + columns[1] + "\n";
+    for (const OutputCell* cell : shown) {
+        text +=
+            Padded(cell->caption, widths.caption) + Padded(cell->pinion, widths.pinion) + cell->gear + "\n";
+    }
+    return text;
+}
+
+// The rows of the table (after a fault, those filled before it).
+std::vector<const OutputCell*> ShownRows(const OutputTable& table) {
     std::vector<const OutputCell*> shown;
     for (const OutputCell& cell : table.rows) {
         if (!table.fault || !cell.pinion.empty() || !cell.gear.empty()) {
             shown.push_back(&cell);
         }
     }
-    if (shown.empty()) {
-        return "";
+    return shown;
+}
+
+std::string Rows(const OutputTable& table) {
+    const std::vector<const OutputCell*> shown = ShownRows(table);
+    return Grid(table.columns, shown, WidthsOf(table.columns, shown));
+}
+
+// The measurements under the table's column headings, aligned with the table's columns; the contact
+// ratio, a value of the pair, in both columns as the table shows the center distance.
+std::string Measurements(const PairRunResult& result) {
+    const PairMeasurementTexts& measured = *result.measurements;
+    const auto& [pinion, gear] = measured.members;
+    std::vector<OutputCell> cells{
+        {"Contact Ratio (Transverse)", measured.contactRatio, measured.contactRatio},
+        {"Interference below the Base Circle", pinion.interference, gear.interference},
+    };
+    const bool internal = result.type == PairType::Internal;
+    for (const MeasurementKey& key : kMeasurementKeys) {
+        const std::string_view caption =
+            internal && !key.internalCaption.empty() ? key.internalCaption : key.caption;
+        cells.push_back({std::string(caption), pinion.*key.text, gear.*key.text});
     }
-    std::size_t captionWidth = 0;
-    std::size_t pinionWidth = Columns(table.columns[0]);
-    for (const OutputCell* cell : shown) {
-        captionWidth = std::max(captionWidth, Columns(cell->caption));
-        pinionWidth = std::max(pinionWidth, Columns(cell->pinion));
+    std::vector<const OutputCell*> shown = ShownRows(result.table);
+    const std::size_t tableRows = shown.size();
+    for (const OutputCell& cell : cells) {
+        shown.push_back(&cell);
     }
-    captionWidth += 3;
-    pinionWidth += 3;
-    std::string text =
-        Padded("", captionWidth) + Padded(table.columns[0], pinionWidth) + table.columns[1] + "\n";
-    for (const OutputCell* cell : shown) {
-        text += Padded(cell->caption, captionWidth) + Padded(cell->pinion, pinionWidth) + cell->gear + "\n";
-    }
-    return text;
+    const GridWidths widths = WidthsOf(result.table.columns, shown);
+    shown.erase(shown.begin(), shown.begin() + static_cast<std::ptrdiff_t>(tableRows));
+    return "\nInspection Measurements\n\n" + Grid(result.table.columns, shown, widths);
 }
 
 std::string Angles(const std::vector<AngleEntry>& angles) {
@@ -69,6 +115,9 @@ std::string Angles(const std::vector<AngleEntry>& angles) {
 
 std::string ResultTable(const PairRunResult& result) {
     std::string text = result.table.title + "\n\n" + Rows(result.table);
+    if (result.measurements) {
+        text += Measurements(result);
+    }
     if (!result.warnings.empty()) {
         text += "\nWarnings:\n";
         for (const std::string& warning : result.warnings) {

@@ -4,8 +4,9 @@ namespace korvanta::cli {
 
 std::string_view UsageText() {
     return R"(Usage: korvanta-calc [--type external|internal] [--nt1 N] [--nt2 N] [--dp X] [--pa X] [--ha X]
-                     [--od1 X] [--od2 X] [--cd X] [--at D]... [--member pinion|gear] [--json]
-       korvanta-calc --batch FILE [--json]
+                     [--od1 X] [--od2 X] [--cd X] [--at D]... [--member pinion|gear]
+                     [--measure [--pin1 D] [--pin2 D] [--span1 K] [--span2 K]] [--json]
+       korvanta-calc --batch FILE [--measure] [--json]
        korvanta-calc --help | --version
 
 Calculates the inspection data of one gear pair, as the Korvanta output window shows them.
@@ -23,22 +24,32 @@ then Calculate is pressed.
   --at D                    pressure and roll angle at diameter D; may be repeated
   --member pinion|gear      member of the --at diameters (default: the pinion of an external
                             pair, the gear of an internal pair)
+  --measure                 add the inspection measurements: contact ratio, interference,
+                            tooth thickness, over pins or balls (the internal gear: between
+                            pins), span, and where pins and anvils touch the flank
+  --pin1 D, --pin2 D        pin or ball diameter for the pinion and the gear (default: the
+                            one touching the flank on d + 2x/DP); with --measure only
+  --span1 K, --span2 K      teeth spanned on the pinion and the gear, 1 to N-1 (default: the
+                            nearest whole number, a tie rounded up, to the span touching on
+                            d + 2x/DP; the internal gear has no span); with --measure only
   --json                    print one JSON object instead of the table
   --batch FILE              calculate every pair of a CSV file (- reads standard input)
   -h, --help                show this help
   --version                 show the version
 
-X and D take digits and decimal points only.
+X and D take digits and decimal points only, K digits only.
 
-Exit status: 0 the table was produced, 1 the entries were rejected, 2 usage error,
-3 the pair cannot be calculated, 4 input or output failure (a file that could not be read,
-results that could not be written; the reason on standard error).
+Exit status: 0 the table was produced, 1 the entries were rejected (also teeth spanned that
+do not fit the pair), 2 usage error, 3 the pair cannot be calculated, 4 input or output failure
+(a file that could not be read, results that could not be written; the reason on standard error).
 
 Batch: the first row of FILE names any of the columns type,nt1,nt2,dp,pa,ha,od1,od2,cd
 and id; an empty cell is a value not given, an id is copied unchanged into its output record.
 Every row is calculated as by a fresh start of the command with those options. The output
 is CSV (line, id if given, status, type, the two cells of each table row, warnings, message)
-or, with --json, one JSON object per line carrying "line" (and "id").
+or, with --json, one JSON object per line carrying "line" (and "id"). With --measure the file
+may also name pin1,pin2,span1,span2, and the CSV adds contact_ratio, interference and the two
+cells of each measurement before warnings.
 Status of a row: ok, rejected, fault, invalid (a cell the field would refuse) or malformed.
 Exit status of a batch: 0 every row produced a table, 1 any row did not, 2 usage error
 (the file cannot be opened, no header row), 4 input or output failure.
@@ -46,6 +57,7 @@ Messages quote a value or cell with its control characters other than tab as esc
 
 Example:
   korvanta-calc --nt1 20 --nt2 40 --dp 10 --od1 2.2 --od2 4.2 --cd 3 --at 2
+  korvanta-calc --nt1 32 --nt2 40 --dp 4 --od1 8.5 --od2 10.5 --cd 9 --measure --pin1 0.432
   printf 'nt1,nt2,dp\n20,40,10\n18,54,8\n' | korvanta-calc --batch -
 )";
 }

@@ -333,6 +333,130 @@ TEST(Batch, FileErrorsAndMixedOptionsAreUsageErrors) {
     }
 }
 
+// With --measure each row is the single-pair command with --measure and the row's tools chosen: the
+// same JSON object, and the same texts in the measurement columns of the CSV.
+const std::vector<std::pair<std::string, Arguments>> kMeasuredRows = {
+    {",32,40,4,,,8.5,10.5,9,0.432,,,",
+     {"--nt1", "32", "--nt2", "40", "--dp", "4", "--od1", "8.5", "--od2", "10.5", "--cd", "9", "--pin1",
+      "0.432"}},
+    {",20,40,10,,,2.2,4.2,3,,0.18,4,6",
+     {"--nt1", "20", "--nt2", "40", "--dp", "10", "--od1", "2.2", "--od2", "4.2", "--cd", "3", "--pin2",
+      "0.18", "--span1", "4", "--span2", "6"}},
+    {"internal,20,60,10,,,2.2,5.8,2,,0.144,,",
+     {"--type", "internal", "--nt1", "20", "--nt2", "60", "--dp", "10", "--od1", "2.2", "--od2", "5.8",
+      "--cd", "2", "--pin2", "0.144"}},
+    {",17,35,25.4,20,15,0.787390,1.497428,1.082677,0.07,,,",
+     {"--nt1", "17", "--nt2", "35", "--dp", "25.4", "--pa", "20", "--ha", "15", "--od1", "0.787390", "--od2",
+      "1.497428", "--cd", "1.082677", "--pin1", "0.07"}},
+    {",20,40,10,,,,,,,,20,", {"--nt1", "20", "--nt2", "40", "--dp", "10", "--span1", "20"}},
+    {",20,,10,,,,,,,,,", {"--nt1", "20", "--dp", "10"}},
+};
+
+std::string MeasuredFile() {
+    std::string file = "type,nt1,nt2,dp,pa,ha,od1,od2,cd,pin1,pin2,span1,span2\n";
+    for (const auto& [row, arguments] : kMeasuredRows) {
+        file += row + "\n";
+    }
+    return file;
+}
+
+Arguments Measured(Arguments arguments, const std::string& more = "") {
+    arguments.push_back("--measure");
+    if (!more.empty()) {
+        arguments.push_back(more);
+    }
+    return arguments;
+}
+
+TEST(BatchMeasure, JsonRowEqualsTheSinglePairCommand) {
+    const CommandRun batch = RunCalc({"--batch", "-", "--json", "--measure"}, MeasuredFile());
+    EXPECT_EQ(batch.status, 1);
+    const std::vector<std::string> lines = Lines(batch.out);
+    ASSERT_EQ(lines.size(), kMeasuredRows.size());
+    for (std::size_t i = 0; i < kMeasuredRows.size(); ++i) {
+        const CommandRun single = RunCalc(Measured(kMeasuredRows[i].second, "--json"));
+        EXPECT_EQ(WithoutLine(lines[i], static_cast<int>(i) + 2), OneLine(single.out))
+            << kMeasuredRows[i].first;
+    }
+}
+
+TEST(BatchMeasure, CsvColumnsHoldTheSinglePairTexts) {
+    const CommandRun batch = RunCalc({"--batch", "-", "--measure"}, MeasuredFile());
+    const std::vector<std::string> names = Cells(Lines(batch.out).at(0));
+    ASSERT_EQ(names.size(), 3U + 19 * 2 + 2 + 9 * 2 + 2);
+    EXPECT_EQ(names[3 + 19 * 2], "contact_ratio");
+    EXPECT_EQ(names[3 + 19 * 2 + 1], "interference");
+    EXPECT_EQ(names[3 + 19 * 2 + 2], "tooth_thickness_pinion");
+    EXPECT_EQ(names[names.size() - 3], "span_on_active_profile_gear");
+    const auto rows = Table(batch.out);
+    ASSERT_EQ(rows.size(), kMeasuredRows.size());
+    const std::regex pair(R"re("contact_ratio": "([^"]*)", "interference": \[([^\]]*)\])re");
+    const std::regex value(R"re("([a-z_]+)": ("([^"]*)"|true|false|null))re");
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string single = RunCalc(Measured(kMeasuredRows[i].second, "--json")).out;
+        const std::size_t measurements = single.find("\"measurements\"");
+        if (measurements == std::string::npos) {
+            EXPECT_EQ(rows[i].at("contact_ratio"), "") << kMeasuredRows[i].first;
+            EXPECT_EQ(rows[i].at("over_pins_pinion"), "") << kMeasuredRows[i].first;
+            continue;
+        }
+        std::smatch match;
+        const std::string tail = single.substr(measurements);
+        ASSERT_TRUE(std::regex_search(tail, match, pair));
+        EXPECT_EQ(rows[i].at("contact_ratio"), match[1]);
+        // The JSON list of the flagged members, one blank between names in the CSV cell.
+        const std::string list = match[2];
+        const std::regex name("\"(pinion|gear)\"");
+        std::string interference;
+        for (auto member = std::sregex_iterator(list.begin(), list.end(), name);
+             member != std::sregex_iterator(); ++member) {
+            interference += (interference.empty() ? "" : " ") + std::string((*member)[1]);
+        }
+        EXPECT_EQ(rows[i].at("interference"), interference);
+        const std::size_t gear = tail.find("{\"member\": \"gear\"");
+        std::size_t count = 0;
+        for (auto found = std::sregex_iterator(
+                 tail.begin() + static_cast<std::ptrdiff_t>(tail.find("{\"member\"")), tail.end(), value);
+             found != std::sregex_iterator(); ++found) {
+            const std::string key = (*found)[1];
+            if (key == "member") {
+                continue;
+            }
+            const bool ofGear = static_cast<std::size_t>(found->position()) + tail.find("{\"member\"") > gear;
+            const std::string flag = (*found)[2] == "true" ? "Yes" : (*found)[2] == "false" ? "No" : "NA";
+            const std::string text = (*found)[3].matched ? std::string((*found)[3]) : flag;
+            EXPECT_EQ(rows[i].at(key + (ofGear ? "_gear" : "_pinion")), text)
+                << kMeasuredRows[i].first << key;
+            ++count;
+        }
+        EXPECT_EQ(count, 18U);
+    }
+    EXPECT_EQ(rows[0].at("over_pins_pinion"), "8.60324");
+    EXPECT_EQ(rows[2].at("interference"), "pinion");
+    EXPECT_EQ(rows[4].at("status"), "rejected");
+    EXPECT_EQ(rows[4].at("message"),
+              "span1 20 is too many: the pinion has 20 teeth, a span lies over 1 to 19 of them");
+}
+
+TEST(BatchMeasure, ToolColumnsNeedMeasureAndRefusedCellsAreInvalid) {
+    const CommandRun without = RunCalc({"--batch", "-"}, "nt1,nt2,dp,pin1\n20,40,10,0.2\n");
+    EXPECT_EQ(without.status, 2);
+    EXPECT_EQ(without.out, "");
+    EXPECT_EQ(without.err, "korvanta-calc: header (line 1): column 'pin1' chooses a tool for the "
+                           "measurements and needs --measure\n");
+    const CommandRun refused = RunCalc({"--batch", "-", "--measure"},
+                                       "nt1,nt2,dp,pin1,span2\n20,40,10,0,\n20,40,10,,2.5\n20,40,10,,\n");
+    EXPECT_EQ(refused.status, 1);
+    const auto rows = Table(refused.out);
+    ASSERT_EQ(rows.size(), 3U);
+    EXPECT_EQ(rows[0].at("status"), "invalid");
+    EXPECT_EQ(rows[0].at("message"), "pin1 takes a pin or ball diameter greater than 0, not '0'");
+    EXPECT_EQ(rows[1].at("status"), "invalid");
+    EXPECT_EQ(rows[1].at("message"), "span2 takes a whole number (digits only), not '2.5'");
+    EXPECT_EQ(rows[2].at("status"), "ok");
+    EXPECT_EQ(rows[2].at("span_teeth_gear"), "5");
+}
+
 TEST(Batch, TenThousandGeneratedRowsFinish) {
     std::string file = "type,nt1,nt2,dp,pa,ha\n";
     constexpr int kRows = 10000;

@@ -146,7 +146,7 @@ TEST(HostileInput, LineNumbersPastTwoToTheThirtyFirst) {
     row.status = RowStatus::Malformed;
     row.error.message = "a quote opened in this row is not closed";
     row.error.malformed = true;
-    EXPECT_EQ(BatchCsvLine(row).rfind("2147483653,malformed,", 0), 0U);
+    EXPECT_EQ(BatchCsvLine(row, false).rfind("2147483653,malformed,", 0), 0U);
     EXPECT_EQ(BatchJsonLine(row).rfind("{\"line\": 2147483653, ", 0), 0U);
     CsvRecord record;
     record.line = row.line;

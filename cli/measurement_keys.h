@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/measurement_texts.h"
+
+namespace korvanta::cli {
+
+// One value of each member's inspection measurements: its JSON key and batch CSV columns
+// ("<key>_pinion", "<key>_gear"), its caption in the table (the internal pair's when it differs: the
+// gear's value is then its space width, or its measurement between pins), and whether it is a flag
+// ("Yes", "No", "NA").
+struct MeasurementKey {
+    std::string_view key;
+    std::string_view caption;
+    std::string_view internalCaption;
+    std::string MemberMeasurementTexts::*text;
+    bool flag = false;
+};
+
+inline constexpr std::array<MeasurementKey, 9> kMeasurementKeys = {{
+    {"tooth_thickness", "Normal Tooth Thickness at Pitch Dia.", "Normal Tooth Thickness / Space Width",
+     &MemberMeasurementTexts::toothThickness},
+    {"pin_diameter", "Pin or Ball Diameter", "", &MemberMeasurementTexts::pinDiameter},
+    {"over_pins", "Measurement over Pins or Balls", "Over Pins / Gear Between Pins",
+     &MemberMeasurementTexts::overPins},
+    {"pin_contact_diameter", "Pin Contact Diameter", "", &MemberMeasurementTexts::pinContactDiameter},
+    {"span_teeth", "Number of Teeth Spanned", "", &MemberMeasurementTexts::spanTeeth},
+    {"span", "Span Measurement", "", &MemberMeasurementTexts::span},
+    {"span_contact_diameter", "Span Contact Diameter", "", &MemberMeasurementTexts::spanContactDiameter},
+    {"pins_on_active_profile", "Pin Contact on Active Profile", "",
+     &MemberMeasurementTexts::pinsOnActiveProfile, true},
+    {"span_on_active_profile", "Span Contact on Active Profile", "",
+     &MemberMeasurementTexts::spanOnActiveProfile, true},
+}};
+
+// The members as the measurements' JSON and CSV name them: the table's columns.
+inline constexpr std::array<std::string_view, 2> kMeasurementMemberNames = {"pinion", "gear"};
+
+// The names of the members flagged for interference, pinion first.
+inline std::vector<std::string_view> InterferingMembers(const PairMeasurementTexts& measured) {
+    std::vector<std::string_view> names;
+    for (std::size_t m = 0; m < measured.members.size(); ++m) {
+        if (measured.members[m].interference == "Yes") {
+            names.push_back(kMeasurementMemberNames[m]);
+        }
+    }
+    return names;
+}
+
+} // namespace korvanta::cli
