@@ -37,6 +37,12 @@ bool Activate(QWidget& window) {
     return QTest::qWaitForWindowActive(&window, 2000);
 }
 
+void ClickThroughWindow(QWidget& target) {
+    QWidget& window = *target.window();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      target.mapTo(&window, target.rect().center()));
+}
+
 void ExpectLabelsFit(QWidget& window) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
         if (label->text().isEmpty())

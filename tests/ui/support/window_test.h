@@ -32,6 +32,10 @@ bool ShowActive(QWidget& window);
 // Activates an already shown window and waits for it (true when it became active).
 bool Activate(QWidget& window);
 
+// A left click as the window system delivers it: to whatever control lies on top at the centre of
+// the target in its window (QTest's clicks on a widget reach that widget even when it is covered).
+void ClickThroughWindow(QWidget& target);
+
 // Every label of the window shows its whole text within its own width.
 void ExpectLabelsFit(QWidget& window);
 
