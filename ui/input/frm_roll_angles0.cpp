@@ -7,6 +7,7 @@
 #include "logic/key_filter.h"
 #include "ui/common/browser.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/option_arrow_keys.h"
 #include "ui/common/product.h"
 #include "ui/common/program_state.h"
 #include "ui/common/window_placement.h"
@@ -99,7 +100,7 @@ bool FrmRollAngles0::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto& key = static_cast<QKeyEvent&>(*event);
-        if (Form_KeyDown(key))
+        if (Form_KeyDown(key) || SelectOptionByArrow(watched, key))
             return true;
         return field.has_value() && Field_KeyPress(*field, key);
     }
