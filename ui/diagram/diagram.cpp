@@ -12,6 +12,7 @@
 #include "ui/common/option_arrow_keys.h"
 #include "ui/common/program_state.h"
 #include "ui/input/frm_roll_angles0.h"
+#include "ui/input/window_enabling.h"
 #include "ui/output/form_sap.h"
 #include "ui/output/form_sap2.h"
 #include "ui/print/page_printer.h"
@@ -233,6 +234,7 @@ void Diagram::CmdPrint_Click() {
 
 void Diagram::Form_Unload() {
     SetOutputWindowsEnabled(true);
+    EnableWindowsNoLongerHeld(this);
 }
 
 void Diagram::closeEvent(QCloseEvent* event) {

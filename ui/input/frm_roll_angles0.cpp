@@ -16,6 +16,7 @@
 #include "ui/info/frm_about.h"
 #include "ui/info/frmlicense.h"
 #include "ui/input/input_window_form.h"
+#include "ui/input/window_enabling.h"
 #include "ui/output/form_sap.h"
 #include "ui/output/form_sap2.h"
 #include "ui/print/show_status.h"
@@ -199,7 +200,10 @@ QLineEdit& FrmRollAngles0::Edit(InputField field) const {
     return *edits_[Index(field)];
 }
 
+// The input window coming to the front after an unusual order of activations and closes is enabled
+// if no open window holds it.
 void FrmRollAngles0::Form_Activate() {
+    EnableWindowsNoLongerHeld();
     form_.Form_Activate();
 }
 
