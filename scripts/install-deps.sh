@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils dpkg-dev
   fonts-liberation
-  xvfb xauth xdotool x11-utils imagemagick locales
+  xvfb xauth xdotool x11-utils imagemagick locales openbox
 )
 
 missing=()

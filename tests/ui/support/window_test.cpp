@@ -42,6 +42,7 @@ bool Activate(QWidget& window) {
 
 void ClickThroughWindow(QWidget& target) {
     QWidget& window = *target.window();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window, 2000));
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       target.mapTo(&window, target.rect().center()));
 }
