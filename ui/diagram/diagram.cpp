@@ -146,8 +146,9 @@ bool Diagram::TextDia_KeyPress(int characterCode) {
     return FilterKey(allowed, characterCode);
 }
 
-// Pasted (keys, menu, middle button) or dropped text: only what the keys would type is kept, and the
-// sentences of the diameter before are cleared as by a typed key.
+// Every edit of the box: a typed character has passed the key filter already; of a pasted (keys,
+// menu, middle button) or dropped text only what the keys would type is kept. The sentences of the
+// diameter before are cleared as by a typed key.
 void Diagram::TextDia_Change(const QString& text) {
     ClearSentences();
     QLineEdit& box = *ui->TextDia;
