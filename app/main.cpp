@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "core/version.h"
+#include "ui/common/enter_presses_button.h"
 #include "ui/common/program_window.h"
 #include "ui/input/start_up.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     parser.process(application);
     korvanta::InstallActivationTracking();
+    korvanta::InstallEnterPressesButtons();
     korvanta::StartUp();
     return QApplication::exec();
 }

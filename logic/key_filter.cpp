@@ -28,14 +28,18 @@ std::string_view AllowedKeys(InputField field) {
     return field == InputField::NT1 || field == InputField::NT2 ? kToothKeys : kNumberKeys;
 }
 
-std::string FilterText(InputField field, std::string_view text) {
+std::string FilterText(std::string_view allowed, std::string_view text) {
     std::string kept;
     for (char c : text) {
-        if (AllowedKeys(field).find(c) != std::string_view::npos) {
+        if (allowed.find(c) != std::string_view::npos) {
             kept += c;
         }
     }
     return kept;
+}
+
+std::string FilterText(InputField field, std::string_view text) {
+    return FilterText(AllowedKeys(field), text);
 }
 
 bool FitsSingle(std::string_view text) {

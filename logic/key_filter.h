@@ -17,6 +17,9 @@ bool FilterKey(std::string& allowed, int characterCode);
 // The allowed set of an input field: digits for the tooth counts, digits and points otherwise.
 std::string_view AllowedKeys(InputField field);
 
+// The characters of a pasted or dropped text that keys of the allowed set would type.
+std::string FilterText(std::string_view allowed, std::string_view text);
+
 // The characters of a pasted or dropped text that the field's keys would accept.
 std::string FilterText(InputField field, std::string_view text);
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Korvanta and runs every test: the whole build with the window tests
-# on the offscreen platform and the program end to end on its own X server; the window tests again on
-# a real X server; the headless tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# on the offscreen platform and the program end to end on its own X server (bare and under a window
+# manager); the window tests again on a real X server, bare and under a window manager; the headless
+# tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
@@ -15,6 +16,10 @@ ctest --test-dir build --output-on-failure -j"$jobs" --timeout 300 -LE x11 || fa
 # windows of two test processes would take the focus from each other.
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir build --output-on-failure --timeout 300 -L x11 || failed+=("window tests on X11")
+# Once more under a window manager, which moves the focus on its own when windows open and close.
+xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/with-window-manager.sh \
+  ctest --test-dir build --output-on-failure --timeout 300 -L x11 ||
+  failed+=("window tests on X11 under a window manager")
 
 # A sanitizer report ends a test with an exit status of its own, none that korvanta-calc uses (0 to 4).
 export ASAN_OPTIONS=exitcode=70:detect_leaks=1

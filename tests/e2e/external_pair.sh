@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Drives the real program on the X server in DISPLAY with key events from outside the process: waits
-# for the input window after the splash, presses Calculate on the empty fields and closes the message,
-# types the standard external pair, presses Calculate, compares the output window with a reference
-# picture and leaves with Exit Program, which must end the process with status 0.
+# Drives the real program on the X server in DISPLAY with key and mouse events from outside the
+# process: waits for the input window after the splash, presses Calculate on the empty fields and
+# closes the message, types the standard external pair, presses Enter on Calculate, compares the output
+# window with a reference picture, clicks the note button beside the TIF row and closes the note, and
+# leaves with Exit Program, which must end the process with status 0. It runs with or without a window
+# manager.
 #
 # Usage: external_pair.sh PROGRAM REFERENCE_PNG WORK_DIR
 # With KORVANTA_E2E_RECORD=1 the output window's picture is written to REFERENCE_PNG instead.
@@ -29,12 +31,28 @@ window_named() {
   timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
 }
 
-# Takes the focus to the window (no window manager runs on a bare X server) and sends the keys.
+# A window manager names its check window on the root window.
+if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+  focus_command=windowactivate
+else
+  focus_command=windowfocus
+fi
+
+# Takes the focus to the window (asking the window manager, if one runs) and sends the keys.
 keys_to() {
   local window=$1
   shift
-  xdotool windowfocus --sync "$window"
+  xdotool "$focus_command" --sync "$window"
   xdotool "$@"
+}
+
+# Waits until no visible window has the title $1.
+gone() {
+  for _ in $(seq $((wait_seconds * 10))); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # A picture of the window once its painting has settled: two shots in a row that are the same.
@@ -78,9 +96,9 @@ xdotool search --onlyvisible --name '^Korvanta$' | grep -qvx "$input" && fail "E
 
 # The caret starts in the pinion's tooth count; each field selects its text on entry, so typing
 # replaces the estimates and the default pressure and helix angles. The gear-type choice lies between
-# the two outside diameters in tab order.
+# the two outside diameters in tab order. The last Tab reaches Calculate, which Enter presses.
 keys_to "$input" type --delay 50 "20	40	10	20	0	2.2		4.2	3	"
-keys_to "$input" key --delay 50 alt+c
+keys_to "$input" key --delay 50 Return
 
 output=$(window_named "Korvanta Output Data") || fail "the output window did not appear"
 [[ -n $output ]] || fail "the output window did not appear"
@@ -95,6 +113,15 @@ else
   ((differing <= allowed_pixels)) ||
     fail "$differing pixels of the output window differ from $reference (see $shot and $difference)"
 fi
+
+# The note button beside the TIF row, clicked with the mouse through the frame drawn round the table,
+# opens the form-diameter note; its Close button gives the output window back.
+xdotool "$focus_command" --sync "$output"
+xdotool mousemove --window "$output" 262 367 click 1
+note=$(window_named "Involute Form Diameter Info") || fail "a click on the note button opened no note"
+[[ -n $note ]] || fail "a click on the note button opened no note"
+keys_to "$note" key --delay 50 alt+c
+gone "Involute Form Diameter Info" || fail "the note did not close"
 
 keys_to "$output" key --delay 50 alt+x
 for _ in $(seq $((wait_seconds * 10))); do

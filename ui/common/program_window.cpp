@@ -25,6 +25,8 @@ public:
         auto* hooks = dynamic_cast<ProgramWindowHooks*>(window);
         if (hooks == nullptr)
             return false;
+        if (!StillOpen(window) || BehindModalWindow(window))
+            return false;
         if (window == lastActive_ && StillOpen(lastActive_))
             return false;
         lastActive_ = window;
@@ -37,6 +39,14 @@ public:
 private:
     static bool StillOpen(const QPointer<QWidget>& window) {
         return !window.isNull() && window->isVisible() && !detail::IsUnloaded(window.data());
+    }
+
+    // The focus can be forced onto a window that a modal window keeps from taking input (by the user
+    // through the window system, or late, after the window was closed); that is no activation: it
+    // would disable other windows or open message boxes behind the modal one.
+    static bool BehindModalWindow(const QWidget* window) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        return modal != nullptr && modal != window;
     }
 
     QPointer<QWidget> lastActive_;

@@ -9,7 +9,8 @@ namespace korvanta {
 //
 // Form_Activate runs when the window becomes the active one of the program's own windows after
 // another of them was active (its first showing included). A message box closing, or the user coming
-// back from another application, is not an activation of the window underneath.
+// back from another application, is not an activation of the window underneath; nor is the focus
+// reaching a window that is closed or lies behind an open modal window.
 class ProgramWindowHooks {
 public:
     virtual ~ProgramWindowHooks() = default;

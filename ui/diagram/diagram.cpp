@@ -9,8 +9,10 @@
 #include "logic/diameter_command.h"
 #include "logic/key_filter.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/option_arrow_keys.h"
 #include "ui/common/program_state.h"
 #include "ui/input/frm_roll_angles0.h"
+#include "ui/input/window_enabling.h"
 #include "ui/output/form_sap.h"
 #include "ui/output/form_sap2.h"
 #include "ui/print/page_printer.h"
@@ -28,6 +30,10 @@ constexpr int kDelete = 127;
 void SetEnabled(QWidget* window, bool enabled) {
     if (window)
         window->setEnabled(enabled);
+}
+
+bool IsShortcut(const QKeyEvent& key) {
+    return (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) != 0;
 }
 
 bool IsCommandLetter(int keyCode) {
@@ -57,10 +63,6 @@ Diagram::Diagram(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Dia
         palette.setColor(QPalette::Text, Qt::blue);
         box->setPalette(palette);
     }
-    // Only typed characters reach the diameter box, each through the key filter: no pasting or dropping.
-    ui->TextDia->setContextMenuPolicy(Qt::NoContextMenu);
-    ui->TextDia->setAcceptDrops(false);
-
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
     installEventFilter(this);
@@ -70,6 +72,7 @@ Diagram::Diagram(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::Dia
     connect(ui->CmdCalc, &QPushButton::clicked, this, &Diagram::CmdCalc_Click);
     connect(ui->cmdclose, &QPushButton::clicked, this, &Diagram::cmdclose_Click);
     connect(ui->CmdPrint, &QPushButton::clicked, this, &Diagram::CmdPrint_Click);
+    connect(ui->TextDia, &QLineEdit::textEdited, this, &Diagram::TextDia_Change);
     ui->TextDia->setFocus();
 }
 
@@ -141,6 +144,21 @@ bool Diagram::TextDia_KeyPress(int characterCode) {
     ClearSentences();
     std::string allowed(kNumberKeys);
     return FilterKey(allowed, characterCode);
+}
+
+// Every edit of the box: a typed character has passed the key filter already; of a pasted (keys,
+// menu, middle button) or dropped text only what the keys would type is kept. The sentences of the
+// diameter before are cleared as by a typed key.
+void Diagram::TextDia_Change(const QString& text) {
+    ClearSentences();
+    QLineEdit& box = *ui->TextDia;
+    const std::string kept = FilterText(kNumberKeys, text.toStdString());
+    if (box.text().toStdString() == kept)
+        return;
+    const std::size_t keptBeforeCursor =
+        FilterText(kNumberKeys, box.text().left(box.cursorPosition()).toStdString()).size();
+    box.setText(QString::fromStdString(kept));
+    box.setCursorPosition(static_cast<int>(keptBeforeCursor));
 }
 
 void Diagram::TextDia_LostFocus() {
@@ -219,6 +237,7 @@ void Diagram::CmdPrint_Click() {
 
 void Diagram::Form_Unload() {
     SetOutputWindowsEnabled(true);
+    EnableWindowsNoLongerHeld(this);
 }
 
 void Diagram::closeEvent(QCloseEvent* event) {
@@ -247,15 +266,14 @@ bool Diagram::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (!IsKeyTarget(watched))
             break;
-        if (Form_KeyDown(key->key()))
+        if (Form_KeyDown(key->key()) || SelectOptionByArrow(watched, *key))
             return true;
         if (watched != ui->TextDia)
             break;
-        // Delete edits the box without typing a character.
+        // Delete edits the box without typing a character; a shortcut (paste, undo) clears the sentences
+        // like any key, and what it changes is filtered as the text changes.
         if (!key->text().isEmpty() && key->text().at(0).unicode() != kDelete &&
-            !TextDia_KeyPress(key->text().at(0).unicode()))
-            return true;
-        if (key->matches(QKeySequence::Paste))
+            !TextDia_KeyPress(key->text().at(0).unicode()) && !IsShortcut(*key))
             return true;
         break;
     }

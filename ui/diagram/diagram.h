@@ -31,6 +31,7 @@ private:
     void Option2_Click();
     void TextDia_GotFocus();
     bool TextDia_KeyPress(int characterCode); // false: the character is discarded
+    void TextDia_Change(const QString& text); // every edit: keeps what the keys would type
     void TextDia_LostFocus();
     bool Form_KeyDown(int keyCode); // true: the key is discarded
     void Form_KeyUp(int keyCode);

@@ -9,6 +9,7 @@
 #include "ui/common/window_placement.h"
 #include "ui/info/info_texts.h"
 #include "ui/input/frm_roll_angles0.h"
+#include "ui/input/window_enabling.h"
 #include "ui/print/show_status.h"
 #include "ui_form_limitations.h"
 
@@ -27,7 +28,7 @@ FormLimitations::FormLimitations(QWidget* parent)
 
 // A window destroyed without being closed still gives the input window back.
 FormLimitations::~FormLimitations() {
-    SetLoadedEnabled<FrmRollAngles0>(true);
+    EnableWindowsNoLongerHeld(this);
 }
 
 void FormLimitations::Form_Activate() {
@@ -38,6 +39,7 @@ void FormLimitations::Form_Activate() {
 // However the window is closed (its button, its frame, the program), the input window is enabled.
 void FormLimitations::closeEvent(QCloseEvent* event) {
     SetLoadedEnabled<FrmRollAngles0>(true);
+    EnableWindowsNoLongerHeld(this);
     QWidget::closeEvent(event);
 }
 

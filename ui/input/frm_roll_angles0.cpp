@@ -7,6 +7,7 @@
 #include "logic/key_filter.h"
 #include "ui/common/browser.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/option_arrow_keys.h"
 #include "ui/common/product.h"
 #include "ui/common/program_state.h"
 #include "ui/common/window_placement.h"
@@ -15,6 +16,7 @@
 #include "ui/info/frm_about.h"
 #include "ui/info/frmlicense.h"
 #include "ui/input/input_window_form.h"
+#include "ui/input/window_enabling.h"
 #include "ui/output/form_sap.h"
 #include "ui/output/form_sap2.h"
 #include "ui/print/show_status.h"
@@ -99,7 +101,7 @@ bool FrmRollAngles0::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto& key = static_cast<QKeyEvent&>(*event);
-        if (Form_KeyDown(key))
+        if (Form_KeyDown(key) || SelectOptionByArrow(watched, key))
             return true;
         return field.has_value() && Field_KeyPress(*field, key);
     }
@@ -198,7 +200,10 @@ QLineEdit& FrmRollAngles0::Edit(InputField field) const {
     return *edits_[Index(field)];
 }
 
+// The input window coming to the front after an unusual order of activations and closes is enabled
+// if no open window holds it.
 void FrmRollAngles0::Form_Activate() {
+    EnableWindowsNoLongerHeld();
     form_.Form_Activate();
 }
 

@@ -6,6 +6,7 @@
 #include "ui/diagram/diagram.h"
 #include "ui/info/form_info2.h"
 #include "ui/input/frm_roll_angles0.h"
+#include "ui/input/window_enabling.h"
 #include "ui/output/end_program.h"
 #include "ui/output/info_icon.h"
 #include "ui/output/output_print.h"
@@ -96,6 +97,7 @@ void FormSAP2::CommandClose_Click() {
 
 void FormSAP2::Form_Unload() {
     SetLoadedEnabled<FrmRollAngles0>(true);
+    EnableWindowsNoLongerHeld(this);
 }
 
 void FormSAP2::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,7 @@
 #include "ui/output/output_table_view.h"
 
+#include <QFrame>
+
 #include "ui/common/dialogs.h"
 #include "ui/print/window_background.h"
 
@@ -26,6 +28,12 @@ void StyleOutputWindow(QWidget& window, const OutputTableView& view) {
         SetBackground(*row.caption, ButtonFace());
         SetBackground(*row.pinion, ButtonFace());
         SetBackground(*row.gear, ButtonFace());
+    }
+    // The rectangle and the rules are drawn over the table; the clicks go through them to the cells
+    // and the note button underneath.
+    for (QFrame* shape : window.findChildren<QFrame*>()) {
+        if (shape->metaObject() == &QFrame::staticMetaObject)
+            shape->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 }
 

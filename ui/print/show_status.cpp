@@ -1,6 +1,7 @@
 #include "ui/print/show_status.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
@@ -12,33 +13,37 @@ namespace korvanta {
 
 namespace {
 
-// How often the message is put back while waiting: the window clears its label when it is activated,
-// which happens shortly after it is shown.
-constexpr int kRefreshMilliseconds = 50;
+// The status window clears its label when it is activated, which happens after it is shown; the
+// message is put back at each activation (the window's own handler has run by then).
+class KeepMessage : public QObject {
+public:
+    KeepMessage(FormStatus& status, const QString& message) : status_(status), message_(message) {
+        status_.installEventFilter(this);
+        status_.SetMessage(message_);
+    }
 
-void ShowMessage(const QString& message) {
-    FormStatus& status = Instance<FormStatus>();
-    status.show();
-    status.SetMessage(message);
-}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate)
+            status_.SetMessage(message_);
+        return false;
+    }
+
+private:
+    FormStatus& status_;
+    const QString& message_;
+};
 
 } // namespace
 
 void ShowStatus(const QString& message, int seconds) {
     const QPointer<QWidget> caller = QApplication::activeWindow();
     if (seconds > 0) {
+        FormStatus& status = Instance<FormStatus>();
+        status.show();
+        status.raise();
+        KeepMessage keep(status, message);
         QEventLoop wait;
-        QTimer refresh;
-        refresh.setInterval(kRefreshMilliseconds);
-        QObject::connect(&refresh, &QTimer::timeout, [&message] { ShowMessage(message); });
-        QTimer end;
-        end.setSingleShot(true);
-        end.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&end, &QTimer::timeout, &wait, &QEventLoop::quit);
-        ShowMessage(message);
-        Instance<FormStatus>().raise();
-        refresh.start();
-        end.start(seconds * 1000);
+        QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &wait, &QEventLoop::quit);
         wait.exec();
     }
     UnloadInstance<FormStatus>();

@@ -89,6 +89,35 @@ TEST_F(ProgramWindowTest, ResetForgetsTheLastActiveWindow) {
     EXPECT_EQ(window.activations, 2);
 }
 
+// The focus forced onto a window through the window system, as a window activation event.
+void ForceFocus(QWidget& window) {
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&window, &activate);
+}
+
+TEST_F(ProgramWindowTest, FocusReachingAClosedWindowIsNoActivation) {
+    CountingWindow first;
+    CountingWindow second;
+    ASSERT_TRUE(ShowActive(first));
+    ASSERT_TRUE(ShowActive(second));
+    second.close();
+    ForceFocus(second);
+    EXPECT_EQ(second.activations, 1);
+}
+
+TEST_F(ProgramWindowTest, FocusReachingAWindowBehindAModalWindowIsNoActivation) {
+    CountingWindow behind;
+    CountingWindow modal;
+    ASSERT_TRUE(ShowActive(behind));
+    modal.setWindowModality(Qt::ApplicationModal);
+    ASSERT_TRUE(ShowActive(modal));
+    ForceFocus(behind);
+    EXPECT_EQ(behind.activations, 1);
+    modal.close();
+    ASSERT_TRUE(Activate(behind));
+    EXPECT_EQ(behind.activations, 2);
+}
+
 class Loadable : public QWidget, public ProgramWindowHooks {};
 
 TEST_F(ProgramWindowTest, InstanceIsCreatedOnFirstUseAndKeptUntilUnloaded) {

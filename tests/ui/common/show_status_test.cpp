@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <ctime>
@@ -43,6 +44,26 @@ TEST_F(ShowStatusTest, WaitingDoesNotOccupyTheProcessor) {
     const double wallSeconds = clock.elapsed() / 1000.0;
     EXPECT_GE(wallSeconds, 2.0);
     EXPECT_LT(cpuSeconds, wallSeconds * 0.5);
+}
+
+// Counts the timer events the program's timers receive.
+class TimerEventCounter : public QObject {
+public:
+    TimerEventCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~TimerEventCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Timer ? 1 : 0;
+        return false;
+    }
+
+    int count = 0;
+};
+
+TEST_F(ShowStatusTest, WaitingWakesUpOnceAtTheEndNotPeriodically) {
+    TimerEventCounter timers;
+    ShowStatus("Printing form, one moment please...", 1);
+    EXPECT_LE(timers.count, 2);
 }
 
 TEST_F(ShowStatusTest, OtherWindowsKeepTakingEventsDuringTheWait) {

@@ -160,15 +160,44 @@ TEST_F(DiagramTest, AnyKeyTypedIntoTheDiameterClearsTheSentencesAndOnlyNumberKey
     EXPECT_EQ(box.text(), "2.5.");
 }
 
-TEST_F(DiagramTest, PastingIntoTheDiameterIsRefused) {
+TEST_F(DiagramTest, PastedTextKeepsOnlyNumberKeysAndClearsTheSentences) {
     Diagram& diagram = OpenDiagram(true);
-    QApplication::clipboard()->setText("1x2");
-    ASSERT_EQ(QApplication::clipboard()->text(), "1x2");
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
-    QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+    FillSentences(diagram);
+    QApplication::clipboard()->setText("1x2");
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_TRUE(box.text().isEmpty());
+    EXPECT_EQ(box.text(), "12");
+    EXPECT_TRUE(SentencesEmpty(diagram));
+    QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(box.text(), "1212");
+}
+
+TEST_F(DiagramTest, DroppedTextKeepsOnlyNumberKeys) {
+    Diagram& diagram = OpenDiagram(true);
+    FillSentences(diagram);
+    DropText(Box(diagram, "TextDia"), "12ab");
+    EXPECT_EQ(Box(diagram, "TextDia").text(), "12");
+    EXPECT_TRUE(SentencesEmpty(diagram));
+}
+
+TEST_F(DiagramTest, MiddleClickPasteKeepsOnlyNumberKeys) {
+    Diagram& diagram = OpenDiagram(true);
+    QLineEdit& box = Box(diagram, "TextDia");
+    box.setFocus();
+    if (!MiddleClickPaste(box, "12ab"))
+        GTEST_SKIP() << "no primary selection on this platform";
+    EXPECT_EQ(box.text(), "12");
+}
+
+TEST_F(DiagramTest, ArrowKeySelectionOfTheGearIsItsClick) {
+    Diagram& diagram = OpenDiagram(true);
+    Option(diagram, "Option1").setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&Option(diagram, "Option1"), Qt::Key_Right);
+    EXPECT_TRUE(Option(diagram, "Option2").isChecked());
+    EXPECT_EQ(ProgramState().DiagramMember, 2);
+    EXPECT_EQ(Box(diagram, "Text10").text(), "4.200000 DIA.");
+    EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
 }
 
 TEST_F(DiagramTest, EnterInTheDiameterClearsTheSentencesAndMovesTheFocusOn) {

@@ -162,5 +162,14 @@ TEST_F(InfoWindowsTest, AboutWebSiteButtonOpensTheHomePageAtOnce) {
     EXPECT_EQ(LoadedInstance<FormStatus>(), nullptr);
 }
 
+TEST_F(InfoWindowsTest, EnterOnAboutsClosePressesIt) {
+    frmAbout& about = Instance<frmAbout>();
+    ASSERT_TRUE(testing::ShowActive(about));
+    QPushButton& close = Control<QPushButton>(about, "Command1");
+    close.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&close, Qt::Key_Return);
+    EXPECT_EQ(LoadedInstance<frmAbout>(), nullptr);
+}
+
 } // namespace
 } // namespace korvanta

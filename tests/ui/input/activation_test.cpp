@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "input_window_test.h"
+#include "output/pair_setup.h"
 #include "ui/common/program_state.h"
+#include "ui/diagram/diagram.h"
 #include "ui/info/form_limitations.h"
 #include "ui/info/frm_about.h"
 #include "ui/info/frmlicense.h"
+#include "ui/output/form_sap.h"
+#include "ui/output/form_sap2.h"
 
 namespace korvanta {
 namespace {
@@ -20,6 +24,27 @@ protected:
         EXPECT_NE(limitations, nullptr);
         EXPECT_TRUE(testing::Activate(*limitations));
         return *limitations;
+    }
+
+    // The output window of the standard pair of the kind, shown and active over the input window.
+    static QWidget& OpenOutput(bool external) {
+        testing::CalculatePair(external, external ? testing::kExternalSpurPair : testing::kInternalSpurPair);
+        QWidget& output = external ? static_cast<QWidget&>(Instance<FormSAP>())
+                                   : static_cast<QWidget&>(Instance<FormSAP2>());
+        EXPECT_TRUE(testing::ShowActive(output));
+        return output;
+    }
+
+    static Diagram& OpenDiagram() {
+        Diagram& diagram = Instance<Diagram>();
+        EXPECT_TRUE(testing::ShowActive(diagram));
+        return diagram;
+    }
+
+    // The focus forced onto a window through the window system, as a window activation event.
+    static void ForceFocus(QWidget& target) {
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&target, &activate);
     }
 };
 
@@ -86,6 +111,53 @@ TEST_F(InputActivationTest, FieldsKeepTheirValuesWhileTheWindowIsDisabled) {
     limitations.close();
     EXPECT_EQ(Field("TextNT2").text(), "40");
     EXPECT_EQ(Field("TextOD1").text(), "");
+}
+
+TEST_F(InputActivationTest, FocusReachingTheDiagramAfterItClosedLeavesNoWindowDisabled) {
+    QWidget& output = OpenOutput(false);
+    Diagram& diagram = OpenDiagram();
+    diagram.close();
+    ForceFocus(diagram);
+    EXPECT_TRUE(output.isEnabled());
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(InputActivationTest, DiagramClosedAfterTheGearTypeChangedGivesTheOutputWindowBack) {
+    QWidget& output = OpenOutput(false);
+    Diagram& diagram = OpenDiagram();
+    ASSERT_FALSE(output.isEnabled());
+    ProgramState().GearType = 1;
+    diagram.close();
+    EXPECT_TRUE(output.isEnabled());
+}
+
+TEST_F(InputActivationTest, EveryOrderOfClosingTheOutputAndTheDiagramEndsWithTheInputWindowEnabled) {
+    for (bool external : {true, false}) {
+        for (bool diagramFirst : {true, false}) {
+            QWidget& output = OpenOutput(external);
+            Diagram& diagram = OpenDiagram();
+            ASSERT_FALSE(window->isEnabled());
+            if (diagramFirst) {
+                diagram.close();
+                ASSERT_TRUE(testing::Activate(output));
+                output.close();
+            } else {
+                output.close();
+                diagram.close();
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_TRUE(window->isEnabled()) << external << diagramFirst;
+            ASSERT_TRUE(testing::Activate(*window));
+        }
+    }
+}
+
+TEST_F(InputActivationTest, InputWindowComingForwardIsEnabledWhenNoOpenWindowHoldsIt) {
+    window->setEnabled(false);
+    Control<QAction>("MnuAbout").trigger();
+    ASSERT_TRUE(testing::Activate(*LoadedInstance<frmAbout>()));
+    ASSERT_TRUE(testing::Activate(*window));
+    EXPECT_TRUE(window->isEnabled());
 }
 
 } // namespace

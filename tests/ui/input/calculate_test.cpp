@@ -102,5 +102,24 @@ TEST_F(CalculateTest, AcceptedInternalPairOpensTheInternalOutputWindow) {
     EXPECT_EQ(LoadedInstance<FormSAP>(), nullptr);
 }
 
+TEST_F(CalculateTest, EnterOnCalculatePressesItAndTheFocusStaysOnTheButton) {
+    EnterPair();
+    QPushButton& calculate = Control<QPushButton>("Command1");
+    calculate.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&calculate, Qt::Key_Return);
+    FormSAP* output = LoadedInstance<FormSAP>();
+    ASSERT_NE(output, nullptr);
+    EXPECT_TRUE(output->isVisible());
+    output->close();
+    ASSERT_TRUE(testing::Activate(*window));
+    EXPECT_EQ(Focused(), &calculate);
+}
+
+TEST_F(CalculateTest, EnterOnCalculateWithEmptyFieldsShowsTheFirstMessage) {
+    Control<QPushButton>("Command1").setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&Control<QPushButton>("Command1"), Qt::Key_Enter, Qt::KeypadModifier);
+    ExpectRejected("Enter the number of teeth for Pinion", "Korvanta", "TextNT1");
+}
+
 } // namespace
 } // namespace korvanta

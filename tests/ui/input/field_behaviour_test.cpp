@@ -1,8 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -223,15 +221,38 @@ TEST_F(FieldBehaviourTest, PastedTextKeepsOnlyTheAcceptedCharacters) {
 }
 
 TEST_F(FieldBehaviourTest, DroppedTextKeepsOnlyTheAcceptedCharacters) {
-    QLineEdit& field = Field("TextOD1");
-    QMimeData dropped;
-    dropped.setText("OD 2.75 in");
-    const QPoint centre = field.rect().center();
-    QDragEnterEvent enter(centre, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&field, &enter);
-    QDropEvent drop(QPointF(centre), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&field, &drop);
-    EXPECT_EQ(field.text(), "2.75");
+    testing::DropText(Field("TextOD1"), "OD 2.75 in");
+    EXPECT_EQ(Field("TextOD1").text(), "2.75");
+    testing::DropText(Field("TextDP"), "12ab");
+    EXPECT_EQ(Field("TextDP").text(), "12");
+}
+
+TEST_F(FieldBehaviourTest, MiddleClickPasteKeepsOnlyTheAcceptedCharacters) {
+    Field("TextDP").setFocus(Qt::TabFocusReason);
+    if (!testing::MiddleClickPaste(Field("TextDP"), "12ab"))
+        GTEST_SKIP() << "no primary selection on this platform";
+    EXPECT_EQ(Field("TextDP").text(), "12");
+    Field("TextOD2").setFocus(Qt::TabFocusReason);
+    testing::MiddleClickPaste(Field("TextOD2"), QString(45, QLatin1Char('9')));
+    EXPECT_EQ(Field("TextOD2").text(), "");
+}
+
+TEST_F(FieldBehaviourTest, ArrowKeySelectionOfAnOptionIsItsClickAndDigitsGoIntoThePinionTeeth) {
+    Control<QRadioButton>("Option1").setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Focused(), Qt::Key_Right);
+    EXPECT_TRUE(Control<QRadioButton>("Option2").isChecked());
+    EXPECT_EQ(ProgramState().GearType, 2);
+    EXPECT_EQ(Control<QLabel>("LabelOD").text(), "O.D. Pinion and I.D. Gear");
+    EXPECT_EQ(Focused(), &Field("TextNT1"));
+    QTest::keyClicks(Focused(), "25");
+    EXPECT_EQ(Field("TextNT1").text(), "25");
+
+    Control<QRadioButton>("Option2").setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Focused(), Qt::Key_Left);
+    EXPECT_TRUE(Control<QRadioButton>("Option1").isChecked());
+    EXPECT_EQ(ProgramState().GearType, 1);
+    EXPECT_EQ(Control<QLabel>("LabelOD").text(), "Outside Diameter");
+    EXPECT_EQ(Focused(), &Field("TextNT1"));
 }
 
 TEST_F(FieldBehaviourTest, PasteThatOnlyBringsRejectedCharactersChangesNothing) {

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "click_through.h"
 #include "pair_setup.h"
 #include "support/window_test.h"
 #include "ui/diagram/diagram.h"
@@ -146,6 +147,12 @@ TEST_F(FormSAP2Test, ClosingByTheFrameEnablesTheInputWindow) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(input.isEnabled());
     EXPECT_EQ(LoadedInstance<FormSAP2>(), nullptr);
+}
+
+TEST_F(FormSAP2Test, MouseClicksReachTheNoteButtonAndEveryCellThroughTheTableFrame) {
+    CalculatePair(false, kInternalSpurPair);
+    FormSAP2& window = ShowOutput();
+    ExpectClicksReachTheNoteButtonAndEveryCell<FormInfo2>(window);
 }
 
 } // namespace

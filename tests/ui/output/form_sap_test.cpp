@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "click_through.h"
 #include "logic/print_placement.h"
 #include "pair_setup.h"
 #include "print/recording_printer.h"
@@ -185,6 +186,12 @@ TEST_F(FormSAPTest, ExitProgramUnloadsTheOutputAndInputWindows) {
     QCoreApplication::processEvents();
     EXPECT_EQ(LoadedInstance<FormSAP>(), nullptr);
     EXPECT_EQ(LoadedInstance<FrmRollAngles0>(), nullptr);
+}
+
+TEST_F(FormSAPTest, MouseClicksReachTheNoteButtonAndEveryCellThroughTheTableFrame) {
+    CalculatePair(true, kExternalSpurPair);
+    FormSAP& window = ShowOutput();
+    ExpectClicksReachTheNoteButtonAndEveryCell<FormInfo>(window);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "ui/common/enter_presses_button.h"
 #include "ui/common/fonts.h"
 #include "ui/common/program_window.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     korvanta::InstallActivationTracking();
+    korvanta::InstallEnterPressesButtons();
     korvanta::InstallFontSubstitutes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

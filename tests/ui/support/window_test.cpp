@@ -1,7 +1,10 @@
 #include "window_test.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QTest>
 
 #include "core/gear_pair_state.h"
@@ -35,6 +38,32 @@ bool Activate(QWidget& window) {
     window.activateWindow();
     QApplication::setActiveWindow(&window);
     return QTest::qWaitForWindowActive(&window, 2000);
+}
+
+void ClickThroughWindow(QWidget& target) {
+    QWidget& window = *target.window();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window, 2000));
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      target.mapTo(&window, target.rect().center()));
+}
+
+bool MiddleClickPaste(QLineEdit& box, const QString& text) {
+    QClipboard& clipboard = *QApplication::clipboard();
+    if (!clipboard.supportsSelection())
+        return false;
+    clipboard.setText(text, QClipboard::Selection);
+    QTest::mouseClick(&box, Qt::MiddleButton, Qt::NoModifier, box.rect().center());
+    return true;
+}
+
+void DropText(QLineEdit& box, const QString& text) {
+    QMimeData dropped;
+    dropped.setText(text);
+    const QPoint centre = box.rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&box, &enter);
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&box, &drop);
 }
 
 void ExpectLabelsFit(QWidget& window) {

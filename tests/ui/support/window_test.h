@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -31,6 +32,17 @@ bool ShowActive(QWidget& window);
 
 // Activates an already shown window and waits for it (true when it became active).
 bool Activate(QWidget& window);
+
+// A left click as the window system delivers it: to whatever control lies on top at the centre of
+// the target in its window (QTest's clicks on a widget reach that widget even when it is covered).
+void ClickThroughWindow(QWidget& target);
+
+// Pastes the text into the box with the middle button, from the X11 primary selection. False where the
+// platform has no primary selection (the offscreen one).
+bool MiddleClickPaste(QLineEdit& box, const QString& text);
+
+// Drops the text onto the box as a drag from another program does.
+void DropText(QLineEdit& box, const QString& text);
 
 // Every label of the window shows its whole text within its own width.
 void ExpectLabelsFit(QWidget& window);

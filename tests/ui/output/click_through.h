@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "support/window_test.h"
+#include "ui/common/program_window.h"
+
+namespace korvanta::testing {
+
+// Clicks as the window system delivers them, through whatever is drawn over the table: the note
+// button opens its note window (closed again at once), and every cell takes the focus.
+template <class Note> void ExpectClicksReachTheNoteButtonAndEveryCell(QWidget& window) {
+    bool noteOpened = false;
+    QTimer::singleShot(50, [&noteOpened] {
+        Note* note = LoadedInstance<Note>();
+        noteOpened = note != nullptr && note->isVisible();
+        Unload(note);
+    });
+    ClickThroughWindow(Control<QPushButton>(window, "Command4"));
+    EXPECT_TRUE(noteOpened);
+    ASSERT_TRUE(Activate(window));
+    const QList<QLineEdit*> cells = window.findChildren<QLineEdit*>();
+    EXPECT_EQ(cells.size(), 38);
+    for (QLineEdit* cell : cells) {
+        ClickThroughWindow(*cell);
+        EXPECT_EQ(QApplication::focusWidget(), cell) << cell->objectName().toStdString();
+    }
+}
+
+} // namespace korvanta::testing
