@@ -61,6 +61,7 @@ MeasurementsWindow::~MeasurementsWindow() = default;
 void MeasurementsWindow::ShowPair(const GearPairState& state, const PairResult& result) {
     form_.emplace(state, result);
     ShowForm();
+    ui->TextPin1->setFocus();
     show();
     raise();
     activateWindow();
