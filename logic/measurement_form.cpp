@@ -42,10 +42,6 @@ std::size_t Index(MeasurementField field) {
                                     kMeasurementFields.begin());
 }
 
-std::string_view Keys(MeasurementEntry entry) {
-    return entry == MeasurementEntry::SpanTeeth ? kToothKeys : kNumberKeys;
-}
-
 Message Refusal(std::string text) {
     return {std::move(text), "Korvanta", MessageIcon::Exclamation};
 }
@@ -136,8 +132,12 @@ int MeasurementForm::Teeth(int member) const {
     return static_cast<int>(std::lround(pinionField ? state_.NT1 : state_.NT2));
 }
 
+std::string_view MeasurementForm::AllowedKeys(MeasurementField field) {
+    return field.entry == MeasurementEntry::SpanTeeth ? kToothKeys : kNumberKeys;
+}
+
 bool MeasurementForm::KeyAccepted(MeasurementField field, int characterCode) const {
-    std::string allowed(Keys(field.entry));
+    std::string allowed(AllowedKeys(field));
     return Editable(field) && FilterKey(allowed, characterCode);
 }
 
@@ -145,7 +145,7 @@ bool MeasurementForm::SetText(MeasurementField field, const std::string& text) {
     if (!Editable(field)) {
         return false;
     }
-    const std::string kept = FilterText(Keys(field.entry), text);
+    const std::string kept = FilterText(AllowedKeys(field), text);
     if (!FitsSingle(kept)) {
         return false;
     }

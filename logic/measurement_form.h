@@ -76,6 +76,8 @@ public:
     bool Editable(MeasurementField field) const;
     const std::string& Text(MeasurementField field) const;
 
+    // The characters the field's keys type.
+    static std::string_view AllowedKeys(MeasurementField field);
     // A typed character (Backspace is 8): true when the field's keys take it.
     bool KeyAccepted(MeasurementField field, int characterCode) const;
     // The user's edit of the text: keeps the characters the keys would type; false (nothing changes)

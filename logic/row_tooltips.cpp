@@ -15,12 +15,11 @@ constexpr std::array<std::string_view, kOutputRowCount> kTooltips = {
     "Teeth per inch of pitch diameter in the plane of rotation; the pitch of a helical gear's transverse "
     "profile.",
     // PressureAngle
-    "Pressure angle of the tool in the normal plane; the angle the profile checker's base is set for.",
+    "Pressure angle of the tool in the normal plane; with the pitch it sets the base diameter.",
     // TransversePressureAngle
     "Pressure angle in the plane of rotation; the base diameter and roll angles follow from it.",
     // OperatingPressureAngle
-    "Pressure angle at which the pair runs at the entered center distance; check it against the "
-    "mounting.",
+    "Pressure angle at which the pair runs at the entered center distance; the line of action lies at it.",
     // HelixAngle
     "Helix angle at the pitch diameter, 0 for spur gears; set the lead checker for it.",
     // BaseDiameter
@@ -32,24 +31,23 @@ constexpr std::array<std::string_view, kOutputRowCount> kTooltips = {
     // CenterDistance
     "Distance between the axes as entered; the pair is calculated meshing there without backlash.",
     // ModificationCoefficient
-    "Profile shift x in units of 1/DP that makes the pair mesh at the center distance; it sets the "
-    "tooth thickness.",
+    "Profile shift coefficient x (the shift is x/DP) that meshes the pair at the center distance without "
+    "backlash; it sets the tooth thickness.",
     // SAPDiameter
     "Diameter where the mate first touches the flank; the profile must be true involute from here out.",
     // TIFDiameter
-    "Smallest diameter the tool cuts as true involute; it must lie below the SAP, or the flank is "
-    "undercut.",
+    "Diameter where the true involute ends toward the root; the SAP must lie on the involute side of it.",
     // ProfileOverlap
     "Working depth in units of 1/DP, not the contact ratio; for that see \"Inspection Measurements\".",
     // RollTIF
-    "Roll angle from the base circle to the TIF diameter; where the involute check must start.",
+    "Roll angle to the TIF diameter; the root end of the involute chart.",
     // RollSAP
-    "Roll angle from the base circle to the SAP diameter; the start of the active profile on the "
-    "chart.",
+    "Roll angle to the SAP diameter; the profile must be in tolerance from here to the tip on the chart.",
     // RollPitch
-    "Roll angle from the base circle to the pitch diameter; a reference mark on the involute chart.",
+    "Roll angle to the pitch diameter; a reference mark on the involute chart.",
     // RollOutside
-    "Roll angle from the base circle to the outside diameter; where the involute check ends.",
+    "Roll angle to the tip diameter (the internal gear's inside diameter); the tip end of the involute "
+    "chart.",
 };
 
 } // namespace

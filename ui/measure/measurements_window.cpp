@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "logic/key_filter.h"
 #include "ui/common/dialogs.h"
 #include "ui/print/page_printer.h"
 #include "ui/print/print_from_to_size.h"
@@ -140,14 +141,15 @@ bool MeasurementsWindow::Field_KeyPress(MeasurementField field, const QKeyEvent&
 // the field then shows the form's text.
 void MeasurementsWindow::Field_Edited(MeasurementField field, const QString& text) {
     QLineEdit& edit = Edit(field);
-    const int cursor = edit.cursorPosition();
+    const int keptBeforeCursor = static_cast<int>(
+        FilterText(MeasurementForm::AllowedKeys(field), edit.text().left(edit.cursorPosition()).toStdString())
+            .size());
     const std::string before = form_->Text(field);
     const bool accepted = form_->SetText(field, text.toStdString());
     const QString shown = FromModel(form_->Text(field));
     if (edit.text() != shown) {
         edit.setText(shown);
-        edit.setCursorPosition(accepted ? std::min(cursor, static_cast<int>(shown.size()))
-                                        : static_cast<int>(before.size()));
+        edit.setCursorPosition(accepted ? keptBeforeCursor : static_cast<int>(before.size()));
     }
 }
 
