@@ -140,6 +140,8 @@ bool MeasurementsWindow::Field_KeyPress(MeasurementField field, const QKeyEvent&
 // Typing, paste, drop, undo: the form keeps what the keys would type and refuses a number too large;
 // the field then shows the form's text.
 void MeasurementsWindow::Field_Edited(MeasurementField field, const QString& text) {
+    if (!form_)
+        return;
     QLineEdit& edit = Edit(field);
     const int keptBeforeCursor = static_cast<int>(
         FilterText(MeasurementForm::AllowedKeys(field), edit.text().left(edit.cursorPosition()).toStdString())

@@ -83,13 +83,13 @@ protected:
         WindowTest::TearDown();
     }
 
-    // Types into the field and leaves it with Tab.
-    void TypeAndLeave(const char* name, const QString& typed) {
+    // Types into the field and leaves it with the key.
+    void TypeAndLeave(const char* name, const QString& typed, Qt::Key leave = Qt::Key_Tab) {
         QLineEdit& field = Control<QLineEdit>(window, name);
         field.setFocus();
         field.selectAll();
         QTest::keyClicks(&field, typed);
-        QTest::keyClick(&field, Qt::Key_Tab);
+        QTest::keyClick(&field, leave);
         QApplication::processEvents();
     }
 
@@ -125,6 +125,16 @@ TEST_P(MeasurementsWindowTest, LeavingAnEditedPinDiameterMeasuresAgain) {
     EXPECT_EQ(Cell(window, "OverPins", 1).toStdString(), expected.Texts().members[0].overPins);
     EXPECT_EQ(Cell(window, "PinContact", 1).toStdString(), expected.Texts().members[0].pinContactDiameter);
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_P(MeasurementsWindowTest, EnterLeavesTheTeethSpannedForTheNextField) {
+    TypeAndLeave("TextSpanTeeth1", "2", Qt::Key_Return);
+    MeasurementForm expected = Form();
+    ASSERT_TRUE(expected.SetText({MeasurementEntry::SpanTeeth, 0}, "2"));
+    ASSERT_FALSE(expected.Leave({MeasurementEntry::SpanTeeth, 0}).has_value());
+    EXPECT_EQ(Cell(window, "SpanTeeth", 1), "2");
+    EXPECT_EQ(Cell(window, "Span", 1).toStdString(), expected.Texts().members[0].span);
+    EXPECT_NE(QApplication::focusWidget(), &Control<QLineEdit>(window, "TextSpanTeeth1"));
 }
 
 TEST_P(MeasurementsWindowTest, KeysTheFieldDoesNotTakeTypeNothing) {
