@@ -4,7 +4,7 @@
 
 #include "cli/batch_columns.h"
 #include "cli/json_writer.h"
-#include "cli/measurement_keys.h"
+#include "logic/measurement_rows.h"
 #include "cli/visible_text.h"
 
 namespace korvanta::cli {

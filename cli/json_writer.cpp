@@ -5,7 +5,7 @@
 #include <span>
 
 #include "cli/batch_columns.h"
-#include "cli/measurement_keys.h"
+#include "logic/measurement_rows.h"
 #include "cli/visible_text.h"
 #include "core/input_field.h"
 

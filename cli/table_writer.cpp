@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/measurement_keys.h"
+#include "logic/measurement_rows.h"
 
 namespace korvanta::cli {
 
@@ -78,8 +78,8 @@ std::string Measurements(const PairRunResult& result) {
     const PairMeasurementTexts& measured = *result.measurements;
     const auto& [pinion, gear] = measured.members;
     std::vector<OutputCell> cells{
-        {"Contact Ratio (Transverse)", measured.contactRatio, measured.contactRatio},
-        {"Interference below the Base Circle", pinion.interference, gear.interference},
+        {std::string(kContactRatioCaption), measured.contactRatio, measured.contactRatio},
+        {std::string(kInterferenceCaption), pinion.interference, gear.interference},
     };
     const bool internal = result.type == PairType::Internal;
     for (const MeasurementKey& key : kMeasurementKeys) {

@@ -21,11 +21,15 @@ struct MemberMeasurementTexts {
     std::string span;
     std::string spanContactDiameter;
     std::string spanOnActiveProfile;
+
+    bool operator==(const MemberMeasurementTexts&) const = default;
 };
 
 struct PairMeasurementTexts {
     std::string contactRatio;
     std::array<MemberMeasurementTexts, 2> members; // pinion, gear
+
+    bool operator==(const PairMeasurementTexts&) const = default;
 };
 
 PairMeasurementTexts MeasurementTexts(const PairMeasurements& measured);

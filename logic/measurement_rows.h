@@ -7,11 +7,16 @@
 
 #include "core/measurement_texts.h"
 
-namespace korvanta::cli {
+namespace korvanta {
+
+// The pair's rows of the inspection measurements, as the window and the command caption them.
+inline constexpr std::string_view kContactRatioCaption = "Contact Ratio (Transverse)";
+inline constexpr std::string_view kInterferenceCaption = "Interference below the Base Circle";
 
 // One value of each member's inspection measurements: its JSON key and batch CSV columns
-// ("<key>_pinion", "<key>_gear"), its caption in the table (the internal pair's when it differs: the
-// gear's value is then its space width, or its measurement between pins), and whether it is a flag
+// ("<key>_pinion", "<key>_gear"), its caption in the window and the table (the internal pair's when it
+// differs: the gear's value is then its space width, or its measurement between pins), and whether it is a
+// flag
 // ("Yes", "No", "NA").
 struct MeasurementKey {
     std::string_view key;
@@ -51,4 +56,4 @@ inline std::vector<std::string_view> InterferingMembers(const PairMeasurementTex
     return names;
 }
 
-} // namespace korvanta::cli
+} // namespace korvanta

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/gear_pair_state.h"
+#include "core/inspection_measurements.h"
+#include "core/measurement_texts.h"
+#include "core/message.h"
+#include "core/pair_result.h"
+
+namespace korvanta {
+
+// What the user may choose in the measurements window: a member's pin or ball diameter, or the
+// number of its teeth the span anvils reach over.
+enum class MeasurementEntry { PinDiameter, SpanTeeth };
+
+struct MeasurementField {
+    MeasurementEntry entry;
+    int member; // 0 pinion, 1 gear
+
+    bool operator==(const MeasurementField&) const = default;
+};
+
+inline constexpr std::array<MeasurementField, 4> kMeasurementFields = {{
+    {MeasurementEntry::PinDiameter, 0},
+    {MeasurementEntry::PinDiameter, 1},
+    {MeasurementEntry::SpanTeeth, 0},
+    {MeasurementEntry::SpanTeeth, 1},
+}};
+
+// One row of the window: its caption and the pinion and gear texts; `entry` names the row whose
+// cells the user may type into.
+struct MeasurementRow {
+    std::string caption;
+    std::string pinion;
+    std::string gear;
+    std::optional<MeasurementEntry> entry;
+};
+
+inline constexpr int kMeasurementRowCount = 11;
+
+// A pair calculated as the output window calculates it, ready to be measured.
+struct CalculatedPair {
+    GearPairState state; // the entered orientation restored
+    PairResult result;
+};
+
+// Runs the pair calculation of the output window on a copy of the state: the pair, or the message
+// of the arithmetic fault that stopped it.
+struct PairCalculation {
+    std::optional<CalculatedPair> pair;
+    std::optional<Message> fault;
+};
+PairCalculation CalculatePairForMeasurements(const GearPairState& entered);
+
+// The measurements window without its widgets: the measured pair, the texts of the four fields the
+// user may type into, and the rows and sentence shown. A field takes the keys an input field of its
+// kind takes (digits and points for a diameter, digits for the teeth spanned); leaving it measures
+// again with the new choice, an empty field taking the default again.
+class MeasurementForm {
+public:
+    MeasurementForm(const GearPairState& state, const PairResult& result);
+
+    bool Internal() const { return state_.GearType == 2; }
+    // The column headings of the output table of the pair.
+    std::array<std::string, 2> Columns() const;
+    std::array<MeasurementRow, kMeasurementRowCount> Rows() const;
+    // The interference flags in words.
+    std::string InterferenceSentence() const;
+    const PairMeasurementTexts& Texts() const { return texts_; }
+
+    // False for the internal gear's teeth spanned: it is measured between pins, over no span.
+    bool Editable(MeasurementField field) const;
+    const std::string& Text(MeasurementField field) const;
+
+    // The characters the field's keys type.
+    static std::string_view AllowedKeys(MeasurementField field);
+    // A typed character (Backspace is 8): true when the field's keys take it.
+    bool KeyAccepted(MeasurementField field, int characterCode) const;
+    // The user's edit of the text: keeps the characters the keys would type; false (nothing changes)
+    // when the number would not fit a Single.
+    bool SetText(MeasurementField field, const std::string& text);
+    // Focus lost: measures again with the field's value. A value the member cannot be measured with
+    // is refused: the field shows its measured value again and the message says why.
+    std::optional<Message> Leave(MeasurementField field);
+
+private:
+    void Measure();
+    std::string& Typed(MeasurementField field);
+    const std::string& Shown(MeasurementField field) const;
+    int Teeth(int member) const;
+
+    GearPairState state_;
+    PairResult result_;
+    std::array<MeasurementChoice, 2> choices_{};
+    PairMeasurementTexts texts_;
+    std::array<std::string, 4> typed_; // in the order of kMeasurementFields
+};
+
+} // namespace korvanta

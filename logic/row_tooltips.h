@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+#include "logic/output_table.h"
+
+namespace korvanta {
+
+// One line on what a row of the output windows is and what an inspector does with it, shown as the
+// tooltip of the row's caption.
+std::string_view RowTooltip(OutputRow row);
+
+} // namespace korvanta

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/gear_pair_state.h"
+#include "core/my_functions.h"
+#include "core/number_text.h"
+#include "logic/calculate.h"
+#include "logic/measurement_form.h"
+#include "logic/measurement_rows.h"
+
+namespace korvanta {
+namespace {
+
+constexpr MeasurementField kPinionPin{MeasurementEntry::PinDiameter, 0};
+constexpr MeasurementField kGearPin{MeasurementEntry::PinDiameter, 1};
+constexpr MeasurementField kPinionSpan{MeasurementEntry::SpanTeeth, 0};
+constexpr MeasurementField kGearSpan{MeasurementEntry::SpanTeeth, 1};
+
+const FieldTexts kExternal20To40 = {"20", "40", "10", "20", "0", "2.2", "4.2", "3"};
+const FieldTexts kInternal20To60 = {"20", "60", "10", "20", "0", "2.2", "5.8", "2"};
+
+// The pair as the input window's Calculate passes it on, calculated as the output window does.
+CalculatedPair Calculated(bool external, const FieldTexts& texts) {
+    GearPairState state;
+    SetStartUpConstants(state);
+    Single* const fields[] = {&state.NT1, &state.NT2, &state.DP,  &state.PA,
+                              &state.HA,  &state.OD1, &state.OD2, &state.CD};
+    for (std::size_t field = 0; field < texts.size(); ++field) {
+        *fields[field] = LeadingNumber(texts[field]);
+    }
+    EXPECT_FALSE(Calculate(state, external, texts).rejection.has_value());
+    const PairCalculation calculation = CalculatePairForMeasurements(state);
+    EXPECT_FALSE(calculation.fault.has_value());
+    return *calculation.pair;
+}
+
+MeasurementForm FormOf(bool external, const FieldTexts& texts) {
+    const CalculatedPair pair = Calculated(external, texts);
+    return MeasurementForm(pair.state, pair.result);
+}
+
+PairMeasurementTexts MeasuredWith(bool external, const FieldTexts& texts,
+                                  const std::array<MeasurementChoice, 2>& choices) {
+    const CalculatedPair pair = Calculated(external, texts);
+    return MeasurementTexts(MeasurePair(pair.state, pair.result, choices));
+}
+
+TEST(MeasurementForm, RowsShowTheMeasuredTextsUnderTheirCaptions) {
+    for (const bool external : {true, false}) {
+        const FieldTexts& texts = external ? kExternal20To40 : kInternal20To60;
+        const MeasurementForm form = FormOf(external, texts);
+        const PairMeasurementTexts expected = MeasuredWith(external, texts, {});
+        const auto rows = form.Rows();
+        EXPECT_EQ(rows[0].caption, kContactRatioCaption);
+        EXPECT_EQ(rows[0].gear, expected.contactRatio);
+        EXPECT_EQ(rows[1].pinion, expected.members[0].interference);
+        for (const MeasurementKey& key : kMeasurementKeys) {
+            const auto row = std::find_if(rows.begin(), rows.end(), [&](const MeasurementRow& shown) {
+                return shown.caption == key.caption || shown.caption == key.internalCaption;
+            });
+            ASSERT_NE(row, rows.end()) << key.key;
+            EXPECT_EQ(row->pinion, expected.members[0].*key.text) << key.key;
+            EXPECT_EQ(row->gear, expected.members[1].*key.text) << key.key;
+        }
+        EXPECT_EQ(form.Columns()[1], external ? "GEAR" : "INTERNAL GEAR");
+    }
+}
+
+TEST(MeasurementForm, InterferenceIsSaidInWords) {
+    EXPECT_EQ(FormOf(true, kExternal20To40).InterferenceSentence(),
+              "No interference: contact starts on the involute of both members.");
+    EXPECT_EQ(FormOf(false, kInternal20To60).InterferenceSentence(),
+              "Interference on the pinion: the gear's tip meets the pinion below its base circle, so the "
+              "pinion's SAP shown does not lie on the involute.");
+}
+
+TEST(MeasurementForm, InternalGearHasNoSpanToChoose) {
+    MeasurementForm form = FormOf(false, kInternal20To60);
+    EXPECT_FALSE(form.Editable(kGearSpan));
+    EXPECT_FALSE(form.KeyAccepted(kGearSpan, '3'));
+    EXPECT_FALSE(form.SetText(kGearSpan, "3"));
+    EXPECT_EQ(form.Text(kGearSpan), "NA");
+    EXPECT_TRUE(form.Editable(kGearPin));
+    EXPECT_TRUE(form.Editable(kPinionSpan));
+}
+
+TEST(MeasurementForm, FieldsTakeTheKeysOfTheInputFieldsOfTheirKind) {
+    struct KeyCase {
+        MeasurementField field;
+        int key;
+        bool accepted;
+    };
+    const KeyCase cases[] = {
+        {kPinionPin, '7', true},   {kPinionPin, '.', true},  {kGearPin, 8, true},      {kGearPin, 'a', false},
+        {kPinionPin, '-', false},  {kPinionPin, ' ', false}, {kPinionSpan, '3', true}, {kPinionSpan, 8, true},
+        {kPinionSpan, '.', false}, {kGearSpan, 'e', false},
+    };
+    const MeasurementForm form = FormOf(true, kExternal20To40);
+    for (const KeyCase& test : cases) {
+        EXPECT_EQ(form.KeyAccepted(test.field, test.key), test.accepted) << test.key;
+    }
+}
+
+TEST(MeasurementForm, EditedTextKeepsWhatTheKeysWouldTypeAndRefusesANumberTooLarge) {
+    MeasurementForm form = FormOf(true, kExternal20To40);
+    EXPECT_TRUE(form.SetText(kPinionPin, "0.2a5 "));
+    EXPECT_EQ(form.Text(kPinionPin), "0.25");
+    EXPECT_TRUE(form.SetText(kPinionSpan, "4.5"));
+    EXPECT_EQ(form.Text(kPinionSpan), "45");
+    EXPECT_FALSE(form.SetText(kGearPin, std::string(40, '9')));
+    EXPECT_EQ(form.Text(kGearPin), MeasuredWith(true, kExternal20To40, {}).members[1].pinDiameter);
+}
+
+struct LeaveCase {
+    const char* name;
+    MeasurementField field;
+    const char* typed;
+    MeasurementChoice pinion; // the choices the form then measures with
+    MeasurementChoice gear;
+    bool refused;
+};
+
+class MeasurementFormLeave : public ::testing::TestWithParam<LeaveCase> {};
+
+TEST_P(MeasurementFormLeave, MeasuresAgainWithTheValueOrRefusesIt) {
+    const LeaveCase& test = GetParam();
+    MeasurementForm form = FormOf(true, kExternal20To40);
+    // An earlier choice, to see that an empty field gives the default back.
+    ASSERT_TRUE(form.SetText(kGearSpan, "7"));
+    ASSERT_FALSE(form.Leave(kGearSpan).has_value());
+    const std::string before = form.Text(test.field);
+    ASSERT_TRUE(form.SetText(test.field, test.typed));
+    const std::optional<Message> refusal = form.Leave(test.field);
+    EXPECT_EQ(refusal.has_value(), test.refused);
+    const PairMeasurementTexts expected = MeasuredWith(true, kExternal20To40, {test.pinion, test.gear});
+    EXPECT_EQ(form.Texts(), expected);
+    if (refusal) {
+        EXPECT_EQ(refusal->icon, MessageIcon::Exclamation);
+        EXPECT_EQ(form.Text(test.field), before);
+    }
+}
+
+const LeaveCase kLeaveCases[] = {
+    {"PinDiameter", kPinionPin, "0.2", {0.2, {}}, {{}, 7}, false},
+    {"GearPinDiameter", kGearPin, "0.1728", {}, {0.1728, 7}, false},
+    {"PinOfZero", kPinionPin, "0", {}, {{}, 7}, true},
+    {"PinOfAPointOnly", kGearPin, ".", {}, {{}, 7}, true},
+    {"SpanTeeth", kPinionSpan, "2", {{}, 2}, {{}, 7}, false},
+    {"MostTeethSpanned", kPinionSpan, "19", {{}, 19}, {{}, 7}, false},
+    {"SpanOverEveryTooth", kPinionSpan, "20", {}, {{}, 7}, true},
+    {"SpanOfNoTeeth", kPinionSpan, "0", {}, {{}, 7}, true},
+    {"EmptySpanIsTheDefault", kGearSpan, "", {}, {}, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, MeasurementFormLeave, ::testing::ValuesIn(kLeaveCases),
+                         [](const ::testing::TestParamInfo<LeaveCase>& leaveCase) {
+                             return leaveCase.param.name;
+                         });
+
+// Leaving the ideal pin diameter as shown keeps the ideal one, not its five-decimal text.
+TEST(MeasurementForm, LeavingAFieldUnchangedKeepsItsChoice) {
+    MeasurementForm form = FormOf(true, kExternal20To40);
+    const PairMeasurementTexts before = form.Texts();
+    EXPECT_FALSE(form.Leave(kPinionPin).has_value());
+    EXPECT_EQ(form.Texts(), before);
+}
+
+TEST(MeasurementForm, FaultOfThePairCalculationIsReported) {
+    GearPairState state;
+    SetStartUpConstants(state);
+    state.GearType = 1;
+    const PairCalculation calculation = CalculatePairForMeasurements(state);
+    EXPECT_FALSE(calculation.pair.has_value());
+    ASSERT_TRUE(calculation.fault.has_value());
+    EXPECT_EQ(calculation.fault->icon, MessageIcon::Stop);
+}
+
+} // namespace
+} // namespace korvanta

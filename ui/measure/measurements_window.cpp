@@ -1,0 +1,219 @@
+#include "ui/measure/measurements_window.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+
+#include "logic/key_filter.h"
+#include "ui/common/dialogs.h"
+#include "ui/print/page_printer.h"
+#include "ui/print/print_from_to_size.h"
+#include "ui/print/print_status.h"
+#include "ui/print/window_background.h"
+#include "ui_measurements_window.h"
+
+namespace korvanta {
+
+namespace {
+
+QString FromModel(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+MeasurementsWindow::MeasurementsWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::FormMeasurements>()) {
+    ui->setupUi(this);
+    rows_ = {{
+        {ui->LabelCR, ui->TextCR1, ui->TextCR2},
+        {ui->LabelInterference, ui->TextInterference1, ui->TextInterference2},
+        {ui->LabelTT, ui->TextTT1, ui->TextTT2},
+        {ui->LabelPin, ui->TextPin1, ui->TextPin2},
+        {ui->LabelOverPins, ui->TextOverPins1, ui->TextOverPins2},
+        {ui->LabelPinContact, ui->TextPinContact1, ui->TextPinContact2},
+        {ui->LabelPinProfile, ui->TextPinProfile1, ui->TextPinProfile2},
+        {ui->LabelSpanTeeth, ui->TextSpanTeeth1, ui->TextSpanTeeth2},
+        {ui->LabelSpan, ui->TextSpan1, ui->TextSpan2},
+        {ui->LabelSpanContact, ui->TextSpanContact1, ui->TextSpanContact2},
+        {ui->LabelSpanProfile, ui->TextSpanProfile1, ui->TextSpanProfile2},
+    }};
+
+    QFont font("MS Sans Serif");
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    setFont(font);
+    setFixedSize(size());
+    Paint(ButtonFace());
+
+    for (MeasurementField field : kMeasurementFields) {
+        QLineEdit& edit = Edit(field);
+        edit.installEventFilter(this);
+        connect(&edit, &QLineEdit::textEdited, this,
+                [this, field](const QString& text) { Field_Edited(field, text); });
+    }
+    connect(ui->CommandClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui->CommandPrint, &QPushButton::clicked, this, &MeasurementsWindow::CommandPrint_Click);
+}
+
+MeasurementsWindow::~MeasurementsWindow() = default;
+
+void MeasurementsWindow::ShowPair(const GearPairState& state, const PairResult& result) {
+    form_.emplace(state, result);
+    ShowForm();
+    ui->TextPin1->setFocus();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MeasurementsWindow::ShowForm() {
+    const auto columns = form_->Columns();
+    ui->Label3->setText(FromModel(columns[0]));
+    ui->Label4->setText(FromModel(columns[1]));
+    const auto rows = form_->Rows();
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        rows_[row].caption->setText(FromModel(rows[row].caption));
+        rows_[row].pinion->setText(FromModel(rows[row].pinion));
+        rows_[row].gear->setText(FromModel(rows[row].gear));
+    }
+    StyleFields();
+    ui->LabelInterferenceWords->setText(FromModel(form_->InterferenceSentence()));
+}
+
+// The fields the user may type into are white; the internal gear has no span to choose.
+void MeasurementsWindow::StyleFields() {
+    for (MeasurementField field : kMeasurementFields) {
+        QLineEdit& edit = Edit(field);
+        const bool editable = form_->Editable(field);
+        edit.setReadOnly(!editable);
+        edit.setFocusPolicy(editable ? Qt::StrongFocus : Qt::NoFocus);
+        SetBackground(edit, editable ? QColor(Qt::white) : ButtonFace());
+    }
+}
+
+// The fields type as the input fields do: Enter moves on like Tab and its character is discarded,
+// the arrows step through the tab order, and a key the field does not take types nothing.
+bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event) {
+    const std::optional<MeasurementField> field = FieldOf(watched);
+    if (field && form_) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return Field_KeyPress(*field, static_cast<QKeyEvent&>(*event));
+        case QEvent::FocusIn:
+            Edit(*field).selectAll();
+            break;
+        case QEvent::FocusOut:
+            Field_LostFocus(*field, static_cast<QFocusEvent*>(event)->reason());
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MeasurementsWindow::Field_KeyPress(MeasurementField field, const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Up:
+        focusNextPrevChild(false);
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        focusNextPrevChild(true);
+        return true;
+    default:
+        break;
+    }
+    // Shortcuts and keys that type no character are no key presses of the field; what they change
+    // is filtered when the text changes.
+    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
+        return false;
+    if (key.text().isEmpty() || key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab ||
+        key.key() == Qt::Key_Delete)
+        return false;
+    return !form_->KeyAccepted(field, key.text().at(0).unicode());
+}
+
+// Typing, paste, drop, undo: the form keeps what the keys would type and refuses a number too large;
+// the field then shows the form's text.
+void MeasurementsWindow::Field_Edited(MeasurementField field, const QString& text) {
+    if (!form_)
+        return;
+    QLineEdit& edit = Edit(field);
+    const int keptBeforeCursor = static_cast<int>(
+        FilterText(MeasurementForm::AllowedKeys(field), edit.text().left(edit.cursorPosition()).toStdString())
+            .size());
+    const std::string before = form_->Text(field);
+    const bool accepted = form_->SetText(field, text.toStdString());
+    const QString shown = FromModel(form_->Text(field));
+    if (edit.text() != shown) {
+        edit.setText(shown);
+        edit.setCursorPosition(accepted ? keptBeforeCursor : static_cast<int>(before.size()));
+    }
+}
+
+// The focus leaving with the whole window (a message box, another window) is no leaving of the field.
+void MeasurementsWindow::Field_LostFocus(MeasurementField field, Qt::FocusReason reason) {
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    const std::optional<Message> refusal = form_->Leave(field);
+    ShowForm();
+    if (!refusal)
+        return;
+    AppDialogs().Show(*refusal);
+    // Back into the refused field once the focus change in progress has ended.
+    QPointer<QLineEdit> edit(&Edit(field));
+    QTimer::singleShot(0, this, [edit] {
+        if (edit) {
+            edit->setFocus(Qt::OtherFocusReason);
+            edit->selectAll();
+        }
+    });
+}
+
+// One scaled page without the buttons, on white, as the output windows print.
+void MeasurementsWindow::CommandPrint_Click() {
+    ui->CommandClose->hide();
+    ui->CommandPrint->hide();
+    ui->TextSpanProfile2->setFocus();
+    Paint(Qt::white);
+
+    const bool printed = PrintWindowScaled(*this, 90, 40, 30);
+    AppPrinter().EndDoc();
+    if (printed)
+        ShowPrintStatus("Printing form, one moment please...");
+
+    ui->CommandClose->show();
+    ui->CommandPrint->show();
+    Paint(ButtonFace());
+    if (form_)
+        StyleFields();
+}
+
+void MeasurementsWindow::Paint(const QColor& colour) {
+    SetBackground(*this, colour);
+    for (QLabel* label : findChildren<QLabel*>())
+        SetBackground(*label, colour);
+    for (QLineEdit* cell : findChildren<QLineEdit*>())
+        SetBackground(*cell, colour);
+}
+
+std::optional<MeasurementField> MeasurementsWindow::FieldOf(const QObject* widget) const {
+    for (MeasurementField field : kMeasurementFields) {
+        if (&Edit(field) == widget)
+            return field;
+    }
+    return std::nullopt;
+}
+
+QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
+    const bool pin = field.entry == MeasurementEntry::PinDiameter;
+    if (field.member == 0)
+        return pin ? *ui->TextPin1 : *ui->TextSpanTeeth1;
+    return pin ? *ui->TextPin2 : *ui->TextSpanTeeth2;
+}
+
+} // namespace korvanta

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "core/gear_pair_state.h"
+#include "core/pair_result.h"
+#include "logic/measurement_form.h"
+
+namespace Ui {
+class FormMeasurements;
+}
+
+namespace korvanta {
+
+// The inspection measurements of a calculated pair, pinion and gear side by side: tooth thickness,
+// pins or balls, span, their contact diameters, the contact ratio and the interference flags. The
+// pin or ball diameter and the teeth spanned may be typed in; leaving the field measures again.
+class MeasurementsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // A window of its own; a parent only ties its lifetime to the parent's.
+    explicit MeasurementsWindow(QWidget* parent = nullptr);
+    ~MeasurementsWindow() override;
+
+    // Measures the pair (the state with the entered orientation restored, and its calculation's
+    // result) with the default tools, shows the measurements and brings the window to the front.
+    void ShowPair(const GearPairState& state, const PairResult& result);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct RowWidgets {
+        QLabel* caption = nullptr;
+        QLineEdit* pinion = nullptr;
+        QLineEdit* gear = nullptr;
+    };
+
+    void ShowForm();
+    void StyleFields();
+    bool Field_KeyPress(MeasurementField field, const QKeyEvent& key);
+    void Field_Edited(MeasurementField field, const QString& text);
+    void Field_LostFocus(MeasurementField field, Qt::FocusReason reason);
+    void CommandPrint_Click();
+    void Paint(const QColor& colour);
+    std::optional<MeasurementField> FieldOf(const QObject* widget) const;
+    QLineEdit& Edit(MeasurementField field) const;
+
+    std::unique_ptr<Ui::FormMeasurements> ui;
+    std::array<RowWidgets, kMeasurementRowCount> rows_;
+    std::optional<MeasurementForm> form_;
+};
+
+} // namespace korvanta
