@@ -79,17 +79,21 @@ void FillExternalInputs(const GearPairState& state, OutputTable& table) {
     const bool spur = state.HA == 0;
     table[OutputRow::OperatingPressureAngle].caption =
         spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
-    SetEach(table[OutputRow::Teeth], GeneralText(state.NT1), GeneralText(state.NT2));
-    SetBoth(table[OutputRow::DiametralPitch], PatternOfGeneral(state.DP, 5));
-    SetBoth(table[OutputRow::TransverseDiametralPitch], spur ? kNotShown : PatternOfGeneral(state.TDP, 5));
-    SetBoth(table[OutputRow::TransversePressureAngle], spur ? kNotShown : PatternOfGeneral(state.TPA, 5));
-    SetEach(table[OutputRow::PitchDiameter], PatternOfGeneral(state.PD1, 5), PatternOfGeneral(state.PD2, 5));
-    SetEach(table[OutputRow::BaseDiameter], PatternOfGeneral(state.DB1, 6), PatternOfGeneral(state.DB2, 6));
-    SetBoth(table[OutputRow::PressureAngle], Degrees(PatternOfGeneral(state.PA, 5)));
-    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfGeneral(state.HA, 5)));
-    SetEach(table[OutputRow::OutsideDiameter], PatternOfGeneral(state.OD1, 5),
-            PatternOfGeneral(state.OD2, 5));
-    SetBoth(table[OutputRow::CenterDistance], PatternOfGeneral(state.CD, 5));
+    SetEach(table[OutputRow::Teeth], SingleGeneralText(state.NT1), SingleGeneralText(state.NT2));
+    SetBoth(table[OutputRow::DiametralPitch], PatternOfSingleGeneral(state.DP, 5));
+    SetBoth(table[OutputRow::TransverseDiametralPitch],
+            spur ? kNotShown : PatternOfSingleGeneral(state.TDP, 5));
+    SetBoth(table[OutputRow::TransversePressureAngle],
+            spur ? kNotShown : PatternOfSingleGeneral(state.TPA, 5));
+    SetEach(table[OutputRow::PitchDiameter], PatternOfSingleGeneral(state.PD1, 5),
+            PatternOfSingleGeneral(state.PD2, 5));
+    SetEach(table[OutputRow::BaseDiameter], PatternOfDoubleGeneral(state.DB1, 6),
+            PatternOfDoubleGeneral(state.DB2, 6));
+    SetBoth(table[OutputRow::PressureAngle], Degrees(PatternOfSingleGeneral(state.PA, 5)));
+    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfSingleGeneral(state.HA, 5)));
+    SetEach(table[OutputRow::OutsideDiameter], PatternOfSingleGeneral(state.OD1, 5),
+            PatternOfSingleGeneral(state.OD2, 5));
+    SetBoth(table[OutputRow::CenterDistance], PatternOfSingleGeneral(state.CD, 5));
 }
 
 void FillDiameters(const PairResult& result, OutputTable& table) {
@@ -161,20 +165,22 @@ void FillInternalTable(GearPairState& state, OutputTable& table) {
         spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
     table[OutputRow::OutsideDiameter].caption = "Pinion Outside Dia. / Gear Inside Dia.";
 
-    SetEach(table[OutputRow::Teeth], GeneralText(state.NT1), GeneralText(state.NT2));
-    SetBoth(table[OutputRow::DiametralPitch], PatternOfGeneral(state.DP, 5));
+    SetEach(table[OutputRow::Teeth], SingleGeneralText(state.NT1), SingleGeneralText(state.NT2));
+    SetBoth(table[OutputRow::DiametralPitch], PatternOfSingleGeneral(state.DP, 5));
     SetBoth(table[OutputRow::TransverseDiametralPitch],
-            spur ? kNotApplicable : PatternOfGeneral(state.TDP, 5));
-    SetBoth(table[OutputRow::PressureAngle], Degrees(PatternOfGeneral(state.PA, 5)));
+            spur ? kNotApplicable : PatternOfSingleGeneral(state.TDP, 5));
+    SetBoth(table[OutputRow::PressureAngle], Degrees(PatternOfSingleGeneral(state.PA, 5)));
     // The angle the base diameters were refreshed with, the one the input window derived.
     SetBoth(table[OutputRow::TransversePressureAngle],
-            spur ? kNotApplicable : Degrees(PatternOfGeneral(entryTPA, 5)));
-    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfGeneral(state.HA, 5)));
-    SetEach(table[OutputRow::BaseDiameter], PatternOfGeneral(state.DB1, 6), PatternOfGeneral(state.DB2, 6));
-    SetEach(table[OutputRow::PitchDiameter], PatternOfGeneral(state.PD1, 5), PatternOfGeneral(state.PD2, 5));
-    SetEach(table[OutputRow::OutsideDiameter], PatternOfGeneral(state.OD1, 5),
-            PatternOfGeneral(state.OD2, 5));
-    SetBoth(table[OutputRow::CenterDistance], PatternOfGeneral(state.CD, 5));
+            spur ? kNotApplicable : Degrees(PatternOfSingleGeneral(entryTPA, 5)));
+    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfSingleGeneral(state.HA, 5)));
+    SetEach(table[OutputRow::BaseDiameter], PatternOfDoubleGeneral(state.DB1, 6),
+            PatternOfDoubleGeneral(state.DB2, 6));
+    SetEach(table[OutputRow::PitchDiameter], PatternOfSingleGeneral(state.PD1, 5),
+            PatternOfSingleGeneral(state.PD2, 5));
+    SetEach(table[OutputRow::OutsideDiameter], PatternOfSingleGeneral(state.OD1, 5),
+            PatternOfSingleGeneral(state.OD2, 5));
+    SetBoth(table[OutputRow::CenterDistance], PatternOfSingleGeneral(state.CD, 5));
     FillDiameters(result, table);
     FillAngles(result, table);
 

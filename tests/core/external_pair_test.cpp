@@ -17,8 +17,8 @@ TEST(CalculateDerivedValues, StandardExternalPair) {
     const GearPairState s = ExternalPair(kStandard);
     EXPECT_EQ(PatternValue(s.TPA, 6), "19.999996");
     EXPECT_NE(s.TPA.Value(), 20.0f);
-    EXPECT_EQ(PatternOfGeneral(s.DB1, 6), "1.879385");
-    EXPECT_EQ(PatternOfGeneral(s.DB2, 6), "3.758771");
+    EXPECT_EQ(PatternOfDoubleGeneral(s.DB1, 6), "1.879385");
+    EXPECT_EQ(PatternOfDoubleGeneral(s.DB2, 6), "3.758771");
 }
 
 TEST(CalcExternalPair, StandardSpurPair) {
