@@ -8,6 +8,7 @@
 #include "core/arithmetic.h"
 #include "core/my_functions.h"
 #include "core/number_text.h"
+#include "core/transverse_values.h"
 
 namespace korvanta {
 
@@ -54,16 +55,6 @@ void StoreFields(GearPairState& state, const FieldValues& values) {
     state.OD2 = values[InputField::OD2];
     state.CD = values[InputField::CD];
     state.HA = values[InputField::HA];
-}
-
-// Transverse pitch, pitch diameters, transverse pressure angle and base diameters.
-void DeriveTransverseValues(GearPairState& state) {
-    state.TDP = state.DP * std::cos(static_cast<double>(state.DegToRad) * state.HA);
-    state.PD1 = Divide(state.NT1, state.TDP);
-    state.PD2 = Divide(state.NT2, state.TDP);
-    state.TPA = Degrees(std::atan(Divide(std::tan(Radians(state.PA)), std::cos(Radians(state.HA)))));
-    state.DB1 = CheckedDouble(state.PD1 * std::cos(static_cast<double>(state.TPA) * state.DegToRad));
-    state.DB2 = CheckedDouble(state.PD2 * std::cos(static_cast<double>(state.TPA) * state.DegToRad));
 }
 
 std::optional<CalculateOutcome> PresenceCheck(const FieldValues& values) {

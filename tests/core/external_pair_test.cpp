@@ -1,3 +1,6 @@
+#include <bit>
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "core/arithmetic.h"
@@ -39,6 +42,14 @@ TEST(CalcExternalPair, StandardSpurPair) {
     EXPECT_EQ(s.TPA.Value(), 20.0f);
     EXPECT_EQ(s.SAP1.Value(), r.SAP1.Value());
     EXPECT_EQ(s.SAP2.Value(), r.SAP2.Value());
+}
+
+TEST(CalcExternalPair, FirstRollAnglePutsTheRollAngleConstantsInForce) {
+    GearPairState s = ExternalPair(kStandard);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(s.DegToRad.Value()), 0x3C8EFA35u);
+    CalcExternalPair(s);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(s.DegToRad.Value()), 0x3C8EFA34u);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(s.Pi), 0x400921FB54524550u);
 }
 
 TEST(CalcExternalPair, LongAddendumPinionAtAWiderCenterDistance) {

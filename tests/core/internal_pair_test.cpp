@@ -6,6 +6,7 @@
 
 #include "core/arithmetic.h"
 #include "core/internal_pair.h"
+#include "core/my_functions.h"
 #include "core/number_text.h"
 #include "pair_fixtures.h"
 
