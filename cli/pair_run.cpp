@@ -1,5 +1,6 @@
 #include "cli/pair_run.h"
 
+#include "cli/command_name.h"
 #include "cli/measurement_inputs.h"
 #include "core/external_pair.h"
 #include "core/gear_pair_state.h"
@@ -95,7 +96,7 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
     if (inputs.measure) {
         if (auto error = SpanChoiceError(state, inputs)) {
             result.status = RunStatus::Rejected;
-            result.rejection = Message{*error, "korvanta-calc"};
+            result.rejection = Message{*error, std::string(kCommandName)};
             return;
         }
         entered = state;
