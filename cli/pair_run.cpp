@@ -44,7 +44,7 @@ AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string
     AngleEntry entry;
     entry.member = member;
     // The diameter box re-shows a number with five decimals when it is left.
-    entry.diameter = PatternText(typed, 5);
+    entry.diameter = PatternText(typed, kEnteredValueDecimals);
     const DiameterCommandOutcome outcome =
         RunDiameterCommand(state, entry.diameter, [&result](const Message& question) {
             result.warnings.push_back(question.text);

@@ -16,8 +16,6 @@ constexpr int kSingleDigits = 7;
 constexpr int kDoubleDigits = 15;
 // Decimal exponents below this use the exponent form, as C's %G does.
 constexpr int kSmallestPlainExponent = -4;
-// The input fields show five decimals.
-constexpr int kFieldDecimals = 5;
 
 // C's %.<precision>G without the trailing zeros: plain decimals while the decimal exponent of the
 // rounded value lies in [-4, precision), otherwise d.ddddddE+XX with at least two exponent digits.
@@ -221,7 +219,7 @@ std::string PatternOfDoubleGeneral(double value, int decimals) {
 }
 
 std::string FiveDecimalText(Single value) {
-    return PatternOfSingleGeneral(value, kFieldDecimals);
+    return PatternOfSingleGeneral(value, kEnteredValueDecimals);
 }
 
 double LeadingNumber(std::string_view text) {
@@ -250,13 +248,13 @@ Single RoundToFiveDecimals(Single value) {
     // The pattern's digits are its units of 10^-5, and reading a text of so few digits back is one
     // division of them (see ShortNumber): the text itself is not needed. Its zero reads unsigned.
     if (const auto scaled = decimal::ScaledSignificant(value, kDoubleDigits)) {
-        const auto units = decimal::DecimalUnits(*scaled, kFieldDecimals);
+        const auto units = decimal::DecimalUnits(*scaled, kEnteredValueDecimals);
         if (units && *units < kShortDigitsLimit) {
             const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
             return scaled->negative && *units != 0 ? -magnitude : magnitude;
         }
     }
-    return LeadingNumber(PatternValue(value, kFieldDecimals));
+    return LeadingNumber(PatternValue(value, kEnteredValueDecimals));
 }
 
 } // namespace korvanta

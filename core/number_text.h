@@ -8,6 +8,15 @@
 // Number texts. None of them depends on the C library's locale: the decimal separator is always a point.
 namespace korvanta {
 
+// The decimals of the display patterns.
+inline constexpr int kEnteredValueDecimals = 5; // "0.00000": the entered values
+inline constexpr int kPreciseDecimals = 6;      // "0.000000": base diameters and the diagram's values
+inline constexpr int kResultDecimals = 4;       // "0.0000": diameters, coefficients, angles, overlap
+inline constexpr int kRollAngleDecimals = 3;    // "0.000": roll angles
+
+// The degree sign the angles carry.
+inline constexpr std::string_view kDegreeSign = "\xC2\xB0";
+
 // The general decimal texts. Each name says the width it writes, whatever the static type of the
 // argument: a Single's text has at most 7 significant digits, a Double's 15, so the same stored 2.2
 // reads "2.2" as a Single and "2.20000004768372" once widened to a Double.

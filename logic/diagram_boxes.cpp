@@ -7,8 +7,6 @@ namespace korvanta {
 namespace {
 
 const std::string kDiameterSuffix = " DIA.";
-// The boxes show their values with the pattern "0.000000".
-constexpr int kDiagramDecimals = 6;
 
 } // namespace
 
@@ -17,11 +15,11 @@ Integer DefaultDiagramMember(Integer gearType) {
 }
 
 std::string DiagramSingleText(Single value) {
-    return PatternOfSingleGeneral(value, kDiagramDecimals);
+    return PatternOfSingleGeneral(value, kPreciseDecimals);
 }
 
 std::string DiagramDoubleText(double value) {
-    return PatternOfDoubleGeneral(value, kDiagramDecimals);
+    return PatternOfDoubleGeneral(value, kPreciseDecimals);
 }
 
 DiagramBoxes FillDiagramBoxes(const GearPairState& state, Integer member) {

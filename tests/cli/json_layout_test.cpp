@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    false,
                    RunStatus::Fault}),
-    [](const ::testing::TestParamInfo<LayoutCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<LayoutCase>& param) { return std::string(param.param.name); });
 
 TEST(JsonLayout, LeadingMembersComeFirst) {
     const std::vector<JsonMember> leading{{"line", "7"}, {"id", "\"a\""}};
