@@ -16,14 +16,6 @@ using testing::PairEntry;
 
 const PairEntry kStandard{20, 40, 10, 20, 0, 2.2, 4.2, 3.0};
 
-TEST(CalculateDerivedValues, StandardExternalPair) {
-    const GearPairState s = ExternalPair(kStandard);
-    EXPECT_EQ(PatternValue(s.TPA, 6), "19.999996");
-    EXPECT_NE(s.TPA.Value(), 20.0f);
-    EXPECT_EQ(PatternOfDoubleGeneral(s.DB1, 6), "1.879385");
-    EXPECT_EQ(PatternOfDoubleGeneral(s.DB2, 6), "3.758771");
-}
-
 TEST(CalcExternalPair, StandardSpurPair) {
     GearPairState s = ExternalPair(kStandard);
     const PairResult r = CalcExternalPair(s);
