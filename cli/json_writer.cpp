@@ -272,9 +272,8 @@ void AppendProduced(JsonText& out, std::span<const JsonMember> leading, const Pa
     const OutputTable& table = result.table;
     AppendLeading(out, leading);
     AppendField(out, "type", result.type == PairType::Internal ? "internal" : "external");
-    out += ',';
-    out.Break(kMemberIndent);
-    AppendField(out, "title", table.title);
+    AppendMemberName(out, "title");
+    AppendString(out, table.title);
     AppendMemberName(out, "columns");
     out += '[';
     AppendString(out, table.columns[0]);
