@@ -15,7 +15,7 @@ struct GearPairState {
     Single DP;                 // normal diametral pitch
     Single PA;                 // normal pressure angle, degrees
     Single HA;                 // helix angle, degrees
-    Double Pi = 0.0;
+    Double Pi = 0.0;           // Pi, DegToRad and RadToDeg: the angle constants in force (AngleConstants)
     Single DegToRad;
     Single RadToDeg;
     Single TDP; // transverse diametral pitch
