@@ -17,12 +17,12 @@ template <class Format> void FormatEach(benchmark::State& run, Format format) {
 }
 
 void BM_GeneralTextSingle(benchmark::State& run) {
-    FormatEach(run, [](double value) { return korvanta::GeneralText(korvanta::Single(value)); });
+    FormatEach(run, [](double value) { return korvanta::SingleGeneralText(korvanta::Single(value)); });
 }
 BENCHMARK(BM_GeneralTextSingle);
 
 void BM_GeneralTextDouble(benchmark::State& run) {
-    FormatEach(run, [](double value) { return korvanta::GeneralText(value); });
+    FormatEach(run, [](double value) { return korvanta::DoubleGeneralText(value); });
 }
 BENCHMARK(BM_GeneralTextDouble);
 

@@ -1,8 +1,10 @@
 #include "cli/batch_output.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "cli/batch_columns.h"
+#include "cli/command_name.h"
 #include "cli/json_writer.h"
 #include "logic/measurement_rows.h"
 #include "cli/visible_text.h"
@@ -57,35 +59,13 @@ bool HasPair(RowStatus status) {
     return status == RowStatus::Ok || status == RowStatus::Rejected || status == RowStatus::Fault;
 }
 
-// The object on one line: every raw line break of the writer's layout, with the indent after it,
-// becomes one blank (line breaks inside strings are escaped and stay).
-std::string OneLine(const std::string& object, const std::string& start) {
-    std::string text = start;
-    text.reserve(text.size() + object.size() + 1);
-    std::size_t i = 1;
-    while (i < object.size()) {
-        const std::size_t lineBreak = std::min(object.find('\n', i), object.size());
-        text.append(object, i, lineBreak - i);
-        if (lineBreak == object.size()) {
-            break;
-        }
-        i = object.find_first_not_of(' ', lineBreak + 1);
-        if (i == std::string::npos) {
-            break;
-        }
-        text += ' ';
-    }
-    text += '\n';
-    return text;
-}
-
 // The members that identify the row in its file: "line" and, when the file has one, "id".
-std::string RowStart(const BatchRow& row) {
-    std::string start = "{\"line\": " + std::to_string(row.line) + ", ";
+std::vector<JsonMember> RowIdentity(const BatchRow& row) {
+    std::vector<JsonMember> identity{{"line", std::to_string(row.line)}};
     if (row.id) {
-        start += "\"id\": " + JsonString(*row.id) + ", ";
+        identity.push_back({"id", JsonString(*row.id)});
     }
-    return start;
+    return identity;
 }
 
 // The measurement cells after the table's: empty when the row produced no table.
@@ -175,13 +155,12 @@ std::string BatchCsvLine(const BatchRow& row, bool measure) {
 }
 
 std::string BatchJsonLine(const BatchRow& row) {
+    const std::vector<JsonMember> identity = RowIdentity(row);
     if (HasPair(row.status)) {
-        return OneLine(ResultJson(row.result), RowStart(row));
+        return ResultJson(row.result, JsonLayout::Compact, identity);
     }
-    const std::string field = row.error.field ? std::string(FieldControlName(*row.error.field)) : "";
-    return RowStart(row) + "\"error\": {\"title\": \"korvanta-calc\", " +
-           "\"message\": " + JsonString(row.error.message) + ", \"field\": " + JsonString(field) +
-           "}, \"warnings\": []}\n";
+    const std::string_view field = row.error.field ? FieldControlName(*row.error.field) : "";
+    return ErrorJson({kCommandName, row.error.message, field}, JsonLayout::Compact, identity);
 }
 
 } // namespace korvanta::cli

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <span>
+#include <utility>
 
 #include "cli/batch_columns.h"
 #include "logic/measurement_rows.h"
@@ -77,31 +78,75 @@ void AppendString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-void AppendField(std::string& out, std::string_view name, std::string_view value) {
+// The object being written and its layout: where Pretty starts a new line with an indent, Compact
+// writes one blank.
+struct JsonText {
+    std::string text;
+    JsonLayout layout;
+
+    JsonText& operator+=(std::string_view part) {
+        text += part;
+        return *this;
+    }
+    JsonText& operator+=(char c) {
+        text += c;
+        return *this;
+    }
+    void Break(std::string_view indent) {
+        if (layout == JsonLayout::Compact) {
+            text += ' ';
+            return;
+        }
+        text += '\n';
+        text += indent;
+    }
+};
+
+// Indents of the pretty layout: the object's members, the items of its lists and the members of a
+// measurement.
+constexpr std::string_view kMemberIndent = " ";
+constexpr std::string_view kItemIndent = "  ";
+constexpr std::string_view kMeasuredMemberIndent = "   ";
+
+void AppendString(JsonText& out, std::string_view text) {
+    AppendString(out.text, text);
+}
+
+void AppendField(JsonText& out, std::string_view name, std::string_view value) {
     AppendString(out, name);
     out += ": ";
     AppendString(out, value);
 }
 
+// The name of a member, ready for its value: on a new line of the pretty layout.
+void AppendMemberName(JsonText& out, std::string_view name) {
+    out += ',';
+    out.Break(kMemberIndent);
+    AppendString(out, name);
+    out += ": ";
+}
+
 template <class Item, class Append>
-void AppendList(std::string& out, std::span<const Item> items, Append append) {
+void AppendList(JsonText& out, std::span<const Item> items, Append append) {
     out += '[';
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i != 0) {
-            out += ",\n  ";
+            out += ',';
+            out.Break(kItemIndent);
         }
         append(out, items[i]);
     }
     out += ']';
 }
 
-void AppendStrings(std::string& out, const std::vector<std::string>& texts) {
-    AppendList(out, std::span<const std::string>(texts), AppendString);
+void AppendStrings(JsonText& out, const std::vector<std::string>& texts) {
+    AppendList(out, std::span<const std::string>(texts),
+               [](JsonText& list, const std::string& text) { AppendString(list, text); });
 }
 
 // The rows of the table (with `filledOnly`, those a fault left empty are skipped). A row's key is the
 // name its columns carry in the batch CSV: unlike the caption, it does not change with the helix angle.
-void AppendRows(std::string& out, const std::array<OutputCell, kOutputRowCount>& rows, bool filledOnly) {
+void AppendRows(JsonText& out, const std::array<OutputCell, kOutputRowCount>& rows, bool filledOnly) {
     out += '[';
     bool first = true;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -110,7 +155,8 @@ void AppendRows(std::string& out, const std::array<OutputCell, kOutputRowCount>&
             continue;
         }
         if (!first) {
-            out += ",\n  ";
+            out += ',';
+            out.Break(kItemIndent);
         }
         first = false;
         out += '{';
@@ -126,7 +172,7 @@ void AppendRows(std::string& out, const std::array<OutputCell, kOutputRowCount>&
     out += ']';
 }
 
-void AppendAngle(std::string& out, const AngleEntry& entry) {
+void AppendAngle(JsonText& out, const AngleEntry& entry) {
     out += '{';
     AppendField(out, "member", entry.member == Member::Gear ? "gear" : "pinion");
     out += ", ";
@@ -143,11 +189,11 @@ void AppendAngle(std::string& out, const AngleEntry& entry) {
 }
 
 // A flag as JSON: "Yes" true, "No" false, "NA" (nothing measured) null.
-void AppendFlag(std::string& out, std::string_view text) {
+void AppendFlag(JsonText& out, std::string_view text) {
     out += text == "Yes" ? "true" : text == "No" ? "false" : "null";
 }
 
-void AppendMember(std::string& out, std::string_view member, const MemberMeasurementTexts& texts) {
+void AppendMember(JsonText& out, std::string_view member, const MemberMeasurementTexts& texts) {
     out += '{';
     AppendField(out, "member", member);
     for (const MeasurementKey& key : kMeasurementKeys) {
@@ -163,7 +209,7 @@ void AppendMember(std::string& out, std::string_view member, const MemberMeasure
     out += '}';
 }
 
-void AppendMeasurements(std::string& out, const PairMeasurementTexts& measured) {
+void AppendMeasurements(JsonText& out, const PairMeasurementTexts& measured) {
     out += '{';
     AppendField(out, "contact_ratio", measured.contactRatio);
     out += ", \"interference\": [";
@@ -172,61 +218,94 @@ void AppendMeasurements(std::string& out, const PairMeasurementTexts& measured) 
         out += i == 0 ? "" : ", ";
         AppendString(out, interfering[i]);
     }
-    out += "],\n  \"members\": [";
+    out += "],";
+    out.Break(kItemIndent);
+    out += "\"members\": [";
     AppendMember(out, kMeasurementMemberNames[0], measured.members[0]);
-    out += ",\n   ";
+    out += ',';
+    out.Break(kMeasuredMemberIndent);
     AppendMember(out, kMeasurementMemberNames[1], measured.members[1]);
     out += "]}";
 }
 
-void AppendRejected(std::string& out, const PairRunResult& result) {
-    out += "{\"error\": {";
-    AppendField(out, "title", result.rejection->title);
-    out += ", ";
-    AppendField(out, "message", result.rejection->text);
-    out += ", ";
-    AppendField(out, "field", result.rejectedField ? FieldControlName(*result.rejectedField) : "");
-    out += "},\n \"warnings\": ";
-    AppendStrings(out, result.warnings);
-    out += "}\n";
+void AppendLeading(JsonText& out, std::span<const JsonMember> leading) {
+    for (const JsonMember& member : leading) {
+        AppendString(out, member.name);
+        out += ": ";
+        out += member.value;
+        out += ", ";
+    }
 }
 
-void AppendFaulted(std::string& out, const PairRunResult& result) {
+// The error member of a pair the entries or the calculation stopped: title, message, and what stopped
+// it as `placeName` (the field, or the calculation step).
+void AppendError(JsonText& out, std::string_view title, std::string_view message, std::string_view placeName,
+                 std::string_view place) {
+    out += "\"error\": {";
+    AppendField(out, "title", title);
+    out += ", ";
+    AppendField(out, "message", message);
+    out += ", ";
+    AppendField(out, placeName, place);
+    out += '}';
+}
+
+void AppendRejected(JsonText& out, std::span<const JsonMember> leading, const JsonError& error,
+                    const std::vector<std::string>& warnings) {
+    AppendLeading(out, leading);
+    AppendError(out, error.title, error.message, "field", error.field);
+    AppendMemberName(out, "warnings");
+    AppendStrings(out, warnings);
+}
+
+void AppendFaulted(JsonText& out, std::span<const JsonMember> leading, const PairRunResult& result) {
     const CalculationFault& fault = *result.table.fault;
-    out += "{\"error\": {";
-    AppendField(out, "title", fault.message.title);
-    out += ", ";
-    AppendField(out, "message", fault.message.text);
-    out += ", ";
-    AppendField(out, "step", fault.step);
-    out += "},\n \"rows\": ";
+    AppendLeading(out, leading);
+    AppendError(out, fault.message.title, fault.message.text, "step", fault.step);
+    AppendMemberName(out, "rows");
     AppendRows(out, result.table.rows, true);
-    out += ",\n \"warnings\": ";
+    AppendMemberName(out, "warnings");
     AppendStrings(out, result.warnings);
-    out += "}\n";
 }
 
-void AppendProduced(std::string& out, const PairRunResult& result) {
+void AppendProduced(JsonText& out, std::span<const JsonMember> leading, const PairRunResult& result) {
     const OutputTable& table = result.table;
-    out += '{';
+    AppendLeading(out, leading);
     AppendField(out, "type", result.type == PairType::Internal ? "internal" : "external");
-    out += ",\n ";
-    AppendField(out, "title", table.title);
-    out += ",\n \"columns\": [";
+    AppendMemberName(out, "title");
+    AppendString(out, table.title);
+    AppendMemberName(out, "columns");
+    out += '[';
     AppendString(out, table.columns[0]);
     out += ", ";
     AppendString(out, table.columns[1]);
-    out += "],\n \"rows\": ";
+    out += ']';
+    AppendMemberName(out, "rows");
     AppendRows(out, table.rows, false);
-    out += ",\n \"warnings\": ";
+    AppendMemberName(out, "warnings");
     AppendStrings(out, result.warnings);
-    out += ",\n \"angles\": ";
+    AppendMemberName(out, "angles");
     AppendList(out, std::span<const AngleEntry>(result.angles), AppendAngle);
     if (result.measurements) {
-        out += ",\n \"measurements\": ";
+        AppendMemberName(out, "measurements");
         AppendMeasurements(out, *result.measurements);
     }
+}
+
+// Room for the object of a calculated pair, so that it is not moved while it grows.
+constexpr std::size_t kTypicalLength = 2048;
+
+JsonText StartObject(JsonLayout layout) {
+    JsonText out{std::string(), layout};
+    out.text.reserve(kTypicalLength);
+    out += '{';
+    return out;
+}
+
+// The closing brace; every object ends its line, in both layouts.
+std::string EndObject(JsonText& out) {
     out += "}\n";
+    return std::move(out.text);
 }
 
 } // namespace
@@ -237,23 +316,29 @@ std::string JsonString(std::string_view text) {
     return quoted;
 }
 
-std::string ResultJson(const PairRunResult& result) {
-    // Room for the object of a calculated pair, so that it is not moved while it grows.
-    constexpr std::size_t kTypicalLength = 2048;
-    std::string out;
-    out.reserve(kTypicalLength);
+std::string ResultJson(const PairRunResult& result, JsonLayout layout, std::span<const JsonMember> leading) {
+    JsonText out = StartObject(layout);
     switch (result.status) {
-    case RunStatus::Rejected:
-        AppendRejected(out, result);
-        break;
-    case RunStatus::Fault:
-        AppendFaulted(out, result);
-        break;
-    case RunStatus::Produced:
-        AppendProduced(out, result);
+    case RunStatus::Rejected: {
+        const std::string_view field = result.rejectedField ? FieldControlName(*result.rejectedField) : "";
+        AppendRejected(out, leading, {result.rejection->title, result.rejection->text, field},
+                       result.warnings);
         break;
     }
-    return out;
+    case RunStatus::Fault:
+        AppendFaulted(out, leading, result);
+        break;
+    case RunStatus::Produced:
+        AppendProduced(out, leading, result);
+        break;
+    }
+    return EndObject(out);
+}
+
+std::string ErrorJson(const JsonError& error, JsonLayout layout, std::span<const JsonMember> leading) {
+    JsonText out = StartObject(layout);
+    AppendRejected(out, leading, error, {});
+    return EndObject(out);
 }
 
 } // namespace korvanta::cli

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/batch_run.h"
+#include "cli/command_name.h"
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
 #include "cli/options.h"
@@ -28,8 +29,8 @@ struct Streams {
 
 // Standard output could not take the results: said on standard error, if that still can.
 int OutputFailure(Streams& streams) {
-    streams.err.Write("korvanta-calc: cannot write the results: " + streams.out.WriteError()->message() +
-                      "\n");
+    streams.err.Write(std::string(kCommandName) +
+                      ": cannot write the results: " + streams.out.WriteError()->message() + "\n");
     return kInputOutputStatus;
 }
 
@@ -53,7 +54,7 @@ int Run(const CommandLine& line, Streams& streams) {
 }
 
 int FileError(Streams& streams, const std::string& message, int status) {
-    return streams.err.Write("korvanta-calc: " + message + "\n") ? status : kInputOutputStatus;
+    return streams.err.Write(std::string(kCommandName) + ": " + message + "\n") ? status : kInputOutputStatus;
 }
 
 int RunBatchFrom(int descriptor, const std::string& name, const CommandLine& line, Streams& streams) {
@@ -97,7 +98,7 @@ int Main(const std::vector<std::string_view>& arguments, Streams& streams) {
         return 0;
     }
     if (line.version) {
-        streams.out.Write("korvanta-calc " + std::string(korvanta::kVersion) + "\n");
+        streams.out.Write(std::string(kCommandName) + " " + std::string(korvanta::kVersion) + "\n");
         return 0;
     }
     return line.batch ? Batch(line, streams) : Run(line, streams);

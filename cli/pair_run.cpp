@@ -1,5 +1,6 @@
 #include "cli/pair_run.h"
 
+#include "cli/command_name.h"
 #include "cli/measurement_inputs.h"
 #include "core/external_pair.h"
 #include "core/gear_pair_state.h"
@@ -43,7 +44,7 @@ AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string
     AngleEntry entry;
     entry.member = member;
     // The diameter box re-shows a number with five decimals when it is left.
-    entry.diameter = PatternText(typed, 5);
+    entry.diameter = PatternText(typed, kEnteredValueDecimals);
     const DiameterCommandOutcome outcome =
         RunDiameterCommand(state, entry.diameter, [&result](const Message& question) {
             result.warnings.push_back(question.text);
@@ -95,7 +96,7 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
     if (inputs.measure) {
         if (auto error = SpanChoiceError(state, inputs)) {
             result.status = RunStatus::Rejected;
-            result.rejection = Message{*error, "korvanta-calc"};
+            result.rejection = Message{*error, std::string(kCommandName)};
             return;
         }
         entered = state;

@@ -8,12 +8,6 @@
 
 namespace korvanta {
 
-namespace {
-
-constexpr std::string_view kDegreeSign = "\xC2\xB0";
-
-} // namespace
-
 AnglesAt AnglesAtDiameter(const GearPairState& state, int member, Single D) {
     const Single baseDiameter = member == 1 ? state.DB1 : state.DB2;
     const Single ratio = Divide(baseDiameter, D);
@@ -25,12 +19,13 @@ AnglesAt AnglesAtDiameter(const GearPairState& state, int member, Single D) {
 }
 
 std::string PressureAngleSentence(std::string_view T, Single pressure) {
-    return "Pressure Angle at " + std::string(T) + " is " + PatternValue(pressure, 4) +
+    return "Pressure Angle at " + std::string(T) + " is " + PatternValue(pressure, kResultDecimals) +
            std::string(kDegreeSign);
 }
 
 std::string RollAngleSentence(std::string_view T, Single roll) {
-    return "Roll Angle to " + std::string(T) + " is " + PatternValue(roll, 3) + std::string(kDegreeSign);
+    return "Roll Angle to " + std::string(T) + " is " + PatternValue(roll, kRollAngleDecimals) +
+           std::string(kDegreeSign);
 }
 
 } // namespace korvanta

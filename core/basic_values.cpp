@@ -42,8 +42,8 @@ void ExternalPair(GearPairState& s, std::string_view textNT1, std::string_view t
     if (s.NT1 != 0.0 && s.NT2 != 0.0 && LeadingNumber(textNT2) < LeadingNumber(textNT1)) {
         outcome.toothExchangeWarning = true;
         Swap(s.NT1, s.NT2);
-        outcome.writes.push_back({InputField::NT1, GeneralText(s.NT1)});
-        outcome.writes.push_back({InputField::NT2, GeneralText(s.NT2)});
+        outcome.writes.push_back({InputField::NT1, SingleGeneralText(s.NT1)});
+        outcome.writes.push_back({InputField::NT2, SingleGeneralText(s.NT2)});
         return;
     }
     if (s.DP == 0.0) {

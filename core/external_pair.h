@@ -6,7 +6,10 @@
 namespace korvanta {
 
 // The external pair calculation in the stages the output window interleaves with filling its cells:
-// Orient (step 0), Geometry (steps 1 to 18), RollAngles (step 19), Restore (step 20).
+// Orient takes the member with the smaller outside diameter as the pinion; Geometry finds the operating
+// pressure angle, the profile overlap, the modification coefficients and the SAP and TIF diameters;
+// RollAngles finds the roll angles to those diameters and to the pitch and outside diameters; Restore
+// gives the members back their entered places.
 // Each stage may raise ArithmeticError. The destructor restores the entered orientation if Restore
 // has not run, so the state is never left exchanged, fault or not.
 class ExternalPairCalculation {

@@ -2,10 +2,22 @@
 
 namespace korvanta {
 
+namespace {
+
+void UseAngleConstants(GearPairState& state, const AngleConstants& constants) {
+    state.Pi = constants.Pi;
+    state.DegToRad = constants.DegToRad;
+    state.RadToDeg = constants.RadToDeg;
+}
+
+} // namespace
+
 void SetStartUpConstants(GearPairState& state) {
-    state.Pi = 3.14159265;
-    state.DegToRad = state.Pi / 180.0;
-    state.RadToDeg = 180.0 / state.Pi;
+    UseAngleConstants(state, kStartUpAngleConstants);
+}
+
+void SwitchToRollAngleConstants(GearPairState& state) {
+    UseAngleConstants(state, kRollAngleConstants);
 }
 
 } // namespace korvanta

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/angle_constants.h"
 #include "core/single.h"
 
 namespace korvanta {
@@ -14,7 +15,7 @@ struct GearPairState {
     Single DP;                 // normal diametral pitch
     Single PA;                 // normal pressure angle, degrees
     Single HA;                 // helix angle, degrees
-    Double Pi = 0.0;
+    Double Pi = 0.0;           // Pi, DegToRad and RadToDeg: the angle constants in force (AngleConstants)
     Single DegToRad;
     Single RadToDeg;
     Single TDP; // transverse diametral pitch
@@ -32,7 +33,11 @@ struct GearPairState {
     Single PD1;
 };
 
-// Start-up angle constants: Pi = 3.14159265, DegToRad = Pi / 180 and RadToDeg = 180 / Pi as Singles.
+// Puts the start-up angle constants in force (kStartUpAngleConstants).
 void SetStartUpConstants(GearPairState& state);
+
+// Puts the roll-angle constants in force (kRollAngleConstants). The pair calculations make this switch
+// as soon as their first roll angle has been found; from then on the state keeps this set.
+void SwitchToRollAngleConstants(GearPairState& state);
 
 } // namespace korvanta

@@ -87,14 +87,16 @@ PairResult CalcInternalPair(GearPairState& state) {
     }
     r.TIF2 = r.SAP2 + Divide(kFormClearance, s.TDP);
 
-    r.RollSAP1 = RollAngle(s, s.DB1, r.SAP1);
-    r.RollSAP2 = RollAngle(s, s.DB2, r.SAP2);
-    r.RollTIF1 = RollAngle(s, s.DB1, r.TIF1);
-    r.RollTIF2 = RollAngle(s, s.DB2, r.TIF2);
-    r.RollPD1 = RollAngle(s, s.DB1, pitchDiameter1);
-    r.RollPD2 = RollAngle(s, s.DB2, pitchDiameter2);
-    r.RollOD1 = RollAngle(s, s.DB1, s.OD1);
-    r.RollOD2 = RollAngle(s, s.DB2, s.OD2);
+    r.RollSAP1 = RollAngle(s.DB1, r.SAP1);
+    // The first roll angle puts the roll-angle constants in force for the rest of the run.
+    SwitchToRollAngleConstants(s);
+    r.RollSAP2 = RollAngle(s.DB2, r.SAP2);
+    r.RollTIF1 = RollAngle(s.DB1, r.TIF1);
+    r.RollTIF2 = RollAngle(s.DB2, r.TIF2);
+    r.RollPD1 = RollAngle(s.DB1, pitchDiameter1);
+    r.RollPD2 = RollAngle(s.DB2, pitchDiameter2);
+    r.RollOD1 = RollAngle(s.DB1, s.OD1);
+    r.RollOD2 = RollAngle(s.DB2, s.OD2);
     r.Swapped = false;
     return r;
 }

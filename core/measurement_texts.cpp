@@ -7,26 +7,29 @@ namespace korvanta {
 namespace {
 
 constexpr const char* kNotApplicable = "NA";
+// Lengths are shown to five decimals, the contact ratio to three.
+constexpr int kLengthDecimals = 5;
+constexpr int kContactRatioDecimals = 3;
 
 std::string YesNo(bool flag) {
     return flag ? "Yes" : "No";
 }
 
 std::string Length(const std::optional<double>& length) {
-    return length ? PatternValue(*length, 5) : kNotApplicable;
+    return length ? PatternValue(*length, kLengthDecimals) : kNotApplicable;
 }
 
 MemberMeasurementTexts MemberTexts(const MemberMeasurements& member) {
     MemberMeasurementTexts texts;
     texts.interference = YesNo(member.interference);
-    texts.toothThickness = PatternValue(member.toothThickness, 5);
+    texts.toothThickness = PatternValue(member.toothThickness, kLengthDecimals);
     texts.pinDiameter = Length(member.pinDiameter);
     texts.overPins = kNotApplicable;
     texts.pinContactDiameter = kNotApplicable;
     texts.pinsOnActiveProfile = kNotApplicable;
     if (const auto& pins = member.overPins) {
-        texts.overPins = PatternValue(pins->value, 5);
-        texts.pinContactDiameter = PatternValue(pins->contactDiameter, 5);
+        texts.overPins = PatternValue(pins->value, kLengthDecimals);
+        texts.pinContactDiameter = PatternValue(pins->contactDiameter, kLengthDecimals);
         texts.pinsOnActiveProfile = YesNo(pins->onActiveProfile);
     }
     texts.spanTeeth = member.spanTeeth ? std::to_string(*member.spanTeeth) : kNotApplicable;
@@ -34,8 +37,8 @@ MemberMeasurementTexts MemberTexts(const MemberMeasurements& member) {
     texts.spanContactDiameter = kNotApplicable;
     texts.spanOnActiveProfile = kNotApplicable;
     if (const auto& span = member.span) {
-        texts.span = PatternValue(span->value, 5);
-        texts.spanContactDiameter = PatternValue(span->contactDiameter, 5);
+        texts.span = PatternValue(span->value, kLengthDecimals);
+        texts.spanContactDiameter = PatternValue(span->contactDiameter, kLengthDecimals);
         texts.spanOnActiveProfile = YesNo(span->onActiveProfile);
     }
     return texts;
@@ -45,7 +48,7 @@ MemberMeasurementTexts MemberTexts(const MemberMeasurements& member) {
 
 PairMeasurementTexts MeasurementTexts(const PairMeasurements& measured) {
     PairMeasurementTexts texts;
-    texts.contactRatio = PatternValue(measured.contactRatio, 3);
+    texts.contactRatio = PatternValue(measured.contactRatio, kContactRatioDecimals);
     for (int m = 0; m < 2; ++m) {
         texts.members[m] = MemberTexts(measured.members[m]);
     }

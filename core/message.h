@@ -1,8 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace korvanta {
+
+// The title of the program's messages (a few geometry checks carry their own).
+inline constexpr std::string_view kMessageTitle = "Korvanta";
 
 enum class MessageIcon { None, Stop, Exclamation };
 
@@ -10,7 +14,7 @@ enum class MessageIcon { None, Stop, Exclamation };
 // Yes and No with Yes as the default.
 struct Message {
     std::string text;
-    std::string title = "Korvanta";
+    std::string title = std::string(kMessageTitle);
     MessageIcon icon = MessageIcon::None;
     bool question = false;
 

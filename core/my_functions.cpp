@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/angle_constants.h"
 #include "core/arithmetic.h"
 
 namespace korvanta {
@@ -42,20 +43,16 @@ double ArcCos(double x) {
     return ArcCosFromRoot(x, SquareRoot(-x * x + 1.0));
 }
 
-double Inv(GearPairState& state, Single a) {
-    state.Pi = 3.141592654;
-    state.DegToRad = 0.01745329;
-    state.RadToDeg = 57.29578;
-    const Single factor = 0.01745329;
-    const double t = a * factor;
-    return std::tan(t) - state.DegToRad * a;
+double Inv(Single a) {
+    const Single degToRad = kRollAngleConstants.DegToRad;
+    const double t = a * degToRad;
+    return std::tan(t) - degToRad * a;
 }
 
-Single RollAngle(GearPairState& state, Single db, Single d) {
+Single RollAngle(Single db, Single d) {
     const Single ratio = Divide(db, d);
     const Single pressureAngle = Degrees(ArcCos(ratio));
-    Inv(state, pressureAngle);
-    return std::tan(state.DegToRad * pressureAngle) * Divide(180.0, state.Pi);
+    return std::tan(kRollAngleConstants.DegToRad * pressureAngle) * Divide(180.0, kRollAngleConstants.Pi);
 }
 
 } // namespace korvanta

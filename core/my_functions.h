@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/gear_pair_state.h"
 #include "core/single.h"
 
 namespace korvanta {
@@ -16,11 +15,13 @@ double Degrees(double radians);
 double ArcCos(Single x);
 double ArcCos(double x);
 
-// Involute of the angle a (degrees). Re-stores the second set of angle constants in the state.
-double Inv(GearPairState& state, Single a);
+// Involute of the angle a (degrees), with the roll-angle constants.
+double Inv(Single a);
 
-// Roll angle in degrees from base diameter db to diameter d: tan of the pressure angle at d, in degrees.
-Single RollAngle(GearPairState& state, Single db, Single d);
+// Roll angle in degrees from base diameter db to diameter d: tan of the pressure angle at d, in degrees,
+// with the roll-angle constants. It leaves the state alone: the switch of the state to those constants
+// is the caller's step (SwitchToRollAngleConstants).
+Single RollAngle(Single db, Single d);
 
 template <class T> void Swap(T& a, T& b) {
     T temporary = a;

@@ -183,16 +183,16 @@ std::optional<double> ShortNumber(std::string_view text) {
 
 } // namespace
 
-std::string GeneralText(Single value) {
+std::string SingleGeneralText(Single value) {
     return General(value, kSingleDigits);
 }
 
-std::string GeneralText(double value) {
+std::string DoubleGeneralText(double value) {
     return General(value, kDoubleDigits);
 }
 
-std::string SignedGeneralText(Single value) {
-    const std::string text = GeneralText(value);
+std::string SignedSingleGeneralText(Single value) {
+    const std::string text = SingleGeneralText(value);
     return text.front() == '-' ? text : " " + text;
 }
 
@@ -210,16 +210,16 @@ std::string PatternValue(double value, int decimals) {
     return PatternOfSignificant(value, kDoubleDigits, decimals);
 }
 
-std::string PatternOfGeneral(Single value, int decimals) {
+std::string PatternOfSingleGeneral(Single value, int decimals) {
     return PatternOfSignificant(value, kSingleDigits, decimals);
 }
 
-std::string PatternOfGeneral(double value, int decimals) {
+std::string PatternOfDoubleGeneral(double value, int decimals) {
     return PatternValue(value, decimals);
 }
 
 std::string FiveDecimalText(Single value) {
-    return PatternOfGeneral(value, 5);
+    return PatternOfSingleGeneral(value, kEnteredValueDecimals);
 }
 
 double LeadingNumber(std::string_view text) {
@@ -243,19 +243,18 @@ double LeadingNumber(std::string_view text) {
 }
 
 Single RoundToFiveDecimals(Single value) {
-    constexpr int kDecimals = 5;
     constexpr double kUnitsPerOne = 1e5;
     constexpr std::uint64_t kShortDigitsLimit = 1'000'000'000'000'000;
     // The pattern's digits are its units of 10^-5, and reading a text of so few digits back is one
     // division of them (see ShortNumber): the text itself is not needed. Its zero reads unsigned.
     if (const auto scaled = decimal::ScaledSignificant(value, kDoubleDigits)) {
-        const auto units = decimal::DecimalUnits(*scaled, kDecimals);
+        const auto units = decimal::DecimalUnits(*scaled, kEnteredValueDecimals);
         if (units && *units < kShortDigitsLimit) {
             const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
             return scaled->negative && *units != 0 ? -magnitude : magnitude;
         }
     }
-    return LeadingNumber(PatternValue(value, kDecimals));
+    return LeadingNumber(PatternValue(value, kEnteredValueDecimals));
 }
 
 } // namespace korvanta

@@ -8,12 +8,12 @@
 #include "core/arithmetic.h"
 #include "core/my_functions.h"
 #include "core/number_text.h"
+#include "core/transverse_values.h"
 
 namespace korvanta {
 
 namespace {
 
-constexpr std::string_view kKorvanta = "Korvanta";
 constexpr std::string_view kBrenmark = "Brenmark";
 
 // The value of every field's text, read once: the checks compare them over and over.
@@ -56,16 +56,6 @@ void StoreFields(GearPairState& state, const FieldValues& values) {
     state.HA = values[InputField::HA];
 }
 
-// Transverse pitch, pitch diameters, transverse pressure angle and base diameters.
-void DeriveTransverseValues(GearPairState& state) {
-    state.TDP = state.DP * std::cos(static_cast<double>(state.DegToRad) * state.HA);
-    state.PD1 = Divide(state.NT1, state.TDP);
-    state.PD2 = Divide(state.NT2, state.TDP);
-    state.TPA = Degrees(std::atan(Divide(std::tan(Radians(state.PA)), std::cos(Radians(state.HA)))));
-    state.DB1 = CheckedDouble(state.PD1 * std::cos(static_cast<double>(state.TPA) * state.DegToRad));
-    state.DB2 = CheckedDouble(state.PD2 * std::cos(static_cast<double>(state.TPA) * state.DegToRad));
-}
-
 std::optional<CalculateOutcome> PresenceCheck(const FieldValues& values) {
     struct Presence {
         InputField field;
@@ -81,7 +71,7 @@ std::optional<CalculateOutcome> PresenceCheck(const FieldValues& values) {
     };
     for (const Presence& presence : kPresence) {
         if (values[presence.field] == 0) {
-            return Reject(presence.message, kKorvanta, presence.field);
+            return Reject(presence.message, kMessageTitle, presence.field);
         }
     }
     return std::nullopt;
@@ -91,10 +81,10 @@ std::optional<CalculateOutcome> PresenceCheck(const FieldValues& values) {
 // meaningless for an involute tooth.
 std::optional<CalculateOutcome> AngleCheck(const FieldValues& values) {
     if (Single(values[InputField::PA]) >= 90) {
-        return Reject("The Normal Pressure Angle must be less than 90° !", kKorvanta, InputField::PA);
+        return Reject("The Normal Pressure Angle must be less than 90° !", kMessageTitle, InputField::PA);
     }
     if (Single(values[InputField::HA]) >= 90) {
-        return Reject("The Helix Angle must be less than 90° !", kKorvanta, InputField::HA);
+        return Reject("The Helix Angle must be less than 90° !", kMessageTitle, InputField::HA);
     }
     return std::nullopt;
 }
@@ -111,17 +101,18 @@ CalculateOutcome CalculateInternal(GearPairState& state, const FieldValues& valu
 CalculateOutcome CalculateExternal(GearPairState& state, const FieldValues& values) {
     if (values[InputField::NT2] < values[InputField::NT1]) {
         return Reject("The number of pinion teeth cannot be greator than the number of gear teeth !",
-                      kKorvanta, InputField::NT1);
+                      kMessageTitle, InputField::NT1);
     }
     if (values[InputField::OD2] < values[InputField::OD1]) {
-        return Reject("The Pinion O.D. must not be larger than the gear O.D. !", kKorvanta, InputField::OD1);
+        return Reject("The Pinion O.D. must not be larger than the gear O.D. !", kMessageTitle,
+                      InputField::OD1);
     }
     // The smallest outside diameter a tooth count allows: the root of a full-depth tooth.
     if (Single(Divide(state.NT1 - 1, state.DP)) > Single(values[InputField::OD1])) {
-        return Reject("Outside Diameter for gear 1 is too small !", kKorvanta, InputField::OD1);
+        return Reject("Outside Diameter for gear 1 is too small !", kMessageTitle, InputField::OD1);
     }
     if (Single(Divide(state.NT2 - 1, state.DP)) > Single(values[InputField::OD2])) {
-        return Reject("Outside Diameter for gear 2 is too small !", kKorvanta, InputField::OD2);
+        return Reject("Outside Diameter for gear 2 is too small !", kMessageTitle, InputField::OD2);
     }
     StoreFields(state, values);
     DeriveTransverseValues(state);
@@ -153,7 +144,7 @@ CalculateOutcome Calculate(GearPairState& state, bool externalSelected, const Fi
         return Reject(
             "These entries cannot be calculated: a value is out of range. Please check the Diametral "
             "Pitch and the other input data.",
-            kKorvanta, InputField::DP);
+            kMessageTitle, InputField::DP);
     }
 }
 

@@ -25,9 +25,10 @@ struct DiagramBoxes {
 // The member the diagram starts with: the pinion of an external pair, the gear of an internal one.
 Integer DefaultDiagramMember(Integer gearType);
 
-// A value of the diagram's boxes: its general decimal text, then the pattern "0.000000".
-std::string DiagramValueText(Single value);
-std::string DiagramValueText(double value);
+// A value of the diagram's boxes: its general decimal text (7 significant digits for a Single, 15 for
+// a Double), then the pattern "0.000000".
+std::string DiagramSingleText(Single value);
+std::string DiagramDoubleText(double value);
 
 // The boxes for `member` (1 pinion, 2 gear) of the pair in `state`.
 DiagramBoxes FillDiagramBoxes(const GearPairState& state, Integer member);

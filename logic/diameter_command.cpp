@@ -10,12 +10,12 @@ namespace korvanta {
 namespace {
 
 Message Question(const char* text) {
-    return Message{text, "Korvanta", MessageIcon::None, true};
+    return Message{text, std::string(kMessageTitle), MessageIcon::None, true};
 }
 
 DiameterCommandOutcome Failed(const char* text) {
     DiameterCommandOutcome outcome;
-    outcome.error = Message{text, "Korvanta", MessageIcon::Stop};
+    outcome.error = Message{text, std::string(kMessageTitle), MessageIcon::Stop};
     return outcome;
 }
 

@@ -11,8 +11,6 @@ namespace korvanta {
 
 namespace {
 
-constexpr int kBackspace = 8;
-
 int Index(InputField field) {
     return static_cast<int>(field);
 }
@@ -79,8 +77,7 @@ const std::string& InputForm::Text(InputField field) const {
 }
 
 bool InputForm::KeyPress(InputField field, int characterCode, int position, int selectionLength) {
-    std::string allowed(AllowedKeys(field));
-    if (!FilterKey(allowed, characterCode)) {
+    if (!FilterKey(AllowedKeys(field), characterCode)) {
         return false;
     }
     const std::string& text = Text(field);

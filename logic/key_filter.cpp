@@ -1,5 +1,6 @@
 #include "logic/key_filter.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -7,21 +8,13 @@
 
 namespace korvanta {
 
-namespace {
-constexpr int kBackspace = 8;
-}
-
-bool FilterKey(std::string& allowed, int characterCode) {
-    if (allowed.empty()) {
-        allowed = kNumberKeys;
+bool FilterKey(std::string_view allowed, int characterCode) {
+    if (characterCode == kBackspace) {
+        return true;
     }
-    bool accepted = false;
-    for (char c : allowed) {
-        if (characterCode == static_cast<unsigned char>(c) || characterCode == kBackspace) {
-            accepted = true;
-        }
-    }
-    return accepted;
+    const std::string_view keys = allowed.empty() ? kNumberKeys : allowed;
+    return std::any_of(keys.begin(), keys.end(),
+                       [characterCode](char c) { return characterCode == static_cast<unsigned char>(c); });
 }
 
 std::string_view AllowedKeys(InputField field) {

@@ -9,10 +9,12 @@ namespace korvanta {
 
 inline constexpr std::string_view kToothKeys = "0123456789";
 inline constexpr std::string_view kNumberKeys = ".0123456789";
+// The character code of Backspace, which every field takes.
+inline constexpr int kBackspace = 8;
 
 // True when the character code may be typed: it occurs in the allowed set, or it is Backspace (8).
-// An empty set is replaced by ".0123456789".
-bool FilterKey(std::string& allowed, int characterCode);
+// An empty set stands for ".0123456789".
+bool FilterKey(std::string_view allowed, int characterCode);
 
 // The allowed set of an input field: digits for the tooth counts, digits and points otherwise.
 std::string_view AllowedKeys(InputField field);

@@ -9,7 +9,6 @@ namespace korvanta {
 
 namespace {
 
-constexpr const char* kDegree = "°";
 constexpr const char* kNotShown = "----------";
 constexpr const char* kNotApplicable = "NA";
 
@@ -59,19 +58,19 @@ void SetEach(OutputCell& cell, std::string pinion, std::string gear) {
 }
 
 std::string Degrees(std::string text) {
-    text += kDegree;
+    text += kDegreeSign;
     return text;
 }
 
 std::string Roll(Single angle) {
-    return Degrees(PatternValue(angle, 3));
+    return Degrees(PatternValue(angle, kRollAngleDecimals));
 }
 
 Message FaultMessage() {
     return Message{"This gear pair cannot be calculated: the calculation met a value it cannot work with (a "
                    "division by zero or the square root of a negative number). Please check the center "
                    "distance, the outside diameters and the numbers of teeth.",
-                   "Korvanta", MessageIcon::Stop};
+                   std::string(kMessageTitle), MessageIcon::Stop};
 }
 
 // The entered values, as the external window shows them after the orientation step.
@@ -79,24 +78,31 @@ void FillExternalInputs(const GearPairState& state, OutputTable& table) {
     const bool spur = state.HA == 0;
     table[OutputRow::OperatingPressureAngle].caption =
         spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
-    SetEach(table[OutputRow::Teeth], GeneralText(state.NT1), GeneralText(state.NT2));
-    SetBoth(table[OutputRow::DiametralPitch], PatternOfGeneral(state.DP, 5));
-    SetBoth(table[OutputRow::TransverseDiametralPitch], spur ? kNotShown : PatternOfGeneral(state.TDP, 5));
-    SetBoth(table[OutputRow::TransversePressureAngle], spur ? kNotShown : PatternOfGeneral(state.TPA, 5));
-    SetEach(table[OutputRow::PitchDiameter], PatternOfGeneral(state.PD1, 5), PatternOfGeneral(state.PD2, 5));
-    SetEach(table[OutputRow::BaseDiameter], PatternOfGeneral(state.DB1, 6), PatternOfGeneral(state.DB2, 6));
-    SetBoth(table[OutputRow::PressureAngle], Degrees(PatternOfGeneral(state.PA, 5)));
-    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfGeneral(state.HA, 5)));
-    SetEach(table[OutputRow::OutsideDiameter], PatternOfGeneral(state.OD1, 5),
-            PatternOfGeneral(state.OD2, 5));
-    SetBoth(table[OutputRow::CenterDistance], PatternOfGeneral(state.CD, 5));
+    SetEach(table[OutputRow::Teeth], SingleGeneralText(state.NT1), SingleGeneralText(state.NT2));
+    SetBoth(table[OutputRow::DiametralPitch], PatternOfSingleGeneral(state.DP, kEnteredValueDecimals));
+    SetBoth(table[OutputRow::TransverseDiametralPitch],
+            spur ? kNotShown : PatternOfSingleGeneral(state.TDP, kEnteredValueDecimals));
+    SetBoth(table[OutputRow::TransversePressureAngle],
+            spur ? kNotShown : PatternOfSingleGeneral(state.TPA, kEnteredValueDecimals));
+    SetEach(table[OutputRow::PitchDiameter], PatternOfSingleGeneral(state.PD1, kEnteredValueDecimals),
+            PatternOfSingleGeneral(state.PD2, kEnteredValueDecimals));
+    SetEach(table[OutputRow::BaseDiameter], PatternOfDoubleGeneral(state.DB1, kPreciseDecimals),
+            PatternOfDoubleGeneral(state.DB2, kPreciseDecimals));
+    SetBoth(table[OutputRow::PressureAngle],
+            Degrees(PatternOfSingleGeneral(state.PA, kEnteredValueDecimals)));
+    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfSingleGeneral(state.HA, kEnteredValueDecimals)));
+    SetEach(table[OutputRow::OutsideDiameter], PatternOfSingleGeneral(state.OD1, kEnteredValueDecimals),
+            PatternOfSingleGeneral(state.OD2, kEnteredValueDecimals));
+    SetBoth(table[OutputRow::CenterDistance], PatternOfSingleGeneral(state.CD, kEnteredValueDecimals));
 }
 
 void FillDiameters(const PairResult& result, OutputTable& table) {
-    SetEach(table[OutputRow::ModificationCoefficient], PatternValue(result.X1, 4),
-            PatternValue(result.X2, 4));
-    SetEach(table[OutputRow::SAPDiameter], PatternValue(result.SAP1, 4), PatternValue(result.SAP2, 4));
-    SetEach(table[OutputRow::TIFDiameter], PatternValue(result.TIF1, 4), PatternValue(result.TIF2, 4));
+    SetEach(table[OutputRow::ModificationCoefficient], PatternValue(result.X1, kResultDecimals),
+            PatternValue(result.X2, kResultDecimals));
+    SetEach(table[OutputRow::SAPDiameter], PatternValue(result.SAP1, kResultDecimals),
+            PatternValue(result.SAP2, kResultDecimals));
+    SetEach(table[OutputRow::TIFDiameter], PatternValue(result.TIF1, kResultDecimals),
+            PatternValue(result.TIF2, kResultDecimals));
 }
 
 void FillAngles(const PairResult& result, OutputTable& table) {
@@ -104,8 +110,9 @@ void FillAngles(const PairResult& result, OutputTable& table) {
     SetEach(table[OutputRow::RollSAP], Roll(result.RollSAP1), Roll(result.RollSAP2));
     SetEach(table[OutputRow::RollPitch], Roll(result.RollPD1), Roll(result.RollPD2));
     SetEach(table[OutputRow::RollOutside], Roll(result.RollOD1), Roll(result.RollOD2));
-    SetBoth(table[OutputRow::OperatingPressureAngle], Degrees(PatternValue(result.OperatingPA, 4)));
-    SetBoth(table[OutputRow::ProfileOverlap], PatternValue(result.ProfileOverlap, 4));
+    SetBoth(table[OutputRow::OperatingPressureAngle],
+            Degrees(PatternValue(result.OperatingPA, kResultDecimals)));
+    SetBoth(table[OutputRow::ProfileOverlap], PatternValue(result.ProfileOverlap, kResultDecimals));
 }
 
 void StartFill(OutputTable& table) {
@@ -161,20 +168,23 @@ void FillInternalTable(GearPairState& state, OutputTable& table) {
         spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
     table[OutputRow::OutsideDiameter].caption = "Pinion Outside Dia. / Gear Inside Dia.";
 
-    SetEach(table[OutputRow::Teeth], GeneralText(state.NT1), GeneralText(state.NT2));
-    SetBoth(table[OutputRow::DiametralPitch], PatternOfGeneral(state.DP, 5));
+    SetEach(table[OutputRow::Teeth], SingleGeneralText(state.NT1), SingleGeneralText(state.NT2));
+    SetBoth(table[OutputRow::DiametralPitch], PatternOfSingleGeneral(state.DP, kEnteredValueDecimals));
     SetBoth(table[OutputRow::TransverseDiametralPitch],
-            spur ? kNotApplicable : PatternOfGeneral(state.TDP, 5));
-    SetBoth(table[OutputRow::PressureAngle], Degrees(PatternOfGeneral(state.PA, 5)));
+            spur ? kNotApplicable : PatternOfSingleGeneral(state.TDP, kEnteredValueDecimals));
+    SetBoth(table[OutputRow::PressureAngle],
+            Degrees(PatternOfSingleGeneral(state.PA, kEnteredValueDecimals)));
     // The angle the base diameters were refreshed with, the one the input window derived.
     SetBoth(table[OutputRow::TransversePressureAngle],
-            spur ? kNotApplicable : Degrees(PatternOfGeneral(entryTPA, 5)));
-    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfGeneral(state.HA, 5)));
-    SetEach(table[OutputRow::BaseDiameter], PatternOfGeneral(state.DB1, 6), PatternOfGeneral(state.DB2, 6));
-    SetEach(table[OutputRow::PitchDiameter], PatternOfGeneral(state.PD1, 5), PatternOfGeneral(state.PD2, 5));
-    SetEach(table[OutputRow::OutsideDiameter], PatternOfGeneral(state.OD1, 5),
-            PatternOfGeneral(state.OD2, 5));
-    SetBoth(table[OutputRow::CenterDistance], PatternOfGeneral(state.CD, 5));
+            spur ? kNotApplicable : Degrees(PatternOfSingleGeneral(entryTPA, kEnteredValueDecimals)));
+    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfSingleGeneral(state.HA, kEnteredValueDecimals)));
+    SetEach(table[OutputRow::BaseDiameter], PatternOfDoubleGeneral(state.DB1, kPreciseDecimals),
+            PatternOfDoubleGeneral(state.DB2, kPreciseDecimals));
+    SetEach(table[OutputRow::PitchDiameter], PatternOfSingleGeneral(state.PD1, kEnteredValueDecimals),
+            PatternOfSingleGeneral(state.PD2, kEnteredValueDecimals));
+    SetEach(table[OutputRow::OutsideDiameter], PatternOfSingleGeneral(state.OD1, kEnteredValueDecimals),
+            PatternOfSingleGeneral(state.OD2, kEnteredValueDecimals));
+    SetBoth(table[OutputRow::CenterDistance], PatternOfSingleGeneral(state.CD, kEnteredValueDecimals));
     FillDiameters(result, table);
     FillAngles(result, table);
 
@@ -183,7 +193,7 @@ void FillInternalTable(GearPairState& state, OutputTable& table) {
         table.warnings.push_back(
             Message{"Warning the gear inside diameter is smaller than the base diameter. "
                     "Please check your input gear data",
-                    "Korvanta", MessageIcon::Stop});
+                    std::string(kMessageTitle), MessageIcon::Stop});
     }
 }
 

@@ -9,11 +9,14 @@ namespace korvanta {
 
 namespace {
 
+constexpr double kPercentOfWhole = 100.0;
+
 // Nearest whole number, a tie going to the even one, as an Integer.
 Integer RoundToInteger(double value) {
     const double rounded = std::nearbyint(value);
-    if (!(rounded >= std::numeric_limits<Integer>::min() && rounded <= std::numeric_limits<Integer>::max()))
+    if (!(rounded >= std::numeric_limits<Integer>::min() && rounded <= std::numeric_limits<Integer>::max())) {
         throw ArithmeticError("print position out of range");
+    }
     return static_cast<Integer>(rounded);
 }
 
@@ -21,16 +24,17 @@ Integer RoundToInteger(double value) {
 
 PrintPlacement PlaceScaled(double pictureWidth, double pictureHeight, double pageWidth, double pageHeight,
                            Integer sizePercent, Integer leftPercent, Integer topPercent) {
-    const Single s = sizePercent / 100.0;
-    const Single h = leftPercent / 100.0;
-    const Single v = topPercent / 100.0;
+    const Single s = sizePercent / kPercentOfWhole;
+    const Single h = leftPercent / kPercentOfWhole;
+    const Single v = topPercent / kPercentOfWhole;
 
     PrintPlacement placement;
     placement.ratio = Divide(pageWidth * s, pictureWidth);
     const Single pageShare = pageHeight * s;
     const Single scaledHeight = pictureHeight * placement.ratio;
-    if (pageShare < scaledHeight)
+    if (pageShare < scaledHeight) {
         placement.ratio = Divide(pageHeight * s, pictureHeight);
+    }
 
     placement.width = pictureWidth * placement.ratio;
     placement.height = pictureHeight * placement.ratio;

@@ -8,11 +8,11 @@
 namespace korvanta {
 namespace {
 
-// The diagram is reached from an output window, whose roll angles have stored the second constants.
+// The diagram is reached from an output window, whose roll angles have put the second constants in force.
 GearPairState AfterAnOutputWindow() {
     GearPairState s;
     SetStartUpConstants(s);
-    RollAngle(s, 1.0, 2.0);
+    SwitchToRollAngleConstants(s);
     s.DB1 = 1.8793852;
     s.DB2 = 3.7587704;
     return s;

@@ -136,13 +136,13 @@ TEST(PatternPaths, ValuesGiveThePatternOfTheirGeneralText) {
             const korvanta::Single single = value;
             for (int decimals = 3; decimals <= 6; ++decimals) {
                 EXPECT_EQ(korvanta::PatternValue(value, decimals),
-                          korvanta::PatternText(korvanta::GeneralText(value), decimals))
+                          korvanta::PatternText(korvanta::DoubleGeneralText(value), decimals))
                     << std::hexfloat << value;
-                EXPECT_EQ(korvanta::PatternOfGeneral(single, decimals),
-                          korvanta::PatternText(korvanta::GeneralText(single), decimals))
+                EXPECT_EQ(korvanta::PatternOfSingleGeneral(single, decimals),
+                          korvanta::PatternText(korvanta::SingleGeneralText(single), decimals))
                     << std::hexfloat << value;
-                EXPECT_EQ(korvanta::PatternOfGeneral(value, decimals),
-                          korvanta::PatternText(korvanta::GeneralText(value), decimals))
+                EXPECT_EQ(korvanta::PatternOfDoubleGeneral(value, decimals),
+                          korvanta::PatternText(korvanta::DoubleGeneralText(value), decimals))
                     << std::hexfloat << value;
             }
         }

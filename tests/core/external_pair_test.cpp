@@ -1,3 +1,6 @@
+#include <bit>
+#include <cstdint>
+
 #include <gtest/gtest.h>
 
 #include "core/arithmetic.h"
@@ -12,14 +15,6 @@ using testing::ExternalPair;
 using testing::PairEntry;
 
 const PairEntry kStandard{20, 40, 10, 20, 0, 2.2, 4.2, 3.0};
-
-TEST(CalculateDerivedValues, StandardExternalPair) {
-    const GearPairState s = ExternalPair(kStandard);
-    EXPECT_EQ(PatternValue(s.TPA, 6), "19.999996");
-    EXPECT_NE(s.TPA.Value(), 20.0f);
-    EXPECT_EQ(PatternOfGeneral(s.DB1, 6), "1.879385");
-    EXPECT_EQ(PatternOfGeneral(s.DB2, 6), "3.758771");
-}
 
 TEST(CalcExternalPair, StandardSpurPair) {
     GearPairState s = ExternalPair(kStandard);
@@ -39,6 +34,14 @@ TEST(CalcExternalPair, StandardSpurPair) {
     EXPECT_EQ(s.TPA.Value(), 20.0f);
     EXPECT_EQ(s.SAP1.Value(), r.SAP1.Value());
     EXPECT_EQ(s.SAP2.Value(), r.SAP2.Value());
+}
+
+TEST(CalcExternalPair, FirstRollAnglePutsTheRollAngleConstantsInForce) {
+    GearPairState s = ExternalPair(kStandard);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(s.DegToRad.Value()), 0x3C8EFA35u);
+    CalcExternalPair(s);
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(s.DegToRad.Value()), 0x3C8EFA34u);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(s.Pi), 0x400921FB54524550u);
 }
 
 TEST(CalcExternalPair, LongAddendumPinionAtAWiderCenterDistance) {

@@ -6,6 +6,7 @@
 
 #include "core/arithmetic.h"
 #include "core/internal_pair.h"
+#include "core/my_functions.h"
 #include "core/number_text.h"
 #include "pair_fixtures.h"
 
@@ -21,16 +22,16 @@ TEST(CalcInternalPair, StandardPairRowByRow) {
     GearPairState s = InternalPair(kStandard);
     const PairResult r = CalcInternalPair(s);
     EXPECT_FALSE(r.Swapped);
-    EXPECT_EQ(GeneralText(s.NT1), "20");
-    EXPECT_EQ(GeneralText(s.NT2), "60");
+    EXPECT_EQ(SingleGeneralText(s.NT1), "20");
+    EXPECT_EQ(SingleGeneralText(s.NT2), "60");
     EXPECT_EQ(FiveDecimalText(s.DP), "10.00000");
     EXPECT_EQ(FiveDecimalText(s.PA), "20.00000");
     EXPECT_EQ(FiveDecimalText(s.HA), "0.00000");
     EXPECT_EQ(FiveDecimalText(s.TDP), "10.00000");
     EXPECT_EQ(FiveDecimalText(s.PD1), "2.00000");
     EXPECT_EQ(FiveDecimalText(s.PD2), "6.00000");
-    EXPECT_EQ(PatternOfGeneral(s.DB1, 6), "1.879385");
-    EXPECT_EQ(PatternOfGeneral(s.DB2, 6), "5.638156");
+    EXPECT_EQ(PatternOfDoubleGeneral(s.DB1, 6), "1.879385");
+    EXPECT_EQ(PatternOfDoubleGeneral(s.DB2, 6), "5.638156");
     EXPECT_EQ(FiveDecimalText(s.OD1), "2.20000");
     EXPECT_EQ(FiveDecimalText(s.OD2), "5.80000");
     EXPECT_EQ(FiveDecimalText(s.CD), "2.00000");
@@ -123,7 +124,7 @@ TEST(CalcInternalPair, SecondRunUsesTheSecondAngleConstantsAndShowsTheSameValues
     EXPECT_EQ(PatternValue(second.SAP1, 4), PatternValue(first.SAP1, 4));
     EXPECT_EQ(PatternValue(second.SAP2, 4), PatternValue(first.SAP2, 4));
     EXPECT_EQ(PatternValue(second.RollOD1, 3), PatternValue(first.RollOD1, 3));
-    EXPECT_EQ(PatternOfGeneral(s.DB1, 6), "1.879385");
+    EXPECT_EQ(PatternOfDoubleGeneral(s.DB1, 6), "1.879385");
 }
 
 TEST(CalcInternalPair, ZeroCenterDistanceRaisesAfterTheRefresh) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/arithmetic.h"
+#include "core/gear_pair_state.h"
 #include "core/my_functions.h"
 #include "core/number_text.h"
 
@@ -18,20 +19,23 @@ std::uint64_t Bits(double value) {
     return std::bit_cast<std::uint64_t>(value);
 }
 
-TEST(AngleConstants, StartUpSetAndTheSetStoredByTheFirstRollAngle) {
+TEST(AngleConstants, StartUpSetAndTheRollAngleSet) {
     GearPairState state;
     SetStartUpConstants(state);
     EXPECT_EQ(Bits(state.Pi), 0x400921FB53C8D4F1u);
     EXPECT_EQ(Bits(state.DegToRad), 0x3C8EFA35u);
     EXPECT_EQ(Bits(state.RadToDeg), 0x42652EE1u);
 
-    RollAngle(state, 1.8793852, 2.0);
+    SwitchToRollAngleConstants(state);
     EXPECT_EQ(Bits(state.Pi), 0x400921FB54524550u);
     EXPECT_EQ(Bits(state.DegToRad), 0x3C8EFA34u);
     EXPECT_EQ(Bits(state.RadToDeg), 0x42652EE1u);
+}
 
-    RollAngle(state, 1.0, 3.0);
-    EXPECT_EQ(Bits(state.DegToRad), 0x3C8EFA34u);
+TEST(Inv, IsTheInvoluteWithTheRollAngleConstants) {
+    const double degToRad = Single(0.01745329);
+    EXPECT_EQ(Inv(20.0), std::tan(20.0f * degToRad) - degToRad * 20.0f);
+    EXPECT_NEAR(Inv(20.0), 0.0149044, 1e-6);
 }
 
 TEST(Conversions, UseTheirOwnInexactConstants) {
@@ -71,17 +75,13 @@ TEST(ArcCos, RaisesAtMinusOneAndBelow) {
 }
 
 TEST(RollAngle, IsTanOfThePressureAngleInDegrees) {
-    GearPairState state;
-    SetStartUpConstants(state);
-    EXPECT_EQ(PatternValue(RollAngle(state, 1.8793852, 2.0), 3), "20.854");
-    EXPECT_EQ(RollAngle(state, 2.0, 2.0).Value(), 0.0f);
-    EXPECT_EQ(RollAngle(state, 2.0, 1.5).Value(), 0.0f);
+    EXPECT_EQ(PatternValue(RollAngle(1.8793852, 2.0), 3), "20.854");
+    EXPECT_EQ(RollAngle(2.0, 2.0).Value(), 0.0f);
+    EXPECT_EQ(RollAngle(2.0, 1.5).Value(), 0.0f);
 }
 
 TEST(RollAngle, RaisesForAZeroDiameter) {
-    GearPairState state;
-    SetStartUpConstants(state);
-    EXPECT_THROW(RollAngle(state, 1.0, 0.0), ArithmeticError);
+    EXPECT_THROW(RollAngle(1.0, 0.0), ArithmeticError);
 }
 
 TEST(Swap, ExchangesDoublesWithoutLoss) {

@@ -13,11 +13,12 @@
 
 namespace {
 
-using korvanta::GeneralText;
+using korvanta::DoubleGeneralText;
 using korvanta::LeadingNumber;
-using korvanta::PatternOfGeneral;
+using korvanta::PatternOfSingleGeneral;
 using korvanta::PatternText;
 using korvanta::PatternValue;
+using korvanta::SingleGeneralText;
 
 double ReadByLibrary(const std::string& text) {
     double value = 0.0;
@@ -81,16 +82,18 @@ TEST(PatternPaths, ValuesOfEveryMagnitudeGiveThePatternOfTheirGeneralText) {
     for (int i = 0; i < 50000; ++i) {
         const double value = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
         for (int decimals = 3; decimals <= 6; ++decimals) {
-            EXPECT_EQ(PatternValue(value, decimals), PatternText(GeneralText(value), decimals)) << value;
+            EXPECT_EQ(PatternValue(value, decimals), PatternText(DoubleGeneralText(value), decimals))
+                << value;
             if (std::fabs(value) < 3e38) {
                 const korvanta::Single single = value;
-                EXPECT_EQ(PatternOfGeneral(single, decimals), PatternText(GeneralText(single), decimals))
+                EXPECT_EQ(PatternOfSingleGeneral(single, decimals),
+                          PatternText(SingleGeneralText(single), decimals))
                     << value;
             }
         }
     }
     // The 15-digit text "0.9999995" rounds up, though the double lies below the half.
-    EXPECT_EQ(GeneralText(0.99999949999999995), "0.9999995");
+    EXPECT_EQ(DoubleGeneralText(0.99999949999999995), "0.9999995");
     EXPECT_EQ(PatternValue(0.99999949999999995, 6), "1.000000");
     EXPECT_EQ(PatternValue(-0.0000004, 6), "-0.000000");
     // Units of 10^-6 beyond 64 bits.
@@ -121,20 +124,20 @@ TEST(GeneralTextPaths, GeneralTextsAreTheCLibraryTextsOffTies) {
     for (int i = 0; i < 200000; ++i) {
         const double value = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
         if (!IsExactTie(value, 15)) {
-            EXPECT_EQ(GeneralText(value), PrintfGeneral(value, 15)) << std::hexfloat << value;
+            EXPECT_EQ(DoubleGeneralText(value), PrintfGeneral(value, 15)) << std::hexfloat << value;
         }
         if (std::fabs(value) < 3e38) {
             const korvanta::Single single = value;
             if (!IsExactTie(single, 7)) {
-                EXPECT_EQ(GeneralText(single), PrintfGeneral(single, 7)) << std::hexfloat << value;
+                EXPECT_EQ(SingleGeneralText(single), PrintfGeneral(single, 7)) << std::hexfloat << value;
             }
         }
     }
-    EXPECT_EQ(GeneralText(korvanta::Single(0.0001f)), "0.0001");
-    EXPECT_EQ(GeneralText(korvanta::Single(0.00001f)), "1E-05");
-    EXPECT_EQ(GeneralText(korvanta::Single(1234567.5f)), "1234568");
-    EXPECT_EQ(GeneralText(0.125), "0.125");
-    EXPECT_EQ(GeneralText(-0.0), "0");
+    EXPECT_EQ(SingleGeneralText(korvanta::Single(0.0001f)), "0.0001");
+    EXPECT_EQ(SingleGeneralText(korvanta::Single(0.00001f)), "1E-05");
+    EXPECT_EQ(SingleGeneralText(korvanta::Single(1234567.5f)), "1234568");
+    EXPECT_EQ(DoubleGeneralText(0.125), "0.125");
+    EXPECT_EQ(DoubleGeneralText(-0.0), "0");
 }
 
 } // namespace

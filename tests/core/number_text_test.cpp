@@ -18,8 +18,8 @@ struct GeneralCase {
 class GeneralTextTest : public ::testing::TestWithParam<GeneralCase> {};
 
 TEST_P(GeneralTextTest, WritesSevenAndFifteenSignificantDigits) {
-    EXPECT_EQ(GeneralText(Single(GetParam().value)), GetParam().single);
-    EXPECT_EQ(GeneralText(GetParam().value), GetParam().doubleText);
+    EXPECT_EQ(SingleGeneralText(Single(GetParam().value)), GetParam().single);
+    EXPECT_EQ(DoubleGeneralText(GetParam().value), GetParam().doubleText);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, GeneralTextTest,
@@ -35,21 +35,27 @@ INSTANTIATE_TEST_SUITE_P(Values, GeneralTextTest,
                                            GeneralCase{1.0 / 3.0, "0.3333333", "0.333333333333333"},
                                            GeneralCase{3.4e38, "3.4E+38", "3.4E+38"}));
 
-TEST(GeneralText, WritesThreeExponentDigitsForADouble) {
-    EXPECT_EQ(GeneralText(1e100), "1E+100");
-    EXPECT_EQ(GeneralText(-1.5e-300), "-1.5E-300");
+TEST(DoubleGeneralText, WritesThreeExponentDigits) {
+    EXPECT_EQ(DoubleGeneralText(1e100), "1E+100");
+    EXPECT_EQ(DoubleGeneralText(-1.5e-300), "-1.5E-300");
 }
 
-TEST(GeneralText, RoundsAnExactSingleTieAwayFromZero) {
+TEST(SingleGeneralText, RoundsAnExactTieAwayFromZero) {
     // 2^-11 = 0.00048828125 is exact in a float; its eighth digit is an exact 5.
-    EXPECT_EQ(GeneralText(Single(0.00048828125)), "0.0004882813");
-    EXPECT_EQ(GeneralText(Single(-0.00048828125)), "-0.0004882813");
+    EXPECT_EQ(SingleGeneralText(Single(0.00048828125)), "0.0004882813");
+    EXPECT_EQ(SingleGeneralText(Single(-0.00048828125)), "-0.0004882813");
 }
 
-TEST(SignedGeneralText, PutsABlankBeforeANonNegativeValue) {
-    EXPECT_EQ(SignedGeneralText(Single(25.0)), " 25");
-    EXPECT_EQ(SignedGeneralText(Single(0.0)), " 0");
-    EXPECT_EQ(SignedGeneralText(Single(-1.5)), "-1.5");
+TEST(GeneralTexts, WidthFollowsTheNameNotTheArgumentType) {
+    const Single outsideDiameter = 2.2;
+    EXPECT_EQ(SingleGeneralText(outsideDiameter * 1.0), "2.2");
+    EXPECT_EQ(DoubleGeneralText(outsideDiameter), "2.20000004768372");
+}
+
+TEST(SignedSingleGeneralText, PutsABlankBeforeANonNegativeValue) {
+    EXPECT_EQ(SignedSingleGeneralText(Single(25.0)), " 25");
+    EXPECT_EQ(SignedSingleGeneralText(Single(0.0)), " 0");
+    EXPECT_EQ(SignedSingleGeneralText(Single(-1.5)), "-1.5");
 }
 
 struct PatternCase {
@@ -86,10 +92,10 @@ TEST(PatternValue, RoundsFromTheFifteenDigitText) {
     EXPECT_EQ(PatternValue(Single(3.4e38), 4), "339999995214436000000000000000000000000.0000");
 }
 
-TEST(PatternOfGeneral, RoundsTwiceThroughTheSevenDigitText) {
-    EXPECT_EQ(PatternOfGeneral(Single(12.3456789), 6), "12.345680");
+TEST(PatternOfSingleGeneral, RoundsTwiceThroughTheSevenDigitText) {
+    EXPECT_EQ(PatternOfSingleGeneral(Single(12.3456789), 6), "12.345680");
     EXPECT_EQ(PatternValue(Single(12.3456789), 6), "12.345679");
-    EXPECT_EQ(PatternOfGeneral(1.8793852415718, 6), "1.879385");
+    EXPECT_EQ(PatternOfDoubleGeneral(1.8793852415718, 6), "1.879385");
     EXPECT_EQ(FiveDecimalText(Single(3.4e38)), "340000000000000000000000000000000000000.00000");
     EXPECT_EQ(FiveDecimalText(Single(0.00001)), "0.00001");
 }
@@ -132,7 +138,7 @@ TEST(NumberTexts, IgnoreACommaLocale) {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
         GTEST_SKIP() << "de_DE.UTF-8 locale not installed";
     }
-    const std::string general = GeneralText(Single(2.5));
+    const std::string general = SingleGeneralText(Single(2.5));
     const std::string pattern = PatternValue(1.25, 4);
     const double read = LeadingNumber("2.5");
     std::setlocale(LC_ALL, "C");

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cmath>
-
 #include "core/gear_pair_state.h"
-#include "core/my_functions.h"
+#include "core/transverse_values.h"
 
 namespace korvanta::testing {
 
@@ -25,12 +23,7 @@ inline GearPairState EnteredPair(Integer gearType, const PairEntry& e) {
     s.OD2 = e.OD2;
     s.CD = e.CD;
     s.HA = e.HA;
-    s.TDP = s.DP * std::cos(s.DegToRad * s.HA);
-    s.PD1 = s.NT1 / s.TDP;
-    s.PD2 = s.NT2 / s.TDP;
-    s.TPA = Degrees(std::atan(std::tan(Radians(s.PA)) / std::cos(Radians(s.HA))));
-    s.DB1 = s.PD1 * std::cos(s.TPA * s.DegToRad);
-    s.DB2 = s.PD2 * std::cos(s.TPA * s.DegToRad);
+    DeriveTransverseValues(s);
     return s;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/angles_at_diameter.h"
 #include "core/gear_pair_state.h"
 #include "logic/diameter_command.h"
 
@@ -46,11 +47,12 @@ TEST_F(DiameterCommandTest, EmptyTextDoesNothing) {
     EXPECT_TRUE(questions.empty());
 }
 
-TEST_F(DiameterCommandTest, PitchDiameterOfTheStandardPinion) {
+TEST_F(DiameterCommandTest, PitchDiameterOfTheStandardPinionGivesTheAnglesAtThatDiameter) {
     const DiameterCommandOutcome outcome = Run("2.00000");
+    const AnglesAt angles = AnglesAtDiameter(state, 1, 2.0);
     EXPECT_TRUE(outcome.computed);
-    EXPECT_EQ(outcome.pressureSentence, "Pressure Angle at 2.00000 is 20.0000°");
-    EXPECT_EQ(outcome.rollSentence, "Roll Angle to 2.00000 is 20.854°");
+    EXPECT_EQ(outcome.pressureSentence, PressureAngleSentence("2.00000", angles.pressure));
+    EXPECT_EQ(outcome.rollSentence, RollAngleSentence("2.00000", angles.roll));
     EXPECT_TRUE(questions.empty());
 }
 
