@@ -43,12 +43,6 @@ double ArcCos(double x) {
     return ArcCosFromRoot(x, SquareRoot(-x * x + 1.0));
 }
 
-double Inv(Single a) {
-    const Single degToRad = kRollAngleConstants.DegToRad;
-    const double t = a * degToRad;
-    return std::tan(t) - degToRad * a;
-}
-
 Single RollAngle(Single db, Single d) {
     const Single ratio = Divide(db, d);
     const Single pressureAngle = Degrees(ArcCos(ratio));

@@ -15,9 +15,6 @@ double Degrees(double radians);
 double ArcCos(Single x);
 double ArcCos(double x);
 
-// Involute of the angle a (degrees), with the roll-angle constants.
-double Inv(Single a);
-
 // Roll angle in degrees from base diameter db to diameter d: tan of the pressure angle at d, in degrees,
 // with the roll-angle constants. It leaves the state alone: the switch of the state to those constants
 // is the caller's step (SwitchToRollAngleConstants).

@@ -32,12 +32,6 @@ TEST(AngleConstants, StartUpSetAndTheRollAngleSet) {
     EXPECT_EQ(Bits(state.RadToDeg), 0x42652EE1u);
 }
 
-TEST(Inv, IsTheInvoluteWithTheRollAngleConstants) {
-    const double degToRad = Single(0.01745329);
-    EXPECT_EQ(Inv(20.0), std::tan(20.0f * degToRad) - degToRad * 20.0f);
-    EXPECT_NEAR(Inv(20.0), 0.0149044, 1e-6);
-}
-
 TEST(Conversions, UseTheirOwnInexactConstants) {
     EXPECT_EQ(Radians(180.0), 180.0 * 0.01745329);
     EXPECT_NEAR(Radians(180.0), 3.1415922, 1e-7);
