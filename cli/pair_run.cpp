@@ -64,7 +64,7 @@ AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string
 // it gives the same result and leaves the state as the table's did.
 PairMeasurementTexts Measured(const GearPairState& entered, const std::array<MeasurementChoice, 2>& choices) {
     GearPairState state = entered;
-    const PairResult pair = state.GearType == 2 ? CalcInternalPair(state) : CalcExternalPair(state);
+    const PairResult pair = IsInternal(state) ? CalcInternalPair(state) : CalcExternalPair(state);
     return MeasurementTexts(MeasurePair(state, pair, choices));
 }
 
@@ -101,7 +101,7 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
         entered = state;
     }
 
-    const bool internal = outcome.opens == OutputWindow::Internal;
+    const bool internal = outcome.opens == PairKind::Internal;
     result.type = internal ? PairType::Internal : PairType::External;
     result.table = internal ? NewInternalTable() : NewExternalTable();
     if (internal) {

@@ -10,8 +10,8 @@ const std::string kDiameterSuffix = " DIA.";
 
 } // namespace
 
-Integer DefaultDiagramMember(Integer gearType) {
-    return gearType == 2 ? 2 : 1;
+Member DefaultDiagramMember(PairKind kind) {
+    return kind == PairKind::Internal ? Member::Gear : Member::Pinion;
 }
 
 std::string DiagramValueText(Single value) {
@@ -22,21 +22,21 @@ std::string DiagramValueText(double value) {
     return PatternOfGeneral(value, 6);
 }
 
-DiagramBoxes FillDiagramBoxes(const GearPairState& state, Integer member) {
-    const bool gear = member == 2;
-    const bool internalGear = gear && state.GearType == 2;
+DiagramBoxes FillDiagramBoxes(const GearPairState& state, Member member) {
+    const bool gear = member == Member::Gear;
+    const bool internalGear = gear && IsInternal(state);
 
     DiagramBoxes boxes;
-    boxes.Text5 = DiagramValueText(state.TPA);
-    boxes.Text3 = DiagramValueText(gear ? state.PD2 : state.PD1) + kDiameterSuffix;
-    boxes.Text4 = DiagramValueText(gear ? state.DB2 : state.DB1) + kDiameterSuffix;
-    boxes.Text6 = SignedGeneralText(gear ? state.NT2 : state.NT1);
-    boxes.Text7 = DiagramValueText(state.TDP);
-    boxes.Text8 = DiagramValueText(state.TPA);
-    boxes.Text9 = DiagramValueText(state.HA);
-    boxes.Text10 =
+    boxes.picturePressureAngle = DiagramValueText(state.TPA);
+    boxes.pitchDiameter = DiagramValueText(gear ? state.PD2 : state.PD1) + kDiameterSuffix;
+    boxes.baseDiameter = DiagramValueText(gear ? state.DB2 : state.DB1) + kDiameterSuffix;
+    boxes.teeth = SignedGeneralText(gear ? state.NT2 : state.NT1);
+    boxes.transverseDiametralPitch = DiagramValueText(state.TDP);
+    boxes.transversePressureAngle = DiagramValueText(state.TPA);
+    boxes.helixAngle = DiagramValueText(state.HA);
+    boxes.outsideDiameter =
         internalGear ? "Unknown Dia." : DiagramValueText(gear ? state.OD2 : state.OD1) + kDiameterSuffix;
-    boxes.Label6Visible = internalGear;
+    boxes.rootCircleCaption = internalGear;
     return boxes;
 }
 

@@ -152,10 +152,10 @@ void InputForm::Enter(InputField field) {
     if (field != InputField::NT1) {
         return;
     }
-    if (state_.GearType == 0) {
-        state_.GearType = 1;
+    if (!KindChosen(state_)) {
+        StoreKind(state_, PairKind::External);
     }
-    const std::string_view caption = state_.GearType == 2 ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
+    const std::string_view caption = IsInternal(state_) ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
     if (caption != labelOD_) {
         labelOD_ = caption;
         if (observer_.labelODChanged) {
@@ -197,16 +197,16 @@ void InputForm::EmptyZeroFields() {
 }
 
 void InputForm::Option1_Click() {
-    OptionClick(1);
+    OptionClick(PairKind::External);
 }
 
 void InputForm::Option2_Click() {
-    OptionClick(2);
+    OptionClick(PairKind::Internal);
 }
 
-void InputForm::OptionClick(Integer gearType) {
-    externalSelected_ = gearType == 1;
-    state_.GearType = gearType;
+void InputForm::OptionClick(PairKind kind) {
+    chosen_ = kind;
+    StoreKind(state_, kind);
     if (state_.LastGearType != state_.GearType) {
         Write(InputField::OD1, "");
         Write(InputField::OD2, "");
@@ -231,7 +231,7 @@ void InputForm::Form_Activate() {
 }
 
 CalculateOutcome InputForm::CmdCalculate() {
-    const CalculateOutcome outcome = Calculate(state_, externalSelected_, texts_);
+    const CalculateOutcome outcome = Calculate(state_, chosen_, texts_);
     if (outcome.rejection) {
         Show(*outcome.rejection);
     }

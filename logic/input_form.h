@@ -32,7 +32,7 @@ public:
     void SetObserver(Observer observer);
 
     const std::string& Text(InputField field) const;
-    bool ExternalSelected() const { return externalSelected_; }
+    PairKind ChosenKind() const { return chosen_; }
     const std::string& LabelODCaption() const { return labelOD_; }
 
     // A typed character: true when accepted (the key filter, and the text would still fit a Single
@@ -59,14 +59,14 @@ private:
     void Changed(InputField field);
     void RunBasicValues();
     void EmptyZeroFields();
-    void OptionClick(Integer gearType);
+    void OptionClick(PairKind kind);
     void Show(const Message& message);
     void Focus(InputField field);
 
     GearPairState& state_;
     Observer observer_;
     std::array<std::string, 8> texts_;
-    bool externalSelected_ = true;
+    PairKind chosen_ = PairKind::External;
     std::string labelOD_ = "Outside Diameter";
 };
 

@@ -232,7 +232,7 @@ TEST_F(InputFormTest, InternalReEstimatesAndRelabels) {
     EXPECT_EQ(form.Text(F::CD), "4.00000");
     focus.clear();
     form.Option2_Click();
-    EXPECT_FALSE(form.ExternalSelected());
+    EXPECT_EQ(form.ChosenKind(), PairKind::Internal);
     EXPECT_EQ(state.GearType, 2);
     EXPECT_EQ(state.LastGearType, 2);
     EXPECT_EQ(form.Text(F::OD1), "2.20000");
@@ -252,7 +252,7 @@ TEST_F(InputFormTest, InternalReEstimatesAndRelabels) {
     EXPECT_EQ(focus.size(), 2U);
 
     form.Option1_Click();
-    EXPECT_TRUE(form.ExternalSelected());
+    EXPECT_EQ(form.ChosenKind(), PairKind::External);
     EXPECT_EQ(form.Text(F::OD2), "6.20000");
     EXPECT_EQ(form.Text(F::CD), "4.00000");
     EXPECT_EQ(form.LabelODCaption(), "Outside Diameter");
@@ -300,7 +300,7 @@ protected:
         EXPECT_EQ(messages[0].text, text);
         EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
         EXPECT_EQ(focus, std::vector<InputField>{field});
-        EXPECT_EQ(outcome.opens, OutputWindow::None);
+        EXPECT_EQ(outcome.opens, std::nullopt);
     }
 };
 
@@ -325,14 +325,14 @@ TEST_F(InputFormCalculateTest, CenterDistanceChecks) {
                    F::OD1);
     Type(F::CD, "3");
     messages.clear();
-    EXPECT_EQ(form.CmdCalculate().opens, OutputWindow::External);
+    EXPECT_EQ(form.CmdCalculate().opens, PairKind::External);
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(InputFormCalculateTest, PinionOutsideDiameterAtTheRootLimit) {
     Pair("20", "40", "10");
     Type(F::OD1, "1.9");
-    EXPECT_EQ(form.CmdCalculate().opens, OutputWindow::External);
+    EXPECT_EQ(form.CmdCalculate().opens, PairKind::External);
     Type(F::OD1, "1.8");
     ExpectRejected("Outside Diameter for gear 1 is too small !", F::OD1);
 }
@@ -352,7 +352,7 @@ TEST_F(InputFormCalculateTest, InternalWithoutCenterDistanceIsAccepted) {
     form.Option2_Click();
     Pair("20", "60", "10");
     Type(F::CD, "0");
-    EXPECT_EQ(form.CmdCalculate().opens, OutputWindow::Internal);
+    EXPECT_EQ(form.CmdCalculate().opens, PairKind::Internal);
     EXPECT_EQ(state.CD, Single(0.0));
 }
 

@@ -30,7 +30,7 @@ public:
         if (window == lastActive_ && StillOpen(lastActive_))
             return false;
         lastActive_ = window;
-        hooks->Form_Activate();
+        hooks->Activated();
         return false;
     }
 

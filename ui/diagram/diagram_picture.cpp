@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "ui/common/form_font.h"
+
 namespace korvanta {
 
 namespace {
@@ -160,7 +162,7 @@ void RenderDiagramPicture(QPainter& painter, const QRectF& target) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(QRectF(0, 0, kDiagramPictureWidth, kDiagramPictureHeight), Qt::white);
 
-    QFont titleFont("MS Sans Serif");
+    QFont titleFont(QString::fromLatin1(kFormFontFamily));
     titleFont.setPointSizeF(12.0);
     titleFont.setBold(true);
     painter.setFont(titleFont);
@@ -183,7 +185,7 @@ void RenderDiagramPicture(QPainter& painter, const QRectF& target) {
     DrawConstruction(painter, rollOutside, rollForm, rollPitch);
     DrawAngleArcs(painter, rollOutside, rollForm, rollPitch);
 
-    QFont captionFont("MS Sans Serif");
+    QFont captionFont(QString::fromLatin1(kFormFontFamily));
     captionFont.setPointSizeF(8.25);
     painter.setFont(captionFont);
     const double inverseMid = (kGear.flankStart + kGear.FlankAngle(kGear.pitch)) / 2;

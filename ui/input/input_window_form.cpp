@@ -3,7 +3,7 @@
 #include "ui/common/gear_icon.h"
 #include "ui/common/shown_text.h"
 #include "ui/common/window_placement.h"
-#include "ui_frm_roll_angles0.h"
+#include "ui_input_window.h"
 
 namespace korvanta {
 
@@ -17,7 +17,7 @@ constexpr char kNote[] =
 
 } // namespace
 
-void SetUpInputWindowForm(Ui::FrmRollAngles0& form, QMainWindow& window) {
+void SetUpInputWindowForm(Ui::InputWindow& form, QMainWindow& window) {
     form.setupUi(&window);
     for (QWidget* widget : {static_cast<QWidget*>(form.LabelNT), static_cast<QWidget*>(form.LabelDP),
                             static_cast<QWidget*>(form.LabelPA), static_cast<QWidget*>(form.LabelHA),

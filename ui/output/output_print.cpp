@@ -1,6 +1,5 @@
 #include "ui/output/output_print.h"
 
-#include "ui/print/page_printer.h"
 #include "ui/print/print_from_to_size.h"
 #include "ui/print/print_status.h"
 #include "ui/print/window_background.h"
@@ -17,7 +16,7 @@ void Paint(QWidget& window, const OutputPrintout& printout, const QColor& colour
 
 } // namespace
 
-void PrintOutputWindow(QWidget& window, const OutputPrintout& printout) {
+void PrintOutputWindow(ProgramWindows& windows, QWidget& window, const OutputPrintout& printout) {
     for (QPushButton* button : printout.hiddenButtons)
         button->hide();
     printout.focus->setFocus();
@@ -25,10 +24,8 @@ void PrintOutputWindow(QWidget& window, const OutputPrintout& printout) {
 
     // The status says a page is on its way only when one is: not after the user declined or the
     // page could not be produced.
-    const bool printed = PrintWindowScaled(window, 90, 40, 30);
-    AppPrinter().EndDoc();
-    if (printed)
-        ShowPrintStatus("Printing form, one moment please...");
+    if (PrintWindowOnPage(window))
+        ShowPrintStatus(windows, QStringLiteral("Printing form, one moment please..."));
 
     for (QPushButton* button : printout.hiddenButtons)
         button->show();

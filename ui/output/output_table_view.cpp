@@ -3,6 +3,7 @@
 #include <QFrame>
 
 #include "ui/common/dialogs.h"
+#include "ui/common/form_font.h"
 #include "ui/print/window_background.h"
 
 namespace korvanta {
@@ -16,8 +17,8 @@ QString Text(const std::string& text) {
 } // namespace
 
 void StyleOutputWindow(QWidget& window, const OutputTableView& view) {
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(8.25);
+    QFont font(QString::fromLatin1(kFormFontFamily));
+    font.setPointSizeF(kFormFontPointSize);
     font.setBold(true);
     window.setFont(font);
     window.setFixedSize(window.size());

@@ -42,4 +42,8 @@ bool PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent
     return PrintImageScaled(CaptureWindowImage(window), sizePercent, leftPercent, topPercent);
 }
 
+bool PrintWindowOnPage(QWidget& window) {
+    return PrintWindowScaled(window, kWindowSizePercent, kWindowLeftPercent, kWindowTopPercent);
+}
+
 } // namespace korvanta

@@ -8,16 +8,28 @@
 #include <QTest>
 
 #include "core/gear_pair_state.h"
-#include "ui/common/program_state.h"
 #include "ui/common/program_window.h"
 
 namespace korvanta::testing {
 
+namespace {
+
+struct RunningSession {
+    Session session;
+    ProgramWindows windows{session};
+};
+
+std::unique_ptr<RunningSession>& Running() {
+    static std::unique_ptr<RunningSession> running;
+    return running;
+}
+
+} // namespace
+
 void WindowTest::SetUp() {
     UnloadAllWindows();
     ResetActivationTracking();
-    ProgramState() = GearPairState{};
-    SetStartUpConstants(ProgramState());
+    Running() = std::make_unique<RunningSession>();
 }
 
 void WindowTest::TearDown() {
@@ -25,7 +37,19 @@ void WindowTest::TearDown() {
     for (const QWidget* window : QApplication::topLevelWidgets())
         EXPECT_FALSE(window->isVisible()) << "left open: " << window->metaObject()->className();
     ResetActivationTracking();
-    ProgramState() = GearPairState{};
+    Running().reset();
+}
+
+Session& TheSession() {
+    return Running()->session;
+}
+
+ProgramWindows& Windows() {
+    return Running()->windows;
+}
+
+GearPairState& State() {
+    return Running()->session.State();
 }
 
 bool ShowActive(QWidget& window) {
