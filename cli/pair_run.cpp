@@ -21,10 +21,10 @@ CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& input
     InputForm::Observer observer;
     observer.showMessage = [&result](const Message& message) { result.warnings.push_back(message.text); };
     form.SetObserver(observer);
-    form.Form_Activate();
+    form.Activated();
     form.Enter(InputField::NT1);
     if (inputs.type == PairType::Internal) {
-        form.Option2_Click();
+        form.ChooseKind(PairKind::Internal);
     }
     for (InputField field : kInputFields) {
         if (const auto& text = inputs.fields[static_cast<int>(field)]) {
@@ -35,7 +35,7 @@ CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& input
     }
     // Calculate's own message is the rejection, not a warning.
     form.SetObserver({});
-    return form.CmdCalculate();
+    return form.CalculatePair();
 }
 
 AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string& typed,

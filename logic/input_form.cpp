@@ -196,15 +196,7 @@ void InputForm::EmptyZeroFields() {
     }
 }
 
-void InputForm::Option1_Click() {
-    OptionClick(PairKind::External);
-}
-
-void InputForm::Option2_Click() {
-    OptionClick(PairKind::Internal);
-}
-
-void InputForm::OptionClick(PairKind kind) {
+void InputForm::ChooseKind(PairKind kind) {
     chosen_ = kind;
     StoreKind(state_, kind);
     if (state_.LastGearType != state_.GearType) {
@@ -220,7 +212,7 @@ void InputForm::OptionClick(PairKind kind) {
     state_.LastGearType = state_.GearType;
 }
 
-void InputForm::Form_Activate() {
+void InputForm::Activated() {
     if (state_.HA == 0) {
         Write(InputField::HA, FiveDecimalText(state_.HA));
     }
@@ -230,7 +222,7 @@ void InputForm::Form_Activate() {
     }
 }
 
-CalculateOutcome InputForm::CmdCalculate() {
+CalculateOutcome InputForm::CalculatePair() {
     const CalculateOutcome outcome = Calculate(state_, chosen_, texts_);
     if (outcome.rejection) {
         Show(*outcome.rejection);

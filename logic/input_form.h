@@ -48,10 +48,12 @@ public:
     bool SetText(InputField field, const std::string& text);
     void Enter(InputField field); // focus gained (select all is the window's)
     void Leave(InputField field); // focus lost
-    void Option1_Click();
-    void Option2_Click();
-    void Form_Activate();
-    CalculateOutcome CmdCalculate();
+    // The gear-type options: a change of kind forgets the diameters and the center distance.
+    void ChooseKind(PairKind kind);
+    // The window coming to the front: an empty helix angle reads 0, an empty pressure angle 20.
+    void Activated();
+    // The Calculate button: the checks, then the output window of the pair's kind to open.
+    CalculateOutcome CalculatePair();
 
 private:
     void Write(InputField field, const std::string& text); // every change of a text
@@ -59,7 +61,6 @@ private:
     void Changed(InputField field);
     void RunBasicValues();
     void EmptyZeroFields();
-    void OptionClick(PairKind kind);
     void Show(const Message& message);
     void Focus(InputField field);
 

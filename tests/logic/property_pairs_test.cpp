@@ -209,10 +209,10 @@ testing::AssertionResult ReplaysThroughTheInputWindow(const RandomPair& pair, in
     InputForm::Observer observer;
     observer.showMessage = [&shown](const Message& message) { shown.push_back(message); };
     form.SetObserver(observer);
-    form.Form_Activate();
+    form.Activated();
     form.Enter(InputField::NT1);
     if (!pair.external) {
-        form.Option2_Click();
+        form.ChooseKind(PairKind::Internal);
     }
     for (InputField field : kInputFields) {
         if (const auto& typed = pair.fields[static_cast<int>(field)]) {
@@ -224,7 +224,7 @@ testing::AssertionResult ReplaysThroughTheInputWindow(const RandomPair& pair, in
     if (auto texts = ChecksFieldTexts(form); !texts) {
         return texts;
     }
-    const CalculateOutcome outcome = form.CmdCalculate();
+    const CalculateOutcome outcome = form.CalculatePair();
     for (const Message& message : shown) {
         if (auto checked = ChecksMessage(message); !checked) {
             return checked;

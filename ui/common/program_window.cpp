@@ -11,7 +11,7 @@ namespace {
 const char* const kLoadedProperty = "korvantaLoaded";
 const char* const kUnloadedProperty = "korvantaUnloaded";
 
-// Runs Form_Activate when a program window becomes active after another program window (or none).
+// Runs Activated when a program window becomes active after another program window (or none).
 // Message boxes and other windows that are not program windows are ignored: they neither activate
 // nor make the window underneath count as newly activated when they close.
 class ActivationTracker : public QObject {

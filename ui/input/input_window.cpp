@@ -203,11 +203,11 @@ QLineEdit& InputWindow::Edit(InputField field) const {
 // if no open window holds it.
 void InputWindow::Activated() {
     windows_.session().Activated(SessionWindow::Input);
-    form_.Form_Activate();
+    form_.Activated();
 }
 
 void InputWindow::calculate() {
-    if (const std::optional<PairKind> opens = form_.CmdCalculate().opens)
+    if (const std::optional<PairKind> opens = form_.CalculatePair().opens)
         ShowWindow(&windows_.Output(*opens));
 }
 
@@ -216,11 +216,11 @@ void InputWindow::exitProgram() {
 }
 
 void InputWindow::chooseExternalPair() {
-    form_.Option1_Click();
+    form_.ChooseKind(PairKind::External);
 }
 
 void InputWindow::chooseInternalPair() {
-    form_.Option2_Click();
+    form_.ChooseKind(PairKind::Internal);
 }
 
 void InputWindow::openHelp() {
