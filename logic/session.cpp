@@ -22,8 +22,9 @@ void Session::Created(SessionWindow window) {
 
 void Session::Shown(SessionWindow window, bool shown) {
     WindowState& state = Of(window);
-    if (state.exists)
+    if (state.exists) {
         state.shown = shown;
+    }
 }
 
 void Session::Activated(SessionWindow window) {
@@ -81,11 +82,13 @@ bool Session::IsEnabled(SessionWindow window) const {
 // Only windows that exist are enabled or disabled: none is created for it.
 void Session::SetEnabled(SessionWindow window, bool enabled) {
     WindowState& state = Of(window);
-    if (!state.exists)
+    if (!state.exists) {
         return;
+    }
     state.enabled = enabled;
-    if (enable_)
+    if (enable_) {
         enable_(window, enabled);
+    }
 }
 
 // Only enables (the windows that hold others disable them when they are activated).
@@ -96,8 +99,9 @@ void Session::EnableWindowsNoLongerHeld() {
         SetEnabled(SessionWindow::InternalOutput, true);
     }
     if (!diagramOpen && !IsOpen(SessionWindow::ExternalOutput) && !IsOpen(SessionWindow::InternalOutput) &&
-        !IsOpen(SessionWindow::Limitations))
+        !IsOpen(SessionWindow::Limitations)) {
         SetEnabled(SessionWindow::Input, true);
+    }
 }
 
 Session::WindowState& Session::Of(SessionWindow window) {

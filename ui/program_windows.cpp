@@ -25,8 +25,9 @@ std::size_t IndexOf(PairKind kind) {
 }
 
 template <class W> W* Loaded(const QPointer<W>& slot) {
-    if (slot.isNull() || detail::IsUnloaded(slot.data()))
+    if (slot.isNull() || detail::IsUnloaded(slot.data())) {
         return nullptr;
+    }
     return slot.data();
 }
 
@@ -41,19 +42,22 @@ public:
     }
 
     ~SessionReporter() override {
-        if (!closed_ && !replaced_())
+        if (!closed_ && !replaced_()) {
             session_.Closing(role_);
+        }
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
         switch (event->type()) {
         case QEvent::Show:
-            if (!closed_)
+            if (!closed_) {
                 session_.Shown(role_, true);
+            }
             break;
         case QEvent::Hide:
-            if (!closed_)
+            if (!closed_) {
                 session_.Shown(role_, false);
+            }
             break;
         case QEvent::Close:
             if (!closed_) {
@@ -78,8 +82,9 @@ private:
 
 ProgramWindows::ProgramWindows(Session& session) : session_(session) {
     session_.SetEnableWindow([this](SessionWindow role, bool enabled) {
-        if (QWidget* window = WindowOf(role))
+        if (QWidget* window = WindowOf(role)) {
             window->setEnabled(enabled);
+        }
     });
 }
 
@@ -87,8 +92,9 @@ ProgramWindows::~ProgramWindows() {
     session_.SetEnableWindow({});
     for (QWidget* window :
          std::initializer_list<QWidget*>{splash_, input_, outputs_[0], outputs_[1], diagram_, notes_[0],
-                                         notes_[1], help_, limitations_, license_, about_, status_})
+                                         notes_[1], help_, limitations_, license_, about_, status_}) {
         delete window;
+    }
 }
 
 template <class W, class Create> W& ProgramWindows::Get(QPointer<W>& slot, Create create) {

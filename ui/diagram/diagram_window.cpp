@@ -44,8 +44,9 @@ DiagramWindow::DiagramWindow(ProgramWindows& windows, QWidget* parent)
     for (QWidget* control : {static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label2),
                              static_cast<QWidget*>(ui->Label3), static_cast<QWidget*>(ui->Label4),
                              static_cast<QWidget*>(ui->Label5), static_cast<QWidget*>(ui->LabelDia),
-                             static_cast<QWidget*>(ui->Option1), static_cast<QWidget*>(ui->Option2)})
+                             static_cast<QWidget*>(ui->Option1), static_cast<QWidget*>(ui->Option2)}) {
         SetBackground(*control, ButtonFace());
+    }
     SetBackground(*ui->Label6, Qt::white);
     for (QLineEdit* box :
          {ui->Text3, ui->Text4, ui->Text5, ui->Text6, ui->Text7, ui->Text8, ui->Text9, ui->Text10}) {
@@ -53,8 +54,9 @@ DiagramWindow::DiagramWindow(ProgramWindows& windows, QWidget* parent)
         palette.setColor(QPalette::Text, Qt::blue);
         box->setPalette(palette);
     }
-    for (QWidget* child : findChildren<QWidget*>())
+    for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
+    }
     installEventFilter(this);
 
     connect(ui->Option1, &QRadioButton::clicked, this, &DiagramWindow::choosePinion);
@@ -89,8 +91,9 @@ void DiagramWindow::ClearSentences() {
 void DiagramWindow::Activated() {
     windows_.session().Activated(SessionWindow::Diagram);
     GearPairState& state = windows_.State();
-    if (!DiagramMemberChosen(state))
+    if (!DiagramMemberChosen(state)) {
         StoreDiagramMember(state, DefaultDiagramMember(KindOf(state)));
+    }
     const bool gear = DiagramMemberOf(state) == Member::Gear;
     ui->Option1->setChecked(!gear);
     ui->Option2->setChecked(gear);
@@ -101,8 +104,9 @@ void DiagramWindow::Activated() {
 void DiagramWindow::choosePinion() {
     GearPairState& state = windows_.State();
     ui->Label6->hide();
-    if (DiagramMemberChosen(state) && DiagramMemberOf(state) == Member::Gear)
+    if (DiagramMemberChosen(state) && DiagramMemberOf(state) == Member::Gear) {
         ClearSentences();
+    }
     StoreDiagramMember(state, Member::Pinion);
     ui->TextDia->setFocus();
     ShowMemberBoxes();
@@ -110,8 +114,9 @@ void DiagramWindow::choosePinion() {
 
 void DiagramWindow::chooseGear() {
     GearPairState& state = windows_.State();
-    if (DiagramMemberChosen(state) && DiagramMemberOf(state) == Member::Pinion)
+    if (DiagramMemberChosen(state) && DiagramMemberOf(state) == Member::Pinion) {
         ClearSentences();
+    }
     ui->Label6->setVisible(IsInternal(state));
     StoreDiagramMember(state, Member::Gear);
     ui->TextDia->setFocus();
@@ -135,8 +140,9 @@ void DiagramWindow::diameterEdited(const QString& text) {
     ClearSentences();
     QLineEdit& box = *ui->TextDia;
     const std::string kept = FilterText(kNumberKeys, text.toStdString());
-    if (box.text().toStdString() == kept)
+    if (box.text().toStdString() == kept) {
         return;
+    }
     const std::size_t keptBeforeCursor =
         FilterText(kNumberKeys, box.text().left(box.cursorPosition()).toStdString()).size();
     box.setText(QString::fromStdString(kept));
@@ -184,8 +190,9 @@ void DiagramWindow::calculate() {
     const DiameterCommandOutcome outcome =
         RunDiameterCommand(windows_.State(), ui->TextDia->text().toStdString(),
                            [](const Message& question) { return AppDialogs().Ask(question); });
-    if (outcome.error)
+    if (outcome.error) {
         AppDialogs().Show(*outcome.error);
+    }
     if (outcome.computed) {
         ui->Text1->setText(QString::fromStdString(outcome.pressureSentence));
         ui->Text2->setText(QString::fromStdString(outcome.rollSentence));
@@ -199,18 +206,21 @@ void DiagramWindow::closeWindow() {
 }
 
 void DiagramWindow::print() {
-    for (QPushButton* button : {ui->CmdCalc, ui->cmdclose, ui->CmdPrint})
+    for (QPushButton* button : {ui->CmdCalc, ui->cmdclose, ui->CmdPrint}) {
         button->setEnabled(false);
+    }
     ui->Label1->hide();
     ui->TextDia->setFocus();
     SetBackground(*this, Qt::white);
 
     // The status only follows a page actually produced.
-    if (PrintWindowOnPage(*this))
+    if (PrintWindowOnPage(*this)) {
         ShowPrintStatus(windows_, QStringLiteral("Printing diagram, one moment please..."));
+    }
 
-    for (QPushButton* button : {ui->CmdCalc, ui->cmdclose, ui->CmdPrint})
+    for (QPushButton* button : {ui->CmdCalc, ui->cmdclose, ui->CmdPrint}) {
         button->setEnabled(true);
+    }
     ui->Label1->show();
     SetBackground(*this, ButtonFace());
 }
@@ -234,33 +244,41 @@ bool DiagramWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!IsKeyTarget(watched))
+        if (!IsKeyTarget(watched)) {
             break;
-        if (windowKeyDown(key->key()) || SelectOptionByArrow(watched, *key))
+        }
+        if (windowKeyDown(key->key()) || SelectOptionByArrow(watched, *key)) {
             return true;
-        if (watched != ui->TextDia)
+        }
+        if (watched != ui->TextDia) {
             break;
+        }
         // Delete edits the box without typing a character; a shortcut (paste, undo) clears the sentences
         // like any key, and what it changes is filtered as the text changes.
         if (!key->text().isEmpty() && key->text().at(0).unicode() != kDelete &&
-            !diameterKeyAllowed(key->text().at(0).unicode()) && !IsShortcut(*key))
+            !diameterKeyAllowed(key->text().at(0).unicode()) && !IsShortcut(*key)) {
             return true;
+        }
         break;
     }
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (IsKeyTarget(watched) && !key->isAutoRepeat())
+        if (IsKeyTarget(watched) && !key->isAutoRepeat()) {
             pressCommandOfLetter(key->key());
+        }
         break;
     }
     case QEvent::FocusIn:
-        if (watched == ui->TextDia)
+        if (watched == ui->TextDia) {
             diameterEntered();
+        }
         break;
     case QEvent::FocusOut: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (watched == ui->TextDia && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (watched == ui->TextDia && reason != Qt::ActiveWindowFocusReason &&
+            reason != Qt::PopupFocusReason) {
             diameterLeft();
+        }
         break;
     }
     default:

@@ -23,10 +23,11 @@ template <class Form> void Build(QWidget& window) {
 
 FormDiameterNote::FormDiameterNote(PairKind kind, QWidget* parent) : QWidget(parent) {
     const bool internal = kind == PairKind::Internal;
-    if (internal)
+    if (internal) {
         Build<Ui::InternalFormDiameterNote>(*this);
-    else
+    } else {
         Build<Ui::ExternalFormDiameterNote>(*this);
+    }
     UseFormFont(*this);
     findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
         ->setPlainText(

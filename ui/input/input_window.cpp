@@ -54,8 +54,9 @@ void InputWindow::BindModel() {
     InputForm::Observer observer;
     observer.textChanged = [this](InputField field, const std::string& text) {
         QLineEdit& edit = Edit(field);
-        if (edit.text() != FromModel(text))
+        if (edit.text() != FromModel(text)) {
             edit.setText(FromModel(text));
+        }
     };
     observer.showMessage = [](const Message& message) { AppDialogs().Show(message); };
     observer.focusField = [this](InputField field) {
@@ -90,8 +91,9 @@ void InputWindow::ConnectHandlers() {
 // focus changes.
 void InputWindow::InstallFilters() {
     for (QWidget* widget : ui->centralwidget->findChildren<QWidget*>()) {
-        if (widget->focusPolicy() != Qt::NoFocus)
+        if (widget->focusPolicy() != Qt::NoFocus) {
             widget->installEventFilter(this);
+        }
     }
 }
 
@@ -100,17 +102,20 @@ bool InputWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto& key = static_cast<QKeyEvent&>(*event);
-        if (windowKeyDown(key) || SelectOptionByArrow(watched, key))
+        if (windowKeyDown(key) || SelectOptionByArrow(watched, key)) {
             return true;
+        }
         return field.has_value() && fieldKeyDiscarded(*field, key);
     }
     case QEvent::FocusIn:
-        if (field)
+        if (field) {
             fieldEntered(*field);
+        }
         break;
     case QEvent::FocusOut:
-        if (field)
+        if (field) {
             fieldLeft(*field, static_cast<QFocusEvent*>(event)->reason());
+        }
         break;
     default:
         break;
@@ -140,11 +145,13 @@ bool InputWindow::windowKeyDown(QKeyEvent& key) {
 bool InputWindow::fieldKeyDiscarded(InputField field, QKeyEvent& key) {
     // Shortcuts (paste, undo, select all) and keys that type no character are not key presses of
     // the field; what they change is filtered when the text changes.
-    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
+    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) {
         return false;
+    }
     if (key.text().isEmpty() || key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab ||
-        key.key() == Qt::Key_Delete)
+        key.key() == Qt::Key_Delete) {
         return false;
+    }
     const QLineEdit& edit = Edit(field);
     const int position = edit.hasSelectedText() ? edit.selectionStart() : edit.cursorPosition();
     const int selectionLength = edit.hasSelectedText() ? static_cast<int>(edit.selectedText().size()) : 0;
@@ -152,8 +159,9 @@ bool InputWindow::fieldKeyDiscarded(InputField field, QKeyEvent& key) {
 }
 
 void InputWindow::fieldEntered(InputField field) {
-    if (focusedField_ == field)
+    if (focusedField_ == field) {
         return;
+    }
     focusedField_ = field;
     form_.Enter(field);
     Edit(field).selectAll();
@@ -162,13 +170,16 @@ void InputWindow::fieldEntered(InputField field) {
 // The focus leaving with the whole window (a message box, another window or program, the window
 // being disabled) is no leaving of the field: it still has the window's focus.
 void InputWindow::fieldLeft(InputField field, Qt::FocusReason reason) {
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
         return;
-    if (focusedField_ != field)
+    }
+    if (focusedField_ != field) {
         return;
+    }
     focusedField_.reset();
-    if (!isEnabled())
+    if (!isEnabled()) {
         return;
+    }
     form_.Leave(field);
 }
 
@@ -189,8 +200,9 @@ void InputWindow::fieldEdited(InputField field, const QString& text) {
 
 std::optional<InputField> InputWindow::FieldOf(const QObject* widget) const {
     for (InputField field : kInputFields) {
-        if (edits_[Index(field)] == widget)
+        if (edits_[Index(field)] == widget) {
             return field;
+        }
     }
     return std::nullopt;
 }
@@ -207,8 +219,9 @@ void InputWindow::Activated() {
 }
 
 void InputWindow::calculate() {
-    if (const std::optional<PairKind> opens = form_.CalculatePair().opens)
+    if (const std::optional<PairKind> opens = form_.CalculatePair().opens) {
         ShowWindow(&windows_.Output(*opens));
+    }
 }
 
 void InputWindow::exitProgram() {

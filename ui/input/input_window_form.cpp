@@ -25,8 +25,9 @@ void SetUpInputWindowForm(Ui::InputWindow& form, QMainWindow& window) {
                             static_cast<QWidget*>(form.TextNT1), static_cast<QWidget*>(form.TextNT2),
                             static_cast<QWidget*>(form.TextDP), static_cast<QWidget*>(form.TextPA),
                             static_cast<QWidget*>(form.TextHA), static_cast<QWidget*>(form.TextOD1),
-                            static_cast<QWidget*>(form.TextOD2), static_cast<QWidget*>(form.TextCD)})
+                            static_cast<QWidget*>(form.TextOD2), static_cast<QWidget*>(form.TextCD)}) {
         SetPointSize(*widget, 11.25);
+    }
     SetPointSize(*form.Frame1, 8.25);
     // The options keep a plain font under the frame's bold caption.
     QFont optionFont = form.Frame1->font();

@@ -10,25 +10,29 @@ namespace {
 
 void Paint(QWidget& window, const OutputPrintout& printout, const QColor& colour) {
     SetBackground(window, colour);
-    for (QWidget* widget : printout.whitened)
+    for (QWidget* widget : printout.whitened) {
         SetBackground(*widget, colour);
+    }
 }
 
 } // namespace
 
 void PrintOutputWindow(ProgramWindows& windows, QWidget& window, const OutputPrintout& printout) {
-    for (QPushButton* button : printout.hiddenButtons)
+    for (QPushButton* button : printout.hiddenButtons) {
         button->hide();
+    }
     printout.focus->setFocus();
     Paint(window, printout, Qt::white);
 
     // The status says a page is on its way only when one is: not after the user declined or the
     // page could not be produced.
-    if (PrintWindowOnPage(window))
+    if (PrintWindowOnPage(window)) {
         ShowPrintStatus(windows, QStringLiteral("Printing form, one moment please..."));
+    }
 
-    for (QPushButton* button : printout.hiddenButtons)
+    for (QPushButton* button : printout.hiddenButtons) {
         button->show();
+    }
     Paint(window, printout, ButtonFace());
 }
 

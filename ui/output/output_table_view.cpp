@@ -33,8 +33,9 @@ void StyleOutputWindow(QWidget& window, const OutputTableView& view) {
     // The rectangle and the rules are drawn over the table; the clicks go through them to the cells
     // and the note button underneath.
     for (QFrame* shape : window.findChildren<QFrame*>()) {
-        if (shape->metaObject() == &QFrame::staticMetaObject)
+        if (shape->metaObject() == &QFrame::staticMetaObject) {
             shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
     }
 }
 
@@ -50,10 +51,12 @@ void ShowTable(QWidget& window, const OutputTableView& view, const OutputTable& 
 }
 
 void ReportTable(const OutputTable& table) {
-    for (const Message& warning : table.warnings)
+    for (const Message& warning : table.warnings) {
         AppDialogs().Show(warning);
-    if (table.fault)
+    }
+    if (table.fault) {
         AppDialogs().Show(table.fault->message);
+    }
 }
 
 } // namespace korvanta

@@ -72,10 +72,11 @@ void OutputWindow::Activated() {
 
 void OutputWindow::openDiagram() {
     DiagramWindow& diagram = windows_.Diagram();
-    if (description_.diagramModal)
+    if (description_.diagramModal) {
         ShowModal(&diagram);
-    else
+    } else {
         ShowWindow(&diagram);
+    }
 }
 
 void OutputWindow::print() {
@@ -90,12 +91,14 @@ void OutputWindow::print() {
 std::vector<QWidget*> OutputWindow::WhitenedOnPrintout() const {
     std::vector<QWidget*> whitened;
     for (QLabel* label : findChildren<QLabel*>()) {
-        if (!KeptGrey(*label))
+        if (!KeptGrey(*label)) {
             whitened.push_back(label);
+        }
     }
     for (QLineEdit* cell : findChildren<QLineEdit*>()) {
-        if (!KeptGrey(*cell))
+        if (!KeptGrey(*cell)) {
             whitened.push_back(cell);
+        }
     }
     return whitened;
 }
@@ -112,8 +115,9 @@ void OutputWindow::openFormDiameterNote() {
 }
 
 void OutputWindow::closeWindow() {
-    if (description_.closeEnablesInputFirst)
+    if (description_.closeEnablesInputFirst) {
         windows_.session().Enable(SessionWindow::Input);
+    }
     Unload(this);
 }
 

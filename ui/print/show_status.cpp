@@ -24,8 +24,9 @@ public:
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate)
+        if (event->type() == QEvent::WindowActivate) {
             status_.SetMessage(message_);
+        }
         return false;
     }
 

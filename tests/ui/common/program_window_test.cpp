@@ -20,8 +20,9 @@ class CountingWindow : public QWidget, public ProgramWindowHooks {
 public:
     void Activated() override {
         ++activations;
-        if (onActivate)
+        if (onActivate) {
             onActivate();
+        }
     }
     int activations = 0;
     std::function<void()> onActivate;

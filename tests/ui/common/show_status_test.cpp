@@ -88,8 +88,9 @@ TEST_F(ShowStatusTest, ZeroSecondsShowNothing) {
 TEST_F(ShowStatusTest, TwoCallsShowEachTheirOwnMessage) {
     QStringList seen;
     auto look = [&] {
-        if (StatusWindow* status = testing::Windows().LoadedStatus())
+        if (StatusWindow* status = testing::Windows().LoadedStatus()) {
             seen << status->Message();
+        }
     };
     QTimer::singleShot(500, look);
     ShowStatus(testing::Windows(), "first", 1);

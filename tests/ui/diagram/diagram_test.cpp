@@ -186,8 +186,9 @@ TEST_F(DiagramTest, MiddleClickPasteKeepsOnlyNumberKeys) {
     DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
-    if (!MiddleClickPaste(box, "12ab"))
+    if (!MiddleClickPaste(box, "12ab")) {
         GTEST_SKIP() << "no primary selection on this platform";
+    }
     EXPECT_EQ(box.text(), "12");
 }
 
@@ -391,11 +392,13 @@ TEST_F(DiagramTest, PrintHidesTheHintOnWhiteAndRestoresTheWindow) {
     EXPECT_EQ(printer.drawings.front().target.y(), 2184);
     EXPECT_EQ(picture.pixelColor(5, 570), QColor(Qt::white));
     const QRect hint = diagram.findChild<QLabel*>("Label1")->geometry();
-    for (int x = hint.left(); x < hint.right(); x += 3)
+    for (int x = hint.left(); x < hint.right(); x += 3) {
         ASSERT_EQ(picture.pixelColor(x, hint.center().y()), QColor(Qt::white)) << x;
+    }
 
-    for (const char* button : {"CmdCalc", "cmdclose", "CmdPrint"})
+    for (const char* button : {"CmdCalc", "cmdclose", "CmdPrint"}) {
         EXPECT_TRUE(Button(diagram, button).isEnabled()) << button;
+    }
     EXPECT_TRUE(diagram.findChild<QLabel*>("Label1")->isVisible());
     EXPECT_EQ(diagram.palette().color(QPalette::Window), ButtonFace());
     EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
@@ -408,10 +411,13 @@ TEST_F(DiagramTest, StatusMessageFollowsThePrint) {
     QString statusText;
     bool buttonsDisabled = false;
     QTimer::singleShot(400, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->isVisible() && top->windowTitle() == "Status")
-                for (QLabel* label : top->findChildren<QLabel*>())
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && top->windowTitle() == "Status") {
+                for (QLabel* label : top->findChildren<QLabel*>()) {
                     statusText += label->text();
+                }
+            }
+        }
         buttonsDisabled = !Button(diagram, "CmdCalc").isEnabled() && !Button(diagram, "CmdPrint").isEnabled();
     });
     Button(diagram, "CmdPrint").click();
@@ -433,8 +439,9 @@ TEST_F(DiagramTest, DecliningThePdfShowsNoStatus) {
     dialogs.answers = {false};
     bool statusShown = false;
     QTimer::singleShot(100, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets())
+        for (QWidget* top : QApplication::topLevelWidgets()) {
             statusShown = statusShown || (top->isVisible() && top->windowTitle() == "Status");
+        }
     });
     Button(diagram, "CmdPrint").click();
     QTest::qWait(200);

@@ -18,8 +18,9 @@ class MenusTest : public testing::InputWindowTest {};
 
 TEST_F(MenusTest, MenuBarHasTheItemsInOrder) {
     QStringList help;
-    for (QAction* action : Control<QMenu>("MnuHelp").actions())
+    for (QAction* action : Control<QMenu>("MnuHelp").actions()) {
         help << action->text();
+    }
     EXPECT_EQ(help, (QStringList{"&How to use Korvanta", "Web site", "Licence Agreement",
                                  "Program Limitations", "&About Korvanta"}));
     EXPECT_EQ(Control<QMenu>("MnuFile").title(), "&File");
@@ -68,8 +69,9 @@ TEST_F(MenusTest, LicenceAndAboutLeaveTheInputWindowUsable) {
 TEST_F(MenusTest, WebSiteShowsTheStatusForThreeSecondsThenOpensTheBrowser) {
     QString statusMessage;
     QTimer::singleShot(1500, [&] {
-        if (StatusWindow* status = testing::Windows().LoadedStatus())
+        if (StatusWindow* status = testing::Windows().LoadedStatus()) {
             statusMessage = status->Message();
+        }
     });
     QElapsedTimer clock;
     clock.start();

@@ -57,8 +57,9 @@ TEST_F(ExternalOutputWindowTest, ShowsTheStandardSpurPairRowByRow) {
     EXPECT_EQ(CaptionText(window, "Label2_4"), "Roll Angle to Outside Diameter");
     EXPECT_EQ(CaptionText(window, "LabelAMC"), "Addendum Modification Coefficient (x)");
     EXPECT_TRUE(CellText(window, "TextProfileshift1").endsWith("0.0000"));
-    for (const char* cell : {"Text_5", "Text_6", "Text_7", "Text_8", "Text_11", "Text_12"})
+    for (const char* cell : {"Text_5", "Text_6", "Text_7", "Text_8", "Text_11", "Text_12"}) {
         EXPECT_TRUE(CellText(window, cell).endsWith("°")) << cell;
+    }
     EXPECT_EQ(testing::State().TPA, Single(20.0));
 }
 

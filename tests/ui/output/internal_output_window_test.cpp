@@ -30,8 +30,9 @@ protected:
 
     int WarningsShown() const {
         int count = 0;
-        for (const Message& message : dialogs.shown)
+        for (const Message& message : dialogs.shown) {
             count += message.text == kInsideDiameterWarning ? 1 : 0;
+        }
         return count;
     }
 };

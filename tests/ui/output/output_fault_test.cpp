@@ -17,8 +17,9 @@ class OutputFaultTest : public WindowTest {
 protected:
     void ExpectOneFaultMessage() {
         std::string shown;
-        for (const Message& message : dialogs.shown)
+        for (const Message& message : dialogs.shown) {
             shown += message.text + "\n";
+        }
         ASSERT_EQ(dialogs.shown.size(), 1u) << shown;
         const Message& message = dialogs.shown.front();
         EXPECT_EQ(message.icon, MessageIcon::Stop);

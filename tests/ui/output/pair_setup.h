@@ -24,8 +24,9 @@ inline void CalculatePair(bool external, const FieldTexts& texts) {
     GearPairState& state = testing::State();
     Single* const fields[] = {&state.NT1, &state.NT2, &state.DP,  &state.PA,
                               &state.HA,  &state.OD1, &state.OD2, &state.CD};
-    for (std::size_t field = 0; field < texts.size(); ++field)
+    for (std::size_t field = 0; field < texts.size(); ++field) {
         *fields[field] = LeadingNumber(texts[field]);
+    }
     const CalculateOutcome outcome =
         Calculate(testing::State(), external ? PairKind::External : PairKind::Internal, texts);
     ASSERT_FALSE(outcome.rejection.has_value()) << outcome.rejection->text;
@@ -48,10 +49,11 @@ inline QWidget* CalculateThroughInputWindow(bool external, const FieldTexts& tex
         auto* box = input.findChild<QLineEdit*>(kFields[field]);
         box->setFocus(Qt::TabFocusReason);
         box->selectAll();
-        if (texts[field].empty())
+        if (texts[field].empty()) {
             QTest::keyClick(box, Qt::Key_Delete);
-        else
+        } else {
             QTest::keyClicks(box, QString::fromStdString(texts[field]));
+        }
         QTest::keyClick(box, Qt::Key_Tab);
     }
     QTest::mouseClick(input.findChild<QPushButton*>("Command1"), Qt::LeftButton);

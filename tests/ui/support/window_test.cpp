@@ -34,8 +34,9 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     UnloadAllWindows();
-    for (const QWidget* window : QApplication::topLevelWidgets())
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
         EXPECT_FALSE(window->isVisible()) << "left open: " << window->metaObject()->className();
+    }
     ResetActivationTracking();
     Running().reset();
 }
@@ -73,8 +74,9 @@ void ClickThroughWindow(QWidget& target) {
 
 bool MiddleClickPaste(QLineEdit& box, const QString& text) {
     QClipboard& clipboard = *QApplication::clipboard();
-    if (!clipboard.supportsSelection())
+    if (!clipboard.supportsSelection()) {
         return false;
+    }
     clipboard.setText(text, QClipboard::Selection);
     QTest::mouseClick(&box, Qt::MiddleButton, Qt::NoModifier, box.rect().center());
     return true;
@@ -92,8 +94,9 @@ void DropText(QLineEdit& box, const QString& text) {
 
 void ExpectLabelsFit(QWidget& window) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty())
+        if (label->text().isEmpty()) {
             continue;
+        }
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         EXPECT_LE(needed, label->width())
             << label->objectName().toStdString() << ": " << label->text().toStdString();
@@ -102,8 +105,9 @@ void ExpectLabelsFit(QWidget& window) {
 
 void UnloadAllWindows() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() || window->testAttribute(Qt::WA_DeleteOnClose))
+        if (window->isVisible() || window->testAttribute(Qt::WA_DeleteOnClose)) {
             window->close();
+        }
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();

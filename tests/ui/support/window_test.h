@@ -49,8 +49,9 @@ template <class W> W* FindControl(QWidget& window, const char* name) {
 // is caught by the test framework and reported as a failure, never dereferenced.
 template <class W> W& Control(QWidget& window, const char* name) {
     W* control = FindControl<W>(window, name);
-    if (control == nullptr)
+    if (control == nullptr) {
         throw MissingControl(name);
+    }
     return *control;
 }
 
