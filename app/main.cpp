@@ -3,9 +3,11 @@
 #include <QStringList>
 
 #include "core/version.h"
+#include "logic/session.h"
 #include "ui/common/enter_presses_button.h"
 #include "ui/common/program_window.h"
 #include "ui/input/start_up.h"
+#include "ui/program_windows.h"
 
 namespace {
 
@@ -52,6 +54,9 @@ int main(int argc, char** argv) {
     parser.process(application);
     korvanta::InstallActivationTracking();
     korvanta::InstallEnterPressesButtons();
-    korvanta::StartUp();
+    // The run's gear pair and its windows, handed to every window; released before the application.
+    korvanta::Session session;
+    korvanta::ProgramWindows windows(session);
+    korvanta::StartUp(windows);
     return QApplication::exec();
 }

@@ -20,16 +20,16 @@ GearPairState CalculatedState(bool external, const FieldTexts& texts) {
     GearPairState state;
     korvanta::SetStartUpConstants(state);
     korvanta::InputForm form(state);
-    form.Form_Activate();
+    form.Activated();
     if (!external) {
-        form.Option2_Click();
+        form.ChooseKind(korvanta::PairKind::Internal);
     }
     for (korvanta::InputField field : korvanta::kInputFields) {
         form.Enter(field);
         form.SetText(field, texts[static_cast<int>(field)]);
         form.Leave(field);
     }
-    const korvanta::CalculateOutcome outcome = form.CmdCalculate();
+    const korvanta::CalculateOutcome outcome = form.CalculatePair();
     if (outcome.rejection) {
         throw std::runtime_error("rejected: " + outcome.rejection->text);
     }

@@ -6,6 +6,7 @@
 #include "cli/value_check.h"
 #include "cli/visible_text.h"
 #include "core/number_text.h"
+#include "core/pair_kind.h"
 #include "logic/key_filter.h"
 
 namespace korvanta::cli {
@@ -60,7 +61,7 @@ std::optional<std::string> ApplyMeasurementInput(const MeasurementInput& input, 
 }
 
 std::optional<std::string> SpanChoiceError(const GearPairState& state, const PairInputs& inputs) {
-    const bool internal = state.GearType == 2;
+    const bool internal = IsInternal(state);
     for (const MeasurementInput& input : kMeasurementInputs) {
         const std::optional<int> chosen = inputs.measurementChoices[input.member].spanTeeth;
         if (input.tool != MeasuringTool::Span || !chosen) {

@@ -22,10 +22,10 @@ CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& input
     InputForm::Observer observer;
     observer.showMessage = [&result](const Message& message) { result.warnings.push_back(message.text); };
     form.SetObserver(observer);
-    form.Form_Activate();
+    form.Activated();
     form.Enter(InputField::NT1);
     if (inputs.type == PairType::Internal) {
-        form.Option2_Click();
+        form.ChooseKind(PairKind::Internal);
     }
     for (InputField field : kInputFields) {
         if (const auto& text = inputs.fields[static_cast<int>(field)]) {
@@ -36,7 +36,7 @@ CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& input
     }
     // Calculate's own message is the rejection, not a warning.
     form.SetObserver({});
-    return form.CmdCalculate();
+    return form.CalculatePair();
 }
 
 AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string& typed,
@@ -65,7 +65,7 @@ AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string
 // it gives the same result and leaves the state as the table's did.
 PairMeasurementTexts Measured(const GearPairState& entered, const std::array<MeasurementChoice, 2>& choices) {
     GearPairState state = entered;
-    const PairResult pair = state.GearType == 2 ? CalcInternalPair(state) : CalcExternalPair(state);
+    const PairResult pair = IsInternal(state) ? CalcInternalPair(state) : CalcExternalPair(state);
     return MeasurementTexts(MeasurePair(state, pair, choices));
 }
 
@@ -102,7 +102,7 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
         entered = state;
     }
 
-    const bool internal = outcome.opens == OutputWindow::Internal;
+    const bool internal = outcome.opens == PairKind::Internal;
     result.type = internal ? PairType::Internal : PairType::External;
     result.table = internal ? NewInternalTable() : NewExternalTable();
     if (internal) {

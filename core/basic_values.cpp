@@ -5,6 +5,7 @@
 #include "core/arithmetic.h"
 #include "core/my_functions.h"
 #include "core/number_text.h"
+#include "core/pair_kind.h"
 
 namespace korvanta {
 
@@ -103,10 +104,13 @@ BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1
     GearPairState work = state;
     BasicValuesOutcome outcome;
     try {
-        if (work.GearType == 1) {
-            ExternalPair(work, textNT1, textNT2, outcome);
-        } else if (work.GearType == 2) {
-            InternalPair(work, outcome);
+        // Nothing is estimated before a kind of pair has been chosen.
+        if (KindChosen(work)) {
+            if (KindOf(work) == PairKind::External) {
+                ExternalPair(work, textNT1, textNT2, outcome);
+            } else {
+                InternalPair(work, outcome);
+            }
         }
     } catch (const ArithmeticError&) {
         return {};

@@ -6,6 +6,7 @@
 
 #include "core/involute.h"
 #include "core/newton.h"
+#include "core/pair_kind.h"
 
 namespace korvanta {
 
@@ -18,7 +19,7 @@ double ExactRadians(double degrees) {
 }
 
 // One member as the measurements see it, all in double precision.
-struct Member {
+struct MemberGeometry {
     bool internalGear = false;
     double teeth = 0.0;
     double x = 0.0; // normal coefficient, in units of 1/Pn
@@ -37,12 +38,12 @@ struct Pair {
     double baseHelixAngle = 0.0;
     double centerDistance = 0.0;
     double operatingPressureAngle = 0.0;
-    std::array<Member, 2> members;
+    std::array<MemberGeometry, 2> members;
 };
 
 Pair PairOf(const GearPairState& state, const PairResult& result) {
     Pair pair;
-    pair.internal = state.GearType == 2;
+    pair.internal = IsInternal(state);
     pair.normalPitch = state.DP;
     pair.normalPressureAngle = ExactRadians(state.PA);
     pair.helixAngle = ExactRadians(state.HA);
@@ -58,7 +59,7 @@ Pair PairOf(const GearPairState& state, const PairResult& result) {
     const std::array<double, 2> x{result.X1, result.X2};
     const std::array<double, 2> tif{result.TIF1, result.TIF2};
     for (int m = 0; m < 2; ++m) {
-        Member& member = pair.members[m];
+        MemberGeometry& member = pair.members[m];
         member.internalGear = pair.internal && m == 1;
         member.teeth = teeth[m];
         member.x = x[m];
@@ -78,7 +79,7 @@ Pair PairOf(const GearPairState& state, const PairResult& result) {
 // Length along the line of action from the member's base tangent point to its tip circle (for the
 // internal gear its inside circle; 0 when that lies inside the base circle, where the flank is no
 // involute and contact can only begin at the base circle).
-double TipRollLength(const Member& member) {
+double TipRollLength(const MemberGeometry& member) {
     const double tip = member.tipDiameter;
     const double base = member.baseDiameter;
     return tip > base ? std::sqrt(tip * tip - base * base) / 2.0 : 0.0;
@@ -92,7 +93,7 @@ struct Contact {
 };
 
 Contact ContactOf(const Pair& pair) {
-    const Member& pinion = pair.members[0];
+    const MemberGeometry& pinion = pair.members[0];
     const double a1 = TipRollLength(pinion);
     const double a2 = TipRollLength(pair.members[1]);
     // Distance between the two base tangent points.
@@ -114,7 +115,7 @@ Contact ContactOf(const Pair& pair) {
 
 // External teeth are active from the TIF to the outside diameter; the internal gear's teeth from its
 // inside diameter to its TIF.
-bool OnActiveProfile(const Member& member, double diameter) {
+bool OnActiveProfile(const MemberGeometry& member, double diameter) {
     return member.internalGear ? member.tipDiameter <= diameter && diameter <= member.tifDiameter
                                : member.tifDiameter <= diameter && diameter <= member.tipDiameter;
 }
@@ -122,32 +123,33 @@ bool OnActiveProfile(const Member& member, double diameter) {
 // Diameter where the tangent from the base circle has the given length in diameter units (twice the
 // roll length), with the check on the active profile; a negative length lies beyond the base circle's
 // tangent point, on no flank.
-ContactMeasurement ContactAt(const Member& member, double value, double rollLength) {
+ContactMeasurement ContactAt(const MemberGeometry& member, double value, double rollLength) {
     const double base = member.baseDiameter;
     const double diameter = std::sqrt(base * base + rollLength * rollLength);
     return ContactMeasurement{value, diameter, rollLength >= 0.0 && OnActiveProfile(member, diameter)};
 }
 
-double ToothThickness(const Pair& pair, const Member& member) {
+double ToothThickness(const Pair& pair, const MemberGeometry& member) {
     return (pi / 2.0 + 2.0 * member.x * std::tan(pair.normalPressureAngle)) / pair.normalPitch;
 }
 
 // The transverse half-angle terms of the pin's involute equation: inv φ = Offset + s·dw / (db cos ψb),
 // s = +1 over pins of external teeth, −1 between pins of the internal gear.
-double PinOffset(const Pair& pair, const Member& member) {
+double PinOffset(const Pair& pair, const MemberGeometry& member) {
     const double transverseThickness = ToothThickness(pair, member) / std::cos(pair.helixAngle);
     const double offset = transverseThickness / member.pitchDiameter + Involute(pair.transversePressureAngle);
     return member.internalGear ? offset : offset - pi / member.teeth;
 }
 
-double PinSide(const Member& member) {
+double PinSide(const MemberGeometry& member) {
     return member.internalGear ? -1.0 : 1.0;
 }
 
 // Over two pins or balls in one transverse plane (between pins for the internal gear). The pin centre
 // lies on the circle where the pressure angle is φ; the pin touches the flank where the normal from its
 // centre meets it, dw/2 away along a line inclined at ψb to the transverse plane.
-std::optional<ContactMeasurement> OverPins(const Pair& pair, const Member& member, double pinDiameter) {
+std::optional<ContactMeasurement> OverPins(const Pair& pair, const MemberGeometry& member,
+                                           double pinDiameter) {
     if (!(pinDiameter > 0.0)) {
         return std::nullopt;
     }
@@ -170,7 +172,7 @@ std::optional<ContactMeasurement> OverPins(const Pair& pair, const Member& membe
 
 // Tangent of the transverse pressure angle at d + 2x/Pn, where pins and anvils should touch; empty
 // when that diameter is not outside the base circle.
-std::optional<double> TargetTangent(const Pair& pair, const Member& member) {
+std::optional<double> TargetTangent(const Pair& pair, const MemberGeometry& member) {
     const double target = member.pitchDiameter + 2.0 * member.x / pair.normalPitch;
     const double base = member.baseDiameter;
     if (!(target > base)) {
@@ -183,7 +185,7 @@ std::optional<double> TargetTangent(const Pair& pair, const Member& member) {
 // condition db tan φ − s dw cos ψb = db tan φM gives dw = s db (tan φ − tan φM) / cos ψb; put into the
 // pin's involute equation, φ solves φ + tan²ψb tan φ = tan φM / cos²ψb − Offset, which is exact for a
 // spur gear and otherwise found by Newton's method from the upper bound of both terms.
-std::optional<double> IdealPinDiameter(const Pair& pair, const Member& member) {
+std::optional<double> IdealPinDiameter(const Pair& pair, const MemberGeometry& member) {
     const std::optional<double> targetTangent = TargetTangent(pair, member);
     if (!targetTangent) {
         return std::nullopt;
@@ -210,7 +212,7 @@ std::optional<double> IdealPinDiameter(const Pair& pair, const Member& member) {
 
 // Teeth spanned whose anvils touch nearest to d + 2x/Pn, the rule's value rounded to the nearest whole
 // number with a tie going up, kept between 1 and N − 1.
-int DefaultSpanTeeth(const Pair& pair, const Member& member) {
+int DefaultSpanTeeth(const Pair& pair, const MemberGeometry& member) {
     const double targetTangent = TargetTangent(pair, member).value_or(0.0);
     const double cosBaseHelix = std::cos(pair.baseHelixAngle);
     const double n = member.teeth;
@@ -226,7 +228,7 @@ int DefaultSpanTeeth(const Pair& pair, const Member& member) {
 // Span over k teeth, measured normal to the flanks. The measuring line, normal to both anvils, lies in a
 // plane tangent to the base cylinder, inclined at ψb to the transverse plane; placed symmetrically
 // about the line of tangency, its ends are W cos ψb / 2 from it across that plane, where the anvils touch.
-std::optional<ContactMeasurement> Span(const Pair& pair, const Member& member, int teeth) {
+std::optional<ContactMeasurement> Span(const Pair& pair, const MemberGeometry& member, int teeth) {
     if (teeth < 1 || teeth >= std::lround(member.teeth)) {
         return std::nullopt;
     }
@@ -237,8 +239,8 @@ std::optional<ContactMeasurement> Span(const Pair& pair, const Member& member, i
     return ContactAt(member, span, span * std::cos(pair.baseHelixAngle));
 }
 
-MemberMeasurements MeasureMember(const Pair& pair, const Member& member, const MeasurementChoice& choice,
-                                 double contactStart) {
+MemberMeasurements MeasureMember(const Pair& pair, const MemberGeometry& member,
+                                 const MeasurementChoice& choice, double contactStart) {
     MemberMeasurements measured;
     measured.interference = contactStart < 0.0;
     measured.toothThickness = ToothThickness(pair, member);

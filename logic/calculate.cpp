@@ -38,9 +38,9 @@ CalculateOutcome Reject(std::string_view text, std::string_view title, InputFiel
     return outcome;
 }
 
-CalculateOutcome Accept(OutputWindow window) {
+CalculateOutcome Accept(PairKind kind) {
     CalculateOutcome outcome;
-    outcome.opens = window;
+    outcome.opens = kind;
     return outcome;
 }
 
@@ -93,7 +93,7 @@ CalculateOutcome CalculateInternal(GearPairState& state, const FieldValues& valu
     StoreFields(state, values);
     DeriveTransverseValues(state);
     if (values[InputField::NT2] > values[InputField::NT1]) {
-        return Accept(OutputWindow::Internal);
+        return Accept(PairKind::Internal);
     }
     return Reject("Pinion must have fewer teeth than internal gear.", kBrenmark, InputField::NT1);
 }
@@ -121,7 +121,7 @@ CalculateOutcome CalculateExternal(GearPairState& state, const FieldValues& valu
                       InputField::CD);
     }
     if (Single((state.OD2 + state.OD1) / 2) > state.CD) {
-        return Accept(OutputWindow::External);
+        return Accept(PairKind::External);
     }
     return Reject("Outside diameter of one or both gears is too small !, Please check your input data",
                   kBrenmark, InputField::OD1);
@@ -129,9 +129,9 @@ CalculateOutcome CalculateExternal(GearPairState& state, const FieldValues& valu
 
 } // namespace
 
-CalculateOutcome Calculate(GearPairState& state, bool externalSelected, const FieldTexts& texts) {
+CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldTexts& texts) {
     const FieldValues values(texts);
-    state.GearType = externalSelected ? 1 : 2;
+    StoreKind(state, chosen);
     if (auto rejection = PresenceCheck(values)) {
         return *rejection;
     }
@@ -139,7 +139,8 @@ CalculateOutcome Calculate(GearPairState& state, bool externalSelected, const Fi
         if (auto rejection = AngleCheck(values)) {
             return *rejection;
         }
-        return state.GearType == 2 ? CalculateInternal(state, values) : CalculateExternal(state, values);
+        return chosen == PairKind::Internal ? CalculateInternal(state, values)
+                                            : CalculateExternal(state, values);
     } catch (const ArithmeticError&) {
         return Reject(
             "These entries cannot be calculated: a value is out of range. Please check the Diametral "

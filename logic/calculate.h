@@ -7,24 +7,23 @@
 #include "core/gear_pair_state.h"
 #include "core/input_field.h"
 #include "core/message.h"
+#include "core/pair_kind.h"
 
 namespace korvanta {
-
-enum class OutputWindow { None, External, Internal }; // FormSAP, FormSAP2
 
 struct CalculateOutcome {
     std::optional<Message> rejection; // shown as a modal box, then the focus goes to `focus`
     std::optional<InputField> focus;
-    OutputWindow opens = OutputWindow::None;
+    std::optional<PairKind> opens; // the output window of the pair's kind, when the pair is accepted
 };
 
 using FieldTexts = std::array<std::string, 8>; // indexed by InputField
 
-// The Calculate command of the input window: sets GearType from the option buttons, runs the checks
+// The Calculate command of the input window: stores the chosen kind of pair, runs the checks
 // in their fixed order, stores the fields and derives TDP, PD1, PD2, TPA, DB1, DB2. A pressure or helix
 // angle of 90° or more is rejected right after the presence checks; entries whose derived values leave
 // the Single range are rejected with the focus on TextDP. A check that fails after the fields were
 // stored leaves the stored and derived values in the state.
-CalculateOutcome Calculate(GearPairState& state, bool externalSelected, const FieldTexts& texts);
+CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldTexts& texts);
 
 } // namespace korvanta

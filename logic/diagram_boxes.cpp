@@ -10,8 +10,8 @@ const std::string kDiameterSuffix = " DIA.";
 
 } // namespace
 
-Integer DefaultDiagramMember(Integer gearType) {
-    return gearType == 2 ? 2 : 1;
+Member DefaultDiagramMember(PairKind kind) {
+    return kind == PairKind::Internal ? Member::Gear : Member::Pinion;
 }
 
 std::string DiagramSingleText(Single value) {
@@ -22,21 +22,21 @@ std::string DiagramDoubleText(double value) {
     return PatternOfDoubleGeneral(value, kPreciseDecimals);
 }
 
-DiagramBoxes FillDiagramBoxes(const GearPairState& state, Integer member) {
-    const bool gear = member == 2;
-    const bool internalGear = gear && state.GearType == 2;
+DiagramBoxes FillDiagramBoxes(const GearPairState& state, Member member) {
+    const bool gear = member == Member::Gear;
+    const bool internalGear = gear && IsInternal(state);
 
     DiagramBoxes boxes;
-    boxes.Text5 = DiagramSingleText(state.TPA);
-    boxes.Text3 = DiagramSingleText(gear ? state.PD2 : state.PD1) + kDiameterSuffix;
-    boxes.Text4 = DiagramDoubleText(gear ? state.DB2 : state.DB1) + kDiameterSuffix;
-    boxes.Text6 = SignedSingleGeneralText(gear ? state.NT2 : state.NT1);
-    boxes.Text7 = DiagramSingleText(state.TDP);
-    boxes.Text8 = DiagramSingleText(state.TPA);
-    boxes.Text9 = DiagramSingleText(state.HA);
-    boxes.Text10 =
+    boxes.picturePressureAngle = DiagramSingleText(state.TPA);
+    boxes.pitchDiameter = DiagramSingleText(gear ? state.PD2 : state.PD1) + kDiameterSuffix;
+    boxes.baseDiameter = DiagramDoubleText(gear ? state.DB2 : state.DB1) + kDiameterSuffix;
+    boxes.teeth = SignedSingleGeneralText(gear ? state.NT2 : state.NT1);
+    boxes.transverseDiametralPitch = DiagramSingleText(state.TDP);
+    boxes.transversePressureAngle = DiagramSingleText(state.TPA);
+    boxes.helixAngle = DiagramSingleText(state.HA);
+    boxes.outsideDiameter =
         internalGear ? "Unknown Dia." : DiagramSingleText(gear ? state.OD2 : state.OD1) + kDiameterSuffix;
-    boxes.Label6Visible = internalGear;
+    boxes.rootCircleCaption = internalGear;
     return boxes;
 }
 

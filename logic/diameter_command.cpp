@@ -3,6 +3,7 @@
 #include "core/angles_at_diameter.h"
 #include "core/arithmetic.h"
 #include "core/number_text.h"
+#include "core/pair_kind.h"
 #include "logic/key_filter.h"
 
 namespace korvanta {
@@ -31,11 +32,11 @@ DiameterCommandOutcome RunDiameterCommand(const GearPairState& state, std::strin
     }
     const double V = LeadingNumber(T);
     const Single D = V;
-    const int member = state.DiagramMember == 2 ? 2 : 1;
+    const bool pinion = DiagramMemberOf(state) == Member::Pinion;
     // An internal gear's flank lies outside its inside diameter: no upper limit there.
-    const bool upperCheck = member == 1 || state.GearType != 2;
-    const Single OD = member == 1 ? state.OD1 : state.OD2;
-    const Double DB = member == 1 ? state.DB1 : state.DB2;
+    const bool upperCheck = pinion || !IsInternal(state);
+    const Single OD = pinion ? state.OD1 : state.OD2;
+    const Double DB = pinion ? state.DB1 : state.DB2;
 
     if (upperCheck && D > OD &&
         !ask(Question("You entered a diameter that is larger than the outside diameter. Is this OK?"))) {
@@ -51,7 +52,7 @@ DiameterCommandOutcome RunDiameterCommand(const GearPairState& state, std::strin
     }
     AnglesAt angles;
     try {
-        angles = AnglesAtDiameter(state, member, D);
+        angles = AnglesAtDiameter(state, static_cast<Integer>(DiagramMemberOf(state)), D);
     } catch (const ArithmeticError&) {
         return Failed(
             "The angles cannot be calculated at this diameter. Please check the diameter and the gear data.");

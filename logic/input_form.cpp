@@ -149,10 +149,10 @@ void InputForm::Enter(InputField field) {
     if (field != InputField::NT1) {
         return;
     }
-    if (state_.GearType == 0) {
-        state_.GearType = 1;
+    if (!KindChosen(state_)) {
+        StoreKind(state_, PairKind::External);
     }
-    const std::string_view caption = state_.GearType == 2 ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
+    const std::string_view caption = IsInternal(state_) ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
     if (caption != labelOD_) {
         labelOD_ = caption;
         if (observer_.labelODChanged) {
@@ -193,17 +193,9 @@ void InputForm::EmptyZeroFields() {
     }
 }
 
-void InputForm::Option1_Click() {
-    OptionClick(1);
-}
-
-void InputForm::Option2_Click() {
-    OptionClick(2);
-}
-
-void InputForm::OptionClick(Integer gearType) {
-    externalSelected_ = gearType == 1;
-    state_.GearType = gearType;
+void InputForm::ChooseKind(PairKind kind) {
+    chosen_ = kind;
+    StoreKind(state_, kind);
     if (state_.LastGearType != state_.GearType) {
         Write(InputField::OD1, "");
         Write(InputField::OD2, "");
@@ -217,7 +209,7 @@ void InputForm::OptionClick(Integer gearType) {
     state_.LastGearType = state_.GearType;
 }
 
-void InputForm::Form_Activate() {
+void InputForm::Activated() {
     if (state_.HA == 0) {
         Write(InputField::HA, FiveDecimalText(state_.HA));
     }
@@ -227,8 +219,8 @@ void InputForm::Form_Activate() {
     }
 }
 
-CalculateOutcome InputForm::CmdCalculate() {
-    const CalculateOutcome outcome = Calculate(state_, externalSelected_, texts_);
+CalculateOutcome InputForm::CalculatePair() {
+    const CalculateOutcome outcome = Calculate(state_, chosen_, texts_);
     if (outcome.rejection) {
         Show(*outcome.rejection);
     }

@@ -32,7 +32,7 @@ public:
     void SetObserver(Observer observer);
 
     const std::string& Text(InputField field) const;
-    bool ExternalSelected() const { return externalSelected_; }
+    PairKind ChosenKind() const { return chosen_; }
     const std::string& LabelODCaption() const { return labelOD_; }
 
     // A typed character: true when accepted (the key filter, and the text would still fit a Single
@@ -48,10 +48,12 @@ public:
     bool SetText(InputField field, const std::string& text);
     void Enter(InputField field); // focus gained (select all is the window's)
     void Leave(InputField field); // focus lost
-    void Option1_Click();
-    void Option2_Click();
-    void Form_Activate();
-    CalculateOutcome CmdCalculate();
+    // The gear-type options: a change of kind forgets the diameters and the center distance.
+    void ChooseKind(PairKind kind);
+    // The window coming to the front: an empty helix angle reads 0, an empty pressure angle 20.
+    void Activated();
+    // The Calculate button: the checks, then the output window of the pair's kind to open.
+    CalculateOutcome CalculatePair();
 
 private:
     void Write(InputField field, const std::string& text); // every change of a text
@@ -59,14 +61,13 @@ private:
     void Changed(InputField field);
     void RunBasicValues();
     void EmptyZeroFields();
-    void OptionClick(Integer gearType);
     void Show(const Message& message);
     void Focus(InputField field);
 
     GearPairState& state_;
     Observer observer_;
     std::array<std::string, 8> texts_;
-    bool externalSelected_ = true;
+    PairKind chosen_ = PairKind::External;
     std::string labelOD_ = "Outside Diameter";
 };
 

@@ -43,7 +43,7 @@ std::size_t Index(MeasurementField field) {
 }
 
 Message Refusal(std::string text) {
-    return {std::move(text), "Korvanta", MessageIcon::Exclamation};
+    return {std::move(text), std::string(kMessageTitle), MessageIcon::Exclamation};
 }
 
 } // namespace
@@ -51,12 +51,12 @@ Message Refusal(std::string text) {
 PairCalculation CalculatePairForMeasurements(const GearPairState& entered) {
     CalculatedPair pair{entered, {}};
     try {
-        pair.result = pair.state.GearType == 2 ? CalcInternalPair(pair.state) : CalcExternalPair(pair.state);
+        pair.result = IsInternal(pair.state) ? CalcInternalPair(pair.state) : CalcExternalPair(pair.state);
     } catch (const ArithmeticError&) {
         return {std::nullopt,
                 Message{"The measurements cannot be calculated: the pair calculation stopped on "
                         "an arithmetic fault. Check the entries.",
-                        "Korvanta", MessageIcon::Stop}};
+                        std::string(kMessageTitle), MessageIcon::Stop}};
     }
     return {pair, std::nullopt};
 }

@@ -9,6 +9,7 @@
 #include "core/inspection_measurements.h"
 #include "core/measurement_texts.h"
 #include "core/message.h"
+#include "core/pair_kind.h"
 #include "core/pair_result.h"
 
 namespace korvanta {
@@ -64,7 +65,7 @@ class MeasurementForm {
 public:
     MeasurementForm(const GearPairState& state, const PairResult& result);
 
-    bool Internal() const { return state_.GearType == 2; }
+    bool Internal() const { return IsInternal(state_); }
     // The column headings of the output table of the pair.
     std::array<std::string, 2> Columns() const;
     std::array<MeasurementRow, kMeasurementRowCount> Rows() const;

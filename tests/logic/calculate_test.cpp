@@ -50,14 +50,14 @@ void ExpectRejected(const CalculateOutcome& outcome, const std::string& text, co
     EXPECT_EQ(outcome.rejection->icon, MessageIcon::Stop);
     EXPECT_FALSE(outcome.rejection->question);
     EXPECT_EQ(outcome.focus, focus);
-    EXPECT_EQ(outcome.opens, OutputWindow::None);
+    EXPECT_EQ(outcome.opens, std::nullopt);
 }
 
 TEST(Calculate, AllFieldsEmptyAsksForThePinionTeeth) {
     GearPairState state;
     SetStartUpConstants(state);
-    ExpectRejected(Calculate(state, true, FieldTexts{}), "Enter the number of teeth for Pinion", "Korvanta",
-                   InputField::NT1);
+    ExpectRejected(Calculate(state, PairKind::External, FieldTexts{}), "Enter the number of teeth for Pinion",
+                   "Korvanta", InputField::NT1);
     EXPECT_EQ(state.GearType, 1);
 }
 
@@ -78,7 +78,8 @@ TEST(Calculate, PresenceChecksRunInTheirOrder) {
     for (const PresenceCase& c : cases) {
         for (bool external : {true, false}) {
             GearPairState state = Entered(c.texts);
-            ExpectRejected(Calculate(state, external, c.texts), c.message, "Korvanta", c.focus);
+            ExpectRejected(Calculate(state, external ? PairKind::External : PairKind::Internal, c.texts),
+                           c.message, "Korvanta", c.focus);
             EXPECT_EQ(state.GearType, external ? 1 : 2);
         }
     }
@@ -88,9 +89,9 @@ TEST(Calculate, StandardExternalPairOpensTheExternalWindow) {
     const FieldTexts texts =
         Texts("20", "40", "10.00000", "20.00000", "0.00000", "2.20000", "4.20000", "3.00000");
     GearPairState state = Entered(texts);
-    const CalculateOutcome outcome = Calculate(state, true, texts);
+    const CalculateOutcome outcome = Calculate(state, PairKind::External, texts);
     EXPECT_FALSE(outcome.rejection.has_value());
-    EXPECT_EQ(outcome.opens, OutputWindow::External);
+    EXPECT_EQ(outcome.opens, PairKind::External);
     EXPECT_EQ(state.PA, Single(20.0));
     EXPECT_EQ(state.HA, Single(0.0));
     ExpectTransverseValuesDerived(state);
@@ -102,7 +103,8 @@ TEST(Calculate, EmptyCenterDistanceOfAnExternalPairIsTooSmall) {
     for (const char* cd : {"", "0"}) {
         const FieldTexts texts = Texts("20", "40", "10", "20", "0", "2.2", "4.2", cd);
         GearPairState state = Entered(texts);
-        ExpectRejected(Calculate(state, true, texts), kCenterTooSmall, "Brenmark", InputField::CD);
+        ExpectRejected(Calculate(state, PairKind::External, texts), kCenterTooSmall, "Brenmark",
+                       InputField::CD);
         // The fields were stored and the transverse values derived before the check.
         EXPECT_EQ(state.CD, Single(0.0));
         EXPECT_EQ(state.OD2, Single(4.2));
@@ -113,7 +115,7 @@ TEST(Calculate, EmptyCenterDistanceOfAnExternalPairIsTooSmall) {
 TEST(Calculate, CenterDistanceBelowTheMeanBaseDiameterIsTooSmall) {
     const FieldTexts texts = Texts("20", "40", "10", "20", "0", "2.2", "4.2", "2.8");
     GearPairState state = Entered(texts);
-    ExpectRejected(Calculate(state, true, texts), kCenterTooSmall, "Brenmark", InputField::CD);
+    ExpectRejected(Calculate(state, PairKind::External, texts), kCenterTooSmall, "Brenmark", InputField::CD);
     EXPECT_GT((state.DB1 + state.DB2) / 2, 2.819);
     EXPECT_EQ(state.CD, Single(2.8));
 }
@@ -121,22 +123,24 @@ TEST(Calculate, CenterDistanceBelowTheMeanBaseDiameterIsTooSmall) {
 TEST(Calculate, CenterDistanceBeyondTheMeanOutsideDiameterLeavesNoOverlap) {
     const FieldTexts texts = Texts("20", "40", "10", "20", "0", "2.2", "4.2", "3.3");
     GearPairState state = Entered(texts);
-    ExpectRejected(Calculate(state, true, texts), kOutsideTooSmall, "Brenmark", InputField::OD1);
+    ExpectRejected(Calculate(state, PairKind::External, texts), kOutsideTooSmall, "Brenmark",
+                   InputField::OD1);
     // The half sum 3.2 equal to the center distance is not enough either.
     const FieldTexts equal = Texts("20", "40", "10", "20", "0", "2.2", "4.2", "3.2");
     state = Entered(equal);
-    ExpectRejected(Calculate(state, true, equal), kOutsideTooSmall, "Brenmark", InputField::OD1);
+    ExpectRejected(Calculate(state, PairKind::External, equal), kOutsideTooSmall, "Brenmark",
+                   InputField::OD1);
 }
 
 TEST(Calculate, PinionOutsideDiameterAtTheRootLimitIsAccepted) {
     const FieldTexts texts = Texts("20", "40", "10", "20", "0", "1.9", "4.2", "3");
     GearPairState state = Entered(texts);
-    EXPECT_EQ(Calculate(state, true, texts).opens, OutputWindow::External);
+    EXPECT_EQ(Calculate(state, PairKind::External, texts).opens, PairKind::External);
 
     const FieldTexts smaller = Texts("20", "40", "10", "20", "0", "1.89999", "4.2", "3");
     state = Entered(smaller);
-    ExpectRejected(Calculate(state, true, smaller), "Outside Diameter for gear 1 is too small !", "Korvanta",
-                   InputField::OD1);
+    ExpectRejected(Calculate(state, PairKind::External, smaller),
+                   "Outside Diameter for gear 1 is too small !", "Korvanta", InputField::OD1);
     // Rejected before the fields are stored.
     EXPECT_EQ(state.OD1, Single(0.0));
 }
@@ -144,32 +148,32 @@ TEST(Calculate, PinionOutsideDiameterAtTheRootLimitIsAccepted) {
 TEST(Calculate, ExternalOrderChecksComeBeforeTheDiameterLimits) {
     const FieldTexts teeth = Texts("40", "20", "10", "20", "0", "4.2", "2.2", "3");
     GearPairState state = Entered(teeth);
-    ExpectRejected(Calculate(state, true, teeth),
+    ExpectRejected(Calculate(state, PairKind::External, teeth),
                    "The number of pinion teeth cannot be greator than the number of gear teeth !", "Korvanta",
                    InputField::NT1);
 
     const FieldTexts diameters = Texts("20", "40", "10", "20", "0", "4.2", "2.2", "3");
     state = Entered(diameters);
-    ExpectRejected(Calculate(state, true, diameters),
+    ExpectRejected(Calculate(state, PairKind::External, diameters),
                    "The Pinion O.D. must not be larger than the gear O.D. !", "Korvanta", InputField::OD1);
 
     const FieldTexts gear = Texts("20", "40", "10", "20", "0", "2.2", "3.8", "3");
     state = Entered(gear);
-    ExpectRejected(Calculate(state, true, gear), "Outside Diameter for gear 2 is too small !", "Korvanta",
-                   InputField::OD2);
+    ExpectRejected(Calculate(state, PairKind::External, gear), "Outside Diameter for gear 2 is too small !",
+                   "Korvanta", InputField::OD2);
 }
 
 TEST(Calculate, EqualTeethAndEqualDiametersPassTheExternalOrderChecks) {
     const FieldTexts texts = Texts("30", "30", "10", "20", "0", "3.2", "3.2", "3.05");
     GearPairState state = Entered(texts);
-    EXPECT_EQ(Calculate(state, true, texts).opens, OutputWindow::External);
+    EXPECT_EQ(Calculate(state, PairKind::External, texts).opens, PairKind::External);
 }
 
 TEST(Calculate, InternalPairNeedsMoreGearTeeth) {
     const FieldTexts texts = Texts("20", "20", "10", "20", "0", "2.2", "1.8", "");
     GearPairState state = Entered(texts);
-    ExpectRejected(Calculate(state, false, texts), "Pinion must have fewer teeth than internal gear.",
-                   "Brenmark", InputField::NT1);
+    ExpectRejected(Calculate(state, PairKind::Internal, texts),
+                   "Pinion must have fewer teeth than internal gear.", "Brenmark", InputField::NT1);
     EXPECT_EQ(state.GearType, 2);
     EXPECT_EQ(state.NT2, Single(20.0));
     EXPECT_EQ(state.PD2, Single(2.0));
@@ -179,7 +183,7 @@ TEST(Calculate, InternalPairWithoutCenterDistanceOpensTheInternalWindow) {
     for (const char* cd : {"", "0"}) {
         const FieldTexts texts = Texts("20", "60", "10", "20", "0", "2.2", "5.8", cd);
         GearPairState state = Entered(texts);
-        EXPECT_EQ(Calculate(state, false, texts).opens, OutputWindow::Internal);
+        EXPECT_EQ(Calculate(state, PairKind::Internal, texts).opens, PairKind::Internal);
         EXPECT_EQ(state.CD, Single(0.0));
     }
 }
@@ -203,30 +207,32 @@ TEST(Calculate, RightAnglesAreRejectedAfterThePresenceChecks) {
         // Teeth the wrong way round: the angle check still comes first.
         const FieldTexts texts = Texts("40", "20", "10", c.pa, c.ha, "2.2", "4.2", "3");
         GearPairState state = Entered(texts);
-        ExpectRejected(Calculate(state, c.external, texts), c.message, "Korvanta", c.focus);
+        ExpectRejected(Calculate(state, c.external ? PairKind::External : PairKind::Internal, texts),
+                       c.message, "Korvanta", c.focus);
         EXPECT_EQ(state.PA, Single(0.0)) << "nothing is stored";
     }
     const FieldTexts missingOD = Texts("20", "40", "10", "90", "0", "", "4.2", "3");
     GearPairState state = Entered(missingOD);
-    ExpectRejected(Calculate(state, true, missingOD), "Enter the OD for gear 1", "Korvanta", InputField::OD1);
+    ExpectRejected(Calculate(state, PairKind::External, missingOD), "Enter the OD for gear 1", "Korvanta",
+                   InputField::OD1);
 }
 
 TEST(Calculate, AnglesJustBelowARightAngleAreAccepted) {
     const FieldTexts texts = Texts("20", "60", "10", "89.99", "89.99", "2.2", "5.8", "2");
     GearPairState state = Entered(texts);
-    EXPECT_EQ(Calculate(state, false, texts).opens, OutputWindow::Internal);
+    EXPECT_EQ(Calculate(state, PairKind::Internal, texts).opens, PairKind::Internal);
 }
 
 TEST(Calculate, ValuesBeyondTheSingleRangeAreAnOrderlyRejection) {
     const std::string huge(38, '9');
     const FieldTexts texts = Texts("1" + std::string(37, '0'), huge, "0.001", "20", "0", "2.2", "5.8", "2");
     GearPairState state = Entered(texts);
-    const CalculateOutcome outcome = Calculate(state, false, texts);
+    const CalculateOutcome outcome = Calculate(state, PairKind::Internal, texts);
     ASSERT_TRUE(outcome.rejection.has_value());
     EXPECT_EQ(outcome.rejection->title, "Korvanta");
     EXPECT_EQ(outcome.rejection->icon, MessageIcon::Stop);
     EXPECT_EQ(outcome.focus, InputField::DP);
-    EXPECT_EQ(outcome.opens, OutputWindow::None);
+    EXPECT_EQ(outcome.opens, std::nullopt);
 }
 
 } // namespace

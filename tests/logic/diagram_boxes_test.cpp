@@ -25,59 +25,59 @@ GearPairState ExternalPair() {
 }
 
 TEST(DiagramBoxes, DefaultMemberIsThePinionOfAnExternalPairAndTheInternalGear) {
-    EXPECT_EQ(DefaultDiagramMember(1), 1);
-    EXPECT_EQ(DefaultDiagramMember(2), 2);
+    EXPECT_EQ(DefaultDiagramMember(PairKind::External), Member::Pinion);
+    EXPECT_EQ(DefaultDiagramMember(PairKind::Internal), Member::Gear);
 }
 
 TEST(DiagramBoxes, PinionOfAnExternalPair) {
-    const DiagramBoxes boxes = FillDiagramBoxes(ExternalPair(), 1);
-    EXPECT_EQ(boxes.Text3, "2.500000 DIA.");
-    EXPECT_EQ(boxes.Text4, "2.349232 DIA.");
-    EXPECT_EQ(boxes.Text5, "20.000000");
-    EXPECT_EQ(boxes.Text6, " 25");
-    EXPECT_EQ(boxes.Text7, "10.000000");
-    EXPECT_EQ(boxes.Text8, "20.000000");
-    EXPECT_EQ(boxes.Text9, "0.000000");
-    EXPECT_EQ(boxes.Text10, "2.700000 DIA.");
-    EXPECT_FALSE(boxes.Label6Visible);
+    const DiagramBoxes boxes = FillDiagramBoxes(ExternalPair(), Member::Pinion);
+    EXPECT_EQ(boxes.pitchDiameter, "2.500000 DIA.");
+    EXPECT_EQ(boxes.baseDiameter, "2.349232 DIA.");
+    EXPECT_EQ(boxes.picturePressureAngle, "20.000000");
+    EXPECT_EQ(boxes.teeth, " 25");
+    EXPECT_EQ(boxes.transverseDiametralPitch, "10.000000");
+    EXPECT_EQ(boxes.transversePressureAngle, "20.000000");
+    EXPECT_EQ(boxes.helixAngle, "0.000000");
+    EXPECT_EQ(boxes.outsideDiameter, "2.700000 DIA.");
+    EXPECT_FALSE(boxes.rootCircleCaption);
 }
 
 TEST(DiagramBoxes, GearOfAnExternalPairShowsItsOutsideDiameter) {
-    const DiagramBoxes boxes = FillDiagramBoxes(ExternalPair(), 2);
-    EXPECT_EQ(boxes.Text3, "4.000000 DIA.");
-    EXPECT_EQ(boxes.Text4, "3.758770 DIA.");
-    EXPECT_EQ(boxes.Text6, " 40");
-    EXPECT_EQ(boxes.Text10, "4.200000 DIA.");
-    EXPECT_FALSE(boxes.Label6Visible);
+    const DiagramBoxes boxes = FillDiagramBoxes(ExternalPair(), Member::Gear);
+    EXPECT_EQ(boxes.pitchDiameter, "4.000000 DIA.");
+    EXPECT_EQ(boxes.baseDiameter, "3.758770 DIA.");
+    EXPECT_EQ(boxes.teeth, " 40");
+    EXPECT_EQ(boxes.outsideDiameter, "4.200000 DIA.");
+    EXPECT_FALSE(boxes.rootCircleCaption);
 }
 
 TEST(DiagramBoxes, GearOfAnInternalPairHasAnUnknownDiameterAndARootCircle) {
     GearPairState state = ExternalPair();
     state.GearType = 2;
-    const DiagramBoxes boxes = FillDiagramBoxes(state, 2);
-    EXPECT_EQ(boxes.Text10, "Unknown Dia.");
-    EXPECT_TRUE(boxes.Label6Visible);
-    EXPECT_EQ(boxes.Text3, "4.000000 DIA.");
+    const DiagramBoxes boxes = FillDiagramBoxes(state, Member::Gear);
+    EXPECT_EQ(boxes.outsideDiameter, "Unknown Dia.");
+    EXPECT_TRUE(boxes.rootCircleCaption);
+    EXPECT_EQ(boxes.pitchDiameter, "4.000000 DIA.");
 }
 
 TEST(DiagramBoxes, PinionOfAnInternalPairShowsItsOutsideDiameter) {
     GearPairState state = ExternalPair();
     state.GearType = 2;
-    const DiagramBoxes boxes = FillDiagramBoxes(state, 1);
-    EXPECT_EQ(boxes.Text10, "2.700000 DIA.");
-    EXPECT_FALSE(boxes.Label6Visible);
+    const DiagramBoxes boxes = FillDiagramBoxes(state, Member::Pinion);
+    EXPECT_EQ(boxes.outsideDiameter, "2.700000 DIA.");
+    EXPECT_FALSE(boxes.rootCircleCaption);
 }
 
 TEST(DiagramBoxes, SingleValuesAreRoundedToSevenDigitsBeforeThePattern) {
     GearPairState state = ExternalPair();
     state.PD1 = 12.3456789;
-    EXPECT_EQ(FillDiagramBoxes(state, 1).Text3, "12.345680 DIA.");
+    EXPECT_EQ(FillDiagramBoxes(state, Member::Pinion).pitchDiameter, "12.345680 DIA.");
 }
 
 TEST(DiagramBoxes, BaseDiameterKeepsTheDigitsOfADouble) {
     GearPairState state = ExternalPair();
     state.DB1 = 1.8793852415718;
-    EXPECT_EQ(FillDiagramBoxes(state, 1).Text4, "1.879385 DIA.");
+    EXPECT_EQ(FillDiagramBoxes(state, Member::Pinion).baseDiameter, "1.879385 DIA.");
 }
 
 TEST(DiagramBoxes, HelixAngleAndTransverseValuesOfAHelicalPair) {
@@ -85,11 +85,11 @@ TEST(DiagramBoxes, HelixAngleAndTransverseValuesOfAHelicalPair) {
     state.HA = 15;
     state.TDP = 9.659258;
     state.TPA = 20.64689;
-    const DiagramBoxes boxes = FillDiagramBoxes(state, 1);
-    EXPECT_EQ(boxes.Text7, "9.659258");
-    EXPECT_EQ(boxes.Text8, "20.646890");
-    EXPECT_EQ(boxes.Text5, boxes.Text8);
-    EXPECT_EQ(boxes.Text9, "15.000000");
+    const DiagramBoxes boxes = FillDiagramBoxes(state, Member::Pinion);
+    EXPECT_EQ(boxes.transverseDiametralPitch, "9.659258");
+    EXPECT_EQ(boxes.transversePressureAngle, "20.646890");
+    EXPECT_EQ(boxes.picturePressureAngle, boxes.transversePressureAngle);
+    EXPECT_EQ(boxes.helixAngle, "15.000000");
 }
 
 } // namespace

@@ -27,7 +27,7 @@ protected:
 
     // The program starts with the focus in the pinion teeth.
     void Start() {
-        form.Form_Activate();
+        form.Activated();
         form.Enter(F::NT1);
     }
 
@@ -51,13 +51,13 @@ protected:
 };
 
 TEST_F(InputFormTest, ActivationShowsTheSpurHelixAngleAndTheStandardPressureAngle) {
-    form.Form_Activate();
+    form.Activated();
     EXPECT_EQ(form.Text(F::HA), "0.00000");
     EXPECT_EQ(form.Text(F::PA), "20.00000");
     EXPECT_EQ(state.PA, Single(20.0));
     // A second activation finds both set and rewrites nothing.
     changes.clear();
-    form.Form_Activate();
+    form.Activated();
     EXPECT_TRUE(changes.empty());
 }
 
@@ -231,8 +231,8 @@ TEST_F(InputFormTest, InternalReEstimatesAndRelabels) {
     Type(F::DP, "10");
     EXPECT_EQ(form.Text(F::CD), "4.00000");
     focus.clear();
-    form.Option2_Click();
-    EXPECT_FALSE(form.ExternalSelected());
+    form.ChooseKind(PairKind::Internal);
+    EXPECT_EQ(form.ChosenKind(), PairKind::Internal);
     EXPECT_EQ(state.GearType, 2);
     EXPECT_EQ(state.LastGearType, 2);
     EXPECT_EQ(form.Text(F::OD1), "2.20000");
@@ -246,13 +246,13 @@ TEST_F(InputFormTest, InternalReEstimatesAndRelabels) {
     // Again: only the focus moves.
     Type(F::OD2, "5.9");
     changes.clear();
-    form.Option2_Click();
+    form.ChooseKind(PairKind::Internal);
     EXPECT_TRUE(changes.empty());
     EXPECT_EQ(form.Text(F::OD2), "5.90000");
     EXPECT_EQ(focus.size(), 2U);
 
-    form.Option1_Click();
-    EXPECT_TRUE(form.ExternalSelected());
+    form.ChooseKind(PairKind::External);
+    EXPECT_EQ(form.ChosenKind(), PairKind::External);
     EXPECT_EQ(form.Text(F::OD2), "6.20000");
     EXPECT_EQ(form.Text(F::CD), "4.00000");
     EXPECT_EQ(form.LabelODCaption(), "Outside Diameter");
@@ -264,7 +264,7 @@ TEST_F(InputFormTest, FirstOptionClickAlwaysResetsTheDiameters) {
     Type(F::NT2, "40");
     Type(F::DP, "10");
     Type(F::OD1, "2.3");
-    form.Option1_Click();
+    form.ChooseKind(PairKind::External);
     EXPECT_EQ(form.Text(F::OD1), "2.20000");
     EXPECT_EQ(state.LastGearType, 1);
 }
@@ -295,12 +295,12 @@ protected:
     void ExpectRejected(const char* text, InputField field) {
         focus.clear();
         messages.clear();
-        const CalculateOutcome outcome = form.CmdCalculate();
+        const CalculateOutcome outcome = form.CalculatePair();
         ASSERT_EQ(messages.size(), 1U);
         EXPECT_EQ(messages[0].text, text);
         EXPECT_EQ(messages[0].icon, MessageIcon::Stop);
         EXPECT_EQ(focus, std::vector<InputField>{field});
-        EXPECT_EQ(outcome.opens, OutputWindow::None);
+        EXPECT_EQ(outcome.opens, std::nullopt);
     }
 };
 
@@ -325,21 +325,21 @@ TEST_F(InputFormCalculateTest, CenterDistanceChecks) {
                    F::OD1);
     Type(F::CD, "3");
     messages.clear();
-    EXPECT_EQ(form.CmdCalculate().opens, OutputWindow::External);
+    EXPECT_EQ(form.CalculatePair().opens, PairKind::External);
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(InputFormCalculateTest, PinionOutsideDiameterAtTheRootLimit) {
     Pair("20", "40", "10");
     Type(F::OD1, "1.9");
-    EXPECT_EQ(form.CmdCalculate().opens, OutputWindow::External);
+    EXPECT_EQ(form.CalculatePair().opens, PairKind::External);
     Type(F::OD1, "1.8");
     ExpectRejected("Outside Diameter for gear 1 is too small !", F::OD1);
 }
 
 TEST_F(InputFormCalculateTest, InternalEqualTeeth) {
     Start();
-    form.Option2_Click();
+    form.ChooseKind(PairKind::Internal);
     Type(F::NT1, "30");
     Type(F::NT2, "30");
     Type(F::DP, "10");
@@ -349,10 +349,10 @@ TEST_F(InputFormCalculateTest, InternalEqualTeeth) {
 
 TEST_F(InputFormCalculateTest, InternalWithoutCenterDistanceIsAccepted) {
     Start();
-    form.Option2_Click();
+    form.ChooseKind(PairKind::Internal);
     Pair("20", "60", "10");
     Type(F::CD, "0");
-    EXPECT_EQ(form.CmdCalculate().opens, OutputWindow::Internal);
+    EXPECT_EQ(form.CalculatePair().opens, PairKind::Internal);
     EXPECT_EQ(state.CD, Single(0.0));
 }
 

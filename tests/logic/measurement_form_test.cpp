@@ -29,7 +29,8 @@ CalculatedPair Calculated(bool external, const FieldTexts& texts) {
     for (std::size_t field = 0; field < texts.size(); ++field) {
         *fields[field] = LeadingNumber(texts[field]);
     }
-    EXPECT_FALSE(Calculate(state, external, texts).rejection.has_value());
+    EXPECT_FALSE(
+        Calculate(state, external ? PairKind::External : PairKind::Internal, texts).rejection.has_value());
     const PairCalculation calculation = CalculatePairForMeasurements(state);
     EXPECT_FALSE(calculation.fault.has_value());
     return *calculation.pair;

@@ -19,7 +19,8 @@ GearPairState Calculated(bool external, const FieldTexts& texts) {
     state.NT1 = std::stod(texts[0]);
     state.NT2 = std::stod(texts[1]);
     state.DP = std::stod(texts[2]);
-    const CalculateOutcome outcome = Calculate(state, external, texts);
+    const CalculateOutcome outcome =
+        Calculate(state, external ? PairKind::External : PairKind::Internal, texts);
     EXPECT_FALSE(outcome.rejection.has_value()) << outcome.rejection->text;
     return state;
 }

@@ -146,9 +146,9 @@ testing::AssertionResult ChecksDiagram(const GearPairState& state, const std::st
 
 // One output window activation after another on the state Calculate left: each fills the table or
 // stops at an orderly fault, and hands the state back in its entered orientation.
-testing::AssertionResult ChecksOutputWindow(GearPairState& state, OutputWindow window,
+testing::AssertionResult ChecksOutputWindow(GearPairState& state, std::optional<PairKind> window,
                                             const std::string& diameter, int member) {
-    const bool external = window == OutputWindow::External;
+    const bool external = window == PairKind::External;
     OutputTable table = external ? NewExternalTable() : NewInternalTable();
     for (int activation = 0; activation < 2; ++activation) {
         const Orientation before = OrientationOf(state);
@@ -172,7 +172,7 @@ testing::AssertionResult ChecksOutputWindow(GearPairState& state, OutputWindow w
 }
 
 testing::AssertionResult ChecksCalculateOutcome(const CalculateOutcome& outcome) {
-    if (outcome.rejection.has_value() == (outcome.opens != OutputWindow::None)) {
+    if (outcome.rejection.has_value() == (outcome.opens != std::nullopt)) {
         return testing::AssertionFailure() << "Calculate neither rejected nor opened a window, or both";
     }
     if (outcome.rejection) {
@@ -209,10 +209,10 @@ testing::AssertionResult ReplaysThroughTheInputWindow(const RandomPair& pair, in
     InputForm::Observer observer;
     observer.showMessage = [&shown](const Message& message) { shown.push_back(message); };
     form.SetObserver(observer);
-    form.Form_Activate();
+    form.Activated();
     form.Enter(InputField::NT1);
     if (!pair.external) {
-        form.Option2_Click();
+        form.ChooseKind(PairKind::Internal);
     }
     for (InputField field : kInputFields) {
         if (const auto& typed = pair.fields[static_cast<int>(field)]) {
@@ -224,7 +224,7 @@ testing::AssertionResult ReplaysThroughTheInputWindow(const RandomPair& pair, in
     if (auto texts = ChecksFieldTexts(form); !texts) {
         return texts;
     }
-    const CalculateOutcome outcome = form.CmdCalculate();
+    const CalculateOutcome outcome = form.CalculatePair();
     for (const Message& message : shown) {
         if (auto checked = ChecksMessage(message); !checked) {
             return checked;
@@ -250,7 +250,8 @@ testing::AssertionResult CalculatesTheTypedTexts(const RandomPair& pair, int mem
             texts[static_cast<int>(field)] = *typed;
         }
     }
-    const CalculateOutcome outcome = Calculate(state, pair.external, texts);
+    const CalculateOutcome outcome =
+        Calculate(state, pair.external ? PairKind::External : PairKind::Internal, texts);
     if (auto checked = ChecksCalculateOutcome(outcome); !checked) {
         return checked;
     }

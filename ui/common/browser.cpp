@@ -23,8 +23,9 @@ Browser*& Installed() {
 
 Browser& AppBrowser() {
     static SystemBrowser system;
-    if (Installed() != nullptr)
+    if (Installed() != nullptr) {
         return *Installed();
+    }
     return system;
 }
 
@@ -33,10 +34,13 @@ void SetBrowser(Browser* browser) {
 }
 
 void OpenWebPage(const QString& url) {
-    if (AppBrowser().Open(url))
+    if (AppBrowser().Open(url)) {
         return;
-    AppDialogs().Show(Message{"The web browser could not be started for " + url.toStdString() + ".",
-                              "Korvanta", MessageIcon::Exclamation});
+    }
+    Message message; // under the program's own title
+    message.text = "The web browser could not be started for " + url.toStdString() + ".";
+    message.icon = MessageIcon::Exclamation;
+    AppDialogs().Show(message);
 }
 
 } // namespace korvanta

@@ -51,8 +51,9 @@ Dialogs*& Installed() {
 
 Dialogs& AppDialogs() {
     static MessageBoxDialogs messageBoxes;
-    if (Installed() != nullptr)
+    if (Installed() != nullptr) {
         return *Installed();
+    }
     return messageBoxes;
 }
 

@@ -15,16 +15,20 @@ public:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress) {
             return false;
+        }
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) {
             return false;
-        if (key->modifiers() & ~Qt::KeypadModifier)
+        }
+        if (key->modifiers() & ~Qt::KeypadModifier) {
             return false;
+        }
         auto* button = qobject_cast<QPushButton*>(watched);
-        if (button == nullptr || button->autoDefault() || !button->isEnabled() || !button->hasFocus())
+        if (button == nullptr || button->autoDefault() || !button->isEnabled() || !button->hasFocus()) {
             return false;
+        }
         button->click();
         return true;
     }
@@ -34,8 +38,9 @@ public:
 
 void InstallEnterPressesButtons() {
     static EnterPressesButton* filter = nullptr;
-    if (filter != nullptr)
+    if (filter != nullptr) {
         return;
+    }
     filter = new EnterPressesButton(qApp);
     qApp->installEventFilter(filter);
 }

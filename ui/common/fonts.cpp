@@ -3,10 +3,12 @@
 #include <QFont>
 #include <QStringList>
 
+#include "ui/common/form_font.h"
+
 namespace korvanta {
 
 void InstallFontSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+    QFont::insertSubstitutions(QString::fromLatin1(kFormFontFamily),
                                QStringList{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
                                            QStringLiteral("Liberation Sans")});
 }

@@ -3,8 +3,8 @@
 namespace korvanta {
 
 void UseFormFont(QWidget& window) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
+    QFont font(QString::fromLatin1(kFormFontFamily));
+    font.setPointSizeF(kFormFontPointSize);
     window.setFont(font);
 }
 

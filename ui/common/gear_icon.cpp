@@ -40,10 +40,11 @@ QPainterPath GearOutline() {
         const double centre = 2.0 * std::numbers::pi * tooth / kTeeth;
         const double startHalf = HalfThickness(baseRadius, flankStart);
         const QPointF rootPoint = Polar(kRootRadius, centre - startHalf);
-        if (tooth == 0)
+        if (tooth == 0) {
             path.moveTo(rootPoint);
-        else
+        } else {
             path.lineTo(rootPoint);
+        }
         for (int step = 0; step <= kFlankSteps; ++step) {
             const double r = flankStart + (kOutsideRadius - flankStart) * step / kFlankSteps;
             path.lineTo(Polar(r, centre - HalfThickness(baseRadius, r)));
@@ -54,8 +55,9 @@ QPainterPath GearOutline() {
         }
         path.lineTo(Polar(kRootRadius, centre + startHalf));
         const double nextStart = 2.0 * std::numbers::pi * (tooth + 1) / kTeeth - startHalf;
-        for (int step = 1; step <= 4; ++step)
+        for (int step = 1; step <= 4; ++step) {
             path.lineTo(Polar(kRootRadius, centre + startHalf + (nextStart - centre - startHalf) * step / 4));
+        }
     }
     path.closeSubpath();
     path.addEllipse(QPointF(0, 0), kPitchRadius * 0.3, kPitchRadius * 0.3);
@@ -100,8 +102,9 @@ QPixmap GearIconPixmap(QSize size) {
 
 QIcon GearIcon() {
     QIcon icon;
-    for (int side : {16, 32, 48, 64})
+    for (int side : {16, 32, 48, 64}) {
         icon.addPixmap(GearIconPixmap(QSize(side, side)));
+    }
     return icon;
 }
 

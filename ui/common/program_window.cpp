@@ -11,26 +11,31 @@ namespace {
 const char* const kLoadedProperty = "korvantaLoaded";
 const char* const kUnloadedProperty = "korvantaUnloaded";
 
-// Runs Form_Activate when a program window becomes active after another program window (or none).
+// Runs Activated when a program window becomes active after another program window (or none).
 // Message boxes and other windows that are not program windows are ignored: they neither activate
 // nor make the window underneath count as newly activated when they close.
 class ActivationTracker : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::WindowActivate)
+        if (event->type() != QEvent::WindowActivate) {
             return false;
+        }
         auto* window = qobject_cast<QWidget*>(watched);
-        if (window == nullptr || !window->isWindow())
+        if (window == nullptr || !window->isWindow()) {
             return false;
+        }
         auto* hooks = dynamic_cast<ProgramWindowHooks*>(window);
-        if (hooks == nullptr)
+        if (hooks == nullptr) {
             return false;
-        if (!StillOpen(window) || BehindModalWindow(window))
+        }
+        if (!StillOpen(window) || BehindModalWindow(window)) {
             return false;
-        if (window == lastActive_ && StillOpen(lastActive_))
+        }
+        if (window == lastActive_ && StillOpen(lastActive_)) {
             return false;
+        }
         lastActive_ = window;
-        hooks->Form_Activate();
+        hooks->Activated();
         return false;
     }
 
@@ -66,8 +71,9 @@ public:
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide)
+        if (event->type() == QEvent::Hide) {
             loop_.quit();
+        }
         return false;
     }
 
@@ -78,21 +84,24 @@ private:
 } // namespace
 
 void InstallActivationTracking() {
-    if (Tracker() != nullptr)
+    if (Tracker() != nullptr) {
         return;
+    }
     Tracker() = new ActivationTracker();
     Tracker()->setParent(qApp);
     qApp->installEventFilter(Tracker());
 }
 
 void ResetActivationTracking() {
-    if (Tracker() != nullptr)
+    if (Tracker() != nullptr) {
         Tracker()->Reset();
+    }
 }
 
 void ShowModal(QWidget* window) {
-    if (window == nullptr)
+    if (window == nullptr) {
         return;
+    }
     QPointer<QWidget> guarded(window);
     const QPointer<QWidget> opener = QApplication::activeWindow();
     if (window->windowModality() != Qt::ApplicationModal) {
@@ -105,29 +114,34 @@ void ShowModal(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
-    if (!guarded.isNull() && guarded->isVisible())
+    if (!guarded.isNull() && guarded->isVisible()) {
         loop.exec();
-    if (!guarded.isNull())
+    }
+    if (!guarded.isNull()) {
         guarded->removeEventFilter(&watcher);
+    }
     ReturnTo(opener);
 }
 
 void ReturnTo(const QPointer<QWidget>& window) {
-    if (!window.isNull() && window->isVisible() && !detail::IsUnloaded(window.data()))
+    if (!window.isNull() && window->isVisible() && !detail::IsUnloaded(window.data())) {
         window->activateWindow();
+    }
 }
 
 void ShowWindow(QWidget* window) {
-    if (window == nullptr)
+    if (window == nullptr) {
         return;
+    }
     window->show();
     window->raise();
     window->activateWindow();
 }
 
 void Unload(QWidget* window) {
-    if (window == nullptr)
+    if (window == nullptr) {
         return;
+    }
     window->setProperty(kUnloadedProperty, true);
     window->close();
 }
@@ -137,8 +151,9 @@ namespace detail {
 // Qt clears WA_DeleteOnClose when a closed window has been handed over for deletion, which is how a
 // loaded window closed by its frame counts as unloaded before it is actually destroyed.
 bool IsUnloaded(const QWidget* window) {
-    if (window->property(kUnloadedProperty).toBool())
+    if (window->property(kUnloadedProperty).toBool()) {
         return true;
+    }
     return window->property(kLoadedProperty).toBool() && !window->testAttribute(Qt::WA_DeleteOnClose);
 }
 

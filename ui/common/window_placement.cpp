@@ -7,8 +7,9 @@ namespace korvanta {
 
 void CentreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr || window.isMinimized() || window.isMaximized())
+    if (screen == nullptr || window.isMinimized() || window.isMaximized()) {
         return;
+    }
     const QRect available = screen->geometry();
     window.move(available.left() + (available.width() - window.width()) / 2,
                 available.top() + (available.height() - window.height()) / 2);

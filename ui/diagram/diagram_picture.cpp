@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "ui/common/form_font.h"
+
 namespace korvanta {
 
 namespace {
@@ -60,15 +62,17 @@ QPainterPath ToothOutline() {
         rightFlank.append(Polar(r, kGear.FlankAngle(r)));
     }
     QPainterPath path(Mirrored(rightFlank.front()));
-    for (const QPointF& point : rightFlank)
+    for (const QPointF& point : rightFlank) {
         path.lineTo(Mirrored(point));
+    }
     const double tipHalfAngle = std::numbers::pi / 2 - kGear.FlankAngle(kGear.outside);
     const QRectF outsideCircle(kCentre.x() - kGear.outside, kCentre.y() - kGear.outside, 2 * kGear.outside,
                                2 * kGear.outside);
     path.arcTo(outsideCircle, 90.0 + tipHalfAngle * 180.0 / std::numbers::pi,
                -2.0 * tipHalfAngle * 180.0 / std::numbers::pi);
-    for (auto point = rightFlank.crbegin(); point != rightFlank.crend(); ++point)
+    for (auto point = rightFlank.crbegin(); point != rightFlank.crend(); ++point) {
         path.lineTo(*point);
+    }
     return path;
 }
 
@@ -160,7 +164,7 @@ void RenderDiagramPicture(QPainter& painter, const QRectF& target) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(QRectF(0, 0, kDiagramPictureWidth, kDiagramPictureHeight), Qt::white);
 
-    QFont titleFont("MS Sans Serif");
+    QFont titleFont(QString::fromLatin1(kFormFontFamily));
     titleFont.setPointSizeF(12.0);
     titleFont.setBold(true);
     painter.setFont(titleFont);
@@ -183,7 +187,7 @@ void RenderDiagramPicture(QPainter& painter, const QRectF& target) {
     DrawConstruction(painter, rollOutside, rollForm, rollPitch);
     DrawAngleArcs(painter, rollOutside, rollForm, rollPitch);
 
-    QFont captionFont("MS Sans Serif");
+    QFont captionFont(QString::fromLatin1(kFormFontFamily));
     captionFont.setPointSizeF(8.25);
     painter.setFont(captionFont);
     const double inverseMid = (kGear.flankStart + kGear.FlankAngle(kGear.pitch)) / 2;
@@ -201,8 +205,9 @@ void RenderDiagramPicture(QPainter& painter, const QRectF& target) {
         {QRectF(505, 202, 160, 16), "Pressure Angle at P.D.", Qt::black, QPointF(503, 212),
          Polar(28.0, pressureMid)},
     };
-    for (const Caption& caption : captions)
+    for (const Caption& caption : captions) {
         DrawCaption(painter, caption);
+    }
     painter.restore();
 }
 

@@ -3,7 +3,7 @@
 #include "ui/common/gear_icon.h"
 #include "ui/common/shown_text.h"
 #include "ui/common/window_placement.h"
-#include "ui_frm_roll_angles0.h"
+#include "ui_input_window.h"
 
 namespace korvanta {
 
@@ -17,7 +17,7 @@ constexpr char kNote[] =
 
 } // namespace
 
-void SetUpInputWindowForm(Ui::FrmRollAngles0& form, QMainWindow& window) {
+void SetUpInputWindowForm(Ui::InputWindow& form, QMainWindow& window) {
     form.setupUi(&window);
     for (QWidget* widget : {static_cast<QWidget*>(form.LabelNT), static_cast<QWidget*>(form.LabelDP),
                             static_cast<QWidget*>(form.LabelPA), static_cast<QWidget*>(form.LabelHA),
@@ -25,8 +25,9 @@ void SetUpInputWindowForm(Ui::FrmRollAngles0& form, QMainWindow& window) {
                             static_cast<QWidget*>(form.TextNT1), static_cast<QWidget*>(form.TextNT2),
                             static_cast<QWidget*>(form.TextDP), static_cast<QWidget*>(form.TextPA),
                             static_cast<QWidget*>(form.TextHA), static_cast<QWidget*>(form.TextOD1),
-                            static_cast<QWidget*>(form.TextOD2), static_cast<QWidget*>(form.TextCD)})
+                            static_cast<QWidget*>(form.TextOD2), static_cast<QWidget*>(form.TextCD)}) {
         SetPointSize(*widget, 11.25);
+    }
     SetPointSize(*form.Frame1, 8.25);
     // The options keep a plain font under the frame's bold caption.
     QFont optionFont = form.Frame1->font();

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 
 #include "ui/input/input_window_form.h"
-#include "ui_frm_roll_angles0.h"
+#include "ui_input_window.h"
 
 namespace korvanta {
 
@@ -22,7 +22,7 @@ public:
     }
 
     QMainWindow window;
-    Ui::FrmRollAngles0 form;
+    Ui::InputWindow form;
 };
 
 } // namespace

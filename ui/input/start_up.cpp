@@ -2,19 +2,17 @@
 
 #include <QApplication>
 
-#include "core/gear_pair_state.h"
 #include "ui/common/fonts.h"
 #include "ui/common/gear_icon.h"
-#include "ui/common/program_state.h"
-#include "ui/input/frm_splash.h"
+#include "ui/input/splash_window.h"
+#include "ui/program_windows.h"
 
 namespace korvanta {
 
-void StartUp() {
-    SetStartUpConstants(ProgramState());
+void StartUp(ProgramWindows& windows) {
     InstallFontSubstitutes();
     QApplication::setWindowIcon(GearIcon());
-    ShowWindow(&Instance<frmSplash>());
+    ShowWindow(&windows.Splash());
 }
 
 } // namespace korvanta

@@ -7,10 +7,12 @@
 
 #include "logic/key_filter.h"
 #include "ui/common/dialogs.h"
-#include "ui/print/page_printer.h"
+#include "ui/common/form_font.h"
+#include "ui/common/program_window.h"
 #include "ui/print/print_from_to_size.h"
 #include "ui/print/print_status.h"
 #include "ui/print/window_background.h"
+#include "ui/program_windows.h"
 #include "ui_measurements_window.h"
 
 namespace korvanta {
@@ -23,8 +25,8 @@ QString FromModel(const std::string& text) {
 
 } // namespace
 
-MeasurementsWindow::MeasurementsWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::FormMeasurements>()) {
+MeasurementsWindow::MeasurementsWindow(ProgramWindows& windows, QWidget* parent)
+    : QWidget(parent, Qt::Window), windows_(windows), ui(std::make_unique<Ui::FormMeasurements>()) {
     ui->setupUi(this);
     rows_ = {{
         {ui->LabelCR, ui->TextCR1, ui->TextCR2},
@@ -40,8 +42,8 @@ MeasurementsWindow::MeasurementsWindow(QWidget* parent)
         {ui->LabelSpanProfile, ui->TextSpanProfile1, ui->TextSpanProfile2},
     }};
 
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(8.25);
+    QFont font(QString::fromLatin1(kFormFontFamily));
+    font.setPointSizeF(kFormFontPointSize);
     font.setBold(true);
     setFont(font);
     setFixedSize(size());
@@ -51,10 +53,10 @@ MeasurementsWindow::MeasurementsWindow(QWidget* parent)
         QLineEdit& edit = Edit(field);
         edit.installEventFilter(this);
         connect(&edit, &QLineEdit::textEdited, this,
-                [this, field](const QString& text) { Field_Edited(field, text); });
+                [this, field](const QString& text) { fieldEdited(field, text); });
     }
-    connect(ui->CommandClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(ui->CommandPrint, &QPushButton::clicked, this, &MeasurementsWindow::CommandPrint_Click);
+    connect(ui->CommandClose, &QPushButton::clicked, this, &MeasurementsWindow::closeWindow);
+    connect(ui->CommandPrint, &QPushButton::clicked, this, &MeasurementsWindow::print);
 }
 
 MeasurementsWindow::~MeasurementsWindow() = default;
@@ -100,12 +102,12 @@ bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (field && form_) {
         switch (event->type()) {
         case QEvent::KeyPress:
-            return Field_KeyPress(*field, static_cast<QKeyEvent&>(*event));
+            return fieldKeyDiscarded(*field, static_cast<QKeyEvent&>(*event));
         case QEvent::FocusIn:
             Edit(*field).selectAll();
             break;
         case QEvent::FocusOut:
-            Field_LostFocus(*field, static_cast<QFocusEvent*>(event)->reason());
+            fieldLeft(*field, static_cast<QFocusEvent*>(event)->reason());
             break;
         default:
             break;
@@ -114,7 +116,7 @@ bool MeasurementsWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool MeasurementsWindow::Field_KeyPress(MeasurementField field, const QKeyEvent& key) {
+bool MeasurementsWindow::fieldKeyDiscarded(MeasurementField field, const QKeyEvent& key) {
     switch (key.key()) {
     case Qt::Key_Up:
         focusNextPrevChild(false);
@@ -129,19 +131,22 @@ bool MeasurementsWindow::Field_KeyPress(MeasurementField field, const QKeyEvent&
     }
     // Shortcuts and keys that type no character are no key presses of the field; what they change
     // is filtered when the text changes.
-    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
+    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) {
         return false;
+    }
     if (key.text().isEmpty() || key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab ||
-        key.key() == Qt::Key_Delete)
+        key.key() == Qt::Key_Delete) {
         return false;
+    }
     return !form_->KeyAccepted(field, key.text().at(0).unicode());
 }
 
 // Typing, paste, drop, undo: the form keeps what the keys would type and refuses a number too large;
 // the field then shows the form's text.
-void MeasurementsWindow::Field_Edited(MeasurementField field, const QString& text) {
-    if (!form_)
+void MeasurementsWindow::fieldEdited(MeasurementField field, const QString& text) {
+    if (!form_) {
         return;
+    }
     QLineEdit& edit = Edit(field);
     const int keptBeforeCursor = static_cast<int>(
         FilterText(MeasurementForm::AllowedKeys(field), edit.text().left(edit.cursorPosition()).toStdString())
@@ -156,13 +161,15 @@ void MeasurementsWindow::Field_Edited(MeasurementField field, const QString& tex
 }
 
 // The focus leaving with the whole window (a message box, another window) is no leaving of the field.
-void MeasurementsWindow::Field_LostFocus(MeasurementField field, Qt::FocusReason reason) {
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+void MeasurementsWindow::fieldLeft(MeasurementField field, Qt::FocusReason reason) {
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
         return;
+    }
     const std::optional<Message> refusal = form_->Leave(field);
     ShowForm();
-    if (!refusal)
+    if (!refusal) {
         return;
+    }
     AppDialogs().Show(*refusal);
     // Back into the refused field once the focus change in progress has ended.
     QPointer<QLineEdit> edit(&Edit(field));
@@ -175,44 +182,53 @@ void MeasurementsWindow::Field_LostFocus(MeasurementField field, Qt::FocusReason
 }
 
 // One scaled page without the buttons, on white, as the output windows print.
-void MeasurementsWindow::CommandPrint_Click() {
+void MeasurementsWindow::print() {
     ui->CommandClose->hide();
     ui->CommandPrint->hide();
     ui->TextSpanProfile2->setFocus();
     Paint(Qt::white);
 
-    const bool printed = PrintWindowScaled(*this, 90, 40, 30);
-    AppPrinter().EndDoc();
-    if (printed)
-        ShowPrintStatus("Printing form, one moment please...");
+    // The status says a page is on its way only when one is.
+    if (PrintWindowOnPage(*this)) {
+        ShowPrintStatus(windows_, QStringLiteral("Printing form, one moment please..."));
+    }
 
     ui->CommandClose->show();
     ui->CommandPrint->show();
     Paint(ButtonFace());
-    if (form_)
+    if (form_) {
         StyleFields();
+    }
+}
+
+void MeasurementsWindow::closeWindow() {
+    Unload(this);
 }
 
 void MeasurementsWindow::Paint(const QColor& colour) {
     SetBackground(*this, colour);
-    for (QLabel* label : findChildren<QLabel*>())
+    for (QLabel* label : findChildren<QLabel*>()) {
         SetBackground(*label, colour);
-    for (QLineEdit* cell : findChildren<QLineEdit*>())
+    }
+    for (QLineEdit* cell : findChildren<QLineEdit*>()) {
         SetBackground(*cell, colour);
+    }
 }
 
 std::optional<MeasurementField> MeasurementsWindow::FieldOf(const QObject* widget) const {
     for (MeasurementField field : kMeasurementFields) {
-        if (&Edit(field) == widget)
+        if (&Edit(field) == widget) {
             return field;
+        }
     }
     return std::nullopt;
 }
 
 QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
     const bool pin = field.entry == MeasurementEntry::PinDiameter;
-    if (field.member == 0)
+    if (field.member == 0) {
         return pin ? *ui->TextPin1 : *ui->TextSpanTeeth1;
+    }
     return pin ? *ui->TextPin2 : *ui->TextSpanTeeth2;
 }
 

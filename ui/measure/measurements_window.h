@@ -17,6 +17,8 @@ class FormMeasurements;
 
 namespace korvanta {
 
+class ProgramWindows;
+
 // The inspection measurements of a calculated pair, pinion and gear side by side: tooth thickness,
 // pins or balls, span, their contact diameters, the contact ratio and the interference flags. The
 // pin or ball diameter and the teeth spanned may be typed in; leaving the field measures again.
@@ -25,7 +27,7 @@ class MeasurementsWindow : public QWidget {
 
 public:
     // A window of its own; a parent only ties its lifetime to the parent's.
-    explicit MeasurementsWindow(QWidget* parent = nullptr);
+    explicit MeasurementsWindow(ProgramWindows& windows, QWidget* parent = nullptr);
     ~MeasurementsWindow() override;
 
     // Measures the pair (the state with the entered orientation restored, and its calculation's
@@ -44,14 +46,17 @@ private:
 
     void ShowForm();
     void StyleFields();
-    bool Field_KeyPress(MeasurementField field, const QKeyEvent& key);
-    void Field_Edited(MeasurementField field, const QString& text);
-    void Field_LostFocus(MeasurementField field, Qt::FocusReason reason);
-    void CommandPrint_Click();
+    // A key typed in a field; true when the field's keys discard it.
+    bool fieldKeyDiscarded(MeasurementField field, const QKeyEvent& key);
+    void fieldEdited(MeasurementField field, const QString& text);
+    void fieldLeft(MeasurementField field, Qt::FocusReason reason);
+    void print();
+    void closeWindow();
     void Paint(const QColor& colour);
     std::optional<MeasurementField> FieldOf(const QObject* widget) const;
     QLineEdit& Edit(MeasurementField field) const;
 
+    ProgramWindows& windows_;
     std::unique_ptr<Ui::FormMeasurements> ui;
     std::array<RowWidgets, kMeasurementRowCount> rows_;
     std::optional<MeasurementForm> form_;

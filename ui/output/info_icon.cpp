@@ -4,16 +4,10 @@
 
 namespace korvanta {
 
-namespace {
-
-constexpr int kIconSize = 18;
-
-} // namespace
-
 void RenderInfoIcon(QPainter& painter, const QRectF& target) {
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / kIconSize, target.height() / kIconSize);
+    painter.scale(target.width() / kInfoIconSize, target.height() / kInfoIconSize);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0, 0, 128), 1));
     painter.setBrush(QColor(0, 90, 230));
@@ -26,10 +20,10 @@ void RenderInfoIcon(QPainter& painter, const QRectF& target) {
 }
 
 QIcon InfoIcon() {
-    QPixmap pixmap(kIconSize, kIconSize);
+    QPixmap pixmap(kInfoIconSize, kInfoIconSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    RenderInfoIcon(painter, QRectF(0, 0, kIconSize, kIconSize));
+    RenderInfoIcon(painter, QRectF(0, 0, kInfoIconSize, kInfoIconSize));
     painter.end();
     return QIcon(pixmap);
 }

@@ -9,7 +9,10 @@ namespace korvanta {
 // The information symbol of the note buttons: a white letter i on a blue disc, drawn into `target`.
 void RenderInfoIcon(QPainter& painter, const QRectF& target);
 
-// The symbol as an 18 x 18 pixel icon.
+// The side of the symbol on the note buttons, in pixels.
+inline constexpr int kInfoIconSize = 18;
+
+// The symbol as a kInfoIconSize pixel square icon.
 QIcon InfoIcon();
 
 } // namespace korvanta

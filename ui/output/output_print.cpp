@@ -1,6 +1,5 @@
 #include "ui/output/output_print.h"
 
-#include "ui/print/page_printer.h"
 #include "ui/print/print_from_to_size.h"
 #include "ui/print/print_status.h"
 #include "ui/print/window_background.h"
@@ -11,27 +10,29 @@ namespace {
 
 void Paint(QWidget& window, const OutputPrintout& printout, const QColor& colour) {
     SetBackground(window, colour);
-    for (QWidget* widget : printout.whitened)
+    for (QWidget* widget : printout.whitened) {
         SetBackground(*widget, colour);
+    }
 }
 
 } // namespace
 
-void PrintOutputWindow(QWidget& window, const OutputPrintout& printout) {
-    for (QPushButton* button : printout.hiddenButtons)
+void PrintOutputWindow(ProgramWindows& windows, QWidget& window, const OutputPrintout& printout) {
+    for (QPushButton* button : printout.hiddenButtons) {
         button->hide();
+    }
     printout.focus->setFocus();
     Paint(window, printout, Qt::white);
 
     // The status says a page is on its way only when one is: not after the user declined or the
     // page could not be produced.
-    const bool printed = PrintWindowScaled(window, 90, 40, 30);
-    AppPrinter().EndDoc();
-    if (printed)
-        ShowPrintStatus("Printing form, one moment please...");
+    if (PrintWindowOnPage(window)) {
+        ShowPrintStatus(windows, QStringLiteral("Printing form, one moment please..."));
+    }
 
-    for (QPushButton* button : printout.hiddenButtons)
+    for (QPushButton* button : printout.hiddenButtons) {
         button->show();
+    }
     Paint(window, printout, ButtonFace());
 }
 

@@ -6,6 +6,8 @@
 
 namespace korvanta {
 
+class ProgramWindows;
+
 // What an output window hides and whitens for its printout.
 struct OutputPrintout {
     std::vector<QPushButton*> hiddenButtons;
@@ -15,6 +17,6 @@ struct OutputPrintout {
 
 // Prints the output window as one page without its buttons, on white where the printout says, shows
 // the status message, and gives the window its look back.
-void PrintOutputWindow(QWidget& window, const OutputPrintout& printout);
+void PrintOutputWindow(ProgramWindows& windows, QWidget& window, const OutputPrintout& printout);
 
 } // namespace korvanta

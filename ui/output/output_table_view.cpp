@@ -3,6 +3,7 @@
 #include <QFrame>
 
 #include "ui/common/dialogs.h"
+#include "ui/common/form_font.h"
 #include "ui/print/window_background.h"
 
 namespace korvanta {
@@ -16,8 +17,8 @@ QString Text(const std::string& text) {
 } // namespace
 
 void StyleOutputWindow(QWidget& window, const OutputTableView& view) {
-    QFont font("MS Sans Serif");
-    font.setPointSizeF(8.25);
+    QFont font(QString::fromLatin1(kFormFontFamily));
+    font.setPointSizeF(kFormFontPointSize);
     font.setBold(true);
     window.setFont(font);
     window.setFixedSize(window.size());
@@ -32,8 +33,9 @@ void StyleOutputWindow(QWidget& window, const OutputTableView& view) {
     // The rectangle and the rules are drawn over the table; the clicks go through them to the cells
     // and the note button underneath.
     for (QFrame* shape : window.findChildren<QFrame*>()) {
-        if (shape->metaObject() == &QFrame::staticMetaObject)
+        if (shape->metaObject() == &QFrame::staticMetaObject) {
             shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
     }
 }
 
@@ -49,10 +51,12 @@ void ShowTable(QWidget& window, const OutputTableView& view, const OutputTable& 
 }
 
 void ReportTable(const OutputTable& table) {
-    for (const Message& warning : table.warnings)
+    for (const Message& warning : table.warnings) {
         AppDialogs().Show(warning);
-    if (table.fault)
+    }
+    if (table.fault) {
         AppDialogs().Show(table.fault->message);
+    }
 }
 
 } // namespace korvanta

@@ -22,7 +22,7 @@ struct OutputTableView {
     std::array<OutputRowWidgets, kOutputRowCount> rows;
 };
 
-// Bold MS Sans Serif 8.25 for the window; labels and cells on the button-face colour; the frame and
+// The form font in bold for the window; labels and cells on the button-face colour; the frame and
 // rules of the table let mouse clicks through.
 void StyleOutputWindow(QWidget& window, const OutputTableView& view);
 

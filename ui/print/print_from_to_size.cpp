@@ -25,8 +25,9 @@ QImage CaptureWindowImage(QWidget& window) {
 bool PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent) {
     PagePrinter& printer = AppPrinter();
     const std::optional<QSizeF> page = printer.StartPage();
-    if (!page)
+    if (!page) {
         return false;
+    }
     const QSizeF pictureSize = picture.deviceIndependentSize() * kUnitsPerPixel;
     try {
         const PrintPlacement placement = PlaceScaled(pictureSize.width(), pictureSize.height(), page->width(),
@@ -40,6 +41,10 @@ bool PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPe
 
 bool PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent) {
     return PrintImageScaled(CaptureWindowImage(window), sizePercent, leftPercent, topPercent);
+}
+
+bool PrintWindowOnPage(QWidget& window) {
+    return PrintWindowScaled(window, kWindowSizePercent, kWindowLeftPercent, kWindowTopPercent);
 }
 
 } // namespace korvanta

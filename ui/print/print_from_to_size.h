@@ -19,7 +19,17 @@ QImage CaptureWindowImage(QWidget& window);
 // goes on.
 bool PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent);
 
+// Where the program's windows go on the page: 90 % of it in the limiting direction, placed at 40 % of the
+// horizontal and 30 % of the vertical space left over.
+inline constexpr Integer kWindowSizePercent = 90;
+inline constexpr Integer kWindowLeftPercent = 40;
+inline constexpr Integer kWindowTopPercent = 30;
+
 // CaptureWindowImage, then PrintImageScaled.
 bool PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent);
+
+// Prints the window as the print commands of the windows do, with the placement above; the document
+// is ended once. True when the page was produced.
+bool PrintWindowOnPage(QWidget& window);
 
 } // namespace korvanta

@@ -7,14 +7,14 @@ namespace korvanta {
 namespace {
 
 int& StatusSeconds() {
-    static int seconds = 3;
+    static int seconds = kStatusMessageSeconds;
     return seconds;
 }
 
 } // namespace
 
-void ShowPrintStatus(const QString& message) {
-    ShowStatus(message, StatusSeconds());
+void ShowPrintStatus(ProgramWindows& windows, const QString& message) {
+    ShowStatus(windows, message, StatusSeconds());
 }
 
 void SetPrintStatusSeconds(int seconds) {

@@ -4,9 +4,11 @@
 
 namespace korvanta {
 
-// The status message after a print: ShowStatus for three seconds, or for the duration set here
+class ProgramWindows;
+
+// The status message after a print: ShowStatus for kStatusMessageSeconds, or for the duration set here
 // (tests keep it short).
-void ShowPrintStatus(const QString& message);
+void ShowPrintStatus(ProgramWindows& windows, const QString& message);
 void SetPrintStatusSeconds(int seconds);
 
 } // namespace korvanta

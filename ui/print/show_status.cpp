@@ -7,7 +7,8 @@
 #include <QTimer>
 
 #include "ui/common/program_window.h"
-#include "ui/print/form_status.h"
+#include "ui/print/status_window.h"
+#include "ui/program_windows.h"
 
 namespace korvanta {
 
@@ -17,28 +18,29 @@ namespace {
 // message is put back at each activation (the window's own handler has run by then).
 class KeepMessage : public QObject {
 public:
-    KeepMessage(FormStatus& status, const QString& message) : status_(status), message_(message) {
+    KeepMessage(StatusWindow& status, const QString& message) : status_(status), message_(message) {
         status_.installEventFilter(this);
         status_.SetMessage(message_);
     }
 
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate)
+        if (event->type() == QEvent::WindowActivate) {
             status_.SetMessage(message_);
+        }
         return false;
     }
 
 private:
-    FormStatus& status_;
+    StatusWindow& status_;
     const QString& message_;
 };
 
 } // namespace
 
-void ShowStatus(const QString& message, int seconds) {
+void ShowStatus(ProgramWindows& windows, const QString& message, int seconds) {
     const QPointer<QWidget> caller = QApplication::activeWindow();
     if (seconds > 0) {
-        FormStatus& status = Instance<FormStatus>();
+        StatusWindow& status = windows.Status();
         status.show();
         status.raise();
         KeepMessage keep(status, message);
@@ -46,7 +48,7 @@ void ShowStatus(const QString& message, int seconds) {
         QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &wait, &QEventLoop::quit);
         wait.exec();
     }
-    UnloadInstance<FormStatus>();
+    Unload(windows.LoadedStatus());
     ReturnTo(caller);
 }
 

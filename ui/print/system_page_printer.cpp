@@ -62,12 +62,14 @@ SystemPagePrinter::~SystemPagePrinter() {
 
 // Asks for the file and opens it for writing; nothing when the user declined or it cannot be opened.
 QPagedPaintDevice* SystemPagePrinter::StartPdf() {
-    if (!AppDialogs().Ask(NoPrinterQuestion()))
+    if (!AppDialogs().Ask(NoPrinterQuestion())) {
         return nullptr;
+    }
     const QString file =
         AppSaveFileChooser().ChooseSaveFile("Save Page as PDF", "Korvanta.pdf", "PDF files (*.pdf)");
-    if (file.isEmpty())
+    if (file.isEmpty()) {
         return nullptr;
+    }
     // Written beside the chosen name and put in its place only when complete.
     pdfFile_ = std::make_unique<QSaveFile>(file);
     if (!pdfFile_->open(QIODevice::WriteOnly)) {
@@ -89,8 +91,9 @@ std::optional<QSizeF> SystemPagePrinter::StartPage() {
         device = printer_.get();
     } else {
         device = StartPdf();
-        if (device == nullptr)
+        if (device == nullptr) {
             return std::nullopt;
+        }
     }
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(device)) {
@@ -112,8 +115,9 @@ std::optional<QSizeF> SystemPagePrinter::StartPage() {
 }
 
 void SystemPagePrinter::DrawImage(const QRectF& target, const QImage& image) {
-    if (!painter_)
+    if (!painter_) {
         return;
+    }
     painter_->drawImage(target, image);
     drawn_ = true;
 }
@@ -122,13 +126,15 @@ bool SystemPagePrinter::EndDoc() {
     bool sent = false;
     if (painter_) {
         // A page with nothing on it is not sent, where the printer allows taking the job back.
-        if (!drawn_ && printer_)
+        if (!drawn_ && printer_) {
             printer_->abort();
+        }
         painter_->end();
         sent = drawn_;
     }
-    if (pdfFile_)
+    if (pdfFile_) {
         sent = FinishPdf(sent);
+    }
     drawn_ = false;
     painter_.reset();
     printer_.reset();
@@ -143,11 +149,13 @@ bool SystemPagePrinter::FinishPdf(bool drawn) {
         // Flushed before the commit: the commit alone would not notice the failure of a write made
         // while it flushes (a full disk), and would put an empty or cut file in place.
         saved = pdfFile_->flush() && pdfFile_->commit();
-        if (!saved)
+        if (!saved) {
             ReportPdfFailure();
+        }
     }
-    if (!saved)
+    if (!saved) {
         pdfFile_->cancelWriting();
+    }
     pdfFile_.reset();
     return saved;
 }

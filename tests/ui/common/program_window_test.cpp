@@ -6,6 +6,9 @@
 
 #include "support/window_test.h"
 #include "ui/common/program_window.h"
+#include "ui/info/about_window.h"
+#include "ui/input/input_window.h"
+#include "ui/program_windows.h"
 
 namespace korvanta {
 namespace {
@@ -15,10 +18,11 @@ using testing::ShowActive;
 
 class CountingWindow : public QWidget, public ProgramWindowHooks {
 public:
-    void Form_Activate() override {
+    void Activated() override {
         ++activations;
-        if (onActivate)
+        if (onActivate) {
             onActivate();
+        }
     }
     int activations = 0;
     std::function<void()> onActivate;
@@ -118,36 +122,36 @@ TEST_F(ProgramWindowTest, FocusReachingAWindowBehindAModalWindowIsNoActivation) 
     EXPECT_EQ(behind.activations, 2);
 }
 
-class Loadable : public QWidget, public ProgramWindowHooks {};
-
 TEST_F(ProgramWindowTest, InstanceIsCreatedOnFirstUseAndKeptUntilUnloaded) {
-    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
-    Loadable& first = Instance<Loadable>();
-    EXPECT_EQ(&Instance<Loadable>(), &first);
-    EXPECT_EQ(LoadedInstance<Loadable>(), &first);
+    ProgramWindows& windows = testing::Windows();
+    EXPECT_EQ(windows.LoadedAbout(), nullptr);
+    AboutWindow& first = windows.About();
+    EXPECT_EQ(&windows.About(), &first);
+    EXPECT_EQ(windows.LoadedAbout(), &first);
     Unload(&first);
-    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
+    EXPECT_EQ(windows.LoadedAbout(), nullptr);
 }
 
 TEST_F(ProgramWindowTest, UnloadedInstanceIsReplacedByAFreshWindow) {
-    QPointer<Loadable> first = &Instance<Loadable>();
+    ProgramWindows& windows = testing::Windows();
+    QPointer<AboutWindow> first = &windows.About();
     first->setObjectName("first");
     Unload(first);
-    Loadable& second = Instance<Loadable>();
+    AboutWindow& second = windows.About();
     EXPECT_NE(second.objectName(), "first");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
 }
 
 TEST_F(ProgramWindowTest, WindowClosedByItsFrameCountsAsUnloaded) {
-    Loadable& window = Instance<Loadable>();
+    AboutWindow& window = testing::Windows().About();
     window.show();
     window.close();
-    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedAbout(), nullptr);
 }
 
 TEST_F(ProgramWindowTest, ShowModalWaitsUntilTheWindowIsClosed) {
-    Loadable& window = Instance<Loadable>();
+    AboutWindow& window = testing::Windows().About();
     bool modalWhileShown = false;
     QTimer::singleShot(100, [&] {
         modalWhileShown = window.isVisible() && QApplication::activeModalWidget() == &window;
@@ -158,16 +162,17 @@ TEST_F(ProgramWindowTest, ShowModalWaitsUntilTheWindowIsClosed) {
     ShowModal(&window);
     EXPECT_GE(clock.elapsed(), 90);
     EXPECT_TRUE(modalWhileShown);
-    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedAbout(), nullptr);
 }
 
 TEST_F(ProgramWindowTest, LoadedWindowIsDisabledAndEnabledWithoutCreatingAnother) {
-    SetLoadedEnabled<Loadable>(false);
-    EXPECT_EQ(LoadedInstance<Loadable>(), nullptr);
-    Loadable& window = Instance<Loadable>();
-    SetLoadedEnabled<Loadable>(false);
+    Session& session = testing::TheSession();
+    session.Activated(SessionWindow::ExternalOutput); // holds the input window
+    EXPECT_EQ(testing::Windows().LoadedInput(), nullptr);
+    InputWindow& window = testing::Windows().Input();
+    session.Activated(SessionWindow::ExternalOutput);
     EXPECT_FALSE(window.isEnabled());
-    SetLoadedEnabled<Loadable>(true);
+    session.Enable(SessionWindow::Input);
     EXPECT_TRUE(window.isEnabled());
 }
 

@@ -6,8 +6,8 @@
 
 #include "support/window_test.h"
 #include "ui/common/program_window.h"
-#include "ui/print/form_status.h"
 #include "ui/print/show_status.h"
+#include "ui/print/status_window.h"
 
 namespace korvanta {
 namespace {
@@ -17,21 +17,21 @@ class ShowStatusTest : public testing::WindowTest {};
 TEST_F(ShowStatusTest, CallerContinuesOnlyAfterTheTimeWithTheWindowGone) {
     QElapsedTimer clock;
     clock.start();
-    ShowStatus("Printing form, one moment please...", 1);
+    ShowStatus(testing::Windows(), "Printing form, one moment please...", 1);
     EXPECT_GE(clock.elapsed(), 1000);
     EXPECT_LT(clock.elapsed(), 2500);
-    EXPECT_EQ(LoadedInstance<FormStatus>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedStatus(), nullptr);
 }
 
 TEST_F(ShowStatusTest, MessageIsShownForTheWholeWait) {
     QStringList seen;
     for (int ms : {100, 500, 900}) {
         QTimer::singleShot(ms, [&] {
-            FormStatus* status = LoadedInstance<FormStatus>();
+            StatusWindow* status = testing::Windows().LoadedStatus();
             seen << (status != nullptr && status->isVisible() ? status->Message() : QString("none"));
         });
     }
-    ShowStatus("Printing diagram, one moment please...", 1);
+    ShowStatus(testing::Windows(), "Printing diagram, one moment please...", 1);
     EXPECT_EQ(seen, QStringList(3, "Printing diagram, one moment please..."));
 }
 
@@ -39,7 +39,7 @@ TEST_F(ShowStatusTest, WaitingDoesNotOccupyTheProcessor) {
     const std::clock_t cpuStart = std::clock();
     QElapsedTimer clock;
     clock.start();
-    ShowStatus("Starting web browser, one moment please...", 2);
+    ShowStatus(testing::Windows(), "Starting web browser, one moment please...", 2);
     const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     const double wallSeconds = clock.elapsed() / 1000.0;
     EXPECT_GE(wallSeconds, 2.0);
@@ -62,7 +62,7 @@ public:
 
 TEST_F(ShowStatusTest, WaitingWakesUpOnceAtTheEndNotPeriodically) {
     TimerEventCounter timers;
-    ShowStatus("Printing form, one moment please...", 1);
+    ShowStatus(testing::Windows(), "Printing form, one moment please...", 1);
     EXPECT_LE(timers.count, 2);
 }
 
@@ -71,7 +71,7 @@ TEST_F(ShowStatusTest, OtherWindowsKeepTakingEventsDuringTheWait) {
     QTimer other;
     QObject::connect(&other, &QTimer::timeout, [&] { ++ticks; });
     other.start(100);
-    ShowStatus("Printing form, one moment please...", 1);
+    ShowStatus(testing::Windows(), "Printing form, one moment please...", 1);
     EXPECT_GE(ticks, 5);
 }
 
@@ -79,8 +79,8 @@ TEST_F(ShowStatusTest, ZeroSecondsShowNothing) {
     bool created = false;
     QElapsedTimer clock;
     clock.start();
-    ShowStatus("Nothing", 0);
-    created = LoadedInstance<FormStatus>() != nullptr;
+    ShowStatus(testing::Windows(), "Nothing", 0);
+    created = testing::Windows().LoadedStatus() != nullptr;
     EXPECT_FALSE(created);
     EXPECT_LT(clock.elapsed(), 500);
 }
@@ -88,18 +88,19 @@ TEST_F(ShowStatusTest, ZeroSecondsShowNothing) {
 TEST_F(ShowStatusTest, TwoCallsShowEachTheirOwnMessage) {
     QStringList seen;
     auto look = [&] {
-        if (FormStatus* status = LoadedInstance<FormStatus>())
+        if (StatusWindow* status = testing::Windows().LoadedStatus()) {
             seen << status->Message();
+        }
     };
     QTimer::singleShot(500, look);
-    ShowStatus("first", 1);
+    ShowStatus(testing::Windows(), "first", 1);
     QTimer::singleShot(500, look);
-    ShowStatus("second", 1);
+    ShowStatus(testing::Windows(), "second", 1);
     EXPECT_EQ(seen, (QStringList{"first", "second"}));
 }
 
 TEST_F(ShowStatusTest, StatusWindowActivatedOtherwiseShowsAnEmptyLabel) {
-    FormStatus& status = Instance<FormStatus>();
+    StatusWindow& status = testing::Windows().Status();
     EXPECT_EQ(status.windowTitle(), "Status");
     EXPECT_EQ(status.size(), QSize(420, 119));
     EXPECT_EQ(status.palette().color(QPalette::Window), QColor(255, 224, 192));

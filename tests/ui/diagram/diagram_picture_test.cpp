@@ -18,13 +18,15 @@ QImage RenderedPicture(double scale) {
 
 int CountNear(const QImage& image, const QColor& colour) {
     int count = 0;
-    for (int y = 0; y < image.height(); ++y)
+    for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
             if (std::abs(pixel.red() - colour.red()) < 40 && std::abs(pixel.green() - colour.green()) < 40 &&
-                std::abs(pixel.blue() - colour.blue()) < 40)
+                std::abs(pixel.blue() - colour.blue()) < 40) {
                 ++count;
+            }
         }
+    }
     return count;
 }
 
@@ -46,8 +48,9 @@ TEST(DiagramPicture, CirclesCrossTheHorizontalCentreLineRightOfTheCentre) {
     const QImage image = RenderedPicture(1.0);
     for (int x : {474, 455, 444}) {
         bool dark = false;
-        for (int dx = -1; dx <= 1; ++dx)
+        for (int dx = -1; dx <= 1; ++dx) {
             dark = dark || image.pixelColor(x + dx, 230).lightness() < 160;
+        }
         EXPECT_TRUE(dark) << x;
     }
     EXPECT_EQ(image.pixelColor(465, 200), QColor(Qt::white));
@@ -58,8 +61,9 @@ TEST(DiagramPicture, ScalesWithItsTarget) {
     const QImage doubled = RenderedPicture(2.0);
     EXPECT_EQ(doubled.pixelColor(1, 1), QColor(Qt::white));
     bool outsideCircleDoubled = false;
-    for (int dx = -2; dx <= 2; ++dx)
+    for (int dx = -2; dx <= 2; ++dx) {
         outsideCircleDoubled = outsideCircleDoubled || doubled.pixelColor(948 + dx, 460).lightness() < 160;
+    }
     EXPECT_TRUE(outsideCircleDoubled);
     EXPECT_GT(CountNear(doubled, QColor(128, 0, 0)), 3 * CountNear(single, QColor(128, 0, 0)));
 }

@@ -12,10 +12,9 @@
 #include "print/recording_chooser.h"
 #include "print/recording_printer.h"
 #include "support/window_test.h"
-#include "ui/diagram/diagram.h"
-#include "ui/input/frm_roll_angles0.h"
-#include "ui/output/form_sap.h"
-#include "ui/output/form_sap2.h"
+#include "ui/diagram/diagram_window.h"
+#include "ui/input/input_window.h"
+#include "ui/output/output_window.h"
 #include "ui/print/print_status.h"
 #include "ui/print/system_page_printer.h"
 #include "ui/print/window_background.h"
@@ -31,49 +30,51 @@ const char* const kBelowBaseQuestion =
 class DiagramTest : public WindowTest {
 protected:
     // The pair as the output window leaves it: calculated, with the roll-angle constants in force.
-    Diagram& OpenDiagram(bool external) {
+    DiagramWindow& OpenDiagram(bool external) {
         CalculatePair(external, external ? kExternalSpurPair : kInternalSpurPair);
-        QWidget& output = external ? static_cast<QWidget&>(Instance<FormSAP>())
-                                   : static_cast<QWidget&>(Instance<FormSAP2>());
+        QWidget& output = external ? static_cast<QWidget&>(testing::Windows().Output(PairKind::External))
+                                   : static_cast<QWidget&>(testing::Windows().Output(PairKind::Internal));
         EXPECT_TRUE(ShowActive(output));
-        Diagram& diagram = Instance<Diagram>();
+        DiagramWindow& diagram = testing::Windows().Diagram();
         EXPECT_TRUE(ShowActive(diagram));
         return diagram;
     }
 
-    static QLineEdit& Box(Diagram& diagram, const char* name) { return *diagram.findChild<QLineEdit*>(name); }
-    static QRadioButton& Option(Diagram& diagram, const char* name) {
+    static QLineEdit& Box(DiagramWindow& diagram, const char* name) {
+        return *diagram.findChild<QLineEdit*>(name);
+    }
+    static QRadioButton& Option(DiagramWindow& diagram, const char* name) {
         return *diagram.findChild<QRadioButton*>(name);
     }
-    static QPushButton& Button(Diagram& diagram, const char* name) {
+    static QPushButton& Button(DiagramWindow& diagram, const char* name) {
         return *diagram.findChild<QPushButton*>(name);
     }
-    static bool Label6Shown(Diagram& diagram) {
+    static bool Label6Shown(DiagramWindow& diagram) {
         return diagram.findChild<QLabel*>("Label6")->isVisibleTo(&diagram);
     }
 
     // Types the diameter, leaves the box and presses Calculate.
-    static void CalculateAt(Diagram& diagram, const QString& diameter) {
+    static void CalculateAt(DiagramWindow& diagram, const QString& diameter) {
         QLineEdit& box = Box(diagram, "TextDia");
         box.setFocus();
         box.setText(diameter);
         Button(diagram, "CmdCalc").click();
     }
 
-    static void FillSentences(Diagram& diagram) {
+    static void FillSentences(DiagramWindow& diagram) {
         Box(diagram, "Text1").setText("pressure");
         Box(diagram, "Text2").setText("roll");
     }
 
-    static bool SentencesEmpty(Diagram& diagram) {
+    static bool SentencesEmpty(DiagramWindow& diagram) {
         return Box(diagram, "Text1").text().isEmpty() && Box(diagram, "Text2").text().isEmpty();
     }
 };
 
 TEST_F(DiagramTest, ExternalPairOpensOnThePinion) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     EXPECT_EQ(diagram.windowTitle(), "Roll Angle Diagram");
-    EXPECT_EQ(ProgramState().DiagramMember, 1);
+    EXPECT_EQ(testing::State().DiagramMember, 1);
     EXPECT_TRUE(Option(diagram, "Option1").isChecked());
     EXPECT_FALSE(Option(diagram, "Option2").isChecked());
     EXPECT_FALSE(Label6Shown(diagram));
@@ -89,8 +90,8 @@ TEST_F(DiagramTest, ExternalPairOpensOnThePinion) {
 }
 
 TEST_F(DiagramTest, InternalPairOpensOnTheGearWithTheRootCircle) {
-    Diagram& diagram = OpenDiagram(false);
-    EXPECT_EQ(ProgramState().DiagramMember, 2);
+    DiagramWindow& diagram = OpenDiagram(false);
+    EXPECT_EQ(testing::State().DiagramMember, 2);
     EXPECT_TRUE(Option(diagram, "Option2").isChecked());
     EXPECT_TRUE(Label6Shown(diagram));
     EXPECT_EQ(diagram.findChild<QLabel*>("Label6")->text(), "Root Circle");
@@ -100,11 +101,11 @@ TEST_F(DiagramTest, InternalPairOpensOnTheGearWithTheRootCircle) {
 
 TEST_F(DiagramTest, ActivationDisablesTheInputAndOutputWindowsAndClosingEnablesThem) {
     CalculatePair(true, kExternalSpurPair);
-    FrmRollAngles0& input = Instance<FrmRollAngles0>();
+    InputWindow& input = testing::Windows().Input();
     ASSERT_TRUE(ShowActive(input));
-    FormSAP& output = Instance<FormSAP>();
+    OutputWindow& output = testing::Windows().Output(PairKind::External);
     ASSERT_TRUE(ShowActive(output));
-    Diagram& diagram = Instance<Diagram>();
+    DiagramWindow& diagram = testing::Windows().Diagram();
     ASSERT_TRUE(ShowActive(diagram));
     EXPECT_FALSE(input.isEnabled());
     EXPECT_FALSE(output.isEnabled());
@@ -114,10 +115,10 @@ TEST_F(DiagramTest, ActivationDisablesTheInputAndOutputWindowsAndClosingEnablesT
 }
 
 TEST_F(DiagramTest, ChoosingTheGearOfAnExternalPairKeepsLabel6HiddenAndClearsTheSentences) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     FillSentences(diagram);
     Option(diagram, "Option2").click();
-    EXPECT_EQ(ProgramState().DiagramMember, 2);
+    EXPECT_EQ(testing::State().DiagramMember, 2);
     EXPECT_FALSE(Label6Shown(diagram));
     EXPECT_EQ(Box(diagram, "Text10").text(), "4.200000 DIA.");
     EXPECT_EQ(Box(diagram, "Text6").text(), " 40");
@@ -126,7 +127,7 @@ TEST_F(DiagramTest, ChoosingTheGearOfAnExternalPairKeepsLabel6HiddenAndClearsThe
 }
 
 TEST_F(DiagramTest, ClickingTheSelectedOptionKeepsTheSentences) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     FillSentences(diagram);
     Option(diagram, "Option1").click();
     EXPECT_EQ(Box(diagram, "Text1").text(), "pressure");
@@ -134,10 +135,10 @@ TEST_F(DiagramTest, ClickingTheSelectedOptionKeepsTheSentences) {
 }
 
 TEST_F(DiagramTest, ChoosingThePinionOfAnInternalPairHidesTheRootCircle) {
-    Diagram& diagram = OpenDiagram(false);
+    DiagramWindow& diagram = OpenDiagram(false);
     FillSentences(diagram);
     Option(diagram, "Option1").click();
-    EXPECT_EQ(ProgramState().DiagramMember, 1);
+    EXPECT_EQ(testing::State().DiagramMember, 1);
     EXPECT_FALSE(Label6Shown(diagram));
     EXPECT_EQ(Box(diagram, "Text10").text(), "2.200000 DIA.");
     EXPECT_TRUE(SentencesEmpty(diagram));
@@ -147,7 +148,7 @@ TEST_F(DiagramTest, ChoosingThePinionOfAnInternalPairHidesTheRootCircle) {
 }
 
 TEST_F(DiagramTest, AnyKeyTypedIntoTheDiameterClearsTheSentencesAndOnlyNumberKeysAreTaken) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     FillSentences(diagram);
@@ -161,7 +162,7 @@ TEST_F(DiagramTest, AnyKeyTypedIntoTheDiameterClearsTheSentencesAndOnlyNumberKey
 }
 
 TEST_F(DiagramTest, PastedTextKeepsOnlyNumberKeysAndClearsTheSentences) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     FillSentences(diagram);
@@ -174,7 +175,7 @@ TEST_F(DiagramTest, PastedTextKeepsOnlyNumberKeysAndClearsTheSentences) {
 }
 
 TEST_F(DiagramTest, DroppedTextKeepsOnlyNumberKeys) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     FillSentences(diagram);
     DropText(Box(diagram, "TextDia"), "12ab");
     EXPECT_EQ(Box(diagram, "TextDia").text(), "12");
@@ -182,26 +183,27 @@ TEST_F(DiagramTest, DroppedTextKeepsOnlyNumberKeys) {
 }
 
 TEST_F(DiagramTest, MiddleClickPasteKeepsOnlyNumberKeys) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
-    if (!MiddleClickPaste(box, "12ab"))
+    if (!MiddleClickPaste(box, "12ab")) {
         GTEST_SKIP() << "no primary selection on this platform";
+    }
     EXPECT_EQ(box.text(), "12");
 }
 
 TEST_F(DiagramTest, ArrowKeySelectionOfTheGearIsItsClick) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     Option(diagram, "Option1").setFocus(Qt::TabFocusReason);
     QTest::keyClick(&Option(diagram, "Option1"), Qt::Key_Right);
     EXPECT_TRUE(Option(diagram, "Option2").isChecked());
-    EXPECT_EQ(ProgramState().DiagramMember, 2);
+    EXPECT_EQ(testing::State().DiagramMember, 2);
     EXPECT_EQ(Box(diagram, "Text10").text(), "4.200000 DIA.");
     EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
 }
 
 TEST_F(DiagramTest, EnterInTheDiameterClearsTheSentencesAndMovesTheFocusOn) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     QTest::keyClicks(&box, "2");
@@ -213,7 +215,7 @@ TEST_F(DiagramTest, EnterInTheDiameterClearsTheSentencesAndMovesTheFocusOn) {
 }
 
 TEST_F(DiagramTest, ArrowKeysMoveTheFocusWithoutReachingTheBox) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     QTest::keyClick(&box, Qt::Key_Down);
@@ -223,7 +225,7 @@ TEST_F(DiagramTest, ArrowKeysMoveTheFocusWithoutReachingTheBox) {
 }
 
 TEST_F(DiagramTest, LeavingTheDiameterShowsItWithFiveDecimals) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     QTest::keyClicks(&box, "2.1");
@@ -237,7 +239,7 @@ TEST_F(DiagramTest, LeavingTheDiameterShowsItWithFiveDecimals) {
 }
 
 TEST_F(DiagramTest, CalculateShowsThePressureAndRollAngleAtTheDiameter) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     CalculateAt(diagram, "2.00000");
     EXPECT_EQ(Box(diagram, "Text1").text(), "Pressure Angle at 2.00000 is 20.0000°");
     EXPECT_EQ(Box(diagram, "Text2").text(), "Roll Angle to 2.00000 is 20.854°");
@@ -246,7 +248,7 @@ TEST_F(DiagramTest, CalculateShowsThePressureAndRollAngleAtTheDiameter) {
 }
 
 TEST_F(DiagramTest, DiameterAboveTheOutsideDiameterAnsweredNoKeepsTheSentences) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     FillSentences(diagram);
     dialogs.answers = {false};
     CalculateAt(diagram, "2.50000");
@@ -259,7 +261,7 @@ TEST_F(DiagramTest, DiameterAboveTheOutsideDiameterAnsweredNoKeepsTheSentences) 
 }
 
 TEST_F(DiagramTest, DiameterAboveTheOutsideDiameterAnsweredYesIsCalculated) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     dialogs.answers = {true};
     CalculateAt(diagram, "2.50000");
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -268,7 +270,7 @@ TEST_F(DiagramTest, DiameterAboveTheOutsideDiameterAnsweredYesIsCalculated) {
 }
 
 TEST_F(DiagramTest, DiameterBelowTheBaseDiameterAnsweredYesGivesZeroAngles) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     dialogs.answers = {true};
     CalculateAt(diagram, "1.80000");
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -278,7 +280,7 @@ TEST_F(DiagramTest, DiameterBelowTheBaseDiameterAnsweredYesGivesZeroAngles) {
 }
 
 TEST_F(DiagramTest, DiameterBelowTheBaseDiameterAnsweredNoComputesNothing) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     FillSentences(diagram);
     dialogs.answers = {false};
     CalculateAt(diagram, "1.80000");
@@ -287,14 +289,14 @@ TEST_F(DiagramTest, DiameterBelowTheBaseDiameterAnsweredNoComputesNothing) {
 }
 
 TEST_F(DiagramTest, InternalGearAsksNothingAboveItsInsideDiameter) {
-    Diagram& diagram = OpenDiagram(false);
+    DiagramWindow& diagram = OpenDiagram(false);
     CalculateAt(diagram, "7.00000");
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_TRUE(Box(diagram, "Text1").text().startsWith("Pressure Angle at 7.00000 is "));
 }
 
 TEST_F(DiagramTest, ZeroDiameterAnsweredYesIsReportedWithoutResults) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     FillSentences(diagram);
     CalculateAt(diagram, "0.00000");
     ASSERT_EQ(dialogs.shown.size(), 2u);
@@ -304,7 +306,7 @@ TEST_F(DiagramTest, ZeroDiameterAnsweredYesIsReportedWithoutResults) {
 }
 
 TEST_F(DiagramTest, ReleasingCCalculatesEvenInTheDiameterBox) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     QTest::keyClicks(&box, "2.00000");
@@ -315,7 +317,7 @@ TEST_F(DiagramTest, ReleasingCCalculatesEvenInTheDiameterBox) {
 
 TEST_F(DiagramTest, ReleasingPPrintsOnePage) {
     RecordingPrinter printer;
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     QTest::keyClick(&box, Qt::Key_P);
@@ -324,7 +326,7 @@ TEST_F(DiagramTest, ReleasingPPrintsOnePage) {
 }
 
 TEST_F(DiagramTest, AcceleratorsOfTheCommandLettersAreLeftToTheKeyRelease) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     for (Qt::Key key : {Qt::Key_C, Qt::Key_L, Qt::Key_P}) {
@@ -340,36 +342,36 @@ TEST_F(DiagramTest, AcceleratorsOfTheCommandLettersAreLeftToTheKeyRelease) {
 }
 
 TEST_F(DiagramTest, ReleasingLClosesLikeTheCloseButton) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     Option(diagram, "Option2").click();
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     QTest::keyClick(&box, Qt::Key_L, Qt::ShiftModifier);
     QApplication::processEvents();
-    EXPECT_EQ(LoadedInstance<Diagram>(), nullptr);
-    EXPECT_EQ(ProgramState().DiagramMember, 0);
+    EXPECT_EQ(testing::Windows().LoadedDiagram(), nullptr);
+    EXPECT_EQ(testing::State().DiagramMember, 0);
 }
 
 TEST_F(DiagramTest, CloseButtonStartsTheNextOpeningFromTheDefaultMember) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     Option(diagram, "Option2").click();
     Button(diagram, "cmdclose").click();
     QApplication::processEvents();
-    EXPECT_EQ(ProgramState().DiagramMember, 0);
-    Diagram& reopened = Instance<Diagram>();
+    EXPECT_EQ(testing::State().DiagramMember, 0);
+    DiagramWindow& reopened = testing::Windows().Diagram();
     ASSERT_TRUE(ShowActive(reopened));
     EXPECT_TRUE(Option(reopened, "Option1").isChecked());
-    EXPECT_EQ(ProgramState().DiagramMember, 1);
+    EXPECT_EQ(testing::State().DiagramMember, 1);
 }
 
 TEST_F(DiagramTest, ClosingByTheFrameKeepsTheMemberChosenLast) {
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     CalculateAt(diagram, "2.00000");
     Option(diagram, "Option2").click();
     diagram.close();
     QApplication::processEvents();
-    EXPECT_EQ(ProgramState().DiagramMember, 2);
-    Diagram& reopened = Instance<Diagram>();
+    EXPECT_EQ(testing::State().DiagramMember, 2);
+    DiagramWindow& reopened = testing::Windows().Diagram();
     ASSERT_TRUE(ShowActive(reopened));
     EXPECT_TRUE(Option(reopened, "Option2").isChecked());
     EXPECT_EQ(Box(reopened, "Text10").text(), "4.200000 DIA.");
@@ -379,22 +381,24 @@ TEST_F(DiagramTest, ClosingByTheFrameKeepsTheMemberChosenLast) {
 
 TEST_F(DiagramTest, PrintHidesTheHintOnWhiteAndRestoresTheWindow) {
     RecordingPrinter printer;
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     Button(diagram, "CmdPrint").click();
     ASSERT_EQ(printer.drawings.size(), 1u);
     EXPECT_EQ(printer.printedPages, 1);
-    EXPECT_EQ(printer.endDocCalls, 2);
+    EXPECT_EQ(printer.endDocCalls, 1); // the document is ended once
     const QImage& picture = printer.drawings.front().image;
     EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(749, 582));
     EXPECT_EQ(printer.drawings.front().target.x(), 490);
     EXPECT_EQ(printer.drawings.front().target.y(), 2184);
     EXPECT_EQ(picture.pixelColor(5, 570), QColor(Qt::white));
     const QRect hint = diagram.findChild<QLabel*>("Label1")->geometry();
-    for (int x = hint.left(); x < hint.right(); x += 3)
+    for (int x = hint.left(); x < hint.right(); x += 3) {
         ASSERT_EQ(picture.pixelColor(x, hint.center().y()), QColor(Qt::white)) << x;
+    }
 
-    for (const char* button : {"CmdCalc", "cmdclose", "CmdPrint"})
+    for (const char* button : {"CmdCalc", "cmdclose", "CmdPrint"}) {
         EXPECT_TRUE(Button(diagram, button).isEnabled()) << button;
+    }
     EXPECT_TRUE(diagram.findChild<QLabel*>("Label1")->isVisible());
     EXPECT_EQ(diagram.palette().color(QPalette::Window), ButtonFace());
     EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
@@ -402,15 +406,18 @@ TEST_F(DiagramTest, PrintHidesTheHintOnWhiteAndRestoresTheWindow) {
 
 TEST_F(DiagramTest, StatusMessageFollowsThePrint) {
     RecordingPrinter printer;
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     SetPrintStatusSeconds(1);
     QString statusText;
     bool buttonsDisabled = false;
     QTimer::singleShot(400, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->isVisible() && top->windowTitle() == "Status")
-                for (QLabel* label : top->findChildren<QLabel*>())
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && top->windowTitle() == "Status") {
+                for (QLabel* label : top->findChildren<QLabel*>()) {
                     statusText += label->text();
+                }
+            }
+        }
         buttonsDisabled = !Button(diagram, "CmdCalc").isEnabled() && !Button(diagram, "CmdPrint").isEnabled();
     });
     Button(diagram, "CmdPrint").click();
@@ -426,14 +433,15 @@ TEST_F(DiagramTest, DecliningThePdfShowsNoStatus) {
     SystemPagePrinter printer([] { return false; });
     SetPrinter(&printer);
     RecordingChooser chooser;
-    Diagram& diagram = OpenDiagram(true);
+    DiagramWindow& diagram = OpenDiagram(true);
     SetPrintStatusSeconds(1);
     dialogs.shown.clear();
     dialogs.answers = {false};
     bool statusShown = false;
     QTimer::singleShot(100, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets())
+        for (QWidget* top : QApplication::topLevelWidgets()) {
             statusShown = statusShown || (top->isVisible() && top->windowTitle() == "Status");
+        }
     });
     Button(diagram, "CmdPrint").click();
     QTest::qWait(200);

@@ -9,14 +9,13 @@
 #include "core/version.h"
 #include "support/window_test.h"
 #include "ui/common/program_window.h"
-#include "ui/info/form_help.h"
-#include "ui/info/form_info.h"
-#include "ui/info/form_info2.h"
-#include "ui/info/form_limitations.h"
-#include "ui/info/frm_about.h"
-#include "ui/info/frmlicense.h"
+#include "ui/info/about_window.h"
+#include "ui/info/form_diameter_note.h"
+#include "ui/info/help_window.h"
 #include "ui/info/info_texts.h"
-#include "ui/print/form_status.h"
+#include "ui/info/license_window.h"
+#include "ui/info/limitations_window.h"
+#include "ui/print/status_window.h"
 
 namespace korvanta {
 namespace {
@@ -30,7 +29,7 @@ QString Shown(QWidget& window, const char* name) {
 }
 
 TEST_F(InfoWindowsTest, FormDiameterNoteOfAnExternalPairKeepsItsLineBreaks) {
-    FormInfo& info = Instance<FormInfo>();
+    FormDiameterNote& info = testing::Windows().Note(PairKind::External);
     EXPECT_EQ(info.windowTitle(), "Involute Form Diameter Info");
     EXPECT_EQ(info.size(), QSize(531, 158));
     EXPECT_EQ(
@@ -46,7 +45,7 @@ TEST_F(InfoWindowsTest, FormDiameterNoteOfAnExternalPairKeepsItsLineBreaks) {
 }
 
 TEST_F(InfoWindowsTest, FormDiameterNoteOfAnInternalPair) {
-    FormInfo2& info = Instance<FormInfo2>();
+    FormDiameterNote& info = testing::Windows().Note(PairKind::Internal);
     EXPECT_EQ(info.size(), QSize(518, 159));
     EXPECT_EQ(
         Shown(info, "Text1"),
@@ -58,8 +57,8 @@ TEST_F(InfoWindowsTest, FormDiameterNoteOfAnInternalPair) {
 
 TEST_F(InfoWindowsTest, NotesShownModallyCloseByTheirButton) {
     for (bool internal : {false, true}) {
-        QWidget* note = internal ? static_cast<QWidget*>(&Instance<FormInfo2>())
-                                 : static_cast<QWidget*>(&Instance<FormInfo>());
+        QWidget* note = internal ? static_cast<QWidget*>(&testing::Windows().Note(PairKind::Internal))
+                                 : static_cast<QWidget*>(&testing::Windows().Note(PairKind::External));
         bool modal = false;
         QTimer::singleShot(100, [&] {
             modal = QApplication::activeModalWidget() == note;
@@ -68,12 +67,12 @@ TEST_F(InfoWindowsTest, NotesShownModallyCloseByTheirButton) {
         ShowModal(note);
         EXPECT_TRUE(modal) << internal;
     }
-    EXPECT_EQ(LoadedInstance<FormInfo>(), nullptr);
-    EXPECT_EQ(LoadedInstance<FormInfo2>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedNote(PairKind::External), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedNote(PairKind::Internal), nullptr);
 }
 
 TEST_F(InfoWindowsTest, HelpShowsTheThreeStepsBesidePicturesOfTheInputWindow) {
-    FormHelp& help = Instance<FormHelp>();
+    HelpWindow& help = testing::Windows().Help();
     EXPECT_EQ(help.windowTitle(), "Getting Started");
     EXPECT_EQ(help.size(), QSize(700, 594));
     EXPECT_EQ(Shown(help, "Text3"), "3.) Click on the \"Calculate\" button using your mouse.\n");
@@ -94,7 +93,7 @@ TEST_F(InfoWindowsTest, HelpShowsTheThreeStepsBesidePicturesOfTheInputWindow) {
 }
 
 TEST_F(InfoWindowsTest, LimitationsNameTheirThreePointsAndTheWebSite) {
-    FormLimitations& limitations = Instance<FormLimitations>();
+    LimitationsWindow& limitations = testing::Windows().Limitations();
     EXPECT_EQ(limitations.windowTitle(), "Program Limitations");
     EXPECT_EQ(limitations.size(), QSize(569, 459));
     const QString stored = info_texts::Limitations();
@@ -113,10 +112,10 @@ TEST_F(InfoWindowsTest, LimitationsNameTheirThreePointsAndTheWebSite) {
 }
 
 TEST_F(InfoWindowsTest, LimitationsWebSiteButtonWaitsForTheStatusThenOpensTheDownloadPage) {
-    FormLimitations& limitations = Instance<FormLimitations>();
+    LimitationsWindow& limitations = testing::Windows().Limitations();
     limitations.show();
     bool statusShown = false;
-    QTimer::singleShot(1000, [&] { statusShown = LoadedInstance<FormStatus>() != nullptr; });
+    QTimer::singleShot(1000, [&] { statusShown = testing::Windows().LoadedStatus() != nullptr; });
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(&Control<QPushButton>(limitations, "CommandWeb"), Qt::LeftButton);
@@ -126,17 +125,17 @@ TEST_F(InfoWindowsTest, LimitationsWebSiteButtonWaitsForTheStatusThenOpensTheDow
 }
 
 TEST_F(InfoWindowsTest, LicenceShowsTheTermsOfUse) {
-    Frmlicense& licence = Instance<Frmlicense>();
+    LicenseWindow& licence = testing::Windows().License();
     EXPECT_EQ(licence.windowTitle(), "License Agreement");
     EXPECT_EQ(licence.size(), QSize(661, 487));
     EXPECT_TRUE(Shown(licence, "Text1").contains("MIT License"));
     EXPECT_TRUE(Shown(licence, "Text1").contains("without warranty"));
     QTest::mouseClick(&Control<QPushButton>(licence, "Command1"), Qt::LeftButton);
-    EXPECT_EQ(LoadedInstance<Frmlicense>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedLicense(), nullptr);
 }
 
 TEST_F(InfoWindowsTest, AboutShowsVersionContactsAndDescription) {
-    frmAbout& about = Instance<frmAbout>();
+    AboutWindow& about = testing::Windows().About();
     EXPECT_EQ(about.windowTitle(), "About Korvanta");
     EXPECT_EQ(about.size(), QSize(452, 295));
     EXPECT_EQ(Control<QLabel>(about, "lblTitle").text(), "Korvanta Version " + QString::fromUtf8(kVersion));
@@ -152,23 +151,23 @@ TEST_F(InfoWindowsTest, AboutShowsVersionContactsAndDescription) {
 }
 
 TEST_F(InfoWindowsTest, AboutWebSiteButtonOpensTheHomePageAtOnce) {
-    frmAbout& about = Instance<frmAbout>();
+    AboutWindow& about = testing::Windows().About();
     about.show();
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(&Control<QPushButton>(about, "Command2"), Qt::LeftButton);
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(browser.opened, QStringList{"www.korvanta.example"});
-    EXPECT_EQ(LoadedInstance<FormStatus>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedStatus(), nullptr);
 }
 
 TEST_F(InfoWindowsTest, EnterOnAboutsClosePressesIt) {
-    frmAbout& about = Instance<frmAbout>();
+    AboutWindow& about = testing::Windows().About();
     ASSERT_TRUE(testing::ShowActive(about));
     QPushButton& close = Control<QPushButton>(about, "Command1");
     close.setFocus(Qt::TabFocusReason);
     QTest::keyClick(&close, Qt::Key_Return);
-    EXPECT_EQ(LoadedInstance<frmAbout>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedAbout(), nullptr);
 }
 
 } // namespace

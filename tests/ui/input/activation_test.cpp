@@ -5,22 +5,20 @@
 
 #include "input_window_test.h"
 #include "output/pair_setup.h"
-#include "ui/common/program_state.h"
-#include "ui/diagram/diagram.h"
-#include "ui/info/form_limitations.h"
-#include "ui/info/frm_about.h"
-#include "ui/info/frmlicense.h"
-#include "ui/output/form_sap.h"
-#include "ui/output/form_sap2.h"
+#include "ui/diagram/diagram_window.h"
+#include "ui/info/about_window.h"
+#include "ui/info/license_window.h"
+#include "ui/info/limitations_window.h"
+#include "ui/output/output_window.h"
 
 namespace korvanta {
 namespace {
 
 class InputActivationTest : public testing::InputWindowTest {
 protected:
-    FormLimitations& OpenLimitations() {
+    LimitationsWindow& OpenLimitations() {
         Control<QAction>("MnuLimitations").trigger();
-        FormLimitations* limitations = LoadedInstance<FormLimitations>();
+        LimitationsWindow* limitations = testing::Windows().LoadedLimitations();
         EXPECT_NE(limitations, nullptr);
         EXPECT_TRUE(testing::Activate(*limitations));
         return *limitations;
@@ -29,14 +27,14 @@ protected:
     // The output window of the standard pair of the kind, shown and active over the input window.
     static QWidget& OpenOutput(bool external) {
         testing::CalculatePair(external, external ? testing::kExternalSpurPair : testing::kInternalSpurPair);
-        QWidget& output = external ? static_cast<QWidget&>(Instance<FormSAP>())
-                                   : static_cast<QWidget&>(Instance<FormSAP2>());
+        QWidget& output = external ? static_cast<QWidget&>(testing::Windows().Output(PairKind::External))
+                                   : static_cast<QWidget&>(testing::Windows().Output(PairKind::Internal));
         EXPECT_TRUE(testing::ShowActive(output));
         return output;
     }
 
-    static Diagram& OpenDiagram() {
-        Diagram& diagram = Instance<Diagram>();
+    static DiagramWindow& OpenDiagram() {
+        DiagramWindow& diagram = testing::Windows().Diagram();
         EXPECT_TRUE(testing::ShowActive(diagram));
         return diagram;
     }
@@ -58,13 +56,13 @@ TEST_F(InputActivationTest, MessageBoxClosingIsNoNewActivation) {
     box->accept();
     ASSERT_TRUE(testing::Activate(*window));
     EXPECT_EQ(Field("TextPA").text(), "");
-    EXPECT_EQ(ProgramState().PA, 0.0);
+    EXPECT_EQ(testing::State().PA, 0.0);
 }
 
 TEST_F(InputActivationTest, ComingBackFromAnotherProgramWindowActivatesAgain) {
     Enter("TextPA", "0");
     Control<QAction>("MnuLicence").trigger();
-    Frmlicense* licence = LoadedInstance<Frmlicense>();
+    LicenseWindow* licence = testing::Windows().LoadedLicense();
     ASSERT_NE(licence, nullptr);
     ASSERT_TRUE(testing::Activate(*licence));
     EXPECT_TRUE(window->isEnabled());
@@ -77,8 +75,8 @@ TEST_F(InputActivationTest, SwitchingToAnotherWindowDoesNotLeaveTheField) {
     Enter("TextNT1", "20");
     TypeInto("TextNT2", "40");
     Control<QAction>("MnuAbout").trigger();
-    ASSERT_NE(LoadedInstance<frmAbout>(), nullptr);
-    ASSERT_TRUE(testing::Activate(*LoadedInstance<frmAbout>()));
+    ASSERT_NE(testing::Windows().LoadedAbout(), nullptr);
+    ASSERT_TRUE(testing::Activate(*testing::Windows().LoadedAbout()));
     ASSERT_TRUE(testing::Activate(*window));
     EXPECT_EQ(Focused(), &Field("TextNT2"));
     EXPECT_EQ(Field("TextOD1").text(), "");
@@ -87,19 +85,19 @@ TEST_F(InputActivationTest, SwitchingToAnotherWindowDoesNotLeaveTheField) {
 }
 
 TEST_F(InputActivationTest, LimitationsKeepTheInputWindowDisabledUntilClosedByTheButton) {
-    FormLimitations& limitations = OpenLimitations();
+    LimitationsWindow& limitations = OpenLimitations();
     EXPECT_FALSE(window->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), &testing::Control<QPushButton>(limitations, "CommandClose"));
     QTest::mouseClick(&testing::Control<QPushButton>(limitations, "CommandClose"), Qt::LeftButton);
-    EXPECT_EQ(LoadedInstance<FormLimitations>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedLimitations(), nullptr);
     EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(InputActivationTest, LimitationsClosedByTheFrameEnableTheInputWindow) {
-    FormLimitations& limitations = OpenLimitations();
+    LimitationsWindow& limitations = OpenLimitations();
     ASSERT_FALSE(window->isEnabled());
     limitations.close();
-    EXPECT_EQ(LoadedInstance<FormLimitations>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedLimitations(), nullptr);
     EXPECT_TRUE(window->isEnabled());
 }
 
@@ -107,7 +105,7 @@ TEST_F(InputActivationTest, FieldsKeepTheirValuesWhileTheWindowIsDisabled) {
     Enter("TextDP", "10");
     Enter("TextNT1", "20");
     TypeInto("TextNT2", "40");
-    FormLimitations& limitations = OpenLimitations();
+    LimitationsWindow& limitations = OpenLimitations();
     limitations.close();
     EXPECT_EQ(Field("TextNT2").text(), "40");
     EXPECT_EQ(Field("TextOD1").text(), "");
@@ -115,7 +113,7 @@ TEST_F(InputActivationTest, FieldsKeepTheirValuesWhileTheWindowIsDisabled) {
 
 TEST_F(InputActivationTest, FocusReachingTheDiagramAfterItClosedLeavesNoWindowDisabled) {
     QWidget& output = OpenOutput(false);
-    Diagram& diagram = OpenDiagram();
+    DiagramWindow& diagram = OpenDiagram();
     diagram.close();
     ForceFocus(diagram);
     EXPECT_TRUE(output.isEnabled());
@@ -124,9 +122,9 @@ TEST_F(InputActivationTest, FocusReachingTheDiagramAfterItClosedLeavesNoWindowDi
 
 TEST_F(InputActivationTest, DiagramClosedAfterTheGearTypeChangedGivesTheOutputWindowBack) {
     QWidget& output = OpenOutput(false);
-    Diagram& diagram = OpenDiagram();
+    DiagramWindow& diagram = OpenDiagram();
     ASSERT_FALSE(output.isEnabled());
-    ProgramState().GearType = 1;
+    testing::State().GearType = 1;
     diagram.close();
     EXPECT_TRUE(output.isEnabled());
 }
@@ -135,7 +133,7 @@ TEST_F(InputActivationTest, EveryOrderOfClosingTheOutputAndTheDiagramEndsWithThe
     for (bool external : {true, false}) {
         for (bool diagramFirst : {true, false}) {
             QWidget& output = OpenOutput(external);
-            Diagram& diagram = OpenDiagram();
+            DiagramWindow& diagram = OpenDiagram();
             ASSERT_FALSE(window->isEnabled());
             if (diagramFirst) {
                 diagram.close();
@@ -155,7 +153,7 @@ TEST_F(InputActivationTest, EveryOrderOfClosingTheOutputAndTheDiagramEndsWithThe
 TEST_F(InputActivationTest, InputWindowComingForwardIsEnabledWhenNoOpenWindowHoldsIt) {
     window->setEnabled(false);
     Control<QAction>("MnuAbout").trigger();
-    ASSERT_TRUE(testing::Activate(*LoadedInstance<frmAbout>()));
+    ASSERT_TRUE(testing::Activate(*testing::Windows().LoadedAbout()));
     ASSERT_TRUE(testing::Activate(*window));
     EXPECT_TRUE(window->isEnabled());
 }

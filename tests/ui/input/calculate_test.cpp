@@ -2,9 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "input_window_test.h"
-#include "ui/common/program_state.h"
-#include "ui/output/form_sap.h"
-#include "ui/output/form_sap2.h"
+#include "ui/output/output_window.h"
 
 namespace korvanta {
 namespace {
@@ -26,8 +24,8 @@ protected:
         EXPECT_FALSE(dialogs.shown[0].question);
         EXPECT_EQ(Focused(), &Field(focus));
         EXPECT_EQ(Field(focus).selectedText(), Field(focus).text());
-        EXPECT_EQ(LoadedInstance<FormSAP>(), nullptr);
-        EXPECT_EQ(LoadedInstance<FormSAP2>(), nullptr);
+        EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::External), nullptr);
+        EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::Internal), nullptr);
     }
 };
 
@@ -57,7 +55,7 @@ TEST_F(CalculateTest, CenterDistanceBelowTheBaseCirclesIsTooSmall) {
     Enter("TextCD", "2.8");
     ClickCalculate();
     ExpectRejected("Center Distance is too small !, Please check your input data", "Brenmark", "TextCD");
-    EXPECT_FLOAT_EQ(ProgramState().CD.Value(), 2.8f);
+    EXPECT_FLOAT_EQ(testing::State().CD.Value(), 2.8f);
 }
 
 TEST_F(CalculateTest, CenterDistanceBeyondTheOutsideDiametersBlamesThemAndFocusesThePinion) {
@@ -81,13 +79,13 @@ TEST_F(CalculateTest, AcceptedExternalPairOpensTheExternalOutputWindow) {
     EnterPair();
     ClickCalculate();
     EXPECT_TRUE(dialogs.shown.empty());
-    FormSAP* output = LoadedInstance<FormSAP>();
+    OutputWindow* output = testing::Windows().LoadedOutput(PairKind::External);
     ASSERT_NE(output, nullptr);
     EXPECT_TRUE(output->isVisible());
     EXPECT_FALSE(output->isModal());
-    EXPECT_FLOAT_EQ(ProgramState().TDP.Value(), 10.0f);
-    EXPECT_NEAR(ProgramState().DB1, 1.879385, 1e-6);
-    EXPECT_NEAR(ProgramState().DB2, 3.758771, 1e-6);
+    EXPECT_FLOAT_EQ(testing::State().TDP.Value(), 10.0f);
+    EXPECT_NEAR(testing::State().DB1, 1.879385, 1e-6);
+    EXPECT_NEAR(testing::State().DB2, 3.758771, 1e-6);
 }
 
 TEST_F(CalculateTest, AcceptedInternalPairOpensTheInternalOutputWindow) {
@@ -96,10 +94,10 @@ TEST_F(CalculateTest, AcceptedInternalPairOpensTheInternalOutputWindow) {
     Enter("TextNT2", "60");
     Enter("TextDP", "10");
     ClickCalculate();
-    FormSAP2* output = LoadedInstance<FormSAP2>();
+    OutputWindow* output = testing::Windows().LoadedOutput(PairKind::Internal);
     ASSERT_NE(output, nullptr);
     EXPECT_TRUE(output->isVisible());
-    EXPECT_EQ(LoadedInstance<FormSAP>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::External), nullptr);
 }
 
 TEST_F(CalculateTest, EnterOnCalculatePressesItAndTheFocusStaysOnTheButton) {
@@ -107,7 +105,7 @@ TEST_F(CalculateTest, EnterOnCalculatePressesItAndTheFocusStaysOnTheButton) {
     QPushButton& calculate = Control<QPushButton>("Command1");
     calculate.setFocus(Qt::TabFocusReason);
     QTest::keyClick(&calculate, Qt::Key_Return);
-    FormSAP* output = LoadedInstance<FormSAP>();
+    OutputWindow* output = testing::Windows().LoadedOutput(PairKind::External);
     ASSERT_NE(output, nullptr);
     EXPECT_TRUE(output->isVisible());
     output->close();

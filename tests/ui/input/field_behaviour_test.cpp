@@ -6,7 +6,6 @@
 
 #include "core/basic_values.h"
 #include "input_window_test.h"
-#include "ui/common/program_state.h"
 
 namespace korvanta {
 namespace {
@@ -16,13 +15,13 @@ class FieldBehaviourTest : public testing::InputWindowTest {};
 TEST_F(FieldBehaviourTest, WindowOpensWithExternalSelectedAndTheCursorInThePinionTeeth) {
     EXPECT_TRUE(Control<QRadioButton>("Option1").isChecked());
     EXPECT_EQ(Focused(), &Field("TextNT1"));
-    EXPECT_EQ(ProgramState().GearType, 1);
+    EXPECT_EQ(testing::State().GearType, 1);
 }
 
 TEST_F(FieldBehaviourTest, ActivationFillsPressureAndHelixAngleDefaults) {
     EXPECT_EQ(Field("TextPA").text(), "20.00000");
     EXPECT_EQ(Field("TextHA").text(), "0.00000");
-    EXPECT_EQ(ProgramState().PA, 20.0);
+    EXPECT_EQ(testing::State().PA, 20.0);
 }
 
 TEST_F(FieldBehaviourTest, LettersMinusAndBlanksAreRejectedInEveryField) {
@@ -54,17 +53,17 @@ TEST_F(FieldBehaviourTest, BackspaceWorksInEveryField) {
 TEST_F(FieldBehaviourTest, PressureAngleIsReshownWithFiveDecimals) {
     Enter("TextPA", "20");
     EXPECT_EQ(Field("TextPA").text(), "20.00000");
-    EXPECT_EQ(ProgramState().PA, 20.0);
+    EXPECT_EQ(testing::State().PA, 20.0);
     Enter("TextPA", "14.5");
     EXPECT_EQ(Field("TextPA").text(), "14.50000");
-    EXPECT_EQ(ProgramState().PA, 14.5);
+    EXPECT_EQ(testing::State().PA, 14.5);
 }
 
 TEST_F(FieldBehaviourTest, ZeroOrALonePointInThePitchEmptiesTheField) {
     for (const char* keys : {"0", "."}) {
         Enter("TextDP", keys);
         EXPECT_EQ(Field("TextDP").text(), "") << keys;
-        EXPECT_EQ(ProgramState().DP, 0.0) << keys;
+        EXPECT_EQ(testing::State().DP, 0.0) << keys;
     }
 }
 
@@ -78,7 +77,7 @@ TEST_F(FieldBehaviourTest, ZeroPinionTeethKeepTheZeroAndEstimateNothing) {
     Enter("TextNT2", "40");
     Enter("TextNT1", "0");
     EXPECT_EQ(Field("TextNT1").text(), "0");
-    EXPECT_EQ(ProgramState().NT1, 0.0);
+    EXPECT_EQ(testing::State().NT1, 0.0);
     EXPECT_EQ(Field("TextOD1").text(), "");
     EXPECT_EQ(Field("TextCD").text(), "");
 }
@@ -91,7 +90,7 @@ TEST_F(FieldBehaviourTest, TeethAndPitchGiveTheEstimates) {
     EXPECT_EQ(Field("TextOD1").text(), "2.20000");
     EXPECT_EQ(Field("TextOD2").text(), "4.20000");
     EXPECT_EQ(Field("TextCD").text(), "3.00000");
-    EXPECT_EQ(ProgramState().CD, 3.0);
+    EXPECT_EQ(testing::State().CD, 3.0);
 }
 
 TEST_F(FieldBehaviourTest, TypedOutsideDiameterSurvivesUntilTheHelixAngleIsEdited) {
@@ -102,7 +101,7 @@ TEST_F(FieldBehaviourTest, TypedOutsideDiameterSurvivesUntilTheHelixAngleIsEdite
     EXPECT_EQ(Field("TextOD1").text(), "2.25000");
     Enter("TextNT2", "40");
     EXPECT_EQ(Field("TextOD1").text(), "2.25000");
-    EXPECT_FLOAT_EQ(ProgramState().OD1.Value(), 2.25f);
+    EXPECT_FLOAT_EQ(testing::State().OD1.Value(), 2.25f);
 
     TypeInto("TextHA", "0");
     EXPECT_EQ(Field("TextOD1").text(), "");
@@ -121,8 +120,8 @@ TEST_F(FieldBehaviourTest, MorePinionThanGearTeethWarnsAndExchangesThem) {
     EXPECT_EQ(dialogs.shown[0], ToothExchangeWarning());
     EXPECT_EQ(Field("TextNT1").text(), "20");
     EXPECT_EQ(Field("TextNT2").text(), "40");
-    EXPECT_EQ(ProgramState().NT1, 20.0);
-    EXPECT_EQ(ProgramState().NT2, 40.0);
+    EXPECT_EQ(testing::State().NT1, 20.0);
+    EXPECT_EQ(testing::State().NT2, 40.0);
 }
 
 TEST_F(FieldBehaviourTest, ExchangedTeethDiscardTheDiameters) {
@@ -137,7 +136,7 @@ TEST_F(FieldBehaviourTest, ExchangedTeethDiscardTheDiameters) {
     EXPECT_EQ(Field("TextOD1").text(), "");
     EXPECT_EQ(Field("TextOD2").text(), "");
     EXPECT_EQ(Field("TextCD").text(), "");
-    EXPECT_EQ(ProgramState().OD2, 0.0);
+    EXPECT_EQ(testing::State().OD2, 0.0);
 }
 
 TEST_F(FieldBehaviourTest, InternalReestimatesAndRelabels) {
@@ -146,7 +145,7 @@ TEST_F(FieldBehaviourTest, InternalReestimatesAndRelabels) {
     Enter("TextDP", "10");
     ASSERT_EQ(Field("TextOD2").text(), "6.20000");
     QTest::mouseClick(&Control<QRadioButton>("Option2"), Qt::LeftButton);
-    EXPECT_EQ(ProgramState().GearType, 2);
+    EXPECT_EQ(testing::State().GearType, 2);
     EXPECT_EQ(Field("TextOD1").text(), "2.20000");
     EXPECT_EQ(Field("TextOD2").text(), "5.80000");
     EXPECT_EQ(Field("TextCD").text(), "2.00000");
@@ -170,7 +169,7 @@ TEST_F(FieldBehaviourTest, ExternalAgainRestoresTheLabel) {
     QTest::mouseClick(&Control<QRadioButton>("Option2"), Qt::LeftButton);
     QTest::mouseClick(&Control<QRadioButton>("Option1"), Qt::LeftButton);
     EXPECT_EQ(Control<QLabel>("LabelOD").text(), "Outside Diameter");
-    EXPECT_EQ(ProgramState().GearType, 1);
+    EXPECT_EQ(testing::State().GearType, 1);
 }
 
 TEST_F(FieldBehaviourTest, EnterMovesToTheNextFieldAndIsNotTyped) {
@@ -178,7 +177,7 @@ TEST_F(FieldBehaviourTest, EnterMovesToTheNextFieldAndIsNotTyped) {
     QTest::keyClick(&Field("TextNT1"), Qt::Key_Return);
     EXPECT_EQ(Focused(), &Field("TextNT2"));
     EXPECT_EQ(Field("TextNT1").text(), "20");
-    EXPECT_EQ(ProgramState().NT1, 20.0);
+    EXPECT_EQ(testing::State().NT1, 20.0);
 }
 
 TEST_F(FieldBehaviourTest, ArrowsStepThroughTheTabOrder) {
@@ -229,8 +228,9 @@ TEST_F(FieldBehaviourTest, DroppedTextKeepsOnlyTheAcceptedCharacters) {
 
 TEST_F(FieldBehaviourTest, MiddleClickPasteKeepsOnlyTheAcceptedCharacters) {
     Field("TextDP").setFocus(Qt::TabFocusReason);
-    if (!testing::MiddleClickPaste(Field("TextDP"), "12ab"))
+    if (!testing::MiddleClickPaste(Field("TextDP"), "12ab")) {
         GTEST_SKIP() << "no primary selection on this platform";
+    }
     EXPECT_EQ(Field("TextDP").text(), "12");
     Field("TextOD2").setFocus(Qt::TabFocusReason);
     testing::MiddleClickPaste(Field("TextOD2"), QString(45, QLatin1Char('9')));
@@ -241,7 +241,7 @@ TEST_F(FieldBehaviourTest, ArrowKeySelectionOfAnOptionIsItsClickAndDigitsGoIntoT
     Control<QRadioButton>("Option1").setFocus(Qt::TabFocusReason);
     QTest::keyClick(Focused(), Qt::Key_Right);
     EXPECT_TRUE(Control<QRadioButton>("Option2").isChecked());
-    EXPECT_EQ(ProgramState().GearType, 2);
+    EXPECT_EQ(testing::State().GearType, 2);
     EXPECT_EQ(Control<QLabel>("LabelOD").text(), "O.D. Pinion and I.D. Gear");
     EXPECT_EQ(Focused(), &Field("TextNT1"));
     QTest::keyClicks(Focused(), "25");
@@ -250,7 +250,7 @@ TEST_F(FieldBehaviourTest, ArrowKeySelectionOfAnOptionIsItsClickAndDigitsGoIntoT
     Control<QRadioButton>("Option2").setFocus(Qt::TabFocusReason);
     QTest::keyClick(Focused(), Qt::Key_Left);
     EXPECT_TRUE(Control<QRadioButton>("Option1").isChecked());
-    EXPECT_EQ(ProgramState().GearType, 1);
+    EXPECT_EQ(testing::State().GearType, 1);
     EXPECT_EQ(Control<QLabel>("LabelOD").text(), "Outside Diameter");
     EXPECT_EQ(Focused(), &Field("TextNT1"));
 }

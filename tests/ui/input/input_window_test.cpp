@@ -7,7 +7,7 @@ namespace korvanta::testing {
 
 void InputWindowTest::SetUp() {
     WindowTest::SetUp();
-    window = &Instance<FrmRollAngles0>();
+    window = &testing::Windows().Input();
     ASSERT_TRUE(ShowActive(*window));
 }
 

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "support/window_test.h"
-#include "ui/input/frm_roll_angles0.h"
+#include "ui/input/input_window.h"
 
 namespace korvanta::testing {
 
@@ -27,7 +27,7 @@ protected:
     void ClickCalculate() const;
     QWidget* Focused() const;
 
-    FrmRollAngles0* window = nullptr;
+    InputWindow* window = nullptr;
 };
 
 } // namespace korvanta::testing

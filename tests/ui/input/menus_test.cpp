@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "input_window_test.h"
-#include "ui/info/form_help.h"
-#include "ui/info/frm_about.h"
-#include "ui/info/frmlicense.h"
-#include "ui/print/form_status.h"
+#include "ui/info/about_window.h"
+#include "ui/info/help_window.h"
+#include "ui/info/license_window.h"
+#include "ui/print/status_window.h"
 
 namespace korvanta {
 namespace {
@@ -18,8 +18,9 @@ class MenusTest : public testing::InputWindowTest {};
 
 TEST_F(MenusTest, MenuBarHasTheItemsInOrder) {
     QStringList help;
-    for (QAction* action : Control<QMenu>("MnuHelp").actions())
+    for (QAction* action : Control<QMenu>("MnuHelp").actions()) {
         help << action->text();
+    }
     EXPECT_EQ(help, (QStringList{"&How to use Korvanta", "Web site", "Licence Agreement",
                                  "Program Limitations", "&About Korvanta"}));
     EXPECT_EQ(Control<QMenu>("MnuFile").title(), "&File");
@@ -28,36 +29,36 @@ TEST_F(MenusTest, MenuBarHasTheItemsInOrder) {
 
 TEST_F(MenusTest, ExitUnloadsTheInputWindow) {
     Control<QAction>("mnuexit").trigger();
-    EXPECT_EQ(LoadedInstance<FrmRollAngles0>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedInput(), nullptr);
 }
 
 TEST_F(MenusTest, ExitButtonUnloadsTheInputWindowAndANewOneStartsEmpty) {
     Enter("TextNT1", "20");
     QTest::mouseClick(&Control<QPushButton>("Command2"), Qt::LeftButton);
-    EXPECT_EQ(LoadedInstance<FrmRollAngles0>(), nullptr);
-    FrmRollAngles0& fresh = Instance<FrmRollAngles0>();
+    EXPECT_EQ(testing::Windows().LoadedInput(), nullptr);
+    InputWindow& fresh = testing::Windows().Input();
     EXPECT_EQ(testing::Control<QLineEdit>(fresh, "TextNT1").text(), "");
 }
 
 TEST_F(MenusTest, HelpIsModalAndClosesByItsButton) {
     bool blocked = false;
     QTimer::singleShot(200, [&] {
-        FormHelp* help = LoadedInstance<FormHelp>();
+        HelpWindow* help = testing::Windows().LoadedHelp();
         ASSERT_NE(help, nullptr);
         blocked = QApplication::activeModalWidget() == help;
         QTest::mouseClick(&testing::Control<QPushButton>(*help, "Cmdclose"), Qt::LeftButton);
     });
     Control<QAction>("MnuContents").trigger();
     EXPECT_TRUE(blocked);
-    EXPECT_EQ(LoadedInstance<FormHelp>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedHelp(), nullptr);
 }
 
 TEST_F(MenusTest, LicenceAndAboutLeaveTheInputWindowUsable) {
     Control<QAction>("MnuLicence").trigger();
     Control<QAction>("MnuAbout").trigger();
-    ASSERT_NE(LoadedInstance<Frmlicense>(), nullptr);
-    ASSERT_NE(LoadedInstance<frmAbout>(), nullptr);
-    EXPECT_TRUE(LoadedInstance<frmAbout>()->isVisible());
+    ASSERT_NE(testing::Windows().LoadedLicense(), nullptr);
+    ASSERT_NE(testing::Windows().LoadedAbout(), nullptr);
+    EXPECT_TRUE(testing::Windows().LoadedAbout()->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     ASSERT_TRUE(testing::Activate(*window));
     EXPECT_TRUE(window->isEnabled());
@@ -68,8 +69,9 @@ TEST_F(MenusTest, LicenceAndAboutLeaveTheInputWindowUsable) {
 TEST_F(MenusTest, WebSiteShowsTheStatusForThreeSecondsThenOpensTheBrowser) {
     QString statusMessage;
     QTimer::singleShot(1500, [&] {
-        if (FormStatus* status = LoadedInstance<FormStatus>())
+        if (StatusWindow* status = testing::Windows().LoadedStatus()) {
             statusMessage = status->Message();
+        }
     });
     QElapsedTimer clock;
     clock.start();
@@ -77,7 +79,7 @@ TEST_F(MenusTest, WebSiteShowsTheStatusForThreeSecondsThenOpensTheBrowser) {
     EXPECT_GE(clock.elapsed(), 3000);
     EXPECT_EQ(statusMessage, "Starting web browser, one moment please...");
     EXPECT_EQ(browser.opened, QStringList{"www.korvanta.example"});
-    EXPECT_EQ(LoadedInstance<FormStatus>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedStatus(), nullptr);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -87,7 +89,7 @@ TEST_F(MenusTest, BrowserThatCannotStartIsReportedAndTheProgramGoesOn) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(dialogs.shown[0].text.find("www.korvanta.example"), std::string::npos);
-    EXPECT_NE(LoadedInstance<FrmRollAngles0>(), nullptr);
+    EXPECT_NE(testing::Windows().LoadedInput(), nullptr);
 }
 
 } // namespace

@@ -8,9 +8,8 @@
 
 #include "core/version.h"
 #include "support/window_test.h"
-#include "ui/common/program_state.h"
-#include "ui/input/frm_roll_angles0.h"
-#include "ui/input/frm_splash.h"
+#include "ui/input/input_window.h"
+#include "ui/input/splash_window.h"
 #include "ui/input/start_up.h"
 
 namespace korvanta {
@@ -18,16 +17,15 @@ namespace {
 
 class StartUpTest : public testing::WindowTest {};
 
-TEST_F(StartUpTest, SetsTheAngleConstants) {
-    ProgramState() = GearPairState{};
-    StartUp();
-    EXPECT_EQ(ProgramState().Pi, 3.14159265);
-    EXPECT_FLOAT_EQ(ProgramState().DegToRad.Value(), static_cast<float>(3.14159265 / 180));
+TEST_F(StartUpTest, TheProgramStartsWithTheAngleConstants) {
+    const Session session;
+    EXPECT_EQ(session.State().Pi, 3.14159265);
+    EXPECT_FLOAT_EQ(session.State().DegToRad.Value(), static_cast<float>(3.14159265 / 180));
 }
 
 TEST_F(StartUpTest, SplashShowsNameVersionAndWebSiteWithoutCaption) {
-    StartUp();
-    frmSplash* splash = LoadedInstance<frmSplash>();
+    StartUp(testing::Windows());
+    SplashWindow* splash = testing::Windows().LoadedSplash();
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
@@ -46,14 +44,14 @@ TEST_F(StartUpTest, SplashShowsNameVersionAndWebSiteWithoutCaption) {
 TEST_F(StartUpTest, SplashGivesWayToTheInputWindowAfterAboutTwoSeconds) {
     QElapsedTimer clock;
     clock.start();
-    StartUp();
-    ASSERT_TRUE(QTest::qWaitFor([] { return LoadedInstance<FrmRollAngles0>() != nullptr; }, 5000));
+    StartUp(testing::Windows());
+    ASSERT_TRUE(QTest::qWaitFor([] { return testing::Windows().LoadedInput() != nullptr; }, 5000));
     const qint64 elapsed = clock.elapsed();
     EXPECT_GE(elapsed, 2190);
     EXPECT_LE(elapsed, 3500);
-    FrmRollAngles0* input = LoadedInstance<FrmRollAngles0>();
+    InputWindow* input = testing::Windows().LoadedInput();
     EXPECT_TRUE(input->isVisible());
-    EXPECT_EQ(LoadedInstance<frmSplash>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedSplash(), nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(input));
     EXPECT_TRUE(testing::Control<QRadioButton>(*input, "Option1").isChecked());
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "TextNT1");
@@ -63,7 +61,7 @@ TEST_F(StartUpTest, SplashGivesWayToTheInputWindowAfterAboutTwoSeconds) {
 }
 
 TEST_F(StartUpTest, InputWindowClientAreaIsTheFormSize) {
-    FrmRollAngles0& input = Instance<FrmRollAngles0>();
+    InputWindow& input = testing::Windows().Input();
     EXPECT_EQ(input.centralWidget()->size(), QSize(573, 434));
     EXPECT_EQ(testing::Control<QWidget>(input, "TextNT2").geometry(), QRect(385, 75, 96, 21));
     EXPECT_EQ(testing::Control<QWidget>(input, "Frame1").geometry(), QRect(385, 120, 156, 46));

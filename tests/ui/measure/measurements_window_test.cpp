@@ -12,24 +12,25 @@
 #include "print/recording_printer.h"
 #include "support/window_test.h"
 #include "ui/measure/measurements_window.h"
+#include "ui/print/print_status.h"
 
 namespace korvanta::testing {
 namespace {
 
 struct PairCase {
     const char* name;
-    bool external;
+    PairKind kind;
     FieldTexts texts;
     const char* interference;
 };
 
 const PairCase kPairs[] = {
     {"External20To40",
-     true,
+     PairKind::External,
      {"20", "40", "10", "20", "0", "2.2", "4.2", "3"},
      "No interference: contact starts on the involute of both members."},
     {"Internal20To60",
-     false,
+     PairKind::Internal,
      {"20", "60", "10", "20", "0", "2.2", "5.8", "2"},
      "Interference on the pinion: the gear's tip meets the pinion below its base circle, so the pinion's "
      "SAP shown does not lie on the involute."},
@@ -60,9 +61,10 @@ CalculatedPair Calculated(const PairCase& pair) {
     SetStartUpConstants(state);
     Single* const fields[] = {&state.NT1, &state.NT2, &state.DP,  &state.PA,
                               &state.HA,  &state.OD1, &state.OD2, &state.CD};
-    for (std::size_t field = 0; field < pair.texts.size(); ++field)
+    for (std::size_t field = 0; field < pair.texts.size(); ++field) {
         *fields[field] = LeadingNumber(pair.texts[field]);
-    EXPECT_FALSE(Calculate(state, pair.external, pair.texts).rejection.has_value());
+    }
+    EXPECT_FALSE(Calculate(state, pair.kind, pair.texts).rejection.has_value());
     return *CalculatePairForMeasurements(state).pair;
 }
 
@@ -75,17 +77,14 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         pair = Calculated(GetParam());
-        window.ShowPair(pair.state, pair.result);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 2000));
-    }
-    void TearDown() override {
-        window.close();
-        WindowTest::TearDown();
+        window = &Windows().Measurements();
+        window->ShowPair(pair.state, pair.result);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window, 2000));
     }
 
     // Types into the field and leaves it with the key.
     void TypeAndLeave(const char* name, const QString& typed, Qt::Key leave = Qt::Key_Tab) {
-        QLineEdit& field = Control<QLineEdit>(window, name);
+        QLineEdit& field = Control<QLineEdit>(*window, name);
         field.setFocus();
         field.selectAll();
         QTest::keyClicks(&field, typed);
@@ -96,24 +95,25 @@ protected:
     MeasurementForm Form() const { return MeasurementForm(pair.state, pair.result); }
 
     CalculatedPair pair;
-    MeasurementsWindow window;
+    MeasurementsWindow* window = nullptr;
 };
 
 TEST_P(MeasurementsWindowTest, ShowsTheRowsTheFormMeasured) {
-    EXPECT_EQ(window.windowTitle(), "Inspection Measurements");
-    EXPECT_EQ(window.objectName(), "FormMeasurements");
+    EXPECT_EQ(window->windowTitle(), "Inspection Measurements");
+    EXPECT_EQ(window->objectName(), "FormMeasurements");
     const MeasurementForm form = Form();
     const auto rows = form.Rows();
     for (int row = 0; row < kMeasurementRowCount; ++row) {
         const std::string label = std::string("Label") + kRowNames[row];
-        EXPECT_EQ(Control<QLabel>(window, label.c_str()).text().toStdString(), rows[row].caption);
-        EXPECT_EQ(Cell(window, kRowNames[row], 1).toStdString(), rows[row].pinion) << kRowNames[row];
-        EXPECT_EQ(Cell(window, kRowNames[row], 2).toStdString(), rows[row].gear) << kRowNames[row];
+        EXPECT_EQ(Control<QLabel>(*window, label.c_str()).text().toStdString(), rows[row].caption);
+        EXPECT_EQ(Cell(*window, kRowNames[row], 1).toStdString(), rows[row].pinion) << kRowNames[row];
+        EXPECT_EQ(Cell(*window, kRowNames[row], 2).toStdString(), rows[row].gear) << kRowNames[row];
     }
-    EXPECT_EQ(Control<QLabel>(window, "Label4").text().toStdString(), form.Columns()[1]);
-    EXPECT_EQ(Control<QLabel>(window, "LabelInterferenceWords").text(), GetParam().interference);
-    EXPECT_EQ(Control<QLineEdit>(window, "TextSpanTeeth2").isReadOnly(), !GetParam().external);
-    ExpectTextsFit(window);
+    EXPECT_EQ(Control<QLabel>(*window, "Label4").text().toStdString(), form.Columns()[1]);
+    EXPECT_EQ(Control<QLabel>(*window, "LabelInterferenceWords").text(), GetParam().interference);
+    EXPECT_EQ(Control<QLineEdit>(*window, "TextSpanTeeth2").isReadOnly(),
+              !(GetParam().kind == PairKind::External));
+    ExpectTextsFit(*window);
 }
 
 TEST_P(MeasurementsWindowTest, LeavingAnEditedPinDiameterMeasuresAgain) {
@@ -121,9 +121,9 @@ TEST_P(MeasurementsWindowTest, LeavingAnEditedPinDiameterMeasuresAgain) {
     MeasurementForm expected = Form();
     ASSERT_TRUE(expected.SetText({MeasurementEntry::PinDiameter, 0}, "0.2"));
     ASSERT_FALSE(expected.Leave({MeasurementEntry::PinDiameter, 0}).has_value());
-    EXPECT_EQ(Cell(window, "Pin", 1), "0.20000");
-    EXPECT_EQ(Cell(window, "OverPins", 1).toStdString(), expected.Texts().members[0].overPins);
-    EXPECT_EQ(Cell(window, "PinContact", 1).toStdString(), expected.Texts().members[0].pinContactDiameter);
+    EXPECT_EQ(Cell(*window, "Pin", 1), "0.20000");
+    EXPECT_EQ(Cell(*window, "OverPins", 1).toStdString(), expected.Texts().members[0].overPins);
+    EXPECT_EQ(Cell(*window, "PinContact", 1).toStdString(), expected.Texts().members[0].pinContactDiameter);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -132,18 +132,18 @@ TEST_P(MeasurementsWindowTest, EnterLeavesTheTeethSpannedForTheNextField) {
     MeasurementForm expected = Form();
     ASSERT_TRUE(expected.SetText({MeasurementEntry::SpanTeeth, 0}, "2"));
     ASSERT_FALSE(expected.Leave({MeasurementEntry::SpanTeeth, 0}).has_value());
-    EXPECT_EQ(Cell(window, "SpanTeeth", 1), "2");
-    EXPECT_EQ(Cell(window, "Span", 1).toStdString(), expected.Texts().members[0].span);
-    EXPECT_NE(QApplication::focusWidget(), &Control<QLineEdit>(window, "TextSpanTeeth1"));
+    EXPECT_EQ(Cell(*window, "SpanTeeth", 1), "2");
+    EXPECT_EQ(Cell(*window, "Span", 1).toStdString(), expected.Texts().members[0].span);
+    EXPECT_NE(QApplication::focusWidget(), &Control<QLineEdit>(*window, "TextSpanTeeth1"));
 }
 
 TEST_P(MeasurementsWindowTest, KeysTheFieldDoesNotTakeTypeNothing) {
-    QLineEdit& pin = Control<QLineEdit>(window, "TextPin2");
+    QLineEdit& pin = Control<QLineEdit>(*window, "TextPin2");
     pin.setFocus();
     pin.selectAll();
     QTest::keyClicks(&pin, "0a.-3 e");
     EXPECT_EQ(pin.text(), "0.3");
-    QLineEdit& span = Control<QLineEdit>(window, "TextSpanTeeth1");
+    QLineEdit& span = Control<QLineEdit>(*window, "TextSpanTeeth1");
     span.setFocus();
     span.selectAll();
     QTest::keyClicks(&span, "2.x");
@@ -151,24 +151,25 @@ TEST_P(MeasurementsWindowTest, KeysTheFieldDoesNotTakeTypeNothing) {
 }
 
 TEST_P(MeasurementsWindowTest, RefusedValueIsSaidAndTheFieldTakenBack) {
-    const QString before = Cell(window, "SpanTeeth", 1);
+    const QString before = Cell(*window, "SpanTeeth", 1);
     TypeAndLeave("TextSpanTeeth1", "0");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown.front().icon, MessageIcon::Exclamation);
-    EXPECT_EQ(Cell(window, "SpanTeeth", 1), before);
-    EXPECT_EQ(QApplication::focusWidget(), &Control<QLineEdit>(window, "TextSpanTeeth1"));
+    EXPECT_EQ(Cell(*window, "SpanTeeth", 1), before);
+    EXPECT_EQ(QApplication::focusWidget(), &Control<QLineEdit>(*window, "TextSpanTeeth1"));
 }
 
 TEST_P(MeasurementsWindowTest, PrintsOnePageWithoutItsButtons) {
     RecordingPrinter printer;
-    Control<QPushButton>(window, "CommandPrint").click();
+    SetPrintStatusSeconds(1);
+    Control<QPushButton>(*window, "CommandPrint").click();
     EXPECT_EQ(printer.printedPages, 1);
     ASSERT_EQ(printer.drawings.size(), 1u);
     const QImage& picture = printer.drawings.front().image;
-    const QRect close = Control<QPushButton>(window, "CommandClose").geometry();
+    const QRect close = Control<QPushButton>(*window, "CommandClose").geometry();
     EXPECT_EQ(picture.pixelColor(close.center()), QColor(Qt::white));
-    EXPECT_TRUE(Control<QPushButton>(window, "CommandClose").isVisible());
-    EXPECT_TRUE(Control<QPushButton>(window, "CommandPrint").isVisible());
+    EXPECT_TRUE(Control<QPushButton>(*window, "CommandClose").isVisible());
+    EXPECT_TRUE(Control<QPushButton>(*window, "CommandPrint").isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, MeasurementsWindowTest, ::testing::ValuesIn(kPairs),

@@ -8,15 +8,18 @@
 
 #include "support/window_test.h"
 #include "ui/common/program_window.h"
+#include "ui/info/form_diameter_note.h"
+#include "ui/output/output_window.h"
+#include "ui/program_windows.h"
 
 namespace korvanta::testing {
 
 // Clicks as the window system delivers them, through whatever is drawn over the table: the note
 // button opens its note window (closed again at once), and every cell takes the focus.
-template <class Note> void ExpectClicksReachTheNoteButtonAndEveryCell(QWidget& window) {
+inline void ExpectClicksReachTheNoteButtonAndEveryCell(OutputWindow& window) {
     bool noteOpened = false;
-    QTimer::singleShot(50, [&noteOpened] {
-        Note* note = LoadedInstance<Note>();
+    QTimer::singleShot(50, [&noteOpened, kind = window.Kind()] {
+        FormDiameterNote* note = Windows().LoadedNote(kind);
         noteOpened = note != nullptr && note->isVisible();
         Unload(note);
     });

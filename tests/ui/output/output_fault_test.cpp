@@ -3,10 +3,9 @@
 
 #include "pair_setup.h"
 #include "support/window_test.h"
-#include "ui/diagram/diagram.h"
-#include "ui/input/frm_roll_angles0.h"
-#include "ui/output/form_sap.h"
-#include "ui/output/form_sap2.h"
+#include "ui/diagram/diagram_window.h"
+#include "ui/input/input_window.h"
+#include "ui/output/output_window.h"
 
 namespace korvanta::testing {
 namespace {
@@ -18,8 +17,9 @@ class OutputFaultTest : public WindowTest {
 protected:
     void ExpectOneFaultMessage() {
         std::string shown;
-        for (const Message& message : dialogs.shown)
+        for (const Message& message : dialogs.shown) {
             shown += message.text + "\n";
+        }
         ASSERT_EQ(dialogs.shown.size(), 1u) << shown;
         const Message& message = dialogs.shown.front();
         EXPECT_EQ(message.icon, MessageIcon::Stop);
@@ -33,8 +33,8 @@ protected:
 TEST_F(OutputFaultTest, InternalPairWithoutCenterDistanceShowsOneMessageAndCloseReturnsToInput) {
     QWidget* opened = CalculateThroughInputWindow(false, {"20", "60", "10", "20", "0", "2.2", "5.8", ""});
     ASSERT_NE(opened, nullptr);
-    FormSAP2& window = *LoadedInstance<FormSAP2>();
-    FrmRollAngles0& input = Instance<FrmRollAngles0>();
+    OutputWindow& window = *testing::Windows().LoadedOutput(PairKind::Internal);
+    InputWindow& input = testing::Windows().Input();
     QApplication::processEvents();
     ExpectOneFaultMessage();
     EXPECT_TRUE(window.isVisible());
@@ -46,14 +46,14 @@ TEST_F(OutputFaultTest, InternalPairWithoutCenterDistanceShowsOneMessageAndClose
     window.findChild<QPushButton*>("CommandClose")->click();
     QApplication::processEvents();
     EXPECT_TRUE(input.isEnabled());
-    EXPECT_EQ(LoadedInstance<FormSAP2>(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::Internal), nullptr);
 }
 
 TEST_F(OutputFaultTest, ExternalPairWithOutsideDiameterBelowBaseShowsTheCellsFilledBeforeTheFault) {
     QWidget* opened = CalculateThroughInputWindow(true, kOutsideBelowBasePair);
     ASSERT_NE(opened, nullptr);
-    FormSAP& window = *LoadedInstance<FormSAP>();
-    FrmRollAngles0& input = Instance<FrmRollAngles0>();
+    OutputWindow& window = *testing::Windows().LoadedOutput(PairKind::External);
+    InputWindow& input = testing::Windows().Input();
     QApplication::processEvents();
     ExpectOneFaultMessage();
     EXPECT_EQ(CellText(window, "TextNT1"), "20");
@@ -68,12 +68,12 @@ TEST_F(OutputFaultTest, ExternalPairWithOutsideDiameterBelowBaseShowsTheCellsFil
 
 TEST_F(OutputFaultTest, FaultInTheExchangedOrientationLeavesTheStateAsEntered) {
     CalculatePair(true, kOutsideBelowBasePair);
-    GearPairState& state = ProgramState();
+    GearPairState& state = testing::State();
     std::swap(state.NT1, state.NT2);
     std::swap(state.OD1, state.OD2);
     std::swap(state.PD1, state.PD2);
     std::swap(state.DB1, state.DB2);
-    FormSAP& window = Instance<FormSAP>();
+    OutputWindow& window = testing::Windows().Output(PairKind::External);
     ASSERT_TRUE(ShowActive(window));
     QApplication::processEvents();
     ExpectOneFaultMessage();
@@ -85,13 +85,13 @@ TEST_F(OutputFaultTest, FaultInTheExchangedOrientationLeavesTheStateAsEntered) {
 
 TEST_F(OutputFaultTest, CellsAfterTheFaultKeepTheTextOfThePreviousActivation) {
     CalculatePair(false, kInternalSpurPair);
-    FormSAP2& window = Instance<FormSAP2>();
+    OutputWindow& window = testing::Windows().Output(PairKind::Internal);
     ASSERT_TRUE(ShowActive(window));
     ASSERT_EQ(CellText(window, "Text_9"), "34.866°");
     ASSERT_TRUE(dialogs.shown.empty());
 
-    ProgramState().CD = 0;
-    Diagram& diagram = Instance<Diagram>();
+    testing::State().CD = 0;
+    DiagramWindow& diagram = testing::Windows().Diagram();
     ASSERT_TRUE(ShowActive(diagram));
     diagram.close();
     ASSERT_TRUE(Activate(window));

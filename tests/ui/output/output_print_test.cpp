@@ -11,8 +11,7 @@
 #include "print/recording_chooser.h"
 #include "print/recording_printer.h"
 #include "support/window_test.h"
-#include "ui/output/form_sap.h"
-#include "ui/output/form_sap2.h"
+#include "ui/output/output_window.h"
 #include "ui/print/system_page_printer.h"
 #include "ui/print/window_background.h"
 
@@ -37,8 +36,8 @@ protected:
     QWidget& ShowOutput() {
         const bool external = GetParam().external;
         CalculatePair(external, external ? kExternalSpurPair : kInternalSpurPair);
-        QWidget& window = external ? static_cast<QWidget&>(Instance<FormSAP>())
-                                   : static_cast<QWidget&>(Instance<FormSAP2>());
+        QWidget& window = external ? static_cast<QWidget&>(testing::Windows().Output(PairKind::External))
+                                   : static_cast<QWidget&>(testing::Windows().Output(PairKind::Internal));
         EXPECT_TRUE(ShowActive(window));
         return window;
     }
@@ -51,7 +50,7 @@ TEST_P(OutputPrintTest, PrintsOnePageScaledAndPlacedOnThePage) {
     window.findChild<QPushButton*>("Command2")->click();
     ASSERT_EQ(printer.drawings.size(), 1u);
     EXPECT_EQ(printer.printedPages, 1);
-    EXPECT_EQ(printer.endDocCalls, 2);
+    EXPECT_EQ(printer.endDocCalls, 1); // the document is ended once
     const PrintPlacement expected =
         PlaceScaled(window.width() * 15.0, window.height() * 15.0, 12240, 15840, 90, 40, 30);
     const QRectF target = printer.drawings.front().target;
@@ -69,15 +68,18 @@ TEST_P(OutputPrintTest, PrintoutIsWhiteWithoutTheTextButtonsExceptTheCellsThatKe
     const QImage& picture = printer.drawings.front().image;
     const QColor white(Qt::white);
     EXPECT_EQ(picture.pixelColor(5, 5), white);
-    for (const char* button : {"CommandClose", "Command1", "Command2", "Command3"})
+    for (const char* button : {"CommandClose", "Command1", "Command2", "Command3"}) {
         EXPECT_EQ(BackgroundInPicture(picture, window, button), white) << button;
+    }
     EXPECT_NE(BackgroundInPicture(picture, window, "Command4"), white);
     for (const char* control : {"Label1", "Label3", "LabelNT", "LabelOD", "Text_1", "Text_12", "Text_14",
-                                "TextCD1", "TextNT2", "TextPA1", "TextHA2"})
+                                "TextCD1", "TextNT2", "TextPA1", "TextHA2"}) {
         EXPECT_EQ(BackgroundInPicture(picture, window, control), white) << control;
+    }
     for (const char* control :
-         {"LabelDP", "TextTDP1", "TextTPA2", "TextPD1", "TextProfileshift2", "Text_15", "Text_16"})
+         {"LabelDP", "TextTDP1", "TextTPA2", "TextPD1", "TextProfileshift2", "Text_15", "Text_16"}) {
         EXPECT_EQ(BackgroundInPicture(picture, window, control), ButtonFace()) << control;
+    }
 }
 
 TEST_P(OutputPrintTest, WindowLooksAsBeforeAfterPrinting) {
@@ -87,8 +89,9 @@ TEST_P(OutputPrintTest, WindowLooksAsBeforeAfterPrinting) {
     const QImage before = window.grab().toImage();
     window.findChild<QPushButton*>("Command2")->click();
     QApplication::processEvents();
-    for (const char* button : {"CommandClose", "Command1", "Command2", "Command3"})
+    for (const char* button : {"CommandClose", "Command1", "Command2", "Command3"}) {
         EXPECT_TRUE(window.findChild<QWidget*>(button)->isVisible()) << button;
+    }
     EXPECT_EQ(QApplication::focusWidget(), window.findChild<QWidget*>("Text_12"));
     EXPECT_EQ(window.grab().toImage(), before);
 }
@@ -108,10 +111,13 @@ TEST_P(OutputPrintTest, StatusMessageFollowsThePrint) {
     SetPrintStatusSeconds(1);
     QString statusText;
     QTimer::singleShot(400, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->isVisible() && top->windowTitle() == "Status")
-                for (QLabel* label : top->findChildren<QLabel*>())
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && top->windowTitle() == "Status") {
+                for (QLabel* label : top->findChildren<QLabel*>()) {
                     statusText += label->text();
+                }
+            }
+        }
     });
     window.findChild<QPushButton*>("Command2")->click();
     EXPECT_EQ(statusText, "Printing form, one moment please...");
@@ -148,10 +154,13 @@ TEST_P(OutputPrintTest, WithoutPrinterTheStatusFollowsOnlyASavedPage) {
         std::size_t messagesBeforeStatus = 0;
         int fileDialogsBeforeStatus = 0;
         QTimer::singleShot(300, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top->isVisible() && top->windowTitle() == "Status")
-                    for (QLabel* label : top->findChildren<QLabel*>())
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->isVisible() && top->windowTitle() == "Status") {
+                    for (QLabel* label : top->findChildren<QLabel*>()) {
                         statusText += label->text();
+                    }
+                }
+            }
             messagesBeforeStatus = dialogs.shown.size();
             fileDialogsBeforeStatus = chooser.calls;
         });

@@ -13,22 +13,22 @@
 #include "core/number_text.h"
 #include "logic/calculate.h"
 #include "support/window_test.h"
-#include "ui/common/program_state.h"
-#include "ui/input/frm_roll_angles0.h"
-#include "ui/output/form_sap.h"
-#include "ui/output/form_sap2.h"
+#include "ui/input/input_window.h"
+#include "ui/output/output_window.h"
 
 namespace korvanta::testing {
 
 // The input fields in their order: NT1, NT2, DP, PA, HA, OD1, OD2, CD. Each field's value is stored
 // as leaving the field stores it, then Calculate runs.
 inline void CalculatePair(bool external, const FieldTexts& texts) {
-    GearPairState& state = ProgramState();
+    GearPairState& state = testing::State();
     Single* const fields[] = {&state.NT1, &state.NT2, &state.DP,  &state.PA,
                               &state.HA,  &state.OD1, &state.OD2, &state.CD};
-    for (std::size_t field = 0; field < texts.size(); ++field)
+    for (std::size_t field = 0; field < texts.size(); ++field) {
         *fields[field] = LeadingNumber(texts[field]);
-    const CalculateOutcome outcome = Calculate(ProgramState(), external, texts);
+    }
+    const CalculateOutcome outcome =
+        Calculate(testing::State(), external ? PairKind::External : PairKind::Internal, texts);
     ASSERT_FALSE(outcome.rejection.has_value()) << outcome.rejection->text;
 }
 
@@ -40,7 +40,7 @@ inline const FieldTexts kInternalSpurPair = {"20", "60", "10", "20", "0", "2.2",
 // Opens the output window as the user does: the input window shown and active, the option chosen,
 // every field typed and left with Tab, then Calculate. Returns the output window that opened.
 inline QWidget* CalculateThroughInputWindow(bool external, const FieldTexts& texts) {
-    FrmRollAngles0& input = Instance<FrmRollAngles0>();
+    InputWindow& input = testing::Windows().Input();
     EXPECT_TRUE(ShowActive(input));
     input.findChild<QRadioButton*>(external ? "Option1" : "Option2")->click();
     static const char* const kFields[] = {"TextNT1", "TextNT2", "TextDP",  "TextPA",
@@ -49,15 +49,16 @@ inline QWidget* CalculateThroughInputWindow(bool external, const FieldTexts& tex
         auto* box = input.findChild<QLineEdit*>(kFields[field]);
         box->setFocus(Qt::TabFocusReason);
         box->selectAll();
-        if (texts[field].empty())
+        if (texts[field].empty()) {
             QTest::keyClick(box, Qt::Key_Delete);
-        else
+        } else {
             QTest::keyClicks(box, QString::fromStdString(texts[field]));
+        }
         QTest::keyClick(box, Qt::Key_Tab);
     }
     QTest::mouseClick(input.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    QWidget* output = external ? static_cast<QWidget*>(LoadedInstance<FormSAP>())
-                               : static_cast<QWidget*>(LoadedInstance<FormSAP2>());
+    QWidget* output = external ? static_cast<QWidget*>(testing::Windows().LoadedOutput(PairKind::External))
+                               : static_cast<QWidget*>(testing::Windows().LoadedOutput(PairKind::Internal));
     EXPECT_NE(output, nullptr);
     if (output != nullptr) {
         EXPECT_TRUE(QTest::qWaitForWindowActive(output, 2000));

@@ -34,8 +34,9 @@ public:
 
 int PdfPageCount(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
         return -1;
+    }
     const QString content = QString::fromLatin1(file.readAll());
     return static_cast<int>(content.count(QRegularExpression("/Type\\s*/Page[^s]")));
 }
@@ -63,10 +64,11 @@ public:
         }
     }
     ~FullFolder() {
-        if (mounted_)
+        if (mounted_) {
             umount(QFile::encodeName(folder_.path()).constData());
-        else
+        } else {
             setrlimit(RLIMIT_FSIZE, &saved_);
+        }
     }
 
     QString FilePath(const QString& name) const { return folder_.filePath(name); }

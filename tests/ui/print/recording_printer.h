@@ -38,8 +38,9 @@ public:
     bool EndDoc() override {
         ++endDocCalls;
         const bool sent = pagePending;
-        if (sent)
+        if (sent) {
             ++printedPages;
+        }
         pagePending = false;
         return sent;
     }

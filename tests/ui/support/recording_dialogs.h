@@ -17,8 +17,9 @@ public:
     void Show(const Message& message) override { shown.push_back(message); }
     bool Ask(const Message& question) override {
         shown.push_back(question);
-        if (answers.empty())
+        if (answers.empty()) {
             return defaultAnswer;
+        }
         bool answer = answers.front();
         answers.pop_front();
         return answer;

@@ -7,8 +7,9 @@
 
 int main(int argc, char** argv) {
     // Test discovery runs the binary at build time, where no display may exist.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     korvanta::InstallActivationTracking();
     korvanta::InstallEnterPressesButtons();

@@ -8,24 +8,49 @@
 #include <QTest>
 
 #include "core/gear_pair_state.h"
-#include "ui/common/program_state.h"
 #include "ui/common/program_window.h"
 
 namespace korvanta::testing {
 
+namespace {
+
+struct RunningSession {
+    Session session;
+    ProgramWindows windows{session};
+};
+
+std::unique_ptr<RunningSession>& Running() {
+    static std::unique_ptr<RunningSession> running;
+    return running;
+}
+
+} // namespace
+
 void WindowTest::SetUp() {
     UnloadAllWindows();
     ResetActivationTracking();
-    ProgramState() = GearPairState{};
-    SetStartUpConstants(ProgramState());
+    Running() = std::make_unique<RunningSession>();
 }
 
 void WindowTest::TearDown() {
     UnloadAllWindows();
-    for (const QWidget* window : QApplication::topLevelWidgets())
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
         EXPECT_FALSE(window->isVisible()) << "left open: " << window->metaObject()->className();
+    }
     ResetActivationTracking();
-    ProgramState() = GearPairState{};
+    Running().reset();
+}
+
+Session& TheSession() {
+    return Running()->session;
+}
+
+ProgramWindows& Windows() {
+    return Running()->windows;
+}
+
+GearPairState& State() {
+    return Running()->session.State();
 }
 
 bool ShowActive(QWidget& window) {
@@ -49,8 +74,9 @@ void ClickThroughWindow(QWidget& target) {
 
 bool MiddleClickPaste(QLineEdit& box, const QString& text) {
     QClipboard& clipboard = *QApplication::clipboard();
-    if (!clipboard.supportsSelection())
+    if (!clipboard.supportsSelection()) {
         return false;
+    }
     clipboard.setText(text, QClipboard::Selection);
     QTest::mouseClick(&box, Qt::MiddleButton, Qt::NoModifier, box.rect().center());
     return true;
@@ -68,8 +94,9 @@ void DropText(QLineEdit& box, const QString& text) {
 
 void ExpectLabelsFit(QWidget& window) {
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->text().isEmpty())
+        if (label->text().isEmpty()) {
             continue;
+        }
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         EXPECT_LE(needed, label->width())
             << label->objectName().toStdString() << ": " << label->text().toStdString();
@@ -78,8 +105,9 @@ void ExpectLabelsFit(QWidget& window) {
 
 void UnloadAllWindows() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() || window->testAttribute(Qt::WA_DeleteOnClose))
+        if (window->isVisible() || window->testAttribute(Qt::WA_DeleteOnClose)) {
             window->close();
+        }
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();

@@ -4,13 +4,25 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "logic/session.h"
 #include "recording_browser.h"
 #include "recording_dialogs.h"
+#include "ui/program_windows.h"
 
 namespace korvanta::testing {
 
-// Base of the window tests: message boxes and the browser are recorded, the gear pair starts from the
-// start-up constants, and every window is unloaded afterwards with the activation tracking forgotten.
+// Thrown by Control for a control the window does not have.
+struct MissingControl : std::runtime_error {
+    explicit MissingControl(const char* name) : std::runtime_error(std::string("missing control ") + name) {}
+};
+
+// Base of the window tests: message boxes and the browser are recorded, each test has a session of
+// its own (the gear pair from the start-up constants) with its windows, and every window is unloaded
+// afterwards with the activation tracking forgotten.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -20,10 +32,26 @@ protected:
     RecordingBrowser browser;
 };
 
-// The named control of a window.
-template <class W> W& Control(QWidget& window, const char* name) {
+// The session and the windows of the running test, as the program's entry point owns them.
+Session& TheSession();
+ProgramWindows& Windows();
+GearPairState& State();
+
+// The named control of a window; a missing control fails the test (the caller's ASSERT stops it)
+// instead of being dereferenced.
+template <class W> W* FindControl(QWidget& window, const char* name) {
     W* control = window.findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
+    EXPECT_NE(control, nullptr) << "no control " << name << " in " << window.objectName().toStdString();
+    return control;
+}
+
+// The named control of a window. A missing control fails the test and ends it at once: the exception
+// is caught by the test framework and reported as a failure, never dereferenced.
+template <class W> W& Control(QWidget& window, const char* name) {
+    W* control = FindControl<W>(window, name);
+    if (control == nullptr) {
+        throw MissingControl(name);
+    }
     return *control;
 }
 

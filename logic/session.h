@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "core/gear_pair_state.h"
+#include "core/pair_kind.h"
+
+namespace korvanta {
+
+// The windows whose opening and closing takes input away from another window or gives it back.
+enum class SessionWindow { Input, ExternalOutput, InternalOutput, Diagram, Limitations };
+
+SessionWindow OutputWindowOf(PairKind kind);
+
+// One run of the program: the gear pair every window reads and writes (with the angle constants in
+// force and the diagram's member), and which windows exist, are shown and take input.
+//
+// The windows are views: they report being created, shown, hidden, activated and closed, and the
+// session decides which windows are disabled or enabled again. A window that must not take input
+// while another is open is disabled by the other's activation and enabled again by its closing: the
+// output windows and the limitations window hold the input window, the diagram holds the input window
+// and the output window of the pair's kind. Enabling never stops at a window that is still held, so
+// no order of activations and closes leaves the user without an enabled window to go back to.
+class Session {
+public:
+    // Called with a window that exists and is to be enabled (true) or disabled (false).
+    using EnableWindow = std::function<void(SessionWindow, bool)>;
+
+    Session();
+
+    GearPairState& State() { return state_; }
+    const GearPairState& State() const { return state_; }
+
+    void SetEnableWindow(EnableWindow enable);
+
+    void Created(SessionWindow window);
+    void Shown(SessionWindow window, bool shown);
+    void Activated(SessionWindow window);
+    // Closing a window unloads it: it no longer exists, and gives back what it held.
+    void Closing(SessionWindow window);
+
+    // Enables the window if it exists, whatever holds it.
+    void Enable(SessionWindow window);
+
+    bool Exists(SessionWindow window) const;
+    bool IsOpen(SessionWindow window) const; // exists and is shown
+    bool IsEnabled(SessionWindow window) const;
+
+private:
+    struct WindowState {
+        bool exists = false;
+        bool shown = false;
+        bool enabled = true;
+    };
+
+    void SetEnabled(SessionWindow window, bool enabled);
+    void EnableWindowsNoLongerHeld();
+    WindowState& Of(SessionWindow window);
+    const WindowState& Of(SessionWindow window) const;
+
+    GearPairState state_;
+    EnableWindow enable_;
+    std::array<WindowState, 5> windows_{};
+};
+
+} // namespace korvanta

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "logic/output_table.h"
+#include "pair_setup.h"
+#include "support/window_test.h"
+#include "ui/output/output_window.h"
+#include "ui/output/output_window_description.h"
+#include "ui/program_windows.h"
+
+namespace korvanta::testing {
+namespace {
+
+struct KindCase {
+    PairKind kind;
+    const FieldTexts* pair;
+    FieldTexts helical;
+};
+
+class OutputWindowShowsTheTable : public WindowTest, public ::testing::WithParamInterface<KindCase> {};
+
+// The window on its first activation shows, cell for cell, the table the logic fills from the same
+// state: its title, its headings, and every row's caption and pinion and gear cells.
+void ExpectShowsTheTableOfTheLogic(PairKind kind, const FieldTexts& texts) {
+    CalculatePair(kind == PairKind::External, texts);
+    const OutputWindowDescription& description = DescriptionOf(kind);
+    GearPairState before = State();
+    OutputTable expected = description.newTable();
+    description.fillTable(before, expected);
+
+    OutputWindow& window = Windows().Output(kind);
+    ASSERT_TRUE(ShowActive(window));
+    EXPECT_EQ(window.Kind(), kind);
+    EXPECT_EQ(window.windowTitle().toStdString(), expected.title);
+    EXPECT_EQ(CaptionText(window, "Label3").toStdString(), expected.columns[0]);
+    EXPECT_EQ(CaptionText(window, "Label4").toStdString(), expected.columns[1]);
+    for (std::size_t row = 0; row < expected.rows.size(); ++row) {
+        const OutputRowNames& names = description.rows[row];
+        EXPECT_EQ(CaptionText(window, names.caption).toStdString(), expected.rows[row].caption)
+            << names.caption;
+        EXPECT_EQ(CellText(window, names.pinion).toStdString(), expected.rows[row].pinion) << names.pinion;
+        EXPECT_EQ(CellText(window, names.gear).toStdString(), expected.rows[row].gear) << names.gear;
+    }
+}
+
+TEST_P(OutputWindowShowsTheTable, OfTheStandardSpurPair) {
+    ExpectShowsTheTableOfTheLogic(GetParam().kind, *GetParam().pair);
+}
+
+TEST_P(OutputWindowShowsTheTable, OfAHelicalPair) {
+    ExpectShowsTheTableOfTheLogic(GetParam().kind, GetParam().helical);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, OutputWindowShowsTheTable,
+                         ::testing::Values(KindCase{PairKind::External,
+                                                    &kExternalSpurPair,
+                                                    {"20", "40", "8", "20", "15", "2.838", "5.426", "3.882"}},
+                                           KindCase{
+                                               PairKind::Internal,
+                                               &kInternalSpurPair,
+                                               {"20", "60", "8", "20", "15", "2.838", "7.515", "2.588"}}),
+                         [](const ::testing::TestParamInfo<KindCase>& kindCase) {
+                             return kindCase.param.kind == PairKind::External ? std::string("External")
+                                                                          : std::string("Internal");
+                         });
+
+} // namespace
+} // namespace korvanta::testing

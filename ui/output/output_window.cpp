@@ -1,0 +1,128 @@
+#include "ui/output/output_window.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <algorithm>
+#include <string_view>
+
+#include "ui/common/program_window.h"
+#include "ui/diagram/diagram_window.h"
+#include "ui/info/form_diameter_note.h"
+#include "ui/input/input_window.h"
+#include "ui/output/info_icon.h"
+#include "ui/output/output_print.h"
+#include "ui/output/output_window_description.h"
+#include "ui/program_windows.h"
+
+namespace korvanta {
+
+namespace {
+
+template <class W> W* Named(const QWidget& window, const char* name) {
+    return window.findChild<W*>(QString::fromLatin1(name));
+}
+
+bool KeptGrey(const QWidget& control) {
+    const QByteArray name = control.objectName().toLatin1();
+    return std::any_of(kKeptGreyOnPrintout.begin(), kKeptGreyOnPrintout.end(),
+                       [&name](const char* kept) { return name == kept; });
+}
+
+} // namespace
+
+OutputWindow::OutputWindow(ProgramWindows& windows, PairKind kind, QWidget* parent)
+    : QWidget(parent), windows_(windows), description_(DescriptionOf(kind)), table_(description_.newTable()) {
+    description_.buildForm(*this);
+    view_.pinionHeading = Named<QLabel>(*this, "Label3");
+    view_.gearHeading = Named<QLabel>(*this, "Label4");
+    for (std::size_t row = 0; row < view_.rows.size(); ++row) {
+        const OutputRowNames& names = description_.rows[row];
+        view_.rows[row] = {Named<QLabel>(*this, names.caption), Named<QLineEdit>(*this, names.pinion),
+                           Named<QLineEdit>(*this, names.gear)};
+    }
+    StyleOutputWindow(*this, view_);
+    if (description_.headingPointSize) {
+        QFont headingFont = font();
+        headingFont.setPointSizeF(*description_.headingPointSize);
+        view_.pinionHeading->setFont(headingFont);
+        view_.gearHeading->setFont(headingFont);
+    }
+    Button("Command4").setIcon(InfoIcon());
+    Button("Command4").setIconSize(QSize(kInfoIconSize, kInfoIconSize));
+
+    connect(&Button("Command1"), &QPushButton::clicked, this, &OutputWindow::openDiagram);
+    connect(&Button("Command2"), &QPushButton::clicked, this, &OutputWindow::print);
+    connect(&Button("Command3"), &QPushButton::clicked, this, &OutputWindow::exitProgram);
+    connect(&Button("Command4"), &QPushButton::clicked, this, &OutputWindow::openFormDiameterNote);
+    connect(&Button("CommandClose"), &QPushButton::clicked, this, &OutputWindow::closeWindow);
+}
+
+OutputWindow::~OutputWindow() = default;
+
+PairKind OutputWindow::Kind() const {
+    return description_.kind;
+}
+
+void OutputWindow::Activated() {
+    windows_.session().Activated(OutputWindowOf(Kind()));
+    description_.fillTable(windows_.State(), table_);
+    ShowTable(*this, view_, table_);
+    ReportTable(table_);
+}
+
+void OutputWindow::openDiagram() {
+    DiagramWindow& diagram = windows_.Diagram();
+    if (description_.diagramModal) {
+        ShowModal(&diagram);
+    } else {
+        ShowWindow(&diagram);
+    }
+}
+
+void OutputWindow::print() {
+    PrintOutputWindow(
+        windows_, *this,
+        {{&Button("CommandClose"), &Button("Command1"), &Button("Command2"), &Button("Command3")},
+         Named<QWidget>(*this, "Text_12"),
+         WhitenedOnPrintout()});
+}
+
+// Every caption and cell of the table but those kept grey.
+std::vector<QWidget*> OutputWindow::WhitenedOnPrintout() const {
+    std::vector<QWidget*> whitened;
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (!KeptGrey(*label)) {
+            whitened.push_back(label);
+        }
+    }
+    for (QLineEdit* cell : findChildren<QLineEdit*>()) {
+        if (!KeptGrey(*cell)) {
+            whitened.push_back(cell);
+        }
+    }
+    return whitened;
+}
+
+// "Exit Program": this window and the input window are unloaded, then the program ends.
+void OutputWindow::exitProgram() {
+    Unload(this);
+    Unload(windows_.LoadedInput());
+    QApplication::quit();
+}
+
+void OutputWindow::openFormDiameterNote() {
+    ShowModal(&windows_.Note(Kind()));
+}
+
+void OutputWindow::closeWindow() {
+    if (description_.closeEnablesInputFirst) {
+        windows_.session().Enable(SessionWindow::Input);
+    }
+    Unload(this);
+}
+
+QPushButton& OutputWindow::Button(const char* name) const {
+    return *Named<QPushButton>(*this, name);
+}
+
+} // namespace korvanta

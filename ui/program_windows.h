@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+#include "core/pair_kind.h"
+#include "logic/session.h"
+
+namespace korvanta {
+
+class AboutWindow;
+class DiagramWindow;
+class FormDiameterNote;
+class HelpWindow;
+class InputWindow;
+class LicenseWindow;
+class LimitationsWindow;
+class MeasurementsWindow;
+class OutputWindow;
+class SplashWindow;
+class StatusWindow;
+
+// The windows of one run of the program, each a single instance: created on first use, released
+// when it is closed (unloaded), so that a later use gets a fresh one; asking for an open window gives
+// that window. Owned by the program's entry point (and by each window test), handed to every window;
+// it tells the session which windows exist and are shown, and carries out the session's enabling.
+class ProgramWindows {
+public:
+    explicit ProgramWindows(Session& session);
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    Session& session() { return session_; }
+    GearPairState& State() { return session_.State(); }
+
+    SplashWindow& Splash();
+    InputWindow& Input();
+    OutputWindow& Output(PairKind kind);
+    DiagramWindow& Diagram();
+    FormDiameterNote& Note(PairKind kind);
+    HelpWindow& Help();
+    LimitationsWindow& Limitations();
+    LicenseWindow& License();
+    AboutWindow& About();
+    StatusWindow& Status();
+    MeasurementsWindow& Measurements();
+
+    // The window if it exists and has not been closed, else nullptr; none is created for this.
+    SplashWindow* LoadedSplash() const;
+    InputWindow* LoadedInput() const;
+    OutputWindow* LoadedOutput(PairKind kind) const;
+    DiagramWindow* LoadedDiagram() const;
+    FormDiameterNote* LoadedNote(PairKind kind) const;
+    HelpWindow* LoadedHelp() const;
+    LimitationsWindow* LoadedLimitations() const;
+    LicenseWindow* LoadedLicense() const;
+    AboutWindow* LoadedAbout() const;
+    StatusWindow* LoadedStatus() const;
+    MeasurementsWindow* LoadedMeasurements() const;
+
+private:
+    template <class W, class Create> W& Get(QPointer<W>& slot, Create create);
+    template <class W> W& Track(W* window, SessionWindow role);
+    QWidget* WindowOf(SessionWindow role) const;
+
+    Session& session_;
+    QPointer<SplashWindow> splash_;
+    QPointer<InputWindow> input_;
+    std::array<QPointer<OutputWindow>, 2> outputs_;
+    QPointer<DiagramWindow> diagram_;
+    std::array<QPointer<FormDiameterNote>, 2> notes_;
+    QPointer<HelpWindow> help_;
+    QPointer<LimitationsWindow> limitations_;
+    QPointer<LicenseWindow> license_;
+    QPointer<AboutWindow> about_;
+    QPointer<StatusWindow> status_;
+    QPointer<MeasurementsWindow> measurements_;
+};
+
+} // namespace korvanta
