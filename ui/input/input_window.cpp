@@ -15,6 +15,7 @@
 #include "ui/info/license_window.h"
 #include "ui/info/limitations_window.h"
 #include "ui/input/input_window_form.h"
+#include "ui/measure/measurements_window.h"
 #include "ui/output/output_window.h"
 #include "ui/print/show_status.h"
 #include "ui/program_windows.h"
@@ -72,6 +73,7 @@ void InputWindow::BindModel() {
 
 void InputWindow::ConnectHandlers() {
     connect(ui->Command1, &QPushButton::clicked, this, &InputWindow::calculate);
+    connect(ui->MnuMeasurements, &QAction::triggered, this, &InputWindow::openMeasurements);
     connect(ui->Command2, &QPushButton::clicked, this, &InputWindow::exitProgram);
     connect(ui->Option1, &QRadioButton::clicked, this, &InputWindow::chooseExternalPair);
     connect(ui->Option2, &QRadioButton::clicked, this, &InputWindow::chooseInternalPair);
@@ -221,6 +223,15 @@ void InputWindow::Activated() {
 void InputWindow::calculate() {
     if (const std::optional<PairKind> opens = form_.CalculatePair().opens) {
         ShowWindow(&windows_.Output(*opens));
+    }
+}
+
+// Calculate's checks, and the measurements of the accepted pair in place of its output window. The
+// field being typed in is left first, as it is when Calculate takes the focus.
+void InputWindow::openMeasurements() {
+    ui->Command1->setFocus(Qt::ShortcutFocusReason);
+    if (form_.CalculatePair().opens) {
+        OpenMeasurements(windows_);
     }
 }
 

@@ -39,6 +39,7 @@ private:
     void InstallFilters();
 
     void calculate();
+    void openMeasurements();
     void exitProgram();
     void chooseExternalPair();
     void chooseInternalPair();

@@ -232,4 +232,13 @@ QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
     return pin ? *ui->TextPin2 : *ui->TextSpanTeeth2;
 }
 
+void OpenMeasurements(ProgramWindows& windows) {
+    const PairCalculation calculation = CalculatePairForMeasurements(windows.State());
+    if (calculation.fault) {
+        AppDialogs().Show(*calculation.fault);
+        return;
+    }
+    windows.Measurements().ShowPair(calculation.pair->state, calculation.pair->result);
+}
+
 } // namespace korvanta

@@ -62,4 +62,8 @@ private:
     std::optional<MeasurementForm> form_;
 };
 
+// Measures the session's pair, calculated as its output window calculates it, and shows it in the
+// measurements window; a calculation that stops on an arithmetic fault shows its message instead.
+void OpenMeasurements(ProgramWindows& windows);
+
 } // namespace korvanta

@@ -1,14 +1,19 @@
 #include "ui/output/output_window.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <algorithm>
+#include <memory>
 #include <string_view>
 
+#include "logic/row_tooltips.h"
 #include "ui/common/program_window.h"
 #include "ui/diagram/diagram_window.h"
 #include "ui/info/form_diameter_note.h"
 #include "ui/input/input_window.h"
+#include "ui/measure/measurements_window.h"
 #include "ui/output/info_icon.h"
 #include "ui/output/output_print.h"
 #include "ui/output/output_window_description.h"
@@ -39,6 +44,9 @@ OutputWindow::OutputWindow(ProgramWindows& windows, PairKind kind, QWidget* pare
         const OutputRowNames& names = description_.rows[row];
         view_.rows[row] = {Named<QLabel>(*this, names.caption), Named<QLineEdit>(*this, names.pinion),
                            Named<QLineEdit>(*this, names.gear)};
+        const std::string_view tooltip = RowTooltip(static_cast<OutputRow>(row));
+        view_.rows[row].caption->setToolTip(
+            QString::fromUtf8(tooltip.data(), static_cast<qsizetype>(tooltip.size())));
     }
     StyleOutputWindow(*this, view_);
     if (description_.headingPointSize) {
@@ -55,6 +63,20 @@ OutputWindow::OutputWindow(ProgramWindows& windows, PairKind kind, QWidget* pare
     connect(&Button("Command3"), &QPushButton::clicked, this, &OutputWindow::exitProgram);
     connect(&Button("Command4"), &QPushButton::clicked, this, &OutputWindow::openFormDiameterNote);
     connect(&Button("CommandClose"), &QPushButton::clicked, this, &OutputWindow::closeWindow);
+
+    // The measurements of the pair shown: Ctrl+M, or the menu of a right click on the table.
+    measurementsAction_ = new QAction(QStringLiteral("Inspection &Measurements..."), this);
+    measurementsAction_->setObjectName(QStringLiteral("ActionMeasurements"));
+    measurementsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    measurementsAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(measurementsAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(measurementsAction_, &QAction::triggered, this, &OutputWindow::openMeasurements);
+    for (QLineEdit* cell : findChildren<QLineEdit*>()) {
+        cell->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(cell, &QWidget::customContextMenuRequested, this,
+                [this, cell](const QPoint& at) { showCellMenu(*cell, at); });
+    }
 }
 
 OutputWindow::~OutputWindow() = default;
@@ -119,6 +141,17 @@ void OutputWindow::closeWindow() {
         windows_.session().Enable(SessionWindow::Input);
     }
     Unload(this);
+}
+
+void OutputWindow::openMeasurements() {
+    OpenMeasurements(windows_);
+}
+
+void OutputWindow::showCellMenu(QLineEdit& cell, const QPoint& at) {
+    const std::unique_ptr<QMenu> menu(cell.createStandardContextMenu());
+    menu->addSeparator();
+    menu->addAction(measurementsAction_);
+    menu->exec(cell.mapToGlobal(at));
 }
 
 QPushButton& OutputWindow::Button(const char* name) const {

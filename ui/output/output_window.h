@@ -7,6 +7,8 @@
 #include "ui/common/program_window.h"
 #include "ui/output/output_table_view.h"
 
+class QAction;
+class QLineEdit;
 class QPushButton;
 
 namespace korvanta {
@@ -32,6 +34,9 @@ private:
     void exitProgram();
     void openFormDiameterNote();
     void closeWindow();
+    void openMeasurements();
+    // A cell's own menu (Copy, Select All) with the measurements below.
+    void showCellMenu(QLineEdit& cell, const QPoint& at);
 
     QPushButton& Button(const char* name) const;
     std::vector<QWidget*> WhitenedOnPrintout() const;
@@ -39,6 +44,7 @@ private:
     ProgramWindows& windows_;
     const OutputWindowDescription& description_;
     OutputTableView view_;
+    QAction* measurementsAction_ = nullptr;
     // Kept between activations: a calculation that stops part way leaves the later cells as they were.
     OutputTable table_;
 };

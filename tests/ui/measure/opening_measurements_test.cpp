@@ -1,0 +1,183 @@
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "logic/measurement_form.h"
+#include "logic/output_table.h"
+#include "output/pair_setup.h"
+#include "support/window_test.h"
+#include "ui/input/input_window.h"
+#include "ui/measure/measurements_window.h"
+#include "ui/output/output_window.h"
+#include "ui/output/output_window_description.h"
+#include "ui/program_windows.h"
+
+namespace korvanta::testing {
+namespace {
+
+const FieldTexts& PairOf(PairKind kind) {
+    return kind == PairKind::External ? kExternalSpurPair : kInternalSpurPair;
+}
+
+// The contact ratio the measurements of the entered pair give.
+std::string ExpectedContactRatio(const GearPairState& entered) {
+    const PairCalculation calculation = CalculatePairForMeasurements(entered);
+    EXPECT_FALSE(calculation.fault.has_value());
+    return MeasurementForm(calculation.pair->state, calculation.pair->result).Texts().contactRatio;
+}
+
+// The measurements window is open and shows the contact ratio.
+void ExpectMeasurementsShown(const std::string& contactRatio) {
+    MeasurementsWindow* measurements = Windows().LoadedMeasurements();
+    ASSERT_NE(measurements, nullptr);
+    EXPECT_TRUE(measurements->isVisible());
+    EXPECT_FALSE(contactRatio.empty());
+    EXPECT_EQ(Control<QLineEdit>(*measurements, "TextCR2").text().toStdString(), contactRatio);
+}
+
+class OutputWindowOpensMeasurements : public WindowTest, public ::testing::WithParamInterface<PairKind> {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        CalculatePair(GetParam() == PairKind::External, PairOf(GetParam()));
+        entered = State();
+        output = &Windows().Output(GetParam());
+        ASSERT_TRUE(ShowActive(*output));
+    }
+
+    QAction& MeasurementsAction() {
+        auto* action = output->findChild<QAction*>("ActionMeasurements");
+        EXPECT_NE(action, nullptr);
+        if (action == nullptr) {
+            throw MissingControl("ActionMeasurements");
+        }
+        return *action;
+    }
+
+    GearPairState entered;
+    OutputWindow* output = nullptr;
+};
+
+TEST_P(OutputWindowOpensMeasurements, WithCtrlM) {
+    QWidget* focused = output->focusWidget() != nullptr ? output->focusWidget() : output;
+    QTest::keyClick(focused, Qt::Key_M, Qt::ControlModifier);
+    ExpectMeasurementsShown(ExpectedContactRatio(entered));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_P(OutputWindowOpensMeasurements, FromTheContextMenuOfTheTable) {
+    QAction& action = MeasurementsAction();
+    EXPECT_EQ(action.text(), "Inspection &Measurements...");
+    EXPECT_TRUE(output->actions().contains(&action));
+    EXPECT_EQ(output->contextMenuPolicy(), Qt::ActionsContextMenu);
+    const OutputRowNames& firstRow = DescriptionOf(GetParam()).rows.front();
+    EXPECT_EQ(Control<QLineEdit>(*output, firstRow.pinion).contextMenuPolicy(), Qt::CustomContextMenu);
+    action.trigger();
+    ExpectMeasurementsShown(ExpectedContactRatio(entered));
+}
+
+TEST_P(OutputWindowOpensMeasurements, WhichStaysUsableWhenTheOutputWindowCloses) {
+    MeasurementsAction().trigger();
+    Control<QPushButton>(*output, "CommandClose").click();
+    QApplication::processEvents();
+    EXPECT_EQ(Windows().LoadedOutput(GetParam()), nullptr);
+    MeasurementsWindow* measurements = Windows().LoadedMeasurements();
+    ASSERT_NE(measurements, nullptr);
+    EXPECT_TRUE(measurements->isVisible());
+    EXPECT_TRUE(measurements->isEnabled());
+    Control<QPushButton>(*measurements, "CommandClose").click();
+    QApplication::processEvents();
+    EXPECT_EQ(Windows().LoadedMeasurements(), nullptr);
+}
+
+TEST_P(OutputWindowOpensMeasurements, EveryRowCaptionExplainsItself) {
+    const OutputWindowDescription& description = DescriptionOf(GetParam());
+    for (const OutputRowNames& row : description.rows) {
+        EXPECT_FALSE(Control<QLabel>(*output, row.caption).toolTip().isEmpty()) << row.caption;
+    }
+    const std::size_t overlap = static_cast<std::size_t>(OutputRow::ProfileOverlap);
+    EXPECT_TRUE(Control<QLabel>(*output, description.rows[overlap].caption)
+                    .toolTip()
+                    .contains("Inspection Measurements"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, OutputWindowOpensMeasurements,
+                         ::testing::Values(PairKind::External, PairKind::Internal),
+                         [](const ::testing::TestParamInfo<PairKind>& kind) {
+                             return kind.param == PairKind::External ? std::string("External")
+                                                                     : std::string("Internal");
+                         });
+
+class InspectionMenu : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        input = &Windows().Input();
+        ASSERT_TRUE(ShowActive(*input));
+    }
+
+    // Chooses the kind and types every field, leaving each with Tab.
+    void Enter(PairKind kind, const FieldTexts& texts) {
+        Control<QRadioButton>(*input, kind == PairKind::External ? "Option1" : "Option2").click();
+        static const char* const kFields[] = {"TextNT1", "TextNT2", "TextDP",  "TextPA",
+                                              "TextHA",  "TextOD1", "TextOD2", "TextCD"};
+        for (std::size_t field = 0; field < texts.size(); ++field) {
+            QLineEdit& box = Control<QLineEdit>(*input, kFields[field]);
+            box.setFocus(Qt::TabFocusReason);
+            box.selectAll();
+            QTest::keyClicks(&box, QString::fromStdString(texts[field]));
+            QTest::keyClick(&box, Qt::Key_Tab);
+        }
+    }
+
+    void ChooseMeasurements() {
+        auto* item = input->findChild<QAction*>("MnuMeasurements");
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), QString::fromUtf8("&Measurements…"));
+        item->trigger();
+        QApplication::processEvents();
+    }
+
+    InputWindow* input = nullptr;
+};
+
+TEST_F(InspectionMenu, MeasuresAValidPairWithoutOpeningItsOutputWindow) {
+    for (PairKind kind : {PairKind::External, PairKind::Internal}) {
+        Enter(kind, PairOf(kind));
+        ChooseMeasurements();
+        ExpectMeasurementsShown(ExpectedContactRatio(State()));
+        EXPECT_EQ(Windows().LoadedOutput(kind), nullptr);
+        EXPECT_TRUE(input->isEnabled());
+        EXPECT_TRUE(dialogs.shown.empty());
+        Control<QPushButton>(Windows().Measurements(), "CommandClose").click();
+        QApplication::processEvents();
+        ASSERT_TRUE(Activate(*input));
+    }
+}
+
+TEST_F(InspectionMenu, EmptyEntriesAreRefusedAsCalculateRefusesThem) {
+    ChooseMeasurements();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    const Message refusal = dialogs.shown.front();
+    const QWidget* focused = QApplication::focusWidget();
+    EXPECT_EQ(Windows().LoadedMeasurements(), nullptr);
+    EXPECT_EQ(Windows().LoadedOutput(PairKind::External), nullptr);
+
+    dialogs.shown.clear();
+    Control<QPushButton>(*input, "Command1").click();
+    QApplication::processEvents();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown.front().text, refusal.text);
+    EXPECT_EQ(dialogs.shown.front().icon, refusal.icon);
+    EXPECT_EQ(QApplication::focusWidget(), focused);
+    ASSERT_NE(focused, nullptr);
+    EXPECT_TRUE(focused->objectName().startsWith("Text"));
+}
+
+} // namespace
+} // namespace korvanta::testing
