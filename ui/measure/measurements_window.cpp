@@ -9,6 +9,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
 #include "ui/common/program_window.h"
+#include "ui/common/window_placement.h"
 #include "ui/print/print_from_to_size.h"
 #include "ui/print/print_status.h"
 #include "ui/print/window_background.h"
@@ -47,6 +48,7 @@ MeasurementsWindow::MeasurementsWindow(ProgramWindows& windows, QWidget* parent)
     font.setBold(true);
     setFont(font);
     setFixedSize(size());
+    CentreOnScreen(*this);
     Paint(ButtonFace());
 
     for (MeasurementField field : kMeasurementFields) {
