@@ -19,28 +19,26 @@ std::string Length(const std::optional<double>& length) {
     return length ? PatternValue(*length, kLengthDecimals) : kNotApplicable;
 }
 
+// The value, contact diameter and on-profile flag of a pin or span measurement, "NA" for each when
+// there is none.
+void SetContactTexts(const std::optional<ContactMeasurement>& measurement, std::string& value,
+                     std::string& contactDiameter, std::string& onActiveProfile) {
+    value = contactDiameter = onActiveProfile = kNotApplicable;
+    if (measurement) {
+        value = PatternValue(measurement->value, kLengthDecimals);
+        contactDiameter = PatternValue(measurement->contactDiameter, kLengthDecimals);
+        onActiveProfile = YesNo(measurement->onActiveProfile);
+    }
+}
+
 MemberMeasurementTexts MemberTexts(const MemberMeasurements& member) {
     MemberMeasurementTexts texts;
     texts.interference = YesNo(member.interference);
     texts.toothThickness = PatternValue(member.toothThickness, kLengthDecimals);
     texts.pinDiameter = Length(member.pinDiameter);
-    texts.overPins = kNotApplicable;
-    texts.pinContactDiameter = kNotApplicable;
-    texts.pinsOnActiveProfile = kNotApplicable;
-    if (const auto& pins = member.overPins) {
-        texts.overPins = PatternValue(pins->value, kLengthDecimals);
-        texts.pinContactDiameter = PatternValue(pins->contactDiameter, kLengthDecimals);
-        texts.pinsOnActiveProfile = YesNo(pins->onActiveProfile);
-    }
+    SetContactTexts(member.overPins, texts.overPins, texts.pinContactDiameter, texts.pinsOnActiveProfile);
     texts.spanTeeth = member.spanTeeth ? std::to_string(*member.spanTeeth) : kNotApplicable;
-    texts.span = kNotApplicable;
-    texts.spanContactDiameter = kNotApplicable;
-    texts.spanOnActiveProfile = kNotApplicable;
-    if (const auto& span = member.span) {
-        texts.span = PatternValue(span->value, kLengthDecimals);
-        texts.spanContactDiameter = PatternValue(span->contactDiameter, kLengthDecimals);
-        texts.spanOnActiveProfile = YesNo(span->onActiveProfile);
-    }
+    SetContactTexts(member.span, texts.span, texts.spanContactDiameter, texts.spanOnActiveProfile);
     return texts;
 }
 
