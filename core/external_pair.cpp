@@ -5,6 +5,7 @@
 #include "core/arithmetic.h"
 #include "core/my_functions.h"
 #include "core/number_text.h"
+#include "core/pair_roll_angles.h"
 
 namespace korvanta {
 
@@ -100,18 +101,7 @@ void ExternalPairCalculation::Geometry() {
 }
 
 void ExternalPairCalculation::RollAngles() {
-    GearPairState& s = state_;
-    PairResult& r = result_;
-    r.RollSAP1 = RollAngle(s.DB1, r.SAP1);
-    // The first roll angle puts the roll-angle constants in force for the rest of the run.
-    SwitchToRollAngleConstants(s);
-    r.RollSAP2 = RollAngle(s.DB2, r.SAP2);
-    r.RollTIF1 = RollAngle(s.DB1, r.TIF1);
-    r.RollTIF2 = RollAngle(s.DB2, r.TIF2);
-    r.RollPD1 = RollAngle(s.DB1, d1_);
-    r.RollPD2 = RollAngle(s.DB2, d2_);
-    r.RollOD1 = RollAngle(s.DB1, s.OD1);
-    r.RollOD2 = RollAngle(s.DB2, s.OD2);
+    FillRollAngles(state_, result_, d1_, d2_);
 }
 
 void ExternalPairCalculation::Restore() {

@@ -5,6 +5,7 @@
 #include "core/arithmetic.h"
 #include "core/my_functions.h"
 #include "core/number_text.h"
+#include "core/pair_roll_angles.h"
 
 namespace korvanta {
 
@@ -87,16 +88,7 @@ PairResult CalcInternalPair(GearPairState& state) {
     }
     r.TIF2 = r.SAP2 + Divide(kFormClearance, s.TDP);
 
-    r.RollSAP1 = RollAngle(s.DB1, r.SAP1);
-    // The first roll angle puts the roll-angle constants in force for the rest of the run.
-    SwitchToRollAngleConstants(s);
-    r.RollSAP2 = RollAngle(s.DB2, r.SAP2);
-    r.RollTIF1 = RollAngle(s.DB1, r.TIF1);
-    r.RollTIF2 = RollAngle(s.DB2, r.TIF2);
-    r.RollPD1 = RollAngle(s.DB1, pitchDiameter1);
-    r.RollPD2 = RollAngle(s.DB2, pitchDiameter2);
-    r.RollOD1 = RollAngle(s.DB1, s.OD1);
-    r.RollOD2 = RollAngle(s.DB2, s.OD2);
+    FillRollAngles(s, r, pitchDiameter1, pitchDiameter2);
     r.Swapped = false;
     return r;
 }
