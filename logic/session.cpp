@@ -16,6 +16,26 @@ void Session::SetEnableWindow(EnableWindow enable) {
     enable_ = std::move(enable);
 }
 
+// Help and the form-diameter note are read before going on. The internal pair's output window waits
+// for the diagram to close: its calculation refreshes the pitch and base diameters the diagram reads,
+// and nothing must recalculate the pair under the diagram. The external pair's diagram opens beside
+// its output window; the diagram's activation holds that window and the input window while it is open.
+bool Session::OpensModally(SessionWindow opener, OpenedWindow opened) {
+    switch (opened) {
+    case OpenedWindow::Help:
+    case OpenedWindow::FormDiameterNote:
+        return true;
+    case OpenedWindow::Diagram:
+        return opener == SessionWindow::InternalOutput;
+    case OpenedWindow::Output:
+    case OpenedWindow::License:
+    case OpenedWindow::Limitations:
+    case OpenedWindow::About:
+        return false;
+    }
+    return false;
+}
+
 void Session::Created(SessionWindow window) {
     Of(window) = WindowState{true, false, true};
 }

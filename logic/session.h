@@ -13,6 +13,9 @@ enum class SessionWindow { Input, ExternalOutput, InternalOutput, Diagram, Limit
 
 SessionWindow OutputWindowOf(PairKind kind);
 
+// The windows the user opens from another window.
+enum class OpenedWindow { Output, Help, License, Limitations, About, Diagram, FormDiameterNote };
+
 // One run of the program: the gear pair every window reads and writes (with the angle constants in
 // force and the diagram's member), and which windows exist, are shown and take input.
 //
@@ -33,6 +36,10 @@ public:
     const GearPairState& State() const { return state_; }
 
     void SetEnableWindow(EnableWindow enable);
+
+    // Whether a window opened from `opener` opens modally: the opener waits until it is closed and no
+    // other window takes input meanwhile. Every other window opens beside its opener.
+    static bool OpensModally(SessionWindow opener, OpenedWindow opened);
 
     void Created(SessionWindow window);
     void Shown(SessionWindow window, bool shown);

@@ -132,5 +132,31 @@ TEST_F(SessionTest, ARecreatedWindowStartsEnabled) {
     EXPECT_FALSE(session.IsOpen(SessionWindow::Input));
 }
 
+struct Opening {
+    SessionWindow opener;
+    OpenedWindow opened;
+    bool modal;
+};
+
+// Help and the form-diameter note are read before going on; the diagram waits over the internal
+// pair's output window only; every other window opens beside its opener.
+TEST(SessionModality, SaysWhichWindowsOpenModally) {
+    const Opening openings[] = {
+        {SessionWindow::Input, OpenedWindow::Output, false},
+        {SessionWindow::Input, OpenedWindow::Help, true},
+        {SessionWindow::Input, OpenedWindow::License, false},
+        {SessionWindow::Input, OpenedWindow::Limitations, false},
+        {SessionWindow::Input, OpenedWindow::About, false},
+        {SessionWindow::ExternalOutput, OpenedWindow::Diagram, false},
+        {SessionWindow::InternalOutput, OpenedWindow::Diagram, true},
+        {SessionWindow::ExternalOutput, OpenedWindow::FormDiameterNote, true},
+        {SessionWindow::InternalOutput, OpenedWindow::FormDiameterNote, true},
+    };
+    for (const Opening& opening : openings) {
+        EXPECT_EQ(Session::OpensModally(opening.opener, opening.opened), opening.modal)
+            << static_cast<int>(opening.opener) << " opens " << static_cast<int>(opening.opened);
+    }
+}
+
 } // namespace
 } // namespace korvanta

@@ -123,6 +123,14 @@ void ShowModal(QWidget* window) {
     ReturnTo(opener);
 }
 
+void OpenFrom(SessionWindow opener, OpenedWindow opened, QWidget* window) {
+    if (Session::OpensModally(opener, opened)) {
+        ShowModal(window);
+    } else {
+        ShowWindow(window);
+    }
+}
+
 void ReturnTo(const QPointer<QWidget>& window) {
     if (!window.isNull() && window->isVisible() && !detail::IsUnloaded(window.data())) {
         window->activateWindow();

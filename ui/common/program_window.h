@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "logic/session.h"
+
 namespace korvanta {
 
 // Hooks of a top-level window of the program.
@@ -25,6 +27,9 @@ void ResetActivationTracking();
 
 // Shows the window modally: the caller waits until it is closed; the other windows take no input.
 void ShowModal(QWidget* window);
+
+// Shows a window the user opened from `opener`: modally or beside it, as the session's rules say.
+void OpenFrom(SessionWindow opener, OpenedWindow opened, QWidget* window);
 
 // Activates the window again after a window it opened has gone, if it is still open.
 void ReturnTo(const QPointer<QWidget>& window);

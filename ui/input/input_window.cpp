@@ -222,7 +222,7 @@ void InputWindow::Activated() {
 
 void InputWindow::calculate() {
     if (const std::optional<PairKind> opens = form_.CalculatePair().opens) {
-        ShowWindow(&windows_.Output(*opens));
+        OpenFrom(SessionWindow::Input, OpenedWindow::Output, &windows_.Output(*opens));
     }
 }
 
@@ -248,7 +248,7 @@ void InputWindow::chooseInternalPair() {
 }
 
 void InputWindow::openHelp() {
-    ShowModal(&windows_.Help());
+    OpenFrom(SessionWindow::Input, OpenedWindow::Help, &windows_.Help());
 }
 
 void InputWindow::openWebSite() {
@@ -257,15 +257,15 @@ void InputWindow::openWebSite() {
 }
 
 void InputWindow::openLicence() {
-    ShowWindow(&windows_.License());
+    OpenFrom(SessionWindow::Input, OpenedWindow::License, &windows_.License());
 }
 
 void InputWindow::openLimitations() {
-    ShowWindow(&windows_.Limitations());
+    OpenFrom(SessionWindow::Input, OpenedWindow::Limitations, &windows_.Limitations());
 }
 
 void InputWindow::openAbout() {
-    ShowWindow(&windows_.About());
+    OpenFrom(SessionWindow::Input, OpenedWindow::About, &windows_.About());
 }
 
 } // namespace korvanta

@@ -93,12 +93,7 @@ void OutputWindow::Activated() {
 }
 
 void OutputWindow::openDiagram() {
-    DiagramWindow& diagram = windows_.Diagram();
-    if (description_.diagramModal) {
-        ShowModal(&diagram);
-    } else {
-        ShowWindow(&diagram);
-    }
+    OpenFrom(OutputWindowOf(Kind()), OpenedWindow::Diagram, &windows_.Diagram());
 }
 
 void OutputWindow::print() {
@@ -133,7 +128,7 @@ void OutputWindow::exitProgram() {
 }
 
 void OutputWindow::openFormDiameterNote() {
-    ShowModal(&windows_.Note(Kind()));
+    OpenFrom(OutputWindowOf(Kind()), OpenedWindow::FormDiameterNote, &windows_.Note(Kind()));
 }
 
 void OutputWindow::closeWindow() {

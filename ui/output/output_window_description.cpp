@@ -31,7 +31,6 @@ const OutputWindowDescription kExternal{
     }},
     std::nullopt,
     false,
-    false,
 };
 
 const OutputWindowDescription kInternal{
@@ -52,7 +51,6 @@ const OutputWindowDescription kInternal{
         {"Label2_4", "Text_9", "Text_10"},
     }},
     9.75,
-    true,
     true,
 };
 

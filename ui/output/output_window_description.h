@@ -26,11 +26,6 @@ struct OutputWindowDescription {
     void (*fillTable)(GearPairState& state, OutputTable& table);
     std::array<OutputRowNames, kOutputRowCount> rows; // in the table's row order
     std::optional<double> headingPointSize;           // the column headings' size, if not the window's
-    // The internal pair's window waits for the diagram to close: its calculation refreshes the pitch
-    // and base diameters the diagram reads, and nothing must recalculate the pair under the diagram.
-    // The external pair's diagram opens beside it; the diagram disables this window and the input
-    // window itself while it is open.
-    bool diagramModal;
     // The internal pair's Close gives the input window back before the window goes, so that the
     // window system hands the focus straight to an enabled input window; closing by any route then
     // gives it back once more, which changes nothing.

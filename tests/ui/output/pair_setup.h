@@ -8,13 +8,16 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #include "core/gear_pair_state.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
+#include "logic/output_table.h"
 #include "support/window_test.h"
 #include "ui/input/input_window.h"
 #include "ui/output/output_window.h"
+#include "ui/output/output_window_description.h"
 
 namespace korvanta::testing {
 
@@ -78,21 +81,40 @@ inline QString CaptionText(QWidget& window, const char* name) {
     return label ? label->text() : QString();
 }
 
-// One row of an output window as shown: caption, pinion cell, gear cell.
-struct ShownRow {
-    const char* caption;
-    const char* pinion;
-    const char* gear;
-    QString captionText;
-    QString pinionText;
-    QString gearText;
+// One row caption of an output window: the label's name and the text it shows.
+struct ShownCaption {
+    const char* label;
+    QString text;
 };
 
-inline void ExpectRows(QWidget& window, const std::vector<ShownRow>& rows) {
-    for (const ShownRow& row : rows) {
-        EXPECT_EQ(CaptionText(window, row.caption), row.captionText) << row.caption;
-        EXPECT_EQ(CellText(window, row.pinion), row.pinionText) << row.pinion;
-        EXPECT_EQ(CellText(window, row.gear), row.gearText) << row.gear;
+inline void ExpectCaptions(QWidget& window, const std::vector<ShownCaption>& captions) {
+    for (const ShownCaption& caption : captions) {
+        EXPECT_EQ(CaptionText(window, caption.label), caption.text) << caption.label;
+    }
+}
+
+// The table the logic fills from the state as it stands, worked on a copy so that the window's own
+// activation starts from the same state. The worked numbers themselves are pinned by the logic and
+// core tests; a window test checks that the window shows what the logic produced.
+inline OutputTable TableOfTheLogic(PairKind kind) {
+    GearPairState state = testing::State();
+    const OutputWindowDescription& description = DescriptionOf(kind);
+    OutputTable table = description.newTable();
+    description.fillTable(state, table);
+    return table;
+}
+
+// The pinion and gear cells of one row against the logic's table.
+inline void ExpectRowShows(OutputWindow& window, const OutputTable& table, OutputRow row) {
+    const OutputRowNames& names = DescriptionOf(window.Kind()).rows[static_cast<int>(row)];
+    EXPECT_EQ(CellText(window, names.pinion).toStdString(), table[row].pinion) << names.pinion;
+    EXPECT_EQ(CellText(window, names.gear).toStdString(), table[row].gear) << names.gear;
+}
+
+// Every pinion and gear cell of the window against the logic's table.
+inline void ExpectCellsShow(OutputWindow& window, const OutputTable& table) {
+    for (int row = 0; row < kOutputRowCount; ++row) {
+        ExpectRowShows(window, table, static_cast<OutputRow>(row));
     }
 }
 
