@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/angle_constants.h"
+#include "core/length_unit.h"
 #include "core/single.h"
 
 namespace korvanta {
@@ -31,6 +32,10 @@ struct GearPairState {
     Double DB1 = 0.0;
     Double DB2 = 0.0;
     Single PD1;
+    // The units of the pair: for a metric pair DP, TDP and every length are per millimetre and in
+    // millimetres, and Module holds the normal module as typed (DP = 1 / Module).
+    LengthUnit Unit = LengthUnit::Inch;
+    Single Module;
 };
 
 // Puts the start-up angle constants in force (kStartUpAngleConstants).

@@ -263,6 +263,7 @@ PairMeasurements MeasurePair(const GearPairState& state, const PairResult& resul
     const Contact contact = ContactOf(pair);
     PairMeasurements measured;
     measured.contactRatio = contact.ratio;
+    measured.unit = state.Unit;
     for (int m = 0; m < 2; ++m) {
         measured.members[m] = MeasureMember(pair, pair.members[m], choices[m], contact.start[m]);
     }

@@ -45,6 +45,7 @@ struct MemberMeasurements {
 struct PairMeasurements {
     double contactRatio = 0.0;                 // transverse contact ratio
     std::array<MemberMeasurements, 2> members; // the pinion and gear columns of the output table
+    LengthUnit unit = LengthUnit::Inch;        // the pair's: every length above is in it
 };
 
 // Inspection measurements of a pair after its calculation: `state` as the calculation left it (the

@@ -7,8 +7,10 @@
 
 #include "core/arithmetic.h"
 #include "core/my_functions.h"
+#include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "core/transverse_values.h"
+#include "logic/unit_texts.h"
 
 namespace korvanta {
 
@@ -47,7 +49,7 @@ CalculateOutcome Accept(PairKind kind) {
 // Every field into the state, in the order the command reads them.
 void StoreFields(GearPairState& state, const FieldValues& values) {
     state.PA = values[InputField::PA];
-    state.DP = values[InputField::DP];
+    StoreNormalPitch(state, values[InputField::DP]);
     state.NT1 = values[InputField::NT1];
     state.NT2 = values[InputField::NT2];
     state.OD1 = values[InputField::OD1];
@@ -56,20 +58,20 @@ void StoreFields(GearPairState& state, const FieldValues& values) {
     state.HA = values[InputField::HA];
 }
 
-std::optional<CalculateOutcome> PresenceCheck(const FieldValues& values) {
+std::optional<CalculateOutcome> PresenceCheck(const FieldValues& values, LengthUnit unit) {
     struct Presence {
         InputField field;
-        std::string_view message;
+        std::string message;
     };
-    static constexpr Presence kPresence[] = {
+    const Presence presences[] = {
         {InputField::NT1, "Enter the number of teeth for Pinion"},
         {InputField::NT2, "Enter the number of teeth for Gear"},
-        {InputField::DP, "Enter the Normal Diametral Pitch"},
+        {InputField::DP, "Enter the " + NormalPitchCaption(unit)},
         {InputField::PA, "Enter the Normal Pressure Angle"},
         {InputField::OD1, "Enter the OD for gear 1"},
         {InputField::OD2, "Enter the OD for gear 2"},
     };
-    for (const Presence& presence : kPresence) {
+    for (const Presence& presence : presences) {
         if (values[presence.field] == 0) {
             return Reject(presence.message, kMessageTitle, presence.field);
         }
@@ -132,7 +134,7 @@ CalculateOutcome CalculateExternal(GearPairState& state, const FieldValues& valu
 CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldTexts& texts) {
     const FieldValues values(texts);
     StoreKind(state, chosen);
-    if (auto rejection = PresenceCheck(values)) {
+    if (auto rejection = PresenceCheck(values, state.Unit)) {
         return *rejection;
     }
     try {
@@ -142,10 +144,9 @@ CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldTex
         return chosen == PairKind::Internal ? CalculateInternal(state, values)
                                             : CalculateExternal(state, values);
     } catch (const ArithmeticError&) {
-        return Reject(
-            "These entries cannot be calculated: a value is out of range. Please check the Diametral "
-            "Pitch and the other input data.",
-            kMessageTitle, InputField::DP);
+        return Reject("These entries cannot be calculated: a value is out of range. Please check the " +
+                          PitchCaption(state.Unit) + " and the other input data.",
+                      kMessageTitle, InputField::DP);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "logic/diagram_boxes.h"
 
+#include "core/normal_pitch.h"
 #include "core/number_text.h"
+#include "logic/unit_texts.h"
 
 namespace korvanta {
 
@@ -31,7 +33,8 @@ DiagramBoxes FillDiagramBoxes(const GearPairState& state, Member member) {
     boxes.pitchDiameter = DiagramSingleText(gear ? state.PD2 : state.PD1) + kDiameterSuffix;
     boxes.baseDiameter = DiagramDoubleText(gear ? state.DB2 : state.DB1) + kDiameterSuffix;
     boxes.teeth = SignedSingleGeneralText(gear ? state.NT2 : state.NT1);
-    boxes.transverseDiametralPitch = DiagramSingleText(state.TDP);
+    boxes.pitchCaption = PitchCaption(state.Unit);
+    boxes.transversePitch = DiagramSingleText(TransversePitch(state));
     boxes.transversePressureAngle = DiagramSingleText(state.TPA);
     boxes.helixAngle = DiagramSingleText(state.HA);
     boxes.outsideDiameter =

@@ -10,15 +10,16 @@ namespace korvanta {
 
 // The data boxes of the roll angle diagram for one member of the pair.
 struct DiagramBoxes {
-    std::string pitchDiameter;            // Text3
-    std::string baseDiameter;             // Text4
-    std::string picturePressureAngle;     // Text5: the transverse pressure angle beside the picture
-    std::string teeth;                    // Text6
-    std::string transverseDiametralPitch; // Text7
-    std::string transversePressureAngle;  // Text8
-    std::string helixAngle;               // Text9
-    std::string outsideDiameter;          // Text10: unknown for an internal gear
-    bool rootCircleCaption = false;       // Label6: "Root Circle" over the outside circle's caption
+    std::string pitchDiameter;           // Text3
+    std::string baseDiameter;            // Text4
+    std::string picturePressureAngle;    // Text5: the transverse pressure angle beside the picture
+    std::string teeth;                   // Text6
+    std::string pitchCaption;            // Label3: "Diametral Pitch", or "Module" for a metric pair
+    std::string transversePitch;         // Text7: transverse diametral pitch, or transverse module
+    std::string transversePressureAngle; // Text8
+    std::string helixAngle;              // Text9
+    std::string outsideDiameter;         // Text10: unknown for an internal gear
+    bool rootCircleCaption = false;      // Label6: "Root Circle" over the outside circle's caption
 
     bool operator==(const DiagramBoxes&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include "core/angles_at_diameter.h"
 #include "core/arithmetic.h"
+#include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "core/pair_kind.h"
 #include "logic/key_filter.h"
@@ -59,8 +60,10 @@ DiameterCommandOutcome RunDiameterCommand(const GearPairState& state, std::strin
     }
     DiameterCommandOutcome outcome;
     outcome.computed = true;
-    outcome.pressureSentence = PressureAngleSentence(T, angles.pressure);
-    outcome.rollSentence = RollAngleSentence(T, angles.roll);
+    // A metric pair's diameter is named with its unit; an inch pair's stands alone.
+    const std::string diameter = std::string(T) + (IsMetric(state) ? " mm" : "");
+    outcome.pressureSentence = PressureAngleSentence(diameter, angles.pressure);
+    outcome.rollSentence = RollAngleSentence(diameter, angles.roll);
     return outcome;
 }
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/arithmetic.h"
 #include "core/basic_values.h"
+#include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "logic/key_filter.h"
 
@@ -162,8 +164,12 @@ void InputForm::Enter(InputField field) {
 }
 
 void InputForm::Leave(InputField field) {
-    Single& value = StateValue(state_, field);
-    value = LeadingNumber(Text(field));
+    const Single value = LeadingNumber(Text(field));
+    if (field == InputField::DP) {
+        StorePitch(value);
+    } else {
+        StateValue(state_, field) = value;
+    }
     if (!IsToothField(field)) {
         Write(field, FiveDecimalText(value));
     }
@@ -193,20 +199,46 @@ void InputForm::EmptyZeroFields() {
     }
 }
 
+void InputForm::StorePitch(Single typed) {
+    try {
+        StoreNormalPitch(state_, typed);
+    } catch (const ArithmeticError&) {
+        StoreNormalPitch(state_, 0);
+        Show(Message{"This module is too small to be calculated. Please enter a larger module.",
+                     std::string(kMessageTitle), MessageIcon::Stop});
+    }
+}
+
+void InputForm::EstimateDiametersAfresh() {
+    Write(InputField::OD1, "");
+    Write(InputField::OD2, "");
+    Write(InputField::CD, "");
+    state_.OD1 = 0;
+    state_.OD2 = 0;
+    state_.CD = 0;
+    RunBasicValues();
+}
+
 void InputForm::ChooseKind(PairKind kind) {
     chosen_ = kind;
     StoreKind(state_, kind);
     if (state_.LastGearType != state_.GearType) {
-        Write(InputField::OD1, "");
-        Write(InputField::OD2, "");
-        Write(InputField::CD, "");
-        state_.OD1 = 0;
-        state_.OD2 = 0;
-        state_.CD = 0;
-        RunBasicValues();
+        EstimateDiametersAfresh();
     }
     Focus(InputField::NT1);
     state_.LastGearType = state_.GearType;
+}
+
+void InputForm::ChooseUnit(LengthUnit unit) {
+    if (state_.Unit == unit) {
+        return;
+    }
+    state_.Unit = unit;
+    // The pitch field keeps its number, read now as a module or as a diametral pitch; the diameters
+    // and the center distance were in the other unit and are estimated again.
+    StorePitch(LeadingNumber(Text(InputField::DP)));
+    EstimateDiametersAfresh();
+    EmptyZeroFields();
 }
 
 void InputForm::Activated() {

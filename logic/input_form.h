@@ -50,6 +50,10 @@ public:
     void Leave(InputField field); // focus lost
     // The gear-type options: a change of kind forgets the diameters and the center distance.
     void ChooseKind(PairKind kind);
+    // Inch (diametral pitch) or metric (module, millimetres): the pitch field is read in the new unit,
+    // and the diameters and the center distance are forgotten and estimated again.
+    void ChooseUnit(LengthUnit unit);
+    LengthUnit Unit() const { return state_.Unit; }
     // The window coming to the front: an empty helix angle reads 0, an empty pressure angle 20.
     void Activated();
     // The Calculate button: the checks, then the output window of the pair's kind to open.
@@ -60,6 +64,8 @@ private:
     void Clear(InputField field);                          // empty text, value 0
     void Changed(InputField field);
     void RunBasicValues();
+    void EstimateDiametersAfresh();
+    void StorePitch(Single typed); // the pitch field's value, in the pair's unit
     void EmptyZeroFields();
     void Show(const Message& message);
     void Focus(InputField field);

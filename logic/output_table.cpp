@@ -3,7 +3,9 @@
 #include "core/arithmetic.h"
 #include "core/external_pair.h"
 #include "core/internal_pair.h"
+#include "core/normal_pitch.h"
 #include "core/number_text.h"
+#include "logic/unit_texts.h"
 
 namespace korvanta {
 
@@ -11,6 +13,7 @@ namespace {
 
 constexpr const char* kNotShown = "----------";
 constexpr const char* kNotApplicable = "NA";
+constexpr const char* kOutputTitle = "Korvanta Output Data";
 
 // Captions shared by both windows, in row order; the roll-angle rows differ in their preposition.
 OutputTable NewTable(const std::string& gearColumn, const std::string& rollPreposition) {
@@ -73,15 +76,30 @@ Message FaultMessage() {
                    std::string(kMessageTitle), MessageIcon::Stop};
 }
 
+// The title and the pitch rows' captions in the pair's units: a metric pair is entered by its module
+// and its lengths are millimetres.
+void SetUnitCaptions(const GearPairState& state, OutputTable& table) {
+    table.title = InLengthUnit(kOutputTitle, state.Unit);
+    table[OutputRow::DiametralPitch].caption = NormalPitchCaption(state.Unit);
+    table[OutputRow::TransverseDiametralPitch].caption = TransversePitchCaption(state.Unit);
+}
+
+std::string NormalPitchText(const GearPairState& state) {
+    return PatternOfSingleGeneral(TypedNormalPitch(state), kEnteredValueDecimals);
+}
+
+std::string TransversePitchText(const GearPairState& state) {
+    return PatternOfSingleGeneral(TransversePitch(state), kEnteredValueDecimals);
+}
+
 // The entered values, as the external window shows them after the orientation step.
 void FillExternalInputs(const GearPairState& state, OutputTable& table) {
     const bool spur = state.HA == 0;
     table[OutputRow::OperatingPressureAngle].caption =
         spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
     SetEach(table[OutputRow::Teeth], SingleGeneralText(state.NT1), SingleGeneralText(state.NT2));
-    SetBoth(table[OutputRow::DiametralPitch], PatternOfSingleGeneral(state.DP, kEnteredValueDecimals));
-    SetBoth(table[OutputRow::TransverseDiametralPitch],
-            spur ? kNotShown : PatternOfSingleGeneral(state.TDP, kEnteredValueDecimals));
+    SetBoth(table[OutputRow::DiametralPitch], NormalPitchText(state));
+    SetBoth(table[OutputRow::TransverseDiametralPitch], spur ? kNotShown : TransversePitchText(state));
     SetBoth(table[OutputRow::TransversePressureAngle],
             spur ? kNotShown : PatternOfSingleGeneral(state.TPA, kEnteredValueDecimals));
     SetEach(table[OutputRow::PitchDiameter], PatternOfSingleGeneral(state.PD1, kEnteredValueDecimals),
@@ -134,6 +152,7 @@ const OutputTable& NewInternalTable() {
 
 void FillExternalTable(GearPairState& state, OutputTable& table) {
     StartFill(table);
+    SetUnitCaptions(state, table);
     const char* step = "orientation";
     try {
         ExternalPairCalculation calculation(state);
@@ -153,25 +172,28 @@ void FillExternalTable(GearPairState& state, OutputTable& table) {
 
 void FillInternalTable(GearPairState& state, OutputTable& table) {
     StartFill(table);
+    SetUnitCaptions(state, table);
     const Single entryTPA = state.TPA;
     PairResult result;
+    std::string transversePitch;
     try {
         result = CalcInternalPair(state);
+        transversePitch = TransversePitchText(state);
     } catch (const ArithmeticError&) {
         table.fault = CalculationFault{"internal pair calculation", FaultMessage()};
         return;
     }
     const bool spur = state.HA == 0;
-    table[OutputRow::DiametralPitch].caption = spur ? "Diametral Pitch" : "Normal Diametral Pitch";
+    table[OutputRow::DiametralPitch].caption =
+        spur ? PitchCaption(state.Unit) : NormalPitchCaption(state.Unit);
     table[OutputRow::PressureAngle].caption = spur ? "Pressure Angle" : "Normal Pressure Angle";
     table[OutputRow::OperatingPressureAngle].caption =
         spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
     table[OutputRow::OutsideDiameter].caption = "Pinion Outside Dia. / Gear Inside Dia.";
 
     SetEach(table[OutputRow::Teeth], SingleGeneralText(state.NT1), SingleGeneralText(state.NT2));
-    SetBoth(table[OutputRow::DiametralPitch], PatternOfSingleGeneral(state.DP, kEnteredValueDecimals));
-    SetBoth(table[OutputRow::TransverseDiametralPitch],
-            spur ? kNotApplicable : PatternOfSingleGeneral(state.TDP, kEnteredValueDecimals));
+    SetBoth(table[OutputRow::DiametralPitch], NormalPitchText(state));
+    SetBoth(table[OutputRow::TransverseDiametralPitch], spur ? kNotApplicable : transversePitch);
     SetBoth(table[OutputRow::PressureAngle],
             Degrees(PatternOfSingleGeneral(state.PA, kEnteredValueDecimals)));
     // The angle the base diameters were refreshed with, the one the input window derived.

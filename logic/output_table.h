@@ -48,7 +48,7 @@ struct CalculationFault {
 // What an output window shows: captions and cells in row order, the column headings, the warnings
 // that follow the values, and a fault that stopped the calculation part way.
 struct OutputTable {
-    std::string title = "Korvanta Output Data";
+    std::string title = "Korvanta Output Data"; // with " (mm)" for a metric pair
     std::array<std::string, 2> columns;
     std::array<OutputCell, kOutputRowCount> rows;
     std::vector<Message> warnings;

@@ -50,9 +50,37 @@ constexpr std::array<std::string_view, kOutputRowCount> kTooltips = {
     "chart.",
 };
 
+// The rows whose words change for a metric pair, entered by its module.
+struct MetricTooltip {
+    OutputRow row;
+    std::string_view tooltip;
+};
+
+constexpr std::array<MetricTooltip, 4> kMetricTooltips = {{
+    {OutputRow::DiametralPitch,
+     "Millimetres of pitch diameter per tooth in the normal plane; the module of the hob, cutter or master "
+     "gear."},
+    {OutputRow::TransverseDiametralPitch,
+     "Millimetres of pitch diameter per tooth in the plane of rotation; the module of a helical gear's "
+     "transverse profile."},
+    {OutputRow::ModificationCoefficient,
+     "Profile shift coefficient x (the shift is x times the module) that meshes the pair at the center "
+     "distance without backlash; it sets the tooth thickness."},
+    {OutputRow::ProfileOverlap,
+     "Working depth in units of the module, not the contact ratio; for that see \"Inspection "
+     "Measurements\"."},
+}};
+
 } // namespace
 
-std::string_view RowTooltip(OutputRow row) {
+std::string_view RowTooltip(OutputRow row, LengthUnit unit) {
+    if (unit == LengthUnit::Millimetre) {
+        for (const MetricTooltip& metric : kMetricTooltips) {
+            if (metric.row == row) {
+                return metric.tooltip;
+            }
+        }
+    }
     return kTooltips[static_cast<int>(row)];
 }
 

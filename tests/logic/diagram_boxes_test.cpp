@@ -35,7 +35,7 @@ TEST(DiagramBoxes, PinionOfAnExternalPair) {
     EXPECT_EQ(boxes.baseDiameter, "2.349232 DIA.");
     EXPECT_EQ(boxes.picturePressureAngle, "20.000000");
     EXPECT_EQ(boxes.teeth, " 25");
-    EXPECT_EQ(boxes.transverseDiametralPitch, "10.000000");
+    EXPECT_EQ(boxes.transversePitch, "10.000000");
     EXPECT_EQ(boxes.transversePressureAngle, "20.000000");
     EXPECT_EQ(boxes.helixAngle, "0.000000");
     EXPECT_EQ(boxes.outsideDiameter, "2.700000 DIA.");
@@ -86,7 +86,7 @@ TEST(DiagramBoxes, HelixAngleAndTransverseValuesOfAHelicalPair) {
     state.TDP = 9.659258;
     state.TPA = 20.64689;
     const DiagramBoxes boxes = FillDiagramBoxes(state, Member::Pinion);
-    EXPECT_EQ(boxes.transverseDiametralPitch, "9.659258");
+    EXPECT_EQ(boxes.transversePitch, "9.659258");
     EXPECT_EQ(boxes.transversePressureAngle, "20.646890");
     EXPECT_EQ(boxes.picturePressureAngle, boxes.transversePressureAngle);
     EXPECT_EQ(boxes.helixAngle, "15.000000");

@@ -77,7 +77,7 @@ void DiagramWindow::ShowMemberBoxes() {
     ui->Text3->setText(QString::fromStdString(boxes.pitchDiameter));
     ui->Text4->setText(QString::fromStdString(boxes.baseDiameter));
     ui->Text6->setText(QString::fromStdString(boxes.teeth));
-    ui->Text7->setText(QString::fromStdString(boxes.transverseDiametralPitch));
+    ui->Text7->setText(QString::fromStdString(boxes.transversePitch));
     ui->Text8->setText(QString::fromStdString(boxes.transversePressureAngle));
     ui->Text9->setText(QString::fromStdString(boxes.helixAngle));
     ui->Text10->setText(QString::fromStdString(boxes.outsideDiameter));

@@ -44,7 +44,7 @@ OutputWindow::OutputWindow(ProgramWindows& windows, PairKind kind, QWidget* pare
         const OutputRowNames& names = description_.rows[row];
         view_.rows[row] = {Named<QLabel>(*this, names.caption), Named<QLineEdit>(*this, names.pinion),
                            Named<QLineEdit>(*this, names.gear)};
-        const std::string_view tooltip = RowTooltip(static_cast<OutputRow>(row));
+        const std::string_view tooltip = RowTooltip(static_cast<OutputRow>(row), windows_.State().Unit);
         view_.rows[row].caption->setToolTip(
             QString::fromUtf8(tooltip.data(), static_cast<qsizetype>(tooltip.size())));
     }

@@ -74,7 +74,7 @@ protected:
             {"Text4", &boxes.baseDiameter},
             {"Text5", &boxes.picturePressureAngle},
             {"Text6", &boxes.teeth},
-            {"Text7", &boxes.transverseDiametralPitch},
+            {"Text7", &boxes.transversePitch},
             {"Text8", &boxes.transversePressureAngle},
             {"Text9", &boxes.helixAngle},
             {"Text10", &boxes.outsideDiameter},

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/length_unit.h"
+
+namespace korvanta {
+
+// The words the windows and the command use for the pitch and the lengths of a pair in its units.
+
+// "Normal Diametral Pitch" or "Normal Module".
+std::string NormalPitchCaption(LengthUnit unit);
+// "Transverse Diametral Pitch" or "Transverse Module".
+std::string TransversePitchCaption(LengthUnit unit);
+// "Diametral Pitch" or "Module": the spur pair's one pitch.
+std::string PitchCaption(LengthUnit unit);
+
+// A caption or title of lengths: an inch pair's as it is, a metric pair's with " (mm)" after it.
+std::string InLengthUnit(std::string_view text, LengthUnit unit);
+
+// "in" or "mm".
+std::string_view UnitSymbol(LengthUnit unit);
+
+} // namespace korvanta
