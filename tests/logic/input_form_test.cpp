@@ -365,5 +365,39 @@ TEST_F(InputFormCalculateTest, RightAngles) {
     ExpectRejected("The Helix Angle must be less than 90° !", F::HA);
 }
 
+TEST_F(InputFormTest, ChangingTheUnitReadsThePitchAsAModuleAndEstimatesTheDiametersAgain) {
+    Start();
+    Type(F::NT1, "12");
+    Type(F::NT2, "24");
+    Type(F::DP, "3");
+    ASSERT_EQ(form.Text(F::OD1), "4.66667");
+
+    form.ChooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(form.Unit(), LengthUnit::Millimetre);
+    EXPECT_EQ(form.Text(F::DP), "3.00000");
+    EXPECT_EQ(state.Module, Single(3.0));
+    EXPECT_EQ(state.DP, Single(1.0 / 3.0));
+    // Module 3: outside diameters (N + 2) m, center distance (N1 + N2) m / 2.
+    EXPECT_EQ(form.Text(F::OD1), "42.00000");
+    EXPECT_EQ(form.Text(F::OD2), "78.00000");
+    EXPECT_EQ(form.Text(F::CD), "54.00000");
+
+    form.ChooseUnit(LengthUnit::Inch);
+    EXPECT_EQ(state.DP, Single(3.0));
+    EXPECT_EQ(form.Text(F::OD1), "4.66667");
+    EXPECT_EQ(form.Text(F::CD), "6.00000");
+}
+
+TEST_F(InputFormTest, AModuleTooSmallForItsPitchIsRefusedAndTheFieldEmptied) {
+    Start();
+    form.ChooseUnit(LengthUnit::Millimetre);
+    Type(F::DP, "0.000000000000000000000000000000000000000001");
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages[0].text, "This module is too small to be calculated. Please enter a larger module.");
+    EXPECT_EQ(form.Text(F::DP), "");
+    EXPECT_EQ(state.DP, Single(0.0));
+    EXPECT_EQ(state.Module, Single(0.0));
+}
+
 } // namespace
 } // namespace korvanta
