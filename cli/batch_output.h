@@ -35,9 +35,8 @@ std::string BatchCsvHeader(bool withId, bool measure, bool withUnits);
 
 // One CSV line: the cells as the output window shows them (those a fault left unfilled are empty; an
 // inch pair leaves the module cells empty, a metric pair the diametral pitch cells), with `measure`
-// the measurements (empty but for a produced table; interference names the flagged
-// members separated by a blank), the warnings separated by line feeds, the rejection, fault or error
-// message.
+// the measurements (empty but for a produced table; interference names the flagged members separated
+// by a blank), the warnings separated by line feeds, the rejection, fault or error message.
 std::string BatchCsvLine(const BatchRow& row, bool measure);
 
 // One JSON line: the single-pair command's object with "line" (and "id", and "units": "in", "mm" or null
