@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/input_field.h"
+#include "core/length_unit.h"
 #include "logic/output_table.h"
 
 namespace korvanta::cli {
@@ -15,11 +16,15 @@ struct BatchInputColumn {
     std::optional<InputField> field;
 };
 
-inline constexpr std::array<BatchInputColumn, 9> kBatchInputColumns = {{
+// The column of a metric pair's module, typed into the pitch field as --module does.
+inline constexpr std::string_view kModuleColumn = "module";
+
+inline constexpr std::array<BatchInputColumn, 10> kBatchInputColumns = {{
     {"type", std::nullopt},
     {"nt1", InputField::NT1},
     {"nt2", InputField::NT2},
     {"dp", InputField::DP},
+    {kModuleColumn, InputField::DP},
     {"pa", InputField::PA},
     {"ha", InputField::HA},
     {"od1", InputField::OD1},
@@ -50,5 +55,22 @@ inline constexpr std::array<std::string_view, kOutputRowCount> kOutputRowNames =
     "roll_pitch",               // Roll Angle to Pitch Diameter
     "roll_outside",             // Roll Angle to Outside Diameter
 };
+
+// The names of a metric pair's pitch rows, which hold modules in place of diametral pitches.
+inline constexpr std::array<std::string_view, 2> kModuleRowNames = {"normal_module", "transverse_module"};
+
+// Whether the row holds the pair's pitch: its name and its value change with the units.
+constexpr bool IsPitchRow(std::size_t row) {
+    return row == static_cast<std::size_t>(OutputRow::DiametralPitch) ||
+           row == static_cast<std::size_t>(OutputRow::TransverseDiametralPitch);
+}
+
+// The name of an output row of a pair in `unit`.
+constexpr std::string_view OutputRowName(std::size_t row, LengthUnit unit) {
+    if (unit == LengthUnit::Millimetre && IsPitchRow(row)) {
+        return kModuleRowNames[row - static_cast<std::size_t>(OutputRow::DiametralPitch)];
+    }
+    return kOutputRowNames[row];
+}
 
 } // namespace korvanta::cli

@@ -10,6 +10,7 @@ namespace korvanta::cli {
 namespace {
 
 constexpr std::string_view kIdColumn = "id";
+constexpr std::string_view kDpColumn = "dp";
 
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -38,6 +39,11 @@ std::string KnownNames(bool measure) {
     return names + "," + std::string(kIdColumn);
 }
 
+// Whether the row fills the column, when the file names it.
+bool Filled(const CsvRecord& row, const std::optional<std::size_t>& column) {
+    return column && !row.cells[*column].empty();
+}
+
 } // namespace
 
 std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& header, bool measure) {
@@ -55,6 +61,11 @@ std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& heade
         }
         names.push_back(name);
         Column column{ColumnNamed(name), MeasurementInputNamed(name)};
+        if (name == kDpColumn) {
+            parsed.dpColumn_ = parsed.columns_.size();
+        } else if (name == kModuleColumn) {
+            parsed.moduleColumn_ = parsed.columns_.size();
+        }
         if (name == kIdColumn) {
             parsed.idColumn_ = parsed.columns_.size();
         } else if (column.measurement && !measure) {
@@ -78,8 +89,15 @@ std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) con
                             std::to_string(columns_.size()) + " columns",
                         std::nullopt, true};
     }
+    const std::optional<LengthUnit> unit = Unit(row);
+    if (!unit) {
+        return RowError{"dp and module are both given: a row gives the diametral pitch of an inch pair or "
+                        "the module of a metric pair, not both",
+                        InputField::DP, false};
+    }
     PairInputs inputs;
     inputs.measure = measure_;
+    inputs.unit = *unit;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const std::string& value = row.cells[i];
         if (value.empty()) {
@@ -110,6 +128,14 @@ std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) con
         inputs.fields[static_cast<int>(*column.field)] = value;
     }
     return inputs;
+}
+
+std::optional<LengthUnit> BatchHeader::Unit(const CsvRecord& row) const {
+    if (row.error || row.cells.size() != columns_.size() ||
+        (Filled(row, dpColumn_) && Filled(row, moduleColumn_))) {
+        return std::nullopt;
+    }
+    return Filled(row, moduleColumn_) ? LengthUnit::Millimetre : LengthUnit::Inch;
 }
 
 std::string BatchHeader::Id(const CsvRecord& row) const {

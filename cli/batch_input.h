@@ -28,8 +28,16 @@ public:
 
     // The pair of one row: every non-empty cell typed into its field, as the single-pair options do,
     // and its measuring tools, with `measure` set as the header was parsed. A row with another number
-    // of cells than the header, or a value the field's keys would refuse, gives no pair.
+    // of cells than the header, a value the field's keys would refuse, or both a dp and a module
+    // gives no pair.
     std::variant<PairInputs, RowError> Inputs(const CsvRecord& row) const;
+
+    // Whether the file names the column "module": its rows may be metric pairs.
+    bool HasModule() const { return moduleColumn_.has_value(); }
+
+    // The units of the row's pair: millimetres when its module cell is filled, inches otherwise; none
+    // for a malformed row or one that fills both dp and module.
+    std::optional<LengthUnit> Unit(const CsvRecord& row) const;
 
     // Whether the file names the column "id", which is not calculated but copied into the output.
     bool HasId() const { return idColumn_.has_value(); }
@@ -47,6 +55,8 @@ private:
 
     std::vector<Column> columns_;
     std::optional<std::size_t> idColumn_;
+    std::optional<std::size_t> dpColumn_;
+    std::optional<std::size_t> moduleColumn_;
     bool measure_ = false;
 };
 

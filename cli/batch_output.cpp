@@ -6,8 +6,9 @@
 #include "cli/batch_columns.h"
 #include "cli/command_name.h"
 #include "cli/json_writer.h"
-#include "logic/measurement_rows.h"
 #include "cli/visible_text.h"
+#include "logic/measurement_rows.h"
+#include "logic/unit_texts.h"
 
 namespace korvanta::cli {
 
@@ -59,13 +60,33 @@ bool HasPair(RowStatus status) {
     return status == RowStatus::Ok || status == RowStatus::Rejected || status == RowStatus::Fault;
 }
 
-// The members that identify the row in its file: "line" and, when the file has one, "id".
+// The members that identify the row in its file: "line" and, when the file has one, "id"; then the
+// row's "units" when the file names a module column.
 std::vector<JsonMember> RowIdentity(const BatchRow& row) {
     std::vector<JsonMember> identity{{"line", std::to_string(row.line)}};
     if (row.id) {
         identity.push_back({"id", JsonString(*row.id)});
     }
+    if (row.withUnits) {
+        identity.push_back({kUnitsMember, row.unit ? JsonString(UnitSymbol(*row.unit)) : "null"});
+    }
     return identity;
+}
+
+// The pitch cells of a file with a module column: the diametral pitch pair, then the module pair; the
+// row's cells in the pair of its units, the other pair empty.
+void AppendPitchCells(std::string& line, const OutputCell& cell, const std::optional<LengthUnit>& unit) {
+    const bool metric = unit == LengthUnit::Millimetre;
+    if (metric) {
+        line += ",,";
+    }
+    line += ',';
+    AppendCell(line, cell.pinion);
+    line += ',';
+    AppendCell(line, cell.gear);
+    if (!metric) {
+        line += ",,";
+    }
 }
 
 // The measurement cells after the table's: empty when the row produced no table.
@@ -107,10 +128,19 @@ std::string RowMessage(const BatchRow& row) {
     return "";
 }
 
-std::string BatchCsvHeader(bool withId, bool measure) {
+std::string BatchCsvHeader(bool withId, bool measure, bool withUnits) {
     std::string line = withId ? "line,id,status,type" : "line,status,type";
-    for (std::string_view name : kOutputRowNames) {
+    if (withUnits) {
+        line += ",units";
+    }
+    const auto appendPair = [&line](std::string_view name) {
         line += "," + std::string(name) + "_pinion," + std::string(name) + "_gear";
+    };
+    for (std::size_t row = 0; row < kOutputRowNames.size(); ++row) {
+        appendPair(kOutputRowNames[row]);
+        if (withUnits && IsPitchRow(row)) {
+            appendPair(OutputRowName(row, LengthUnit::Millimetre));
+        }
     }
     if (measure) {
         line += ",contact_ratio,interference";
@@ -137,11 +167,20 @@ std::string BatchCsvLine(const BatchRow& row, bool measure) {
     if (HasPair(row.status)) {
         line += row.result.type == PairType::Internal ? "internal" : "external";
     }
-    for (const OutputCell& cell : row.result.table.rows) {
+    if (row.withUnits) {
         line += ',';
-        AppendCell(line, cell.pinion);
+        line += row.unit ? UnitSymbol(*row.unit) : "";
+    }
+    const auto& cells = row.result.table.rows;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (row.withUnits && IsPitchRow(i)) {
+            AppendPitchCells(line, cells[i], row.unit);
+            continue;
+        }
         line += ',';
-        AppendCell(line, cell.gear);
+        AppendCell(line, cells[i].pinion);
+        line += ',';
+        AppendCell(line, cells[i].gear);
     }
     if (measure) {
         AppendMeasurementCells(line, row.result.measurements);

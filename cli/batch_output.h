@@ -14,6 +14,10 @@ enum class RowStatus { Ok, Rejected, Fault, Invalid, Malformed };
 struct BatchRow {
     LineNumber line = 0;
     std::optional<std::string> id; // the row's id cell, when the file has an id column
+    // Whether the file names a module column, so that every row tells its units: those of its pair
+    // (`unit`), or none when the row cannot tell them.
+    bool withUnits = false;
+    std::optional<LengthUnit> unit;
     RowStatus status = RowStatus::Ok;
     PairRunResult result; // Ok, Rejected and Fault
     RowError error;       // Invalid and Malformed
@@ -22,19 +26,22 @@ struct BatchRow {
 // The rejection, fault or error message of a bad row; empty for a good one.
 std::string RowMessage(const BatchRow& row);
 
-// The first line of the CSV output: line, id (when the file has an id column), status, type, the two
-// cells of every output row (named in kOutputRowNames), with `measure` contact_ratio, interference and
-// the two cells of every member measurement (named in kMeasurementKeys), then warnings, message.
-std::string BatchCsvHeader(bool withId, bool measure);
+// The first line of the CSV output: line, id (when the file has an id column), status, type, with
+// `withUnits` units, the two cells of every output row (named in kOutputRowNames; with `withUnits`
+// each pitch row has also the two cells of its module, named in kModuleRowNames, after its own), with
+// `measure` contact_ratio, interference and the two cells of every member measurement (named in
+// kMeasurementKeys), then warnings, message.
+std::string BatchCsvHeader(bool withId, bool measure, bool withUnits);
 
-// One CSV line: the cells as the output window shows them (those a fault left unfilled are empty),
-// with `measure` the measurements (empty but for a produced table; interference names the flagged
-// members separated by a blank), the warnings separated by line feeds, the rejection, fault or error
-// message.
+// One CSV line: the cells as the output window shows them (those a fault left unfilled are empty; an
+// inch pair leaves the module cells empty, a metric pair the diametral pitch cells), with `measure`
+// the measurements (empty but for a produced table; interference names the flagged members separated
+// by a blank), the warnings separated by line feeds, the rejection, fault or error message.
 std::string BatchCsvLine(const BatchRow& row, bool measure);
 
-// One JSON line: the single-pair command's object with "line" (and "id") first; an invalid or malformed row
-// gives an error object of the same shape as a rejection.
+// One JSON line: the single-pair command's object with "line" (and "id", and "units": "in", "mm" or null
+// when the row cannot tell them) first; an invalid or malformed row gives an error object of the same
+// shape as a rejection.
 std::string BatchJsonLine(const BatchRow& row);
 
 } // namespace korvanta::cli

@@ -29,6 +29,8 @@ void Calculate(const BatchHeader& header, const CsvRecord& record, BatchRow& row
     if (header.HasId()) {
         row.id = header.Id(record);
     }
+    row.withUnits = header.HasModule();
+    row.unit = header.Unit(record);
     auto inputs = header.Inputs(record);
     if (auto* error = std::get_if<RowError>(&inputs)) {
         static const PairRunResult noPair;
@@ -69,7 +71,7 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
         return BatchFileError{*message, kUsageStatus};
     }
     const BatchHeader& header = std::get<BatchHeader>(parsed);
-    if (!options.json && !output.Write(BatchCsvHeader(header.HasId(), options.measure))) {
+    if (!options.json && !output.Write(BatchCsvHeader(header.HasId(), options.measure, header.HasModule()))) {
         return WriteFailure(output, "results");
     }
     int status = 0;

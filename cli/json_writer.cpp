@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "cli/batch_columns.h"
-#include "logic/measurement_rows.h"
 #include "cli/visible_text.h"
 #include "core/input_field.h"
+#include "logic/measurement_rows.h"
 
 namespace korvanta::cli {
 
@@ -145,8 +145,10 @@ void AppendStrings(JsonText& out, const std::vector<std::string>& texts) {
 }
 
 // The rows of the table (with `filledOnly`, those a fault left empty are skipped). A row's key is the
-// name its columns carry in the batch CSV: unlike the caption, it does not change with the helix angle.
-void AppendRows(JsonText& out, const std::array<OutputCell, kOutputRowCount>& rows, bool filledOnly) {
+// name its columns carry in the batch CSV: unlike the caption, it does not change with the helix angle,
+// only the pitch rows' with the units.
+void AppendRows(JsonText& out, const std::array<OutputCell, kOutputRowCount>& rows, LengthUnit unit,
+                bool filledOnly) {
     out += '[';
     bool first = true;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -160,7 +162,7 @@ void AppendRows(JsonText& out, const std::array<OutputCell, kOutputRowCount>& ro
         }
         first = false;
         out += '{';
-        AppendField(out, "key", kOutputRowNames[i]);
+        AppendField(out, "key", OutputRowName(i, unit));
         out += ", ";
         AppendField(out, "caption", cell.caption);
         out += ", ";
@@ -263,7 +265,7 @@ void AppendFaulted(JsonText& out, std::span<const JsonMember> leading, const Pai
     AppendLeading(out, leading);
     AppendError(out, fault.message.title, fault.message.text, "step", fault.step);
     AppendMemberName(out, "rows");
-    AppendRows(out, result.table.rows, true);
+    AppendRows(out, result.table.rows, result.unit, true);
     AppendMemberName(out, "warnings");
     AppendStrings(out, result.warnings);
 }
@@ -281,7 +283,7 @@ void AppendProduced(JsonText& out, std::span<const JsonMember> leading, const Pa
     AppendString(out, table.columns[1]);
     out += ']';
     AppendMemberName(out, "rows");
-    AppendRows(out, table.rows, false);
+    AppendRows(out, table.rows, result.unit, false);
     AppendMemberName(out, "warnings");
     AppendStrings(out, result.warnings);
     AppendMemberName(out, "angles");

@@ -21,6 +21,10 @@ struct JsonMember {
     std::string value;
 };
 
+// The member that tells the units of a pair given in millimetres ("mm"), and in a file with metric
+// rows of every row ("in" or "mm"); an object without it is in inches.
+inline constexpr std::string_view kUnitsMember = "units";
+
 // The texts of an error object: title, message and the control name of the field it concerns (empty
 // when none).
 struct JsonError {

@@ -17,6 +17,7 @@
 #include "cli/usage.h"
 #include "cli/visible_text.h"
 #include "core/version.h"
+#include "logic/unit_texts.h"
 
 using namespace korvanta::cli;
 
@@ -37,7 +38,11 @@ int OutputFailure(Streams& streams) {
 int Run(const CommandLine& line, Streams& streams) {
     const PairRunResult result = RunPair(line.inputs);
     if (line.json) {
-        streams.out.Write(ResultJson(result));
+        std::vector<JsonMember> units;
+        if (result.unit == korvanta::LengthUnit::Millimetre) {
+            units.push_back({kUnitsMember, JsonString(korvanta::UnitSymbol(result.unit))});
+        }
+        streams.out.Write(ResultJson(result, JsonLayout::Pretty, units));
     } else if (result.status != RunStatus::Rejected) {
         streams.out.Write(ResultTable(result));
     }

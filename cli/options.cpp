@@ -17,10 +17,19 @@ struct FieldOption {
 };
 
 constexpr FieldOption kFieldOptions[] = {
-    {"--nt1", InputField::NT1}, {"--nt2", InputField::NT2}, {"--dp", InputField::DP},
-    {"--pa", InputField::PA},   {"--ha", InputField::HA},   {"--od1", InputField::OD1},
-    {"--od2", InputField::OD2}, {"--cd", InputField::CD},
+    {"--nt1", InputField::NT1},
+    {"--nt2", InputField::NT2},
+    {"--dp", InputField::DP},
+    {"--pa", InputField::PA},
+    {"--ha", InputField::HA},
+    {"--od1", InputField::OD1},
+    {"--od2", InputField::OD2},
+    {"--cd", InputField::CD},
+    // A metric pair's module goes into the pitch field.
+    {"--module", InputField::DP},
 };
+
+constexpr std::string_view kModuleOption = "--module";
 
 std::optional<InputField> FieldOf(std::string_view name) {
     for (const FieldOption& option : kFieldOptions) {
@@ -143,8 +152,15 @@ private:
             return ApplyMeasurementInput(*measurement, name, value, inputs);
         }
         const InputField field = *FieldOf(name);
+        if (field == InputField::DP && seen_.contains("--dp") && seen_.contains(std::string(kModuleOption))) {
+            return "--dp and --module cannot go together: --dp gives the diametral pitch of an inch pair, "
+                   "--module the module of a metric pair";
+        }
         if (auto error = FieldValueError(name, value, field)) {
             return error;
+        }
+        if (name == kModuleOption) {
+            inputs.unit = LengthUnit::Millimetre;
         }
         inputs.fields[static_cast<int>(field)] = std::string(value);
         return std::nullopt;

@@ -23,7 +23,9 @@ struct UsageError {
 };
 
 // The arguments after the program name. A field value must consist of characters the field's keys
-// accept, and its number must fit a Single. --batch goes with --json and --measure only; --pin1,
+// accept, and its number must fit a Single. --module, in place of --dp, makes the pair metric: its
+// lengths are millimetres; --dp and --module together are an error. --batch goes with --json and --measure
+// only; --pin1,
 // --pin2, --span1 and --span2 need --measure.
 std::variant<CommandLine, UsageError> ParseCommandLine(std::span<const std::string_view> arguments);
 

@@ -83,7 +83,10 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
     result = fresh;
     GearPairState state;
     SetStartUpConstants(state);
+    // The program starts in the units it was last used in: the pitch field then reads a module.
+    state.Unit = inputs.unit;
     result.type = inputs.type;
+    result.unit = inputs.unit;
 
     const CalculateOutcome outcome = ReplayInputWindow(state, inputs, result);
     if (outcome.rejection) {

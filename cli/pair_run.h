@@ -7,6 +7,7 @@
 
 #include "core/input_field.h"
 #include "core/inspection_measurements.h"
+#include "core/length_unit.h"
 #include "core/measurement_texts.h"
 #include "core/message.h"
 #include "logic/output_table.h"
@@ -18,9 +19,11 @@ enum class Member { Pinion = 1, Gear = 2 };
 
 // One pair as the command line gives it: the texts typed into the input fields (absent: the field is
 // not touched), the diameters typed into the diagram window and the member they belong to, and
-// whether the inspection measurements are wanted, with the tools chosen for them.
+// whether the inspection measurements are wanted, with the tools chosen for them. A metric pair types
+// its module into the pitch field and every length in millimetres.
 struct PairInputs {
     PairType type = PairType::External;
+    LengthUnit unit = LengthUnit::Inch;
     std::array<std::optional<std::string>, 8> fields; // indexed by InputField
     std::vector<std::string> diameters;
     std::optional<Member> member; // default: pinion of an external pair, gear of an internal pair
@@ -43,6 +46,7 @@ struct AngleEntry {
 struct PairRunResult {
     RunStatus status = RunStatus::Produced;
     PairType type = PairType::External;
+    LengthUnit unit = LengthUnit::Inch;
     std::optional<Message> rejection; // Calculate's message
     std::optional<InputField> rejectedField;
     OutputTable table;                 // filled as far as the calculation got
@@ -51,8 +55,8 @@ struct PairRunResult {
     std::optional<PairMeasurementTexts> measurements; // with `measure`, when the table was produced
 };
 
-// A freshly started program: choose the gear type, type and leave each given field in tab order,
-// press Calculate, activate the output window once, then calculate the angles at each diameter
+// A freshly started program, in the inputs' units: choose the gear type, type and leave each given field in
+// tab order, press Calculate, activate the output window once, then calculate the angles at each diameter
 // (questions answered Yes). With `measure`, chosen teeth spanned that do not fit the pair are a
 // rejection after Calculate's own checks, and a produced table brings the measurements.
 PairRunResult RunPair(const PairInputs& inputs);
