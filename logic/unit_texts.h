@@ -19,6 +19,9 @@ std::string PitchCaption(LengthUnit unit);
 // A caption or title of lengths: an inch pair's as it is, a metric pair's with " (mm)" after it.
 std::string InLengthUnit(std::string_view text, LengthUnit unit);
 
+// The input window's sign of the mode it is in: nothing for inch, the words for metric.
+std::string UnitModeSign(LengthUnit unit);
+
 // "in" or "mm".
 std::string_view UnitSymbol(LengthUnit unit);
 

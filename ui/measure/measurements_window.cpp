@@ -73,6 +73,7 @@ void MeasurementsWindow::ShowPair(const GearPairState& state, const PairResult& 
 }
 
 void MeasurementsWindow::ShowForm() {
+    setWindowTitle(QString::fromStdString(form_->Title()));
     const auto columns = form_->Columns();
     ui->Label3->setText(FromModel(columns[0]));
     ui->Label4->setText(FromModel(columns[1]));
