@@ -17,4 +17,9 @@ void ShowLengthCaption(QLabel& label, std::string_view caption, LengthUnit unit)
                        : QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
 }
 
+void ShowUnitSign(QLabel& label, LengthUnit unit) {
+    label.setText(QString::fromStdString(UnitModeSign(unit)));
+    label.setVisible(!label.text().isEmpty());
+}
+
 } // namespace korvanta

@@ -16,4 +16,8 @@ QString InUnit(std::string_view text, LengthUnit unit);
 // it is (the window's title then names the unit).
 void ShowLengthCaption(QLabel& label, std::string_view caption, LengthUnit unit);
 
+// Shows the window's sign of a metric pair ("Metric: module, mm") on its label; an inch pair's window
+// shows nothing there.
+void ShowUnitSign(QLabel& label, LengthUnit unit);
+
 } // namespace korvanta

@@ -76,6 +76,7 @@ DiagramWindow::~DiagramWindow() = default;
 void DiagramWindow::ShowMemberBoxes() {
     const GearPairState& state = windows_.State();
     setWindowTitle(InUnit(kTitle, state.Unit));
+    ShowUnitSign(*ui->LabelUnit, state.Unit);
     const DiagramBoxes boxes = FillDiagramBoxes(state, DiagramMemberOf(state));
     ui->Text5->setText(QString::fromStdString(boxes.picturePressureAngle));
     ui->Text3->setText(QString::fromStdString(boxes.pitchDiameter));

@@ -102,8 +102,7 @@ void InputWindow::ShowUnit() {
     const LengthUnit unit = form_.Unit();
     setWindowTitle(InUnit(kTitle, unit));
     ui->MnuMetric->setChecked(unit == LengthUnit::Millimetre);
-    ui->LabelUnit->setText(FromModel(UnitModeSign(unit)));
-    ui->LabelUnit->setVisible(!ui->LabelUnit->text().isEmpty());
+    ShowUnitSign(*ui->LabelUnit, unit);
     ui->LabelDP->setText(FromModel(NormalPitchCaption(unit)));
     ShowLengthCaption(*ui->LabelOD, form_.LabelODCaption(), unit);
     ShowLengthCaption(*ui->LabelCD, "Center Distance", unit);

@@ -110,6 +110,7 @@ protected:
 TEST_F(DiagramTest, ExternalPairOpensOnThePinion) {
     DiagramWindow& diagram = OpenDiagram(true);
     EXPECT_EQ(diagram.windowTitle(), "Roll Angle Diagram");
+    EXPECT_FALSE(diagram.findChild<QLabel*>("LabelUnit")->isVisibleTo(&diagram));
     EXPECT_EQ(testing::State().DiagramMember, 1);
     EXPECT_TRUE(Option(diagram, "Option1").isChecked());
     EXPECT_FALSE(Option(diagram, "Option2").isChecked());
@@ -132,6 +133,7 @@ TEST_F(DiagramTest, MetricPairIsShownWithItsModuleInMillimetres) {
     CalculatePair(true, kMetricSpurPair, LengthUnit::Millimetre);
     DiagramWindow& diagram = OpenDiagramOfThePair(true);
     EXPECT_EQ(diagram.windowTitle(), "Roll Angle Diagram (mm)");
+    EXPECT_TRUE(diagram.findChild<QLabel*>("LabelUnit")->isVisibleTo(&diagram));
     const GearPairState& state = testing::State();
     EXPECT_EQ(diagram.findChild<QLabel*>("Label3")->text().toStdString(),
               FillDiagramBoxes(state, DiagramMemberOf(state)).pitchCaption);

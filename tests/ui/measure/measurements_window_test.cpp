@@ -101,6 +101,7 @@ protected:
 
 TEST_P(MeasurementsWindowTest, ShowsTheRowsTheFormMeasured) {
     EXPECT_EQ(window->windowTitle(), "Inspection Measurements");
+    EXPECT_FALSE(Control<QLabel>(*window, "LabelUnit").isVisibleTo(window));
     EXPECT_EQ(window->objectName(), "FormMeasurements");
     const MeasurementForm form = Form();
     const auto rows = form.Rows();
@@ -138,6 +139,7 @@ TEST_F(MetricMeasurementsTest, PairIsMeasuredInMillimetres) {
     MeasurementForm expected(pair.state, pair.result);
     EXPECT_EQ(window.windowTitle().toStdString(), expected.Title());
     EXPECT_EQ(window.windowTitle(), "Inspection Measurements (mm)");
+    EXPECT_TRUE(Control<QLabel>(window, "LabelUnit").isVisibleTo(&window));
     QLineEdit& pin = Control<QLineEdit>(window, "TextPin1");
     pin.setFocus();
     pin.selectAll();

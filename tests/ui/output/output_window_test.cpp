@@ -33,6 +33,9 @@ void ExpectShowsTheTableOfTheLogic(PairKind kind, const FieldTexts& texts,
     ASSERT_TRUE(ShowActive(window));
     EXPECT_EQ(window.Kind(), kind);
     EXPECT_EQ(window.windowTitle().toStdString(), expected.title);
+    // A metric pair's window says its units inside the window, where a printed page shows them too.
+    const QLabel& sign = Control<QLabel>(window, "LabelUnit");
+    EXPECT_EQ(sign.isVisibleTo(&window), unit == LengthUnit::Millimetre);
     EXPECT_EQ(CaptionText(window, "Label3").toStdString(), expected.columns[0]);
     EXPECT_EQ(CaptionText(window, "Label4").toStdString(), expected.columns[1]);
     for (std::size_t row = 0; row < expected.rows.size(); ++row) {
