@@ -105,6 +105,16 @@ TEST_F(UnitChoiceTest, SwitchingRelabelsAndEstimatesTheDiametersInTheNewUnit) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+TEST_F(UnitChoiceTest, CalculateAsksForTheModuleOfAMetricPair) {
+    ChooseMetric();
+    Enter("TextNT1", "12");
+    Enter("TextNT2", "24");
+    ClickCalculate();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Enter the Normal Module");
+    EXPECT_EQ(Focused(), &Field("TextDP"));
+}
+
 TEST_F(UnitChoiceTest, TheInternalPairsDiameterCaptionKeepsItsWordsAndTheTitleNamesTheUnit) {
     Control<QRadioButton>("Option2").click();
     ChooseMetric();
