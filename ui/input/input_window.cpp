@@ -273,8 +273,9 @@ void InputWindow::chooseMetric(bool metric) {
     form_.ChooseUnit(unit);
     ShowUnit();
     if (!RememberUnit(unit)) {
-        AppDialogs().Show(Message{"The choice of units could not be saved in the settings; it holds until "
-                                  "the program ends.",
+        AppDialogs().Show(Message{"The choice of units could not be saved for the next start; it holds "
+                                  "until the program ends.\nFile: " +
+                                      UnitSettingsFile().toStdString(),
                                   std::string(kMessageTitle), MessageIcon::Exclamation});
     }
 }

@@ -1,7 +1,6 @@
 #include "ui/input/unit_choice.h"
 
 #include <QSettings>
-#include <QString>
 
 #include "logic/unit_texts.h"
 
@@ -29,6 +28,10 @@ bool RememberUnit(LengthUnit unit) {
     settings.setValue(kUnitKey, Symbol(unit));
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+QString UnitSettingsFile() {
+    return QSettings().fileName();
 }
 
 } // namespace korvanta

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "core/length_unit.h"
 
 namespace korvanta {
@@ -10,5 +12,8 @@ LengthUnit RememberedUnit();
 
 // Keeps the choice for the next start; false when the settings cannot be written.
 bool RememberUnit(LengthUnit unit);
+
+// The file the choice is kept in, to name in a message.
+QString UnitSettingsFile();
 
 } // namespace korvanta

@@ -162,6 +162,7 @@ TEST_F(UnitChoiceTest, SettingsThatCannotBeWrittenAreReportedAndTheChoiceHoldsFo
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(dialogs.shown[0].text.find("could not be saved"), std::string::npos);
+    EXPECT_NE(dialogs.shown[0].text.find(file.fileName().toStdString()), std::string::npos);
     ExpectView(*window, kMetricView);
     EXPECT_EQ(testing::State().Unit, LengthUnit::Millimetre);
 }
