@@ -38,6 +38,8 @@ void AnswerInformationOptions(QCommandLineParser& parser, int& argc, char** argv
 } // namespace
 
 int main(int argc, char** argv) {
+    // The settings (the units the input window starts in) are kept under these names.
+    QCoreApplication::setOrganizationName(QStringLiteral("korvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("korvanta"));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(korvanta::kVersion));
     QCommandLineParser parser;

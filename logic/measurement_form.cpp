@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "logic/key_filter.h"
 #include "logic/measurement_rows.h"
+#include "logic/unit_texts.h"
 
 namespace korvanta {
 
@@ -71,6 +72,10 @@ void MeasurementForm::Measure() {
     for (MeasurementField field : kMeasurementFields) {
         Typed(field) = Shown(field);
     }
+}
+
+std::string MeasurementForm::Title() const {
+    return InLengthUnit("Inspection Measurements", state_.Unit);
 }
 
 std::array<std::string, 2> MeasurementForm::Columns() const {

@@ -66,6 +66,9 @@ public:
     MeasurementForm(const GearPairState& state, const PairResult& result);
 
     bool Internal() const { return IsInternal(state_); }
+    // "Inspection Measurements", with the unit of a metric pair's lengths.
+    std::string Title() const;
+    LengthUnit Unit() const { return state_.Unit; }
     // The column headings of the output table of the pair.
     std::array<std::string, 2> Columns() const;
     std::array<MeasurementRow, kMeasurementRowCount> Rows() const;

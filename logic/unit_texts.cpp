@@ -30,6 +30,10 @@ std::string InLengthUnit(std::string_view text, LengthUnit unit) {
     return shown;
 }
 
+std::string UnitModeSign(LengthUnit unit) {
+    return Metric(unit) ? "Metric: module, mm" : "";
+}
+
 std::string_view UnitSymbol(LengthUnit unit) {
     return Metric(unit) ? "mm" : "in";
 }

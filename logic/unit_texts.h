@@ -19,6 +19,10 @@ std::string PitchCaption(LengthUnit unit);
 // A caption or title of lengths: an inch pair's as it is, a metric pair's with " (mm)" after it.
 std::string InLengthUnit(std::string_view text, LengthUnit unit);
 
+// The windows' sign of the units they show: nothing for inch, the words for metric. It stands in the
+// window itself, so that a printed page says it too.
+std::string UnitModeSign(LengthUnit unit);
+
 // "in" or "mm".
 std::string_view UnitSymbol(LengthUnit unit);
 

@@ -19,56 +19,11 @@ difference=$work/external_pair_difference.png
 
 # Pixels that may differ by more than the colour tolerance: none, a single changed digit is a few dozen.
 readonly allowed_pixels=0
-readonly wait_seconds=60
+source "$(dirname "${BASH_SOURCE[0]}")/walk_helpers.sh"
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# The id of the one visible window whose title is exactly $1, once it is shown.
-window_named() {
-  timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
-}
-
-# A window manager names its check window on the root window.
-if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-  focus_command=windowactivate
-else
-  focus_command=windowfocus
-fi
-
-# Takes the focus to the window (asking the window manager, if one runs) and sends the keys.
-keys_to() {
-  local window=$1
-  shift
-  xdotool "$focus_command" --sync "$window"
-  xdotool "$@"
-}
-
-# Waits until no visible window has the title $1.
-gone() {
-  for _ in $(seq $((wait_seconds * 10))); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# A picture of the window once its painting has settled: two shots in a row that are the same.
-settled_shot() {
-  local window=$1 previous=$work/previous.png
-  import -window "$window" "png:$previous"
-  for _ in $(seq 20); do
-    sleep 0.5
-    import -window "$window" "png:$shot"
-    if [[ $(compare -metric AE "$previous" "$shot" null: 2>&1) == 0 ]]; then
-      return 0
-    fi
-    cp "$shot" "$previous"
-  done
-  fail "the output window kept repainting"
-}
+# The settings of this walk only: a units choice made by hand before must not turn it metric.
+XDG_CONFIG_HOME=$(mktemp -d "$work/config.XXXXXX")
+export XDG_CONFIG_HOME
 
 "$program" &
 pid=$!
@@ -124,15 +79,6 @@ keys_to "$note" key --delay 50 alt+c
 gone "Involute Form Diameter Info" || fail "the note did not close"
 
 keys_to "$output" key --delay 50 alt+x
-for _ in $(seq $((wait_seconds * 10))); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    break
-  fi
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "Exit Program did not end the program"
+ended_well "$pid"
 trap - EXIT
-status=0
-wait "$pid" || status=$?
-((status == 0)) || fail "the program ended with status $status"
 echo "The external pair went through the real program"

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <string_view>
 
 #include "core/number_text.h"
 #include "logic/diagram_boxes.h"
@@ -9,6 +10,7 @@
 #include "logic/key_filter.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
+#include "ui/common/length_caption.h"
 #include "ui/common/option_arrow_keys.h"
 #include "ui/print/page_printer.h"
 #include "ui/print/print_from_to_size.h"
@@ -22,6 +24,7 @@ namespace korvanta {
 namespace {
 
 constexpr int kDelete = 127;
+constexpr std::string_view kTitle = "Roll Angle Diagram";
 
 bool IsShortcut(const QKeyEvent& key) {
     return (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) != 0;
@@ -72,11 +75,14 @@ DiagramWindow::~DiagramWindow() = default;
 
 void DiagramWindow::ShowMemberBoxes() {
     const GearPairState& state = windows_.State();
+    setWindowTitle(InUnit(kTitle, state.Unit));
+    ShowUnitSign(*ui->LabelUnit, state.Unit);
     const DiagramBoxes boxes = FillDiagramBoxes(state, DiagramMemberOf(state));
     ui->Text5->setText(QString::fromStdString(boxes.picturePressureAngle));
     ui->Text3->setText(QString::fromStdString(boxes.pitchDiameter));
     ui->Text4->setText(QString::fromStdString(boxes.baseDiameter));
     ui->Text6->setText(QString::fromStdString(boxes.teeth));
+    ui->Label3->setText(QString::fromStdString(boxes.pitchCaption));
     ui->Text7->setText(QString::fromStdString(boxes.transversePitch));
     ui->Text8->setText(QString::fromStdString(boxes.transversePressureAngle));
     ui->Text9->setText(QString::fromStdString(boxes.helixAngle));

@@ -3,10 +3,13 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <string_view>
 
 #include "logic/key_filter.h"
+#include "logic/unit_texts.h"
 #include "ui/common/browser.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/length_caption.h"
 #include "ui/common/option_arrow_keys.h"
 #include "ui/common/product.h"
 #include "ui/common/window_placement.h"
@@ -15,6 +18,7 @@
 #include "ui/info/license_window.h"
 #include "ui/info/limitations_window.h"
 #include "ui/input/input_window_form.h"
+#include "ui/input/unit_choice.h"
 #include "ui/measure/measurements_window.h"
 #include "ui/output/output_window.h"
 #include "ui/print/show_status.h"
@@ -24,6 +28,8 @@
 namespace korvanta {
 
 namespace {
+
+constexpr std::string_view kTitle = "Korvanta";
 
 int Index(InputField field) {
     return static_cast<int>(field);
@@ -44,6 +50,8 @@ InputWindow::InputWindow(ProgramWindows& windows, QWidget* parent)
     CentreOnScreen(*this);
 
     BindModel();
+    form_.ChooseUnit(RememberedUnit());
+    ShowUnit();
     ConnectHandlers();
     InstallFilters();
     ui->TextNT1->setFocus();
@@ -66,7 +74,7 @@ void InputWindow::BindModel() {
         edit.selectAll();
     };
     observer.labelODChanged = [this](const std::string& caption) {
-        ui->LabelOD->setText(FromModel(caption));
+        ShowLengthCaption(*ui->LabelOD, caption, form_.Unit());
     };
     form_.SetObserver(std::move(observer));
 }
@@ -77,6 +85,7 @@ void InputWindow::ConnectHandlers() {
     connect(ui->Command2, &QPushButton::clicked, this, &InputWindow::exitProgram);
     connect(ui->Option1, &QRadioButton::clicked, this, &InputWindow::chooseExternalPair);
     connect(ui->Option2, &QRadioButton::clicked, this, &InputWindow::chooseInternalPair);
+    connect(ui->MnuMetric, &QAction::triggered, this, &InputWindow::chooseMetric);
     connect(ui->mnuexit, &QAction::triggered, this, &InputWindow::exitProgram);
     connect(ui->MnuContents, &QAction::triggered, this, &InputWindow::openHelp);
     connect(ui->MnuWebsite, &QAction::triggered, this, &InputWindow::openWebSite);
@@ -87,6 +96,16 @@ void InputWindow::ConnectHandlers() {
         connect(&Edit(field), &QLineEdit::textEdited, this,
                 [this, field](const QString& text) { fieldEdited(field, text); });
     }
+}
+
+void InputWindow::ShowUnit() {
+    const LengthUnit unit = form_.Unit();
+    setWindowTitle(InUnit(kTitle, unit));
+    ui->MnuMetric->setChecked(unit == LengthUnit::Millimetre);
+    ShowUnitSign(*ui->LabelUnit, unit);
+    ui->LabelDP->setText(FromModel(NormalPitchCaption(unit)));
+    ShowLengthCaption(*ui->LabelOD, form_.LabelODCaption(), unit);
+    ShowLengthCaption(*ui->LabelCD, "Center Distance", unit);
 }
 
 // The window previews the keys of every control that can take the focus, and watches the fields'
@@ -245,6 +264,20 @@ void InputWindow::chooseExternalPair() {
 
 void InputWindow::chooseInternalPair() {
     form_.ChooseKind(PairKind::Internal);
+}
+
+// Metric or inch: the pitch field is read in the new unit, the diameters and the center distance are
+// estimated again, and the choice holds for the next start too.
+void InputWindow::chooseMetric(bool metric) {
+    const LengthUnit unit = metric ? LengthUnit::Millimetre : LengthUnit::Inch;
+    form_.ChooseUnit(unit);
+    ShowUnit();
+    if (!RememberUnit(unit)) {
+        AppDialogs().Show(Message{"The choice of units could not be saved for the next start; it holds "
+                                  "until the program ends.\nFile: " +
+                                      UnitSettingsFile().toStdString(),
+                                  std::string(kMessageTitle), MessageIcon::Exclamation});
+    }
 }
 
 void InputWindow::openHelp() {

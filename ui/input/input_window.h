@@ -37,12 +37,15 @@ private:
     void BindModel();
     void ConnectHandlers();
     void InstallFilters();
+    // The captions, the title and the sign that name the units of the pair being typed in.
+    void ShowUnit();
 
     void calculate();
     void openMeasurements();
     void exitProgram();
     void chooseExternalPair();
     void chooseInternalPair();
+    void chooseMetric(bool metric);
     void openHelp();
     void openWebSite();
     void openLicence();

@@ -8,6 +8,7 @@
 #include "logic/key_filter.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
+#include "ui/common/length_caption.h"
 #include "ui/common/program_window.h"
 #include "ui/common/window_placement.h"
 #include "ui/print/print_from_to_size.h"
@@ -73,6 +74,8 @@ void MeasurementsWindow::ShowPair(const GearPairState& state, const PairResult& 
 }
 
 void MeasurementsWindow::ShowForm() {
+    setWindowTitle(QString::fromStdString(form_->Title()));
+    ShowUnitSign(*ui->LabelUnit, form_->Unit());
     const auto columns = form_->Columns();
     ui->Label3->setText(FromModel(columns[0]));
     ui->Label4->setText(FromModel(columns[1]));

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "logic/row_tooltips.h"
+#include "ui/common/length_caption.h"
 #include "ui/common/program_window.h"
 #include "ui/diagram/diagram_window.h"
 #include "ui/info/form_diameter_note.h"
@@ -89,6 +90,7 @@ void OutputWindow::Activated() {
     windows_.session().Activated(OutputWindowOf(Kind()));
     description_.fillTable(windows_.State(), table_);
     ShowTable(*this, view_, table_);
+    ShowUnitSign(*Named<QLabel>(*this, "LabelUnit"), windows_.State().Unit);
     ReportTable(table_);
 }
 

@@ -36,6 +36,11 @@ protected:
     // The pair as the output window leaves it: calculated, with the roll-angle constants in force.
     DiagramWindow& OpenDiagram(bool external) {
         CalculatePair(external, external ? kExternalSpurPair : kInternalSpurPair);
+        return OpenDiagramOfThePair(external);
+    }
+
+    // The diagram of the pair calculated already, opened over its output window.
+    DiagramWindow& OpenDiagramOfThePair(bool external) {
         QWidget& output = external ? static_cast<QWidget&>(testing::Windows().Output(PairKind::External))
                                    : static_cast<QWidget&>(testing::Windows().Output(PairKind::Internal));
         EXPECT_TRUE(ShowActive(output));
@@ -70,14 +75,10 @@ protected:
         const GearPairState& state = testing::State();
         const DiagramBoxes boxes = FillDiagramBoxes(state, DiagramMemberOf(state));
         const std::pair<const char*, const std::string*> shown[] = {
-            {"Text3", &boxes.pitchDiameter},
-            {"Text4", &boxes.baseDiameter},
-            {"Text5", &boxes.picturePressureAngle},
-            {"Text6", &boxes.teeth},
-            {"Text7", &boxes.transversePitch},
-            {"Text8", &boxes.transversePressureAngle},
-            {"Text9", &boxes.helixAngle},
-            {"Text10", &boxes.outsideDiameter},
+            {"Text3", &boxes.pitchDiameter},        {"Text4", &boxes.baseDiameter},
+            {"Text5", &boxes.picturePressureAngle}, {"Text6", &boxes.teeth},
+            {"Text7", &boxes.transversePitch},      {"Text8", &boxes.transversePressureAngle},
+            {"Text9", &boxes.helixAngle},           {"Text10", &boxes.outsideDiameter},
         };
         for (const auto& [name, text] : shown) {
             EXPECT_EQ(Box(diagram, name).text().toStdString(), *text) << name;
@@ -109,6 +110,7 @@ protected:
 TEST_F(DiagramTest, ExternalPairOpensOnThePinion) {
     DiagramWindow& diagram = OpenDiagram(true);
     EXPECT_EQ(diagram.windowTitle(), "Roll Angle Diagram");
+    EXPECT_FALSE(diagram.findChild<QLabel*>("LabelUnit")->isVisibleTo(&diagram));
     EXPECT_EQ(testing::State().DiagramMember, 1);
     EXPECT_TRUE(Option(diagram, "Option1").isChecked());
     EXPECT_FALSE(Option(diagram, "Option2").isChecked());
@@ -125,6 +127,20 @@ TEST_F(DiagramTest, InternalPairOpensOnTheGearWithTheRootCircle) {
     EXPECT_TRUE(Label6Shown(diagram));
     EXPECT_EQ(diagram.findChild<QLabel*>("Label6")->text(), "Root Circle");
     ExpectBoxesShowTheLogic(diagram);
+}
+
+TEST_F(DiagramTest, MetricPairIsShownWithItsModuleInMillimetres) {
+    CalculatePair(true, kMetricSpurPair, LengthUnit::Millimetre);
+    DiagramWindow& diagram = OpenDiagramOfThePair(true);
+    EXPECT_EQ(diagram.windowTitle(), "Roll Angle Diagram (mm)");
+    EXPECT_TRUE(diagram.findChild<QLabel*>("LabelUnit")->isVisibleTo(&diagram));
+    const GearPairState& state = testing::State();
+    EXPECT_EQ(diagram.findChild<QLabel*>("Label3")->text().toStdString(),
+              FillDiagramBoxes(state, DiagramMemberOf(state)).pitchCaption);
+    ExpectBoxesShowTheLogic(diagram);
+    testing::ExpectLabelsFit(diagram);
+    CalculateAt(diagram, "40.00000");
+    ExpectSentencesShow(diagram, SentencesOfTheLogic("40.00000"));
 }
 
 TEST_F(DiagramTest, ActivationDisablesTheInputAndOutputWindowsAndClosingEnablesThem) {

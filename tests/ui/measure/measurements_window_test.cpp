@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "core/my_functions.h"
+#include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
 #include "logic/measurement_form.h"
@@ -100,6 +101,7 @@ protected:
 
 TEST_P(MeasurementsWindowTest, ShowsTheRowsTheFormMeasured) {
     EXPECT_EQ(window->windowTitle(), "Inspection Measurements");
+    EXPECT_FALSE(Control<QLabel>(*window, "LabelUnit").isVisibleTo(window));
     EXPECT_EQ(window->objectName(), "FormMeasurements");
     const MeasurementForm form = Form();
     const auto rows = form.Rows();
@@ -114,6 +116,41 @@ TEST_P(MeasurementsWindowTest, ShowsTheRowsTheFormMeasured) {
     EXPECT_EQ(Control<QLineEdit>(*window, "TextSpanTeeth2").isReadOnly(),
               !(GetParam().kind == PairKind::External));
     ExpectTextsFit(*window);
+}
+
+// A metric pair is measured in millimetres: the title says so, the lengths have four decimals and a
+// pin diameter is typed in millimetres.
+class MetricMeasurementsTest : public WindowTest {};
+
+TEST_F(MetricMeasurementsTest, PairIsMeasuredInMillimetres) {
+    GearPairState state;
+    SetStartUpConstants(state);
+    state.Unit = LengthUnit::Millimetre;
+    const FieldTexts khk = {"12", "24", "3", "20", "0", "44.84", "79.40", "56.5"};
+    state.NT1 = 12;
+    state.NT2 = 24;
+    StoreNormalPitch(state, 3);
+    ASSERT_FALSE(Calculate(state, PairKind::External, khk).rejection.has_value());
+    const CalculatedPair pair = *CalculatePairForMeasurements(state).pair;
+    MeasurementsWindow& window = Windows().Measurements();
+    window.ShowPair(pair.state, pair.result);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 2000));
+
+    MeasurementForm expected(pair.state, pair.result);
+    EXPECT_EQ(window.windowTitle().toStdString(), expected.Title());
+    EXPECT_EQ(window.windowTitle(), "Inspection Measurements (mm)");
+    EXPECT_TRUE(Control<QLabel>(window, "LabelUnit").isVisibleTo(&window));
+    QLineEdit& pin = Control<QLineEdit>(window, "TextPin1");
+    pin.setFocus();
+    pin.selectAll();
+    QTest::keyClicks(&pin, "5.5");
+    QTest::keyClick(&pin, Qt::Key_Tab);
+    QApplication::processEvents();
+    ASSERT_TRUE(expected.SetText({MeasurementEntry::PinDiameter, 0}, "5.5"));
+    ASSERT_FALSE(expected.Leave({MeasurementEntry::PinDiameter, 0}).has_value());
+    EXPECT_EQ(pin.text(), "5.5000");
+    EXPECT_EQ(Cell(window, "OverPins", 1).toStdString(), expected.Texts().members[0].overPins);
+    ExpectTextsFit(window);
 }
 
 TEST_P(MeasurementsWindowTest, LeavingAnEditedPinDiameterMeasuresAgain) {

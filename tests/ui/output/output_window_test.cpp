@@ -14,14 +14,16 @@ struct KindCase {
     PairKind kind;
     const FieldTexts* pair;
     FieldTexts helical;
+    FieldTexts metric; // in millimetres, the pitch field a module
 };
 
 class OutputWindowShowsTheTable : public WindowTest, public ::testing::WithParamInterface<KindCase> {};
 
 // The window on its first activation shows, cell for cell, the table the logic fills from the same
 // state: its title, its headings, and every row's caption and pinion and gear cells.
-void ExpectShowsTheTableOfTheLogic(PairKind kind, const FieldTexts& texts) {
-    CalculatePair(kind == PairKind::External, texts);
+void ExpectShowsTheTableOfTheLogic(PairKind kind, const FieldTexts& texts,
+                                   LengthUnit unit = LengthUnit::Inch) {
+    CalculatePair(kind == PairKind::External, texts, unit);
     const OutputWindowDescription& description = DescriptionOf(kind);
     GearPairState before = State();
     OutputTable expected = description.newTable();
@@ -31,6 +33,9 @@ void ExpectShowsTheTableOfTheLogic(PairKind kind, const FieldTexts& texts) {
     ASSERT_TRUE(ShowActive(window));
     EXPECT_EQ(window.Kind(), kind);
     EXPECT_EQ(window.windowTitle().toStdString(), expected.title);
+    // A metric pair's window says its units inside the window, where a printed page shows them too.
+    const QLabel& sign = Control<QLabel>(window, "LabelUnit");
+    EXPECT_EQ(sign.isVisibleTo(&window), unit == LengthUnit::Millimetre);
     EXPECT_EQ(CaptionText(window, "Label3").toStdString(), expected.columns[0]);
     EXPECT_EQ(CaptionText(window, "Label4").toStdString(), expected.columns[1]);
     for (std::size_t row = 0; row < expected.rows.size(); ++row) {
@@ -50,17 +55,25 @@ TEST_P(OutputWindowShowsTheTable, OfAHelicalPair) {
     ExpectShowsTheTableOfTheLogic(GetParam().kind, GetParam().helical);
 }
 
+// The title and the pitch rows' captions of a metric pair are the table's too.
+TEST_P(OutputWindowShowsTheTable, OfAMetricPair) {
+    ExpectShowsTheTableOfTheLogic(GetParam().kind, GetParam().metric, LengthUnit::Millimetre);
+    EXPECT_TRUE(Windows().Output(GetParam().kind).windowTitle().endsWith(" (mm)"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, OutputWindowShowsTheTable,
                          ::testing::Values(KindCase{PairKind::External,
                                                     &kExternalSpurPair,
-                                                    {"20", "40", "8", "20", "15", "2.838", "5.426", "3.882"}},
-                                           KindCase{
-                                               PairKind::Internal,
-                                               &kInternalSpurPair,
-                                               {"20", "60", "8", "20", "15", "2.838", "7.515", "2.588"}}),
+                                                    {"20", "40", "8", "20", "15", "2.838", "5.426", "3.882"},
+                                                    kMetricSpurPair},
+                                           KindCase{PairKind::Internal,
+                                                    &kInternalSpurPair,
+                                                    {"20", "60", "8", "20", "15", "2.838", "7.515", "2.588"},
+                                                    {"20", "60", "3.175", "20", "15", "72.0852", "190.881",
+                                                     "65.7352"}}),
                          [](const ::testing::TestParamInfo<KindCase>& kindCase) {
                              return kindCase.param.kind == PairKind::External ? std::string("External")
-                                                                          : std::string("Internal");
+                                                                              : std::string("Internal");
                          });
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/gear_pair_state.h"
+#include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
 #include "logic/output_table.h"
@@ -22,14 +23,16 @@
 namespace korvanta::testing {
 
 // The input fields in their order: NT1, NT2, DP, PA, HA, OD1, OD2, CD. Each field's value is stored
-// as leaving the field stores it, then Calculate runs.
-inline void CalculatePair(bool external, const FieldTexts& texts) {
+// as leaving the field stores it (the pitch field as a module in millimetres), then Calculate runs.
+inline void CalculatePair(bool external, const FieldTexts& texts, LengthUnit unit = LengthUnit::Inch) {
     GearPairState& state = testing::State();
+    state.Unit = unit;
     Single* const fields[] = {&state.NT1, &state.NT2, &state.DP,  &state.PA,
                               &state.HA,  &state.OD1, &state.OD2, &state.CD};
     for (std::size_t field = 0; field < texts.size(); ++field) {
         *fields[field] = LeadingNumber(texts[field]);
     }
+    StoreNormalPitch(state, LeadingNumber(texts[2]));
     const CalculateOutcome outcome =
         Calculate(testing::State(), external ? PairKind::External : PairKind::Internal, texts);
     ASSERT_FALSE(outcome.rejection.has_value()) << outcome.rejection->text;
@@ -39,6 +42,8 @@ inline void CalculatePair(bool external, const FieldTexts& texts) {
 inline const FieldTexts kExternalSpurPair = {"20", "40", "10", "20", "0", "2.2", "4.2", "3"};
 // The standard internal pair of 20 and 60 teeth.
 inline const FieldTexts kInternalSpurPair = {"20", "60", "10", "20", "0", "2.2", "5.8", "2"};
+// A profile-shifted spur pair of module 3 in millimetres, 12 and 24 teeth, as gear makers publish it.
+inline const FieldTexts kMetricSpurPair = {"12", "24", "3", "20", "0", "44.84", "79.40", "56.5"};
 
 // Opens the output window as the user does: the input window shown and active, the option chosen,
 // every field typed and left with Tab, then Calculate. Returns the output window that opened.

@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "ui/common/enter_presses_button.h"
@@ -10,6 +13,14 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The settings the windows keep (the units) go to a folder of this run, never the user's own, and
+    // no two test processes share one.
+    QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("korvanta"));
+    QCoreApplication::setApplicationName(QStringLiteral("korvanta"));
+
     QApplication app(argc, argv);
     korvanta::InstallActivationTracking();
     korvanta::InstallEnterPressesButtons();

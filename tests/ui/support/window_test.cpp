@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QSettings>
 #include <QTest>
 
 #include "core/gear_pair_state.h"
@@ -28,6 +29,8 @@ std::unique_ptr<RunningSession>& Running() {
 
 void WindowTest::SetUp() {
     UnloadAllWindows();
+    // Every test starts as a first run: no units chosen before.
+    QSettings().clear();
     ResetActivationTracking();
     Running() = std::make_unique<RunningSession>();
 }

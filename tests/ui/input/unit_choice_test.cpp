@@ -1,0 +1,171 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "input_window_test.h"
+#include "logic/session.h"
+#include "ui/program_windows.h"
+
+namespace korvanta {
+namespace {
+
+// What the input window shows of its units.
+struct UnitView {
+    QString title;
+    QString pitch;
+    QString outsideDiameter;
+    QString centerDistance;
+    bool signShown;
+    QString sign;
+};
+
+UnitView ViewOf(InputWindow& window) {
+    const auto& sign = testing::Control<QLabel>(window, "LabelUnit");
+    return {window.windowTitle(),
+            testing::Control<QLabel>(window, "LabelDP").text(),
+            testing::Control<QLabel>(window, "LabelOD").text(),
+            testing::Control<QLabel>(window, "LabelCD").text(),
+            sign.isVisibleTo(&window),
+            sign.text()};
+}
+
+void ExpectView(InputWindow& window, const UnitView& expected) {
+    const UnitView shown = ViewOf(window);
+    EXPECT_EQ(shown.title, expected.title);
+    EXPECT_EQ(shown.pitch, expected.pitch);
+    EXPECT_EQ(shown.outsideDiameter, expected.outsideDiameter);
+    EXPECT_EQ(shown.centerDistance, expected.centerDistance);
+    EXPECT_EQ(shown.signShown, expected.signShown);
+    if (expected.signShown) {
+        EXPECT_EQ(shown.sign, expected.sign);
+    }
+    testing::ExpectLabelsFit(window);
+}
+
+const UnitView kInchView{"Korvanta", "Normal Diametral Pitch", "Outside Diameter", "Center Distance", false,
+                         ""};
+const UnitView kMetricView{
+    "Korvanta (mm)",     "Normal Module", "Outside Diameter (mm)", "Center Distance (mm)", true,
+    "Metric: module, mm"};
+
+class UnitChoiceTest : public testing::InputWindowTest {
+protected:
+    QAction& Metric() const { return Control<QAction>("MnuMetric"); }
+    // The menu item chosen as the user chooses it: its check mark toggles, then it is triggered.
+    void ChooseMetric() const { Metric().trigger(); }
+
+    void ExpectEstimates(const char* od1, const char* od2, const char* cd) const {
+        EXPECT_EQ(Field("TextOD1").text(), od1);
+        EXPECT_EQ(Field("TextOD2").text(), od2);
+        EXPECT_EQ(Field("TextCD").text(), cd);
+    }
+};
+
+TEST_F(UnitChoiceTest, TheFileMenuOffersMetricAboveExitAndTheWindowStartsInInches) {
+    const QList<QAction*> file = Control<QMenu>("MnuFile").actions();
+    ASSERT_EQ(file.size(), 3);
+    EXPECT_EQ(file[0], &Metric());
+    EXPECT_TRUE(file[1]->isSeparator());
+    EXPECT_EQ(file[2]->objectName(), "mnuexit");
+    EXPECT_EQ(Metric().text(), "&Metric (module, mm)");
+    EXPECT_TRUE(Metric().isCheckable());
+    EXPECT_FALSE(Metric().isChecked());
+    ExpectView(*window, kInchView);
+    EXPECT_EQ(testing::State().Unit, LengthUnit::Inch);
+}
+
+// 12 and 24 teeth with 3 in the pitch field: in inches the standard outside diameters are
+// (N + 2) / DP and the center distance (N1 + N2) / (2 DP); read as module 3 they are (N + 2) × 3 and
+// (N1 + N2) × 3 / 2 millimetres.
+TEST_F(UnitChoiceTest, SwitchingRelabelsAndEstimatesTheDiametersInTheNewUnit) {
+    Enter("TextNT1", "12");
+    Enter("TextNT2", "24");
+    Enter("TextDP", "3");
+    ExpectEstimates("4.66667", "8.66667", "6.00000");
+
+    ChooseMetric();
+    EXPECT_TRUE(Metric().isChecked());
+    EXPECT_EQ(testing::State().Unit, LengthUnit::Millimetre);
+    ExpectView(*window, kMetricView);
+    EXPECT_EQ(Field("TextDP").text(), "3.00000");
+    ExpectEstimates("42.00000", "78.00000", "54.00000");
+
+    ChooseMetric();
+    EXPECT_FALSE(Metric().isChecked());
+    EXPECT_EQ(testing::State().Unit, LengthUnit::Inch);
+    ExpectView(*window, kInchView);
+    ExpectEstimates("4.66667", "8.66667", "6.00000");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(UnitChoiceTest, CalculateAsksForTheModuleOfAMetricPair) {
+    ChooseMetric();
+    Enter("TextNT1", "12");
+    Enter("TextNT2", "24");
+    ClickCalculate();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Enter the Normal Module");
+    EXPECT_EQ(Focused(), &Field("TextDP"));
+}
+
+TEST_F(UnitChoiceTest, TheInternalPairsDiameterCaptionKeepsItsWordsAndTheTitleNamesTheUnit) {
+    Control<QRadioButton>("Option2").click();
+    ChooseMetric();
+    const UnitView shown = ViewOf(*window);
+    EXPECT_EQ(shown.title, "Korvanta (mm)");
+    EXPECT_TRUE(shown.outsideDiameter.startsWith("O.D. Pinion and I.D. Gear"))
+        << shown.outsideDiameter.toStdString();
+    testing::ExpectLabelsFit(*window);
+}
+
+TEST_F(UnitChoiceTest, TheChoiceSurvivesARestart) {
+    ChooseMetric();
+    testing::UnloadAllWindows();
+    {
+        // The next run of the program: a session and windows of their own, reading the same settings.
+        Session nextRun;
+        ProgramWindows windows(nextRun);
+        InputWindow& input = windows.Input();
+        EXPECT_EQ(nextRun.State().Unit, LengthUnit::Millimetre);
+        EXPECT_TRUE(testing::Control<QAction>(input, "MnuMetric").isChecked());
+        ExpectView(input, kMetricView);
+        testing::Control<QAction>(input, "MnuMetric").trigger();
+    }
+    Session runAfter;
+    ProgramWindows windows(runAfter);
+    InputWindow& input = windows.Input();
+    EXPECT_EQ(runAfter.State().Unit, LengthUnit::Inch);
+    ExpectView(input, kInchView);
+}
+
+TEST_F(UnitChoiceTest, SettingsThatCannotBeWrittenAreReportedAndTheChoiceHoldsForTheRun) {
+    const QString settingsFolder = QFileInfo(QSettings().fileName()).dir().absolutePath();
+    QDir kept(settingsFolder);
+    kept.cdUp();
+    // A file where the settings' folder would have to be made: nothing can be written under it.
+    const QTemporaryDir blocked;
+    QFile file(blocked.filePath(QStringLiteral("not-a-folder")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file.fileName());
+
+    ChooseMetric();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, kept.absolutePath());
+
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_NE(dialogs.shown[0].text.find("could not be saved"), std::string::npos);
+    EXPECT_NE(dialogs.shown[0].text.find(file.fileName().toStdString()), std::string::npos);
+    ExpectView(*window, kMetricView);
+    EXPECT_EQ(testing::State().Unit, LengthUnit::Millimetre);
+}
+
+} // namespace
+} // namespace korvanta
