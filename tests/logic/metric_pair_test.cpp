@@ -107,6 +107,15 @@ TEST(MetricPair, RejectionsNameTheModule) {
         Calculate(state, PairKind::External, {"12", "24", "", "20", "0", "44.84", "79.40", "56.5"});
     ASSERT_TRUE(outcome.rejection.has_value());
     EXPECT_EQ(outcome.rejection->text, "Enter the Normal Module");
+
+    // A module so large that the pitch diameters leave the range of a Single.
+    const FieldTexts huge = {"12", "24", "100000000000000000000000000000000000000", "20", "0", "1", "2", "3"};
+    StoreNormalPitch(state, std::stod(huge[2]));
+    const CalculateOutcome fault = Calculate(state, PairKind::External, huge);
+    ASSERT_TRUE(fault.rejection.has_value());
+    EXPECT_EQ(fault.rejection->text,
+              "These entries cannot be calculated: a value is out of range. Please check "
+              "the Module and the other input data.");
 }
 
 // The same pair entered in inches and in millimetres (module 25.4 / DP, every length times 25.4).
