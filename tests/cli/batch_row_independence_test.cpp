@@ -4,18 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "output_text.h"
 #include "run_command.h"
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 // The CSV line of a row without its leading line number.
 std::string WithoutLineNumber(const std::string& line) {

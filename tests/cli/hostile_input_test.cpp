@@ -11,6 +11,7 @@
 #include "cli/batch_output.h"
 #include "cli/csv_reader.h"
 #include "json_check.h"
+#include "output_text.h"
 #include "run_command.h"
 
 namespace {
@@ -22,15 +23,6 @@ using korvanta::cli::CsvReader;
 using korvanta::cli::CsvRecord;
 using korvanta::cli::LineNumber;
 using korvanta::cli::RowStatus;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 std::string Repeated(const std::string& line, int count) {
     std::string text;

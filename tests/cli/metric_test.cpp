@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "json_check.h"
+#include "output_text.h"
 #include "run_command.h"
 
 namespace {
@@ -99,33 +100,6 @@ TEST(Metric, MeasurementsAreInMillimetres) {
     }
 }
 
-std::vector<std::map<std::string, std::string>> CsvRows(const std::string& out) {
-    std::vector<std::vector<std::string>> lines;
-    std::istringstream stream(out);
-    for (std::string line; std::getline(stream, line);) {
-        std::vector<std::string>& cells = lines.emplace_back(1);
-        bool quoted = false;
-        for (char c : line) {
-            if (c == '"') {
-                quoted = !quoted;
-            } else if (c == ',' && !quoted) {
-                cells.emplace_back();
-            } else {
-                cells.back() += c;
-            }
-        }
-    }
-    std::vector<std::map<std::string, std::string>> rows;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i].size(), lines[0].size());
-        std::map<std::string, std::string>& row = rows.emplace_back();
-        for (std::size_t j = 0; j < std::min(lines[i].size(), lines[0].size()); ++j) {
-            row[lines[0][j]] = lines[i][j];
-        }
-    }
-    return rows;
-}
-
 const std::string kMixedUnits = "nt1,nt2,dp,module,od1,od2,cd\n"
                                 "20,40,10,,2.2,4.2,3\n"       // line 2: inch
                                 "12,24,,3,44.84,79.40,56.5\n" // line 3: metric
@@ -140,7 +114,7 @@ TEST(MetricBatch, ModuleColumnAddsUnitsAndModuleColumns) {
                             "transverse_module_pinion,transverse_module_gear,normal_pa_pinion,",
                             0),
               0U);
-    const auto rows = CsvRows(run.out);
+    const auto rows = Table(run.out);
     ASSERT_EQ(rows.size(), 4U);
     EXPECT_EQ(rows[0].at("units"), "in");
     EXPECT_EQ(rows[0].at("normal_dp_gear"), "10.00000");
@@ -161,11 +135,9 @@ TEST(MetricBatch, ModuleColumnAddsUnitsAndModuleColumns) {
 
 TEST(MetricBatch, JsonRowsTellTheirUnitsAndEqualTheSinglePairCommand) {
     const CommandRun run = RunCalc({"--batch", "-", "--json"}, kMixedUnits);
-    std::vector<std::string> lines;
-    std::istringstream stream(run.out);
-    for (std::string line; std::getline(stream, line);) {
+    const std::vector<std::string> lines = Lines(run.out);
+    for (const std::string& line : lines) {
         EXPECT_TRUE(IsValidJson(line)) << line;
-        lines.push_back(line);
     }
     ASSERT_EQ(lines.size(), 4U);
     EXPECT_EQ(lines[0].rfind("{\"line\": 2, \"units\": \"in\", \"type\": \"external\"", 0), 0U);
@@ -174,18 +146,7 @@ TEST(MetricBatch, JsonRowsTellTheirUnitsAndEqualTheSinglePairCommand) {
     EXPECT_EQ(lines[3].rfind("{\"line\": 5, \"units\": \"in\", \"error\": {", 0), 0U);
     // The metric row is the single-pair command's object, on one line after "line".
     const CommandRun single = RunCalc(With(kKhkPair, {"--json"}));
-    std::string oneLine;
-    for (std::size_t i = 0; i < single.out.size(); ++i) {
-        if (single.out[i] == '\n' && i + 1 < single.out.size()) {
-            oneLine += ' ';
-            while (single.out[i + 1] == ' ') {
-                ++i;
-            }
-        } else {
-            oneLine += single.out[i];
-        }
-    }
-    EXPECT_EQ("{" + lines[1].substr(std::string("{\"line\": 3, ").size()) + "\n", oneLine);
+    EXPECT_EQ("{" + lines[1].substr(std::string("{\"line\": 3, ").size()), OneLine(single.out));
 }
 
 TEST(MetricBatch, FileWithoutModuleColumnHasNoUnits) {
