@@ -3,7 +3,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "click_through.h"
 #include "logic/print_placement.h"
 #include "pair_setup.h"
 #include "print/recording_printer.h"
@@ -94,30 +93,6 @@ TEST_F(ExternalOutputWindowTest, LargerPinionOutsideDiameterIsShownAsTheGearWhil
     EXPECT_EQ(state.PD1, Single(4.0));
 }
 
-TEST_F(ExternalOutputWindowTest, ActivationDisablesTheInputWindowAndCloseEnablesItAgain) {
-    CalculatePair(true, kExternalSpurPair);
-    InputWindow& input = testing::Windows().Input();
-    ASSERT_TRUE(ShowActive(input));
-    OutputWindow& window = ShowOutput();
-    EXPECT_FALSE(input.isEnabled());
-    window.findChild<QPushButton*>("CommandClose")->click();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(input.isEnabled());
-    EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::External), nullptr);
-}
-
-TEST_F(ExternalOutputWindowTest, ClosingByTheFrameEnablesTheInputWindowAndReleasesTheWindow) {
-    CalculatePair(true, kExternalSpurPair);
-    InputWindow& input = testing::Windows().Input();
-    ASSERT_TRUE(ShowActive(input));
-    OutputWindow& window = ShowOutput();
-    EXPECT_FALSE(input.isEnabled());
-    window.close();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(input.isEnabled());
-    EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::External), nullptr);
-}
-
 TEST_F(ExternalOutputWindowTest, ReturningFromTheDiagramRecalculates) {
     CalculatePair(true, kExternalSpurPair);
     OutputWindow& window = ShowOutput();
@@ -182,12 +157,6 @@ TEST_F(ExternalOutputWindowTest, ExitProgramUnloadsTheOutputAndInputWindows) {
     QCoreApplication::processEvents();
     EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::External), nullptr);
     EXPECT_EQ(testing::Windows().LoadedInput(), nullptr);
-}
-
-TEST_F(ExternalOutputWindowTest, MouseClicksReachTheNoteButtonAndEveryCellThroughTheTableFrame) {
-    CalculatePair(true, kExternalSpurPair);
-    OutputWindow& window = ShowOutput();
-    ExpectClicksReachTheNoteButtonAndEveryCell(window);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "click_through.h"
 #include "pair_setup.h"
 #include "support/window_test.h"
 #include "ui/diagram/diagram_window.h"
@@ -125,35 +124,6 @@ TEST_F(InternalOutputWindowTest, DiagramOpensModallyAndTheWindowRecalculatesAfte
     ExpectCellsShow(window, recalculated);
     EXPECT_NE(CellText(window, "TextProfileshift1"), "0.0000");
     EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(InternalOutputWindowTest, CloseEnablesTheInputWindowAndReleasesTheWindow) {
-    CalculatePair(false, kInternalSpurPair);
-    InputWindow& input = testing::Windows().Input();
-    ASSERT_TRUE(ShowActive(input));
-    OutputWindow& window = ShowOutput();
-    EXPECT_FALSE(input.isEnabled());
-    window.findChild<QPushButton*>("CommandClose")->click();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(input.isEnabled());
-    EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::Internal), nullptr);
-}
-
-TEST_F(InternalOutputWindowTest, ClosingByTheFrameEnablesTheInputWindow) {
-    CalculatePair(false, kInternalSpurPair);
-    InputWindow& input = testing::Windows().Input();
-    ASSERT_TRUE(ShowActive(input));
-    OutputWindow& window = ShowOutput();
-    window.close();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(input.isEnabled());
-    EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::Internal), nullptr);
-}
-
-TEST_F(InternalOutputWindowTest, MouseClicksReachTheNoteButtonAndEveryCellThroughTheTableFrame) {
-    CalculatePair(false, kInternalSpurPair);
-    OutputWindow& window = ShowOutput();
-    ExpectClicksReachTheNoteButtonAndEveryCell(window);
 }
 
 } // namespace

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include "click_through.h"
 #include "logic/output_table.h"
 #include "pair_setup.h"
 #include "support/window_test.h"
+#include "ui/input/input_window.h"
 #include "ui/output/output_window.h"
 #include "ui/output/output_window_description.h"
 #include "ui/program_windows.h"
@@ -59,6 +64,35 @@ TEST_P(OutputWindowShowsTheTable, OfAHelicalPair) {
 TEST_P(OutputWindowShowsTheTable, OfAMetricPair) {
     ExpectShowsTheTableOfTheLogic(GetParam().kind, GetParam().metric, LengthUnit::Millimetre);
     EXPECT_TRUE(Windows().Output(GetParam().kind).windowTitle().endsWith(" (mm)"));
+}
+
+// Closing the window, by its button or by its frame, enables the input window again and releases the
+// output window.
+TEST_P(OutputWindowShowsTheTable, ClosingEnablesTheInputWindowAndReleasesTheWindow) {
+    const PairKind kind = GetParam().kind;
+    for (const bool byButton : {true, false}) {
+        CalculatePair(kind == PairKind::External, *GetParam().pair);
+        InputWindow& input = Windows().Input();
+        ASSERT_TRUE(ShowActive(input));
+        OutputWindow& window = Windows().Output(kind);
+        ASSERT_TRUE(ShowActive(window));
+        EXPECT_FALSE(input.isEnabled());
+        if (byButton) {
+            window.findChild<QPushButton*>("CommandClose")->click();
+        } else {
+            window.close();
+        }
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(input.isEnabled()) << byButton;
+        EXPECT_EQ(Windows().LoadedOutput(kind), nullptr) << byButton;
+    }
+}
+
+TEST_P(OutputWindowShowsTheTable, MouseClicksReachTheNoteButtonAndEveryCellThroughTheTableFrame) {
+    CalculatePair(GetParam().kind == PairKind::External, *GetParam().pair);
+    OutputWindow& window = Windows().Output(GetParam().kind);
+    ASSERT_TRUE(ShowActive(window));
+    ExpectClicksReachTheNoteButtonAndEveryCell(window);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, OutputWindowShowsTheTable,
