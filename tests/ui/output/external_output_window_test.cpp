@@ -118,10 +118,12 @@ TEST_F(ExternalOutputWindowTest, NoteButtonShowsTheFormDiameterNoteModallyAndRec
     CalculatePair(true, kExternalSpurPair);
     OutputWindow& window = ShowOutput();
     bool noteWasModal = false;
+    bool noteWasActive = false;
     OutputTable recalculated;
     QTimer::singleShot(50, [&] {
         FormDiameterNote* note = testing::Windows().LoadedNote(PairKind::External);
         noteWasModal = note != nullptr && note->isVisible() && note->windowModality() == Qt::ApplicationModal;
+        noteWasActive = note != nullptr && QTest::qWaitForWindowActive(note, 2000);
         testing::State().OD1 = 2.3;
         testing::State().CD = 3.05;
         recalculated = TableOfTheLogic(PairKind::External);
@@ -129,6 +131,7 @@ TEST_F(ExternalOutputWindowTest, NoteButtonShowsTheFormDiameterNoteModallyAndRec
     });
     window.findChild<QPushButton*>("Command4")->click();
     EXPECT_TRUE(noteWasModal);
+    EXPECT_TRUE(noteWasActive);
     ASSERT_TRUE(Activate(window));
     ExpectCellsShow(window, recalculated);
     EXPECT_NE(CellText(window, "TextProfileshift1"), "0.0000");

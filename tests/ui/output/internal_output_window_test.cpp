@@ -91,8 +91,15 @@ TEST_F(InternalOutputWindowTest, InsideDiameterWarningFollowsTheValuesOncePerAct
     EXPECT_EQ(dialogs.shown.front().icon, MessageIcon::Stop);
     EXPECT_EQ(dialogs.shown.front().title, "Korvanta");
 
-    QTimer::singleShot(50, [] { Unload(testing::Windows().LoadedNote(PairKind::Internal)); });
+    // The note is closed once it has taken the focus, as a user's click on it would find it.
+    bool noteWasActive = false;
+    QTimer::singleShot(50, [&noteWasActive] {
+        FormDiameterNote* note = testing::Windows().LoadedNote(PairKind::Internal);
+        noteWasActive = note != nullptr && QTest::qWaitForWindowActive(note, 2000);
+        Unload(note);
+    });
     window.findChild<QPushButton*>("Command4")->click();
+    EXPECT_TRUE(noteWasActive);
     ASSERT_TRUE(Activate(window));
     QApplication::processEvents();
     EXPECT_EQ(WarningsShown(), 2);
@@ -105,11 +112,14 @@ TEST_F(InternalOutputWindowTest, DiagramOpensModallyAndTheWindowRecalculatesAfte
     InputWindow& input = testing::Windows().Input();
     EXPECT_FALSE(input.isEnabled());
     bool diagramWasModal = false;
+    bool diagramWasActive = false;
     bool outputWasDisabled = false;
     OutputTable recalculated;
     QTimer::singleShot(50, [&] {
         DiagramWindow* diagram = testing::Windows().LoadedDiagram();
-        diagramWasModal = diagram != nullptr && diagram->windowModality() == Qt::ApplicationModal;
+        ASSERT_NE(diagram, nullptr);
+        diagramWasModal = diagram->windowModality() == Qt::ApplicationModal;
+        diagramWasActive = QTest::qWaitForWindowActive(diagram, 2000);
         outputWasDisabled = !window.isEnabled();
         testing::State().CD = 2.05;
         recalculated = TableOfTheLogic(PairKind::Internal);
@@ -117,6 +127,7 @@ TEST_F(InternalOutputWindowTest, DiagramOpensModallyAndTheWindowRecalculatesAfte
     });
     window.findChild<QPushButton*>("Command1")->click();
     EXPECT_TRUE(diagramWasModal);
+    EXPECT_TRUE(diagramWasActive);
     EXPECT_TRUE(outputWasDisabled);
     EXPECT_TRUE(window.isEnabled());
     ASSERT_TRUE(Activate(window));
