@@ -81,10 +81,7 @@ TEST_F(ExternalOutputWindowTest, HelicalPairShowsTransverseValuesAndTheTransvers
 TEST_F(ExternalOutputWindowTest, LargerPinionOutsideDiameterIsShownAsTheGearWhileTheStateStaysAsEntered) {
     CalculatePair(true, kExternalSpurPair);
     GearPairState& state = testing::State();
-    std::swap(state.NT1, state.NT2);
-    std::swap(state.OD1, state.OD2);
-    std::swap(state.PD1, state.PD2);
-    std::swap(state.DB1, state.DB2);
+    ExchangePinionAndGear(state);
     const OutputTable expected = TableOfTheLogic(PairKind::External);
     OutputWindow& window = ShowOutput();
     ExpectCellsShow(window, expected);

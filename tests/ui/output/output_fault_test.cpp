@@ -71,10 +71,7 @@ TEST_F(OutputFaultTest, ExternalPairWithOutsideDiameterBelowBaseShowsTheCellsFil
 TEST_F(OutputFaultTest, FaultInTheExchangedOrientationLeavesTheStateAsEntered) {
     CalculatePair(true, kOutsideBelowBasePair);
     GearPairState& state = testing::State();
-    std::swap(state.NT1, state.NT2);
-    std::swap(state.OD1, state.OD2);
-    std::swap(state.PD1, state.PD2);
-    std::swap(state.DB1, state.DB2);
+    ExchangePinionAndGear(state);
     const OutputTable expected = TableOfTheLogic(PairKind::External);
     OutputWindow& window = testing::Windows().Output(PairKind::External);
     ASSERT_TRUE(ShowActive(window));

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/gear_pair_state.h"
@@ -36,6 +37,14 @@ inline void CalculatePair(bool external, const FieldTexts& texts, LengthUnit uni
     const CalculateOutcome outcome =
         Calculate(testing::State(), external ? PairKind::External : PairKind::Internal, texts);
     ASSERT_FALSE(outcome.rejection.has_value()) << outcome.rejection->text;
+}
+
+// The calculated pair as if it had been entered the other way round, the larger member first.
+inline void ExchangePinionAndGear(GearPairState& state) {
+    std::swap(state.NT1, state.NT2);
+    std::swap(state.OD1, state.OD2);
+    std::swap(state.PD1, state.PD2);
+    std::swap(state.DB1, state.DB2);
 }
 
 // The standard spur pair of 20 and 40 teeth.
