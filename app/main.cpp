@@ -6,6 +6,7 @@
 #include "logic/session.h"
 #include "ui/common/enter_presses_button.h"
 #include "ui/common/program_window.h"
+#include "ui/common/system_services.h"
 #include "ui/input/start_up.h"
 #include "ui/program_windows.h"
 
@@ -56,9 +57,11 @@ int main(int argc, char** argv) {
     parser.process(application);
     korvanta::InstallActivationTracking();
     korvanta::InstallEnterPressesButtons();
-    // The run's gear pair and its windows, handed to every window; released before the application.
+    // The services the windows reach outside the program with, the run's gear pair and its windows,
+    // handed to every window; released before the application.
+    korvanta::SystemServices services;
     korvanta::Session session;
-    korvanta::ProgramWindows windows(session);
+    korvanta::ProgramWindows windows(session, services.services());
     korvanta::StartUp(windows);
     return QApplication::exec();
 }

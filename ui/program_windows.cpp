@@ -81,7 +81,8 @@ private:
 
 } // namespace
 
-ProgramWindows::ProgramWindows(Session& session) : session_(session) {
+ProgramWindows::ProgramWindows(Session& session, Services& services)
+    : session_(session), services_(services) {
     session_.SetEnableWindow([this](SessionWindow role, bool enabled) {
         if (QWidget* window = WindowOf(role)) {
             window->setEnabled(enabled);
@@ -166,7 +167,7 @@ LicenseWindow& ProgramWindows::License() {
 }
 
 AboutWindow& ProgramWindows::About() {
-    return Get(about_, [] { return new AboutWindow(); });
+    return Get(about_, [this] { return new AboutWindow(services_); });
 }
 
 StatusWindow& ProgramWindows::Status() {

@@ -6,6 +6,7 @@
 
 #include "core/pair_kind.h"
 #include "logic/session.h"
+#include "ui/common/services.h"
 
 namespace korvanta {
 
@@ -24,16 +25,20 @@ class StatusWindow;
 // The windows of one run of the program, each a single instance: created on first use, released
 // when it is closed (unloaded), so that a later use gets a fresh one; asking for an open window gives
 // that window. Owned by the program's entry point (and by each window test), handed to every window;
-// it tells the session which windows exist and are shown, and carries out the session's enabling.
+// it holds the services the windows reach outside the program with, tells the session which windows
+// exist and are shown, and carries out the session's enabling.
 class ProgramWindows {
 public:
-    explicit ProgramWindows(Session& session);
+    ProgramWindows(Session& session, Services& services);
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     Session& session() { return session_; }
     GearPairState& State() { return session_.State(); }
+    Services& services() { return services_; }
+    // Lives as long as the windows of the run: the context of their timers that outlast a window.
+    QObject& Lifetime() { return lifetime_; }
 
     SplashWindow& Splash();
     InputWindow& Input();
@@ -66,6 +71,8 @@ private:
     QWidget* WindowOf(SessionWindow role) const;
 
     Session& session_;
+    Services& services_;
+    QObject lifetime_;
     QPointer<SplashWindow> splash_;
     QPointer<InputWindow> input_;
     std::array<QPointer<OutputWindow>, 2> outputs_;

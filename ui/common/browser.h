@@ -4,17 +4,22 @@
 
 namespace korvanta {
 
-// The system web browser. The program opens it with QDesktopServices; tests install a recorder.
+struct Services;
+
+// The system web browser, reached through the windows' Services.
 class Browser {
 public:
     virtual ~Browser() = default;
     virtual bool Open(const QString& url) = 0; // false when the browser could not be started
 };
 
-Browser& AppBrowser();
-void SetBrowser(Browser* browser); // nullptr brings back the system browser
+// Opens addresses with QDesktopServices.
+class SystemBrowser : public Browser {
+public:
+    bool Open(const QString& url) override;
+};
 
 // Opens the address; a failure is reported in a message box and the program goes on.
-void OpenWebPage(const QString& url);
+void OpenWebPage(const Services& services, const QString& url);
 
 } // namespace korvanta

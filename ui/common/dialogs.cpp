@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
+#include "ui/common/program_window.h"
 #include "ui/common/shown_text.h"
 
 namespace korvanta {
@@ -21,44 +23,32 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// Application-modal message boxes over the active window.
-class MessageBoxDialogs : public Dialogs {
-public:
-    void Show(const Message& message) override {
-        QMessageBox box(BoxIcon(message.icon), ShownText(QString::fromStdString(message.title)),
-                        ShownText(QString::fromStdString(message.text)), QMessageBox::Ok,
-                        QApplication::activeWindow());
-        box.setWindowModality(Qt::ApplicationModal);
-        box.exec();
+// Over the active window, which stays open until the box is answered. The box lives on the heap as
+// that window's child all the same: whatever deletes the window takes the box with it and exec()
+// returns; nothing on the stack is deleted twice.
+int ShowBox(const Message& message, QMessageBox::StandardButtons buttons) {
+    QWidget* over = QApplication::activeWindow();
+    const HoldOpen held(over);
+    QPointer<QMessageBox> box =
+        new QMessageBox(BoxIcon(message.icon), ShownText(QString::fromStdString(message.title)),
+                        ShownText(QString::fromStdString(message.text)), buttons, over);
+    if (buttons.testFlag(QMessageBox::Yes)) {
+        box->setDefaultButton(QMessageBox::Yes);
     }
-
-    bool Ask(const Message& question) override {
-        QMessageBox box(BoxIcon(question.icon), ShownText(QString::fromStdString(question.title)),
-                        ShownText(QString::fromStdString(question.text)), QMessageBox::Yes | QMessageBox::No,
-                        QApplication::activeWindow());
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setWindowModality(Qt::ApplicationModal);
-        return box.exec() == QMessageBox::Yes;
-    }
-};
-
-Dialogs*& Installed() {
-    static Dialogs* installed = nullptr;
-    return installed;
+    box->setWindowModality(Qt::ApplicationModal);
+    const int answer = box->exec();
+    delete box.data();
+    return answer;
 }
 
 } // namespace
 
-Dialogs& AppDialogs() {
-    static MessageBoxDialogs messageBoxes;
-    if (Installed() != nullptr) {
-        return *Installed();
-    }
-    return messageBoxes;
+void MessageBoxDialogs::Show(const Message& message) {
+    ShowBox(message, QMessageBox::Ok);
 }
 
-void SetDialogs(Dialogs* dialogs) {
-    Installed() = dialogs;
+bool MessageBoxDialogs::Ask(const Message& question) {
+    return ShowBox(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 } // namespace korvanta

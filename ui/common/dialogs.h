@@ -4,7 +4,7 @@
 
 namespace korvanta {
 
-// Message boxes and Yes/No questions. The program uses QMessageBox; tests install a recorder.
+// Message boxes and Yes/No questions, reached through the windows' Services.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -12,8 +12,12 @@ public:
     virtual bool Ask(const Message& question) = 0; // modal, Yes (default) / No; true for Yes
 };
 
-Dialogs& AppDialogs();
-// Replaces the dialogs until called again; nullptr brings back the message boxes.
-void SetDialogs(Dialogs* dialogs);
+// Application-modal QMessageBoxes over the active window, which is held open until the box is
+// answered (HoldOpen).
+class MessageBoxDialogs : public Dialogs {
+public:
+    void Show(const Message& message) override;
+    bool Ask(const Message& question) override;
+};
 
 } // namespace korvanta

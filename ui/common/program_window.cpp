@@ -98,12 +98,33 @@ void ResetActivationTracking() {
     }
 }
 
+HoldOpen::HoldOpen(QWidget* window) : window_(window) {
+    if (window_ != nullptr) {
+        window_->installEventFilter(this);
+    }
+}
+
+HoldOpen::~HoldOpen() {
+    if (!window_.isNull()) {
+        window_->removeEventFilter(this);
+    }
+}
+
+bool HoldOpen::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        event->ignore();
+        return true;
+    }
+    return false;
+}
+
 void ShowModal(QWidget* window) {
     if (window == nullptr) {
         return;
     }
     QPointer<QWidget> guarded(window);
     const QPointer<QWidget> opener = QApplication::activeWindow();
+    const HoldOpen held(opener);
     if (window->windowModality() != Qt::ApplicationModal) {
         // The modality of a window takes effect when it is shown.
         window->hide();
@@ -151,7 +172,9 @@ void Unload(QWidget* window) {
         return;
     }
     window->setProperty(kUnloadedProperty, true);
-    window->close();
+    if (!window->close()) {
+        window->setProperty(kUnloadedProperty, false); // held open by a wait of its own
+    }
 }
 
 namespace detail {

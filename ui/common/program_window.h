@@ -25,7 +25,25 @@ void InstallActivationTracking();
 // Forgets which window was active last (tests start each case from no active window).
 void ResetActivationTracking();
 
-// Shows the window modally: the caller waits until it is closed; the other windows take no input.
+// Keeps a window open for as long as it lives: a close that arrives meanwhile (the window system's
+// request, or close() from a timer) is refused. Every modal wait (a message box, a question, the file
+// dialog, a window shown modally) holds the window it is shown over, so that no window is deleted
+// under a flow of its own that waits; the flow goes on with its window as it was.
+class HoldOpen : public QObject {
+public:
+    explicit HoldOpen(QWidget* window);
+    ~HoldOpen() override;
+    HoldOpen(const HoldOpen&) = delete;
+    HoldOpen& operator=(const HoldOpen&) = delete;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> window_;
+};
+
+// Shows the window modally: the caller waits until it is closed; the other windows take no input, and
+// the window that was active is held open meanwhile.
 void ShowModal(QWidget* window);
 
 // Shows a window the user opened from `opener`: modally or beside it, as the session's rules say.

@@ -12,9 +12,8 @@
 #include "ui/common/form_font.h"
 #include "ui/common/length_caption.h"
 #include "ui/common/option_arrow_keys.h"
-#include "ui/print/page_printer.h"
 #include "ui/print/print_from_to_size.h"
-#include "ui/print/print_status.h"
+#include "ui/print/show_status.h"
 #include "ui/print/window_background.h"
 #include "ui/program_windows.h"
 #include "ui_diagram_window.h"
@@ -193,11 +192,11 @@ void DiagramWindow::pressCommandOfLetter(int keyCode) {
 }
 
 void DiagramWindow::calculate() {
-    const DiameterCommandOutcome outcome =
-        RunDiameterCommand(windows_.State(), ui->TextDia->text().toStdString(),
-                           [](const Message& question) { return AppDialogs().Ask(question); });
+    const DiameterCommandOutcome outcome = RunDiameterCommand(
+        windows_.State(), ui->TextDia->text().toStdString(),
+        [this](const Message& question) { return windows_.services().dialogs->Ask(question); });
     if (outcome.error) {
-        AppDialogs().Show(*outcome.error);
+        windows_.services().dialogs->Show(*outcome.error);
     }
     if (outcome.computed) {
         ui->Text1->setText(QString::fromStdString(outcome.pressureSentence));
@@ -219,16 +218,20 @@ void DiagramWindow::print() {
     ui->TextDia->setFocus();
     SetBackground(*this, Qt::white);
 
+    const bool pageProduced = PrintWindowOnPage(windows_.services(), *this);
+    auto restore = [this] {
+        for (QPushButton* button : {ui->CmdCalc, ui->cmdclose, ui->CmdPrint}) {
+            button->setEnabled(true);
+        }
+        ui->Label1->show();
+        SetBackground(*this, ButtonFace());
+    };
     // The status only follows a page actually produced.
-    if (PrintWindowOnPage(*this)) {
-        ShowPrintStatus(windows_, QStringLiteral("Printing diagram, one moment please..."));
+    if (pageProduced) {
+        ShowStatus(windows_, QStringLiteral("Printing diagram, one moment please..."), this, restore);
+    } else {
+        restore();
     }
-
-    for (QPushButton* button : {ui->CmdCalc, ui->cmdclose, ui->CmdPrint}) {
-        button->setEnabled(true);
-    }
-    ui->Label1->show();
-    SetBackground(*this, ButtonFace());
 }
 
 bool DiagramWindow::IsKeyTarget(QObject* watched) const {

@@ -12,7 +12,8 @@
 
 namespace korvanta {
 
-AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::AboutWindow>()) {
+AboutWindow::AboutWindow(const Services& services, QWidget* parent)
+    : QWidget(parent), services_(services), ui(std::make_unique<Ui::AboutWindow>()) {
     ui->setupUi(this);
     UseFormFont(*this);
     ui->Picture1->setPixmap(GearIconPixmap(QSize(32, 32)));
@@ -35,7 +36,7 @@ void AboutWindow::closeWindow() {
 }
 
 void AboutWindow::openWebSite() {
-    OpenWebPage(product::WebSite());
+    OpenWebPage(services_, product::WebSite());
 }
 
 } // namespace korvanta

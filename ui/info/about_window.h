@@ -11,18 +11,21 @@ class AboutWindow;
 
 namespace korvanta {
 
+struct Services;
+
 // The program's name, version, maker and web site.
 class AboutWindow : public QWidget, public ProgramWindowHooks {
     Q_OBJECT
 
 public:
-    explicit AboutWindow(QWidget* parent = nullptr);
+    explicit AboutWindow(const Services& services, QWidget* parent = nullptr);
     ~AboutWindow() override;
 
 private:
     void closeWindow();
     void openWebSite();
 
+    const Services& services_;
     std::unique_ptr<Ui::AboutWindow> ui;
 };
 

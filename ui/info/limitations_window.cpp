@@ -31,8 +31,8 @@ void LimitationsWindow::Activated() {
 }
 
 void LimitationsWindow::openDownloadPage() {
-    ShowStatus(windows_, QStringLiteral("Starting web browser, one moment please..."), kStatusMessageSeconds);
-    OpenWebPage(product::DownloadPage());
+    ShowStatus(windows_, QStringLiteral("Starting web browser, one moment please..."), nullptr,
+               [&services = windows_.services()] { OpenWebPage(services, product::DownloadPage()); });
 }
 
 void LimitationsWindow::closeWindow() {

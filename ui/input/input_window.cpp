@@ -67,7 +67,7 @@ void InputWindow::BindModel() {
             edit.setText(FromModel(text));
         }
     };
-    observer.showMessage = [](const Message& message) { AppDialogs().Show(message); };
+    observer.showMessage = [this](const Message& message) { windows_.services().dialogs->Show(message); };
     observer.focusField = [this](InputField field) {
         QLineEdit& edit = Edit(field);
         edit.setFocus(Qt::OtherFocusReason);
@@ -273,10 +273,11 @@ void InputWindow::chooseMetric(bool metric) {
     form_.ChooseUnit(unit);
     ShowUnit();
     if (!RememberUnit(unit)) {
-        AppDialogs().Show(Message{"The choice of units could not be saved for the next start; it holds "
-                                  "until the program ends.\nFile: " +
-                                      UnitSettingsFile().toStdString(),
-                                  std::string(kMessageTitle), MessageIcon::Exclamation});
+        windows_.services().dialogs->Show(
+            Message{"The choice of units could not be saved for the next start; it holds "
+                    "until the program ends.\nFile: " +
+                        UnitSettingsFile().toStdString(),
+                    std::string(kMessageTitle), MessageIcon::Exclamation});
     }
 }
 
@@ -285,8 +286,8 @@ void InputWindow::openHelp() {
 }
 
 void InputWindow::openWebSite() {
-    ShowStatus(windows_, QStringLiteral("Starting web browser, one moment please..."), kStatusMessageSeconds);
-    OpenWebPage(product::WebSite());
+    ShowStatus(windows_, QStringLiteral("Starting web browser, one moment please..."), nullptr,
+               [&services = windows_.services()] { OpenWebPage(services, product::WebSite()); });
 }
 
 void InputWindow::openLicence() {

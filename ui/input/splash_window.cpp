@@ -21,7 +21,7 @@ SplashWindow::SplashWindow(ProgramWindows& windows, QWidget* parent)
     CentreOnScreen(*this);
     showTimer_.setSingleShot(true);
     showTimer_.setTimerType(Qt::PreciseTimer);
-    showTimer_.setInterval(kShowMilliseconds);
+    showTimer_.setInterval(windows_.services().splashDuration);
     connect(&showTimer_, &QTimer::timeout, this, &SplashWindow::openInputWindow);
     showTimer_.start();
 }

@@ -19,8 +19,6 @@ class SplashWindow : public QWidget, public ProgramWindowHooks {
     Q_OBJECT
 
 public:
-    static constexpr int kShowMilliseconds = 2200;
-
     explicit SplashWindow(ProgramWindows& windows, QWidget* parent = nullptr);
     ~SplashWindow() override;
 

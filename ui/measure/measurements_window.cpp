@@ -12,7 +12,7 @@
 #include "ui/common/program_window.h"
 #include "ui/common/window_placement.h"
 #include "ui/print/print_from_to_size.h"
-#include "ui/print/print_status.h"
+#include "ui/print/show_status.h"
 #include "ui/print/window_background.h"
 #include "ui/program_windows.h"
 #include "ui_measurements_window.h"
@@ -175,7 +175,7 @@ void MeasurementsWindow::fieldLeft(MeasurementField field, Qt::FocusReason reaso
     if (!refusal) {
         return;
     }
-    AppDialogs().Show(*refusal);
+    windows_.services().dialogs->Show(*refusal);
     // Back into the refused field once the focus change in progress has ended.
     QPointer<QLineEdit> edit(&Edit(field));
     QTimer::singleShot(0, this, [edit] {
@@ -193,16 +193,20 @@ void MeasurementsWindow::print() {
     ui->TextSpanProfile2->setFocus();
     Paint(Qt::white);
 
+    const bool pageProduced = PrintWindowOnPage(windows_.services(), *this);
+    auto restore = [this] {
+        ui->CommandClose->show();
+        ui->CommandPrint->show();
+        Paint(ButtonFace());
+        if (form_) {
+            StyleFields();
+        }
+    };
     // The status says a page is on its way only when one is.
-    if (PrintWindowOnPage(*this)) {
-        ShowPrintStatus(windows_, QStringLiteral("Printing form, one moment please..."));
-    }
-
-    ui->CommandClose->show();
-    ui->CommandPrint->show();
-    Paint(ButtonFace());
-    if (form_) {
-        StyleFields();
+    if (pageProduced) {
+        ShowStatus(windows_, QStringLiteral("Printing form, one moment please..."), this, restore);
+    } else {
+        restore();
     }
 }
 
@@ -240,7 +244,7 @@ QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
 void OpenMeasurements(ProgramWindows& windows) {
     const PairCalculation calculation = CalculatePairForMeasurements(windows.State());
     if (calculation.fault) {
-        AppDialogs().Show(*calculation.fault);
+        windows.services().dialogs->Show(*calculation.fault);
         return;
     }
     windows.Measurements().ShowPair(calculation.pair->state, calculation.pair->result);

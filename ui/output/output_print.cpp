@@ -1,8 +1,9 @@
 #include "ui/output/output_print.h"
 
 #include "ui/print/print_from_to_size.h"
-#include "ui/print/print_status.h"
+#include "ui/print/show_status.h"
 #include "ui/print/window_background.h"
+#include "ui/program_windows.h"
 
 namespace korvanta {
 
@@ -24,16 +25,21 @@ void PrintOutputWindow(ProgramWindows& windows, QWidget& window, const OutputPri
     printout.focus->setFocus();
     Paint(window, printout, Qt::white);
 
+    const bool pageProduced = PrintWindowOnPage(windows.services(), window);
+    QWidget* const target = &window;
+    auto restore = [target, printout] {
+        for (QPushButton* button : printout.hiddenButtons) {
+            button->show();
+        }
+        Paint(*target, printout, ButtonFace());
+    };
     // The status says a page is on its way only when one is: not after the user declined or the
     // page could not be produced.
-    if (PrintWindowOnPage(window)) {
-        ShowPrintStatus(windows, QStringLiteral("Printing form, one moment please..."));
+    if (pageProduced) {
+        ShowStatus(windows, QStringLiteral("Printing form, one moment please..."), target, restore);
+    } else {
+        restore();
     }
-
-    for (QPushButton* button : printout.hiddenButtons) {
-        button->show();
-    }
-    Paint(window, printout, ButtonFace());
 }
 
 } // namespace korvanta

@@ -16,7 +16,8 @@ struct OutputPrintout {
 };
 
 // Prints the output window as one page without its buttons, on white where the printout says, shows
-// the status message, and gives the window its look back.
+// the status message, and gives the window its look back once the status is over (a window closed
+// during its status is left as it is).
 void PrintOutputWindow(ProgramWindows& windows, QWidget& window, const OutputPrintout& printout);
 
 } // namespace korvanta

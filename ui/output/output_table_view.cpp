@@ -4,6 +4,7 @@
 
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
+#include "ui/common/services.h"
 #include "ui/print/window_background.h"
 
 namespace korvanta {
@@ -50,12 +51,12 @@ void ShowTable(QWidget& window, const OutputTableView& view, const OutputTable& 
     }
 }
 
-void ReportTable(const OutputTable& table) {
+void ReportTable(const Services& services, const OutputTable& table) {
     for (const Message& warning : table.warnings) {
-        AppDialogs().Show(warning);
+        services.dialogs->Show(warning);
     }
     if (table.fault) {
-        AppDialogs().Show(table.fault->message);
+        services.dialogs->Show(table.fault->message);
     }
 }
 

@@ -8,6 +8,8 @@
 
 namespace korvanta {
 
+struct Services;
+
 // The widgets of one row of an output window: caption, pinion cell and gear cell.
 struct OutputRowWidgets {
     QLabel* caption = nullptr;
@@ -30,6 +32,6 @@ void StyleOutputWindow(QWidget& window, const OutputTableView& view);
 void ShowTable(QWidget& window, const OutputTableView& view, const OutputTable& table);
 
 // The warnings that follow the values, then the fault that stopped the calculation, as message boxes.
-void ReportTable(const OutputTable& table);
+void ReportTable(const Services& services, const OutputTable& table);
 
 } // namespace korvanta

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <algorithm>
-#include <memory>
 #include <string_view>
 
 #include "logic/row_tooltips.h"
@@ -91,7 +90,7 @@ void OutputWindow::Activated() {
     description_.fillTable(windows_.State(), table_);
     ShowTable(*this, view_, table_);
     ShowUnitSign(*Named<QLabel>(*this, "LabelUnit"), windows_.State().Unit);
-    ReportTable(table_);
+    ReportTable(windows_.services(), table_);
 }
 
 void OutputWindow::openDiagram() {
@@ -144,11 +143,15 @@ void OutputWindow::openMeasurements() {
     OpenMeasurements(windows_);
 }
 
+// The menu pops up without an event loop of its own and is a child of the cell: a window closed from
+// outside while it is open takes the menu with it, and nothing runs afterwards.
 void OutputWindow::showCellMenu(QLineEdit& cell, const QPoint& at) {
-    const std::unique_ptr<QMenu> menu(cell.createStandardContextMenu());
+    QMenu* menu = cell.createStandardContextMenu();
+    menu->setParent(&cell, menu->windowFlags());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
     menu->addAction(measurementsAction_);
-    menu->exec(cell.mapToGlobal(at));
+    menu->popup(cell.mapToGlobal(at));
 }
 
 QPushButton& OutputWindow::Button(const char* name) const {

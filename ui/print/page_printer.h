@@ -7,8 +7,8 @@
 
 namespace korvanta {
 
-// The printer as the window printing sees it: one page at a time, lengths in 1/1440 inch. The program
-// prints on the default printer; tests install a recorder.
+// The printer as the window printing sees it: one page at a time, lengths in 1/1440 inch. Reached
+// through the windows' Services: the program prints on the default printer (SystemPagePrinter).
 class PagePrinter {
 public:
     virtual ~PagePrinter() = default;
@@ -20,9 +20,5 @@ public:
     // page was sent (a failure has been reported to the user).
     virtual bool EndDoc() = 0;
 };
-
-PagePrinter& AppPrinter();
-// Replaces the printer until called again; nullptr brings back the system printer.
-void SetPrinter(PagePrinter* printer);
 
 } // namespace korvanta

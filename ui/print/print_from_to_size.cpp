@@ -3,6 +3,7 @@
 #include "core/arithmetic.h"
 #include "logic/print_placement.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/services.h"
 #include "ui/print/page_printer.h"
 
 namespace korvanta {
@@ -22,8 +23,9 @@ QImage CaptureWindowImage(QWidget& window) {
     return window.grab().toImage();
 }
 
-bool PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent) {
-    PagePrinter& printer = AppPrinter();
+bool PrintImageScaled(const Services& services, const QImage& picture, Integer sizePercent,
+                      Integer leftPercent, Integer topPercent) {
+    PagePrinter& printer = *services.printer;
     const std::optional<QSizeF> page = printer.StartPage();
     if (!page) {
         return false;
@@ -34,17 +36,18 @@ bool PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPe
                                                      page->height(), sizePercent, leftPercent, topPercent);
         printer.DrawImage(QRectF(placement.x, placement.y, placement.width, placement.height), picture);
     } catch (const ArithmeticError&) {
-        AppDialogs().Show(PlacementFailure());
+        services.dialogs->Show(PlacementFailure());
     }
     return printer.EndDoc();
 }
 
-bool PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent) {
-    return PrintImageScaled(CaptureWindowImage(window), sizePercent, leftPercent, topPercent);
+bool PrintWindowScaled(const Services& services, QWidget& window, Integer sizePercent, Integer leftPercent,
+                       Integer topPercent) {
+    return PrintImageScaled(services, CaptureWindowImage(window), sizePercent, leftPercent, topPercent);
 }
 
-bool PrintWindowOnPage(QWidget& window) {
-    return PrintWindowScaled(window, kWindowSizePercent, kWindowLeftPercent, kWindowTopPercent);
+bool PrintWindowOnPage(const Services& services, QWidget& window) {
+    return PrintWindowScaled(services, window, kWindowSizePercent, kWindowLeftPercent, kWindowTopPercent);
 }
 
 } // namespace korvanta

@@ -7,17 +7,20 @@
 
 namespace korvanta {
 
+struct Services;
+
 // Fifteen units of 1/1440 inch per pixel at 96 dots per inch.
 inline constexpr double kUnitsPerPixel = 15.0;
 
 // The window's client area as the window shows it at this moment.
 QImage CaptureWindowImage(QWidget& window);
 
-// Prints the picture on one page, `sizePercent` of the page in the limiting direction, placed at
-// `leftPercent` and `topPercent` of the space left over, and ends the document. True when the page was
-// produced; otherwise the user chose not to print, or the failure has been reported, and the program
-// goes on.
-bool PrintImageScaled(const QImage& picture, Integer sizePercent, Integer leftPercent, Integer topPercent);
+// Prints the picture on one page of the services' printer, `sizePercent` of the page in the limiting
+// direction, placed at `leftPercent` and `topPercent` of the space left over, and ends the document. True
+// when the page was produced; otherwise the user chose not to print, or the failure has been reported, and
+// the program goes on.
+bool PrintImageScaled(const Services& services, const QImage& picture, Integer sizePercent,
+                      Integer leftPercent, Integer topPercent);
 
 // Where the program's windows go on the page: 90 % of it in the limiting direction, placed at 40 % of the
 // horizontal and 30 % of the vertical space left over.
@@ -26,10 +29,12 @@ inline constexpr Integer kWindowLeftPercent = 40;
 inline constexpr Integer kWindowTopPercent = 30;
 
 // CaptureWindowImage, then PrintImageScaled.
-bool PrintWindowScaled(QWidget& window, Integer sizePercent, Integer leftPercent, Integer topPercent);
+bool PrintWindowScaled(const Services& services, QWidget& window, Integer sizePercent, Integer leftPercent,
+                       Integer topPercent);
 
 // Prints the window as the print commands of the windows do, with the placement above; the document
-// is ended once. True when the page was produced.
-bool PrintWindowOnPage(QWidget& window);
+// is ended once. True when the page was produced. The window is captured before the printer is asked
+// for a page, so a window closed during the printer's questions is not read again.
+bool PrintWindowOnPage(const Services& services, QWidget& window);
 
 } // namespace korvanta

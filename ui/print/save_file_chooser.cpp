@@ -2,34 +2,26 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QPointer>
+
+#include "ui/common/program_window.h"
 
 namespace korvanta {
 
-namespace {
-
-class FileDialogChooser : public SaveFileChooser {
-public:
-    QString ChooseSaveFile(const QString& caption, const QString& suggestedName,
-                           const QString& filter) override {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggestedName, filter);
+// On the heap as a child of the window it is shown over, like the message boxes.
+QString FileDialogChooser::ChooseSaveFile(const QString& caption, const QString& suggestedName,
+                                          const QString& filter) {
+    QWidget* over = QApplication::activeWindow();
+    const HoldOpen held(over);
+    QPointer<QFileDialog> dialog = new QFileDialog(over, caption, suggestedName, filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    QString chosen;
+    if (dialog->exec() == QDialog::Accepted && !dialog.isNull() && !dialog->selectedFiles().isEmpty()) {
+        chosen = dialog->selectedFiles().constFirst();
     }
-};
-
-SaveFileChooser*& Installed() {
-    static SaveFileChooser* chooser = nullptr;
-    return chooser;
-}
-
-} // namespace
-
-SaveFileChooser& AppSaveFileChooser() {
-    static FileDialogChooser fileDialog;
-    SaveFileChooser* chooser = Installed();
-    return chooser ? *chooser : fileDialog;
-}
-
-void SetSaveFileChooser(SaveFileChooser* chooser) {
-    Installed() = chooser;
+    delete dialog.data();
+    return chosen;
 }
 
 } // namespace korvanta

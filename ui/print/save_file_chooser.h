@@ -4,7 +4,7 @@
 
 namespace korvanta {
 
-// Asks the user where to save a file. The program uses the file dialog; tests install a recorder.
+// Asks the user where to save a file; reached through the windows' Services.
 class SaveFileChooser {
 public:
     virtual ~SaveFileChooser() = default;
@@ -13,8 +13,11 @@ public:
                                    const QString& filter) = 0;
 };
 
-SaveFileChooser& AppSaveFileChooser();
-// Replaces the chooser until called again; nullptr brings back the file dialog.
-void SetSaveFileChooser(SaveFileChooser* chooser);
+// The file dialog over the active window, which is held open until the dialog is answered (HoldOpen).
+class FileDialogChooser : public SaveFileChooser {
+public:
+    QString ChooseSaveFile(const QString& caption, const QString& suggestedName,
+                           const QString& filter) override;
+};
 
 } // namespace korvanta

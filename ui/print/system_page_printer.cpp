@@ -53,8 +53,9 @@ bool DefaultPrinterAvailable() {
     return !QPrinterInfo::defaultPrinter().isNull();
 }
 
-SystemPagePrinter::SystemPagePrinter(std::function<bool()> printerAvailable)
-    : printerAvailable_(std::move(printerAvailable)) {}
+SystemPagePrinter::SystemPagePrinter(Dialogs& dialogs, SaveFileChooser& fileChooser,
+                                     std::function<bool()> printerAvailable)
+    : dialogs_(dialogs), fileChooser_(fileChooser), printerAvailable_(std::move(printerAvailable)) {}
 
 SystemPagePrinter::~SystemPagePrinter() {
     EndDoc();
@@ -62,11 +63,10 @@ SystemPagePrinter::~SystemPagePrinter() {
 
 // Asks for the file and opens it for writing; nothing when the user declined or it cannot be opened.
 QPagedPaintDevice* SystemPagePrinter::StartPdf() {
-    if (!AppDialogs().Ask(NoPrinterQuestion())) {
+    if (!dialogs_.Ask(NoPrinterQuestion())) {
         return nullptr;
     }
-    const QString file =
-        AppSaveFileChooser().ChooseSaveFile("Save Page as PDF", "Korvanta.pdf", "PDF files (*.pdf)");
+    const QString file = fileChooser_.ChooseSaveFile("Save Page as PDF", "Korvanta.pdf", "PDF files (*.pdf)");
     if (file.isEmpty()) {
         return nullptr;
     }
@@ -103,7 +103,7 @@ std::optional<QSizeF> SystemPagePrinter::StartPage() {
             pdfWriter_.reset();
             pdfFile_.reset();
         } else {
-            AppDialogs().Show(PrinterFailure());
+            dialogs_.Show(PrinterFailure());
             printer_.reset();
         }
         return std::nullopt;
@@ -161,7 +161,7 @@ bool SystemPagePrinter::FinishPdf(bool drawn) {
 }
 
 void SystemPagePrinter::ReportPdfFailure() {
-    AppDialogs().Show(PdfFailure(pdfFile_->fileName(), pdfFile_->errorString()));
+    dialogs_.Show(PdfFailure(pdfFile_->fileName(), pdfFile_->errorString()));
 }
 
 } // namespace korvanta

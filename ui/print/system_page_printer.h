@@ -11,6 +11,9 @@
 
 namespace korvanta {
 
+class Dialogs;
+class SaveFileChooser;
+
 // True when the system has a default printer.
 bool DefaultPrinterAvailable();
 
@@ -20,7 +23,8 @@ bool DefaultPrinterAvailable();
 // the reason, and no partly written file is left behind.
 class SystemPagePrinter : public PagePrinter {
 public:
-    explicit SystemPagePrinter(std::function<bool()> printerAvailable = DefaultPrinterAvailable);
+    SystemPagePrinter(Dialogs& dialogs, SaveFileChooser& fileChooser,
+                      std::function<bool()> printerAvailable = DefaultPrinterAvailable);
     ~SystemPagePrinter() override;
 
     std::optional<QSizeF> StartPage() override;
@@ -32,6 +36,8 @@ private:
     bool FinishPdf(bool drawn);
     void ReportPdfFailure();
 
+    Dialogs& dialogs_;
+    SaveFileChooser& fileChooser_;
     std::function<bool()> printerAvailable_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QSaveFile> pdfFile_;

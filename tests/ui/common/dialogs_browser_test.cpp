@@ -15,23 +15,18 @@ TEST(ShownTextTest, CarriageReturnsBecomeLineBreaks) {
 }
 
 TEST_F(PlumbingTest, OpenWebPageUsesTheInstalledBrowser) {
-    OpenWebPage("www.korvanta.example");
+    OpenWebPage(testing::TheServices(), "www.korvanta.example");
     EXPECT_EQ(browser.opened, QStringList{"www.korvanta.example"});
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(PlumbingTest, BrowserFailureIsAMessageNotAnExit) {
     browser.succeeds = false;
-    OpenWebPage("www.korvanta.example/download.html");
+    OpenWebPage(testing::TheServices(), "www.korvanta.example/download.html");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, "Korvanta");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(dialogs.shown[0].text.find("www.korvanta.example/download.html"), std::string::npos);
-}
-
-TEST_F(PlumbingTest, RecordersAreReplacedAndRemoved) {
-    EXPECT_EQ(&AppDialogs(), &dialogs);
-    EXPECT_EQ(&AppBrowser(), &browser);
 }
 
 TEST(GearIconTest, DrawsAGearWithAHoleInTheMiddle) {

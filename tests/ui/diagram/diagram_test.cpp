@@ -19,7 +19,7 @@
 #include "ui/diagram/diagram_window.h"
 #include "ui/input/input_window.h"
 #include "ui/output/output_window.h"
-#include "ui/print/print_status.h"
+#include "ui/print/status_window.h"
 #include "ui/print/system_page_printer.h"
 #include "ui/print/window_background.h"
 
@@ -445,49 +445,32 @@ TEST_F(DiagramTest, PrintHidesTheHintOnWhiteAndRestoresTheWindow) {
     EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
 }
 
-TEST_F(DiagramTest, StatusMessageFollowsThePrint) {
+TEST_F(DiagramTest, StatusMessageFollowsThePrintWithTheButtonsDisabledUntilItEnds) {
     RecordingPrinter printer;
     DiagramWindow& diagram = OpenDiagram(true);
-    SetPrintStatusSeconds(1);
-    QString statusText;
-    bool buttonsDisabled = false;
-    QTimer::singleShot(400, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->isVisible() && top->windowTitle() == "Status") {
-                for (QLabel* label : top->findChildren<QLabel*>()) {
-                    statusText += label->text();
-                }
-            }
-        }
-        buttonsDisabled = !Button(diagram, "CmdCalc").isEnabled() && !Button(diagram, "CmdPrint").isEnabled();
-    });
+    TheServices().statusDuration = std::chrono::milliseconds(300);
     Button(diagram, "CmdPrint").click();
-    EXPECT_EQ(statusText, "Printing diagram, one moment please...");
-    EXPECT_TRUE(buttonsDisabled);
-    EXPECT_TRUE(Button(diagram, "CmdPrint").isEnabled());
+    StatusWindow* status = testing::Windows().LoadedStatus();
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->Message(), "Printing diagram, one moment please...");
+    EXPECT_FALSE(Button(diagram, "CmdCalc").isEnabled());
+    EXPECT_FALSE(Button(diagram, "CmdPrint").isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Button(diagram, "CmdPrint").isEnabled(); }, 5000));
+    EXPECT_EQ(testing::Windows().LoadedStatus(), nullptr);
 }
 
 // Without a printer, declining the PDF leaves no status message claiming a print, and the window is
 // restored as after a print.
 TEST_F(DiagramTest, DecliningThePdfShowsNoStatus) {
-    RecordingPrinter recorder;
-    SystemPagePrinter printer([] { return false; });
-    SetPrinter(&printer);
     RecordingChooser chooser;
+    SystemPagePrinter printer(dialogs, chooser, [] { return false; });
+    const Replace<PagePrinter> use(TheServices().printer, &printer);
     DiagramWindow& diagram = OpenDiagram(true);
-    SetPrintStatusSeconds(1);
+    TheServices().statusDuration = std::chrono::milliseconds(300);
     dialogs.shown.clear();
     dialogs.answers = {false};
-    bool statusShown = false;
-    QTimer::singleShot(100, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            statusShown = statusShown || (top->isVisible() && top->windowTitle() == "Status");
-        }
-    });
     Button(diagram, "CmdPrint").click();
-    QTest::qWait(200);
-    SetPrinter(&recorder);
-    EXPECT_FALSE(statusShown);
+    EXPECT_EQ(testing::Windows().LoadedStatus(), nullptr);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown.front().question);
     EXPECT_EQ(chooser.calls, 0);

@@ -41,14 +41,15 @@ TEST_F(StartUpTest, SplashShowsNameVersionAndWebSiteWithoutCaption) {
     EXPECT_TRUE(name.italic());
 }
 
-TEST_F(StartUpTest, SplashGivesWayToTheInputWindowAfterAboutTwoSeconds) {
+TEST_F(StartUpTest, SplashGivesWayToTheInputWindowAfterItsTime) {
+    testing::TheServices().splashDuration = std::chrono::milliseconds(400);
     QElapsedTimer clock;
     clock.start();
     StartUp(testing::Windows());
     ASSERT_TRUE(QTest::qWaitFor([] { return testing::Windows().LoadedInput() != nullptr; }, 5000));
     const qint64 elapsed = clock.elapsed();
-    EXPECT_GE(elapsed, 2190);
-    EXPECT_LE(elapsed, 3500);
+    EXPECT_GE(elapsed, 390);
+    EXPECT_LE(elapsed, 1700);
     InputWindow* input = testing::Windows().LoadedInput();
     EXPECT_TRUE(input->isVisible());
     EXPECT_EQ(testing::Windows().LoadedSplash(), nullptr);

@@ -131,7 +131,7 @@ TEST_F(UnitChoiceTest, TheChoiceSurvivesARestart) {
     {
         // The next run of the program: a session and windows of their own, reading the same settings.
         Session nextRun;
-        ProgramWindows windows(nextRun);
+        ProgramWindows windows(nextRun, testing::TheServices());
         InputWindow& input = windows.Input();
         EXPECT_EQ(nextRun.State().Unit, LengthUnit::Millimetre);
         EXPECT_TRUE(testing::Control<QAction>(input, "MnuMetric").isChecked());
@@ -139,7 +139,7 @@ TEST_F(UnitChoiceTest, TheChoiceSurvivesARestart) {
         testing::Control<QAction>(input, "MnuMetric").trigger();
     }
     Session runAfter;
-    ProgramWindows windows(runAfter);
+    ProgramWindows windows(runAfter, testing::TheServices());
     InputWindow& input = windows.Input();
     EXPECT_EQ(runAfter.State().Unit, LengthUnit::Inch);
     ExpectView(input, kInchView);

@@ -13,7 +13,6 @@
 #include "print/recording_printer.h"
 #include "support/window_test.h"
 #include "ui/measure/measurements_window.h"
-#include "ui/print/print_status.h"
 
 namespace korvanta::testing {
 namespace {
@@ -198,14 +197,16 @@ TEST_P(MeasurementsWindowTest, RefusedValueIsSaidAndTheFieldTakenBack) {
 
 TEST_P(MeasurementsWindowTest, PrintsOnePageWithoutItsButtons) {
     RecordingPrinter printer;
-    SetPrintStatusSeconds(1);
+    TheServices().statusDuration = std::chrono::milliseconds(100);
     Control<QPushButton>(*window, "CommandPrint").click();
     EXPECT_EQ(printer.printedPages, 1);
     ASSERT_EQ(printer.drawings.size(), 1u);
     const QImage& picture = printer.drawings.front().image;
     const QRect close = Control<QPushButton>(*window, "CommandClose").geometry();
     EXPECT_EQ(picture.pixelColor(close.center()), QColor(Qt::white));
-    EXPECT_TRUE(Control<QPushButton>(*window, "CommandClose").isVisible());
+    EXPECT_FALSE(Control<QPushButton>(*window, "CommandClose").isVisible()); // until the status ends
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return Control<QPushButton>(*window, "CommandClose").isVisible(); }, 5000));
     EXPECT_TRUE(Control<QPushButton>(*window, "CommandPrint").isVisible());
 }
 

@@ -4,8 +4,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/print/print_status.h"
-
 #include "logic/print_placement.h"
 #include "pair_setup.h"
 #include "print/recording_chooser.h"
@@ -106,22 +104,29 @@ TEST_P(OutputPrintTest, PrintingTwiceGivesTwoIdenticalPages) {
     EXPECT_EQ(printer.drawings[0].image, printer.drawings[1].image);
 }
 
-TEST_P(OutputPrintTest, StatusMessageFollowsThePrint) {
-    QWidget& window = ShowOutput();
-    SetPrintStatusSeconds(1);
-    QString statusText;
-    QTimer::singleShot(400, [&] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->isVisible() && top->windowTitle() == "Status") {
-                for (QLabel* label : top->findChildren<QLabel*>()) {
-                    statusText += label->text();
-                }
+// The text of the status window on screen, empty when none is shown.
+QString StatusOnScreen() {
+    QString text;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top->windowTitle() == "Status") {
+            for (QLabel* label : top->findChildren<QLabel*>()) {
+                text += label->text();
             }
         }
-    });
+    }
+    return text;
+}
+
+// The page first, then the status with the buttons still hidden; the buttons come back when it ends.
+TEST_P(OutputPrintTest, StatusMessageFollowsThePrintAndTheButtonsComeBackAfterIt) {
+    QWidget& window = ShowOutput();
+    TheServices().statusDuration = std::chrono::milliseconds(300);
     window.findChild<QPushButton*>("Command2")->click();
-    EXPECT_EQ(statusText, "Printing form, one moment please...");
     EXPECT_EQ(printer.printedPages, 1);
+    EXPECT_EQ(StatusOnScreen(), "Printing form, one moment please...");
+    EXPECT_FALSE(window.findChild<QWidget*>("Command2")->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.findChild<QWidget*>("Command2")->isVisible(); }, 5000));
+    EXPECT_EQ(StatusOnScreen(), "");
 }
 
 struct NoPrinterCase {
@@ -141,40 +146,26 @@ TEST_P(OutputPrintTest, WithoutPrinterTheStatusFollowsOnlyASavedPage) {
         {"saved", true, "page.pdf", true},
     };
     QWidget& window = ShowOutput();
-    SetPrintStatusSeconds(1);
+    TheServices().statusDuration = std::chrono::milliseconds(200);
     for (const NoPrinterCase& test : cases) {
         QTemporaryDir folder;
         dialogs.shown.clear();
         dialogs.answers = {test.savePdf};
         RecordingChooser chooser;
         chooser.answer = *test.file ? folder.filePath(test.file) : QString();
-        SystemPagePrinter system([] { return false; });
-        SetPrinter(&system);
-        QString statusText;
-        std::size_t messagesBeforeStatus = 0;
-        int fileDialogsBeforeStatus = 0;
-        QTimer::singleShot(300, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (top->isVisible() && top->windowTitle() == "Status") {
-                    for (QLabel* label : top->findChildren<QLabel*>()) {
-                        statusText += label->text();
-                    }
-                }
-            }
-            messagesBeforeStatus = dialogs.shown.size();
-            fileDialogsBeforeStatus = chooser.calls;
-        });
+        SystemPagePrinter system(dialogs, chooser, [] { return false; });
+        const Replace<PagePrinter> use(TheServices().printer, &system);
         window.findChild<QPushButton*>("Command2")->click();
-        // Without a status message the click is over at once; the look above still runs.
-        QTest::qWait(400);
-        SetPrinter(&printer);
+        const QString statusText = StatusOnScreen();
         EXPECT_EQ(statusText.isEmpty(), !test.pageProduced) << test.name << ": " << statusText.toStdString();
         if (test.pageProduced) {
             EXPECT_EQ(statusText, "Printing form, one moment please...");
-            EXPECT_EQ(messagesBeforeStatus, 1u);
-            EXPECT_EQ(fileDialogsBeforeStatus, 1);
+            EXPECT_EQ(dialogs.shown.size(), 1u);
+            EXPECT_EQ(chooser.calls, 1);
             EXPECT_TRUE(QFile::exists(chooser.answer));
         }
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return window.findChild<QWidget*>("Command2")->isVisible(); }, 5000));
     }
 }
 

@@ -100,7 +100,7 @@ TEST(WindowPrinting, PortraitPageIsLimitedByTheWidth) {
     RecordingPrinter printer;
     PlainWindow window;
     window.show();
-    PrintWindowScaled(window, 90, 40, 30);
+    PrintWindowScaled(TheServices(), window, 90, 40, 30);
     ASSERT_EQ(printer.drawings.size(), 1u);
     const QRectF target = printer.drawings.front().target;
     EXPECT_EQ(target.topLeft(), QPointF(490, 2184));
@@ -116,7 +116,7 @@ TEST(WindowPrinting, LandscapePageIsLimitedByTheHeight) {
     printer.pageSize = QSizeF(15840, 12240);
     PlainWindow window;
     window.show();
-    PrintWindowScaled(window, 90, 40, 30);
+    PrintWindowScaled(TheServices(), window, 90, 40, 30);
     ASSERT_EQ(printer.drawings.size(), 1u);
     const QRectF target = printer.drawings.front().target;
     EXPECT_EQ(target.topLeft(), QPointF(665, 367));
@@ -129,7 +129,7 @@ TEST(WindowPrinting, SecondEndOfDocumentMakesNoPage) {
     RecordingPrinter printer;
     PlainWindow window;
     window.show();
-    PrintWindowScaled(window, 90, 40, 30);
+    PrintWindowScaled(TheServices(), window, 90, 40, 30);
     printer.EndDoc();
     EXPECT_EQ(printer.printedPages, 1);
     EXPECT_EQ(printer.startedPages, 1);
@@ -141,7 +141,7 @@ TEST(WindowPrinting, PageTooLargeForThePositionsIsReportedWithoutAPage) {
     printer.pageSize = QSizeF(200000, 100);
     PlainWindow window;
     window.show();
-    PrintWindowScaled(window, 90, 40, 30);
+    PrintWindowScaled(TheServices(), window, 90, 40, 30);
     EXPECT_TRUE(printer.drawings.empty());
     EXPECT_EQ(printer.printedPages, 0);
     EXPECT_EQ(printer.endDocCalls, 1);
@@ -154,7 +154,7 @@ TEST(SystemPrinter, WithoutPrinterOffersAPdfFileAndNoMeansNoPage) {
     RecordingDialogs dialogs;
     dialogs.answers = {false};
     RecordingChooser chooser;
-    SystemPagePrinter printer([] { return false; });
+    SystemPagePrinter printer(dialogs, chooser, [] { return false; });
     EXPECT_FALSE(printer.StartPage().has_value());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     const Message& question = dialogs.shown.front();
@@ -170,7 +170,7 @@ TEST(SystemPrinter, WithoutPrinterOffersAPdfFileAndNoMeansNoPage) {
 TEST(SystemPrinter, WithoutPrinterCancellingTheFileChoiceMakesNoPage) {
     RecordingDialogs dialogs;
     RecordingChooser chooser;
-    SystemPagePrinter printer([] { return false; });
+    SystemPagePrinter printer(dialogs, chooser, [] { return false; });
     EXPECT_FALSE(printer.StartPage().has_value());
     EXPECT_EQ(chooser.calls, 1);
     EXPECT_EQ(chooser.lastFilter, "PDF files (*.pdf)");
@@ -183,13 +183,12 @@ TEST(SystemPrinter, WithoutPrinterThePageIsSavedAsOnePdfPage) {
     RecordingDialogs dialogs;
     RecordingChooser chooser;
     chooser.answer = folder.filePath("window.pdf");
-    SystemPagePrinter printer([] { return false; });
-    SetPrinter(&printer);
+    SystemPagePrinter printer(dialogs, chooser, [] { return false; });
+    const Replace<PagePrinter> use(TheServices().printer, &printer);
     PlainWindow window;
     window.show();
-    PrintWindowScaled(window, 90, 40, 30);
+    PrintWindowScaled(TheServices(), window, 90, 40, 30);
     printer.EndDoc();
-    SetPrinter(nullptr);
     window.close();
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(PdfPageCount(chooser.answer), 1);
@@ -200,7 +199,7 @@ TEST(SystemPrinter, PdfPageSizeIsTheWholeSheetInTwips) {
     RecordingDialogs dialogs;
     RecordingChooser chooser;
     chooser.answer = folder.filePath("size.pdf");
-    SystemPagePrinter printer([] { return false; });
+    SystemPagePrinter printer(dialogs, chooser, [] { return false; });
     const std::optional<QSizeF> page = printer.StartPage();
     ASSERT_TRUE(page.has_value());
     // A4 (11906 x 16838, to whole points) or Letter (12240 x 15840), whichever the locale gives.
@@ -239,10 +238,9 @@ TEST(SystemPrinter, PdfThatCannotBeCreatedIsReportedWithTheFileAndTheReason) {
         RecordingDialogs dialogs;
         RecordingChooser chooser;
         chooser.answer = file;
-        SystemPagePrinter printer([] { return false; });
-        SetPrinter(&printer);
-        EXPECT_FALSE(PrintWindowScaled(window, 90, 40, 30));
-        SetPrinter(nullptr);
+        SystemPagePrinter printer(dialogs, chooser, [] { return false; });
+        const Replace<PagePrinter> use(TheServices().printer, &printer);
+        EXPECT_FALSE(PrintWindowScaled(TheServices(), window, 90, 40, 30));
         ExpectPdfFailure(dialogs, file, reason);
         EXPECT_FALSE(QFile::exists(file));
     }
@@ -254,12 +252,11 @@ TEST(SystemPrinter, PdfOnAFullDiskIsReportedAndLeavesNoFile) {
     RecordingDialogs dialogs;
     RecordingChooser chooser;
     chooser.answer = full.FilePath("window.pdf");
-    SystemPagePrinter printer([] { return false; });
-    SetPrinter(&printer);
+    SystemPagePrinter printer(dialogs, chooser, [] { return false; });
+    const Replace<PagePrinter> use(TheServices().printer, &printer);
     PlainWindow window;
     window.show();
-    EXPECT_FALSE(PrintWindowScaled(window, 90, 40, 30));
-    SetPrinter(nullptr);
+    EXPECT_FALSE(PrintWindowScaled(TheServices(), window, 90, 40, 30));
     window.close();
     ExpectPdfFailure(dialogs, chooser.answer, full.reason);
     EXPECT_EQ(full.Files(), QStringList());
@@ -270,13 +267,12 @@ TEST(SystemPrinter, SavedPdfCountsAsAPrintedPage) {
     RecordingDialogs dialogs;
     RecordingChooser chooser;
     chooser.answer = folder.filePath("window.pdf");
-    SystemPagePrinter printer([] { return false; });
-    SetPrinter(&printer);
+    SystemPagePrinter printer(dialogs, chooser, [] { return false; });
+    const Replace<PagePrinter> use(TheServices().printer, &printer);
     PlainWindow window;
     window.show();
-    EXPECT_TRUE(PrintWindowScaled(window, 90, 40, 30));
+    EXPECT_TRUE(PrintWindowScaled(TheServices(), window, 90, 40, 30));
     EXPECT_FALSE(printer.EndDoc());
-    SetPrinter(nullptr);
     window.close();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList("window.pdf"));
 }

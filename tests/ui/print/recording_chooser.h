@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "support/test_services.h"
 #include "ui/print/save_file_chooser.h"
 
 namespace korvanta::testing {
@@ -10,9 +11,6 @@ namespace korvanta::testing {
 // for its lifetime.
 class RecordingChooser : public SaveFileChooser {
 public:
-    RecordingChooser() { SetSaveFileChooser(this); }
-    ~RecordingChooser() override { SetSaveFileChooser(nullptr); }
-
     QString ChooseSaveFile(const QString& caption, const QString& suggestedName,
                            const QString& filter) override {
         ++calls;
@@ -27,6 +25,9 @@ public:
     QString lastCaption;
     QString lastSuggestion;
     QString lastFilter;
+
+private:
+    Replace<SaveFileChooser> installed_{TheServices().fileChooser, this};
 };
 
 } // namespace korvanta::testing

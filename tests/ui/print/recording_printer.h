@@ -4,28 +4,19 @@
 #include <QRectF>
 #include <vector>
 
+#include "support/test_services.h"
 #include "ui/print/page_printer.h"
-#include "ui/print/print_status.h"
 
 namespace korvanta::testing {
 
 // Records the pages instead of printing them, on a Letter page in portrait (12240 x 15840) unless
-// told otherwise; the status message after a print is skipped. Installed for its lifetime.
+// told otherwise. Installed for its lifetime.
 class RecordingPrinter : public PagePrinter {
 public:
     struct Drawing {
         QRectF target;
         QImage image;
     };
-
-    RecordingPrinter() {
-        SetPrinter(this);
-        SetPrintStatusSeconds(0);
-    }
-    ~RecordingPrinter() override {
-        SetPrinter(nullptr);
-        SetPrintStatusSeconds(3);
-    }
 
     std::optional<QSizeF> StartPage() override {
         ++startedPages;
@@ -51,6 +42,9 @@ public:
     int endDocCalls = 0;
     bool pagePending = false;
     std::vector<Drawing> drawings;
+
+private:
+    Replace<PagePrinter> installed_{TheServices().printer, this};
 };
 
 } // namespace korvanta::testing

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "test_services.h"
 #include "ui/common/browser.h"
 
 namespace korvanta::testing {
@@ -11,9 +12,6 @@ namespace korvanta::testing {
 // Installed for its lifetime.
 class RecordingBrowser : public Browser {
 public:
-    RecordingBrowser() { SetBrowser(this); }
-    ~RecordingBrowser() override { SetBrowser(nullptr); }
-
     bool Open(const QString& url) override {
         opened.append(url);
         return succeeds;
@@ -21,6 +19,9 @@ public:
 
     QStringList opened;
     bool succeeds = true;
+
+private:
+    Replace<Browser> installed_{TheServices().browser, this};
 };
 
 } // namespace korvanta::testing

@@ -3,6 +3,7 @@
 #include <deque>
 #include <vector>
 
+#include "test_services.h"
 #include "ui/common/dialogs.h"
 
 namespace korvanta::testing {
@@ -11,9 +12,6 @@ namespace korvanta::testing {
 // `answers` in order, then with `defaultAnswer`. Installed for its lifetime.
 class RecordingDialogs : public Dialogs {
 public:
-    RecordingDialogs() { SetDialogs(this); }
-    ~RecordingDialogs() override { SetDialogs(nullptr); }
-
     void Show(const Message& message) override { shown.push_back(message); }
     bool Ask(const Message& question) override {
         shown.push_back(question);
@@ -28,6 +26,9 @@ public:
     std::vector<Message> shown;
     std::deque<bool> answers;
     bool defaultAnswer = true;
+
+private:
+    Replace<Dialogs> installed_{TheServices().dialogs, this};
 };
 
 } // namespace korvanta::testing

@@ -17,7 +17,7 @@ namespace {
 
 struct RunningSession {
     Session session;
-    ProgramWindows windows{session};
+    ProgramWindows windows{session, TheServices()};
 };
 
 std::unique_ptr<RunningSession>& Running() {
@@ -27,7 +27,14 @@ std::unique_ptr<RunningSession>& Running() {
 
 } // namespace
 
+Services& TheServices() {
+    static Services services;
+    return services;
+}
+
 void WindowTest::SetUp() {
+    TheServices().splashDuration = kTestSplash;
+    TheServices().statusDuration = kTestStatus;
     UnloadAllWindows();
     // Every test starts as a first run: no units chosen before.
     QSettings().clear();

@@ -11,6 +11,7 @@
 #include "logic/session.h"
 #include "recording_browser.h"
 #include "recording_dialogs.h"
+#include "test_services.h"
 #include "ui/program_windows.h"
 
 namespace korvanta::testing {
@@ -20,9 +21,13 @@ struct MissingControl : std::runtime_error {
     explicit MissingControl(const char* name) : std::runtime_error(std::string("missing control ") + name) {}
 };
 
-// Base of the window tests: message boxes and the browser are recorded, each test has a session of
-// its own (the gear pair from the start-up constants) with its windows, and every window is unloaded
-// afterwards with the activation tracking forgotten.
+// How long the splash and the status messages stay in a window test unless the test says otherwise.
+inline constexpr std::chrono::milliseconds kTestSplash{100};
+inline constexpr std::chrono::milliseconds kTestStatus{0};
+
+// Base of the window tests: message boxes and the browser are recorded, the splash and the status are
+// short, each test has a session of its own (the gear pair from the start-up constants) with its
+// windows, and every window is unloaded afterwards with the activation tracking forgotten.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;

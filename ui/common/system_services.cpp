@@ -1,0 +1,22 @@
+#include "ui/common/system_services.h"
+
+#include "ui/common/browser.h"
+#include "ui/common/dialogs.h"
+#include "ui/print/save_file_chooser.h"
+#include "ui/print/system_page_printer.h"
+
+namespace korvanta {
+
+SystemServices::SystemServices()
+    : dialogs_(std::make_unique<MessageBoxDialogs>()), browser_(std::make_unique<SystemBrowser>()),
+      fileChooser_(std::make_unique<FileDialogChooser>()),
+      printer_(std::make_unique<SystemPagePrinter>(*dialogs_, *fileChooser_)) {
+    services_.dialogs = dialogs_.get();
+    services_.browser = browser_.get();
+    services_.fileChooser = fileChooser_.get();
+    services_.printer = printer_.get();
+}
+
+SystemServices::~SystemServices() = default;
+
+} // namespace korvanta
