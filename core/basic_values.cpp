@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/angle_constants.h"
 #include "core/arithmetic.h"
 #include "core/my_functions.h"
 #include "core/number_text.h"
@@ -13,7 +14,7 @@ namespace {
 
 // Transverse diametral pitch and the pitch diameters of the members whose teeth are known.
 void PitchValues(GearPairState& s) {
-    s.TDP = s.DP * std::cos(s.DegToRad * s.HA);
+    s.TDP = s.DP * std::cos(kStartUpAngleConstants.DegToRad * s.HA);
     if (s.NT1 != 0.0) {
         s.PD1 = Divide(s.NT1, s.TDP);
     }

@@ -20,7 +20,9 @@ double Square(double x) {
 
 } // namespace
 
-ExternalPairCalculation::ExternalPairCalculation(GearPairState& state) : state_(state) {}
+ExternalPairCalculation::ExternalPairCalculation(GearPairState& state) : state_(state) {
+    SetStartUpConstants(state_);
+}
 
 ExternalPairCalculation::~ExternalPairCalculation() {
     if (exchanged_) {

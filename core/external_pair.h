@@ -9,7 +9,8 @@ namespace korvanta {
 // Orient takes the member with the smaller outside diameter as the pinion; Geometry finds the operating
 // pressure angle, the profile overlap, the modification coefficients and the SAP and TIF diameters;
 // RollAngles finds the roll angles to those diameters and to the pitch and outside diameters; Restore
-// gives the members back their entered places.
+// gives the members back their entered places. Like every pair calculation it starts from the start-up
+// angle constants (put in force by the constructor) and switches at its first roll angle.
 // Each stage may raise ArithmeticError. The destructor restores the entered orientation if Restore
 // has not run, so the state is never left exchanged, fault or not.
 class ExternalPairCalculation {

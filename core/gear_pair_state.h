@@ -41,8 +41,9 @@ struct GearPairState {
 // Puts the start-up angle constants in force (kStartUpAngleConstants).
 void SetStartUpConstants(GearPairState& state);
 
-// Puts the roll-angle constants in force (kRollAngleConstants). The pair calculations make this switch
-// as soon as their first roll angle has been found; from then on the state keeps this set.
+// Puts the roll-angle constants in force (kRollAngleConstants). A pair calculation starts from the
+// start-up set and makes this switch as soon as its first roll angle has been found; the state keeps
+// the set until the next pair calculation.
 void SwitchToRollAngleConstants(GearPairState& state);
 
 } // namespace korvanta

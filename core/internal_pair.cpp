@@ -6,6 +6,7 @@
 #include "core/my_functions.h"
 #include "core/number_text.h"
 #include "core/pair_roll_angles.h"
+#include "core/transverse_values.h"
 
 namespace korvanta {
 
@@ -23,12 +24,16 @@ double Square(double x) {
 PairResult CalcInternalPair(GearPairState& state) {
     GearPairState& s = state;
     PairResult r;
+    SetStartUpConstants(s);
 
     s.TDP = s.DP * std::cos(s.DegToRad * s.HA);
     s.PD1 = Divide(s.NT1, s.TDP);
     s.PD2 = Divide(s.NT2, s.TDP);
-    s.DB1 = CheckedDouble(s.PD1 * std::cos(s.TPA * s.DegToRad));
-    s.DB2 = CheckedDouble(s.PD2 * std::cos(s.TPA * s.DegToRad));
+    // The base diameters from the transverse pressure angle Calculate derived, not from the one a
+    // previous calculation of the pair left in the state.
+    const Single derivedTPA = TransversePressureAngle(s);
+    s.DB1 = CheckedDouble(s.PD1 * std::cos(derivedTPA * s.DegToRad));
+    s.DB2 = CheckedDouble(s.PD2 * std::cos(derivedTPA * s.DegToRad));
 
     const Single pitch = s.DP * std::cos(Radians(s.HA));
     // For a pinion inside the gear the operating pressure angle follows from the difference of the

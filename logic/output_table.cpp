@@ -5,6 +5,7 @@
 #include "core/internal_pair.h"
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
+#include "core/transverse_values.h"
 #include "logic/unit_texts.h"
 
 namespace korvanta {
@@ -173,7 +174,7 @@ void FillExternalTable(GearPairState& state, OutputTable& table) {
 void FillInternalTable(GearPairState& state, OutputTable& table) {
     StartFill(table);
     SetUnitCaptions(state, table);
-    const Single entryTPA = state.TPA;
+    const Single entryTPA = TransversePressureAngle(state);
     PairResult result;
     std::string transversePitch;
     try {

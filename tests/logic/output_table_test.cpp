@@ -61,6 +61,43 @@ TEST(OutputTable, HelicalExternalPairShowsTransverseValuesWithoutDegreeSign) {
     ExpectCells(table, R::HelixAngle, "15.00000°", "15.00000°");
 }
 
+// The same entries show the same texts every time: after Close and Calculate again with nothing
+// changed (the external 20/40 at DP 10), and after the diagram has been opened and closed over the
+// open window (the internal 20/60, which calculates again at its next activation).
+TEST(OutputTable, LaterDisplaysOfTheSameEntriesShowTheFirstTexts) {
+    const FieldTexts external = {"20", "40", "10", "20", "0", "2.2", "4.2", "3"};
+    GearPairState state = Calculated(true, external);
+    OutputTable first = NewExternalTable();
+    FillExternalTable(state, first);
+    ExpectCells(first, R::RollOutside, "34.866°", "28.565°");
+    ASSERT_FALSE(Calculate(state, PairKind::External, external).rejection.has_value());
+    OutputTable again = NewExternalTable();
+    FillExternalTable(state, again);
+    for (int row = 0; row < kOutputRowCount; ++row) {
+        EXPECT_EQ(again.rows[row].pinion, first.rows[row].pinion) << first.rows[row].caption;
+        EXPECT_EQ(again.rows[row].gear, first.rows[row].gear) << first.rows[row].caption;
+    }
+
+    const FieldTexts internalTexts = {"20", "60", "10", "20", "0", "2.2", "5.8", "2"};
+    GearPairState internal = Calculated(false, internalTexts);
+    OutputTable firstInternal = NewInternalTable();
+    FillInternalTable(internal, firstInternal);
+    ExpectCells(firstInternal, R::RollTIF, "0.229°", "25.649°");
+    EXPECT_EQ(firstInternal[R::RollSAP].pinion, "0.229°");
+    for (bool calculateAgain : {false, true, false}) {
+        if (calculateAgain) {
+            ASSERT_FALSE(Calculate(internal, PairKind::Internal, internalTexts).rejection.has_value());
+        }
+        OutputTable later = NewInternalTable();
+        FillInternalTable(internal, later);
+        for (int row = 0; row < kOutputRowCount; ++row) {
+            EXPECT_EQ(later.rows[row].pinion, firstInternal.rows[row].pinion)
+                << firstInternal.rows[row].caption;
+            EXPECT_EQ(later.rows[row].gear, firstInternal.rows[row].gear) << firstInternal.rows[row].caption;
+        }
+    }
+}
+
 TEST(OutputTable, LargerPinionDiameterShowsTheSmallerMemberAsPinion) {
     // Only reachable around the input window's checks, but the window must cope.
     GearPairState state = Calculated(true, {"20", "40", "10", "20", "0", "2.2", "4.2", "3"});
