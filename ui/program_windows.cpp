@@ -92,6 +92,7 @@ ProgramWindows::ProgramWindows(Session& session, Services& services)
 
 ProgramWindows::~ProgramWindows() {
     session_.SetEnableWindow({});
+    releasing_ = true;
     for (QWidget* window : std::initializer_list<QWidget*>{
              splash_, input_, outputs_[0], outputs_[1], diagram_, notes_[0], notes_[1], help_, limitations_,
              license_, about_, status_, measurements_}) {
@@ -110,6 +111,11 @@ template <class W, class Create> W& ProgramWindows::Get(QPointer<W>& slot, Creat
 
 template <class W> W& ProgramWindows::Track(W* window, SessionWindow role) {
     new SessionReporter(*window, session_, role, [this, role, window] {
+        // The windows of the run are going with it: none to look up (a window half destroyed is no
+        // longer of its own type), nothing to tell the session.
+        if (releasing_) {
+            return true;
+        }
         const QWidget* current = WindowOf(role);
         return current != nullptr && current != window;
     });

@@ -73,6 +73,7 @@ private:
     Session& session_;
     Services& services_;
     QObject lifetime_;
+    bool releasing_ = false; // the destructor is deleting the windows
     QPointer<SplashWindow> splash_;
     QPointer<InputWindow> input_;
     std::array<QPointer<OutputWindow>, 2> outputs_;
