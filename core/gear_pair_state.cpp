@@ -1,5 +1,7 @@
 #include "core/gear_pair_state.h"
 
+#include <tuple>
+
 namespace korvanta {
 
 namespace {
@@ -11,6 +13,14 @@ void UseAngleConstants(GearPairState& state, const AngleConstants& constants) {
 }
 
 } // namespace
+
+bool SameEntries(const GearPairState& a, const GearPairState& b) {
+    const auto entries = [](const GearPairState& s) {
+        return std::tuple(s.GearType, s.Unit, s.Module.Value(), s.NT1.Value(), s.NT2.Value(), s.DP.Value(),
+                          s.PA.Value(), s.HA.Value(), s.OD1.Value(), s.OD2.Value(), s.CD.Value());
+    };
+    return entries(a) == entries(b);
+}
 
 void SetStartUpConstants(GearPairState& state) {
     UseAngleConstants(state, kStartUpAngleConstants);

@@ -38,6 +38,10 @@ struct GearPairState {
     Single Module;
 };
 
+// Whether the two states hold the same pair as the user entered it: kind, units and the eight fields
+// as stored (a value derived from them, or left by a calculation, does not count).
+bool SameEntries(const GearPairState& a, const GearPairState& b);
+
 // Puts the start-up angle constants in force (kStartUpAngleConstants).
 void SetStartUpConstants(GearPairState& state);
 

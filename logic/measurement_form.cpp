@@ -62,8 +62,16 @@ PairCalculation CalculatePairForMeasurements(const GearPairState& entered) {
     return {pair, std::nullopt};
 }
 
-MeasurementForm::MeasurementForm(const GearPairState& state, const PairResult& result)
-    : state_(state), result_(result) {
+MeasurementForm::MeasurementForm(const GearPairState& state, const PairResult& result,
+                                 const std::array<MeasurementChoice, 2>& choices)
+    : state_(state), result_(result), choices_(choices) {
+    for (const MeasurementField field : kMeasurementFields) {
+        std::optional<int>& span = choices_[field.member].spanTeeth;
+        if (field.entry == MeasurementEntry::SpanTeeth && span &&
+            (!Editable(field) || *span > Teeth(field.member) - 1)) {
+            span.reset();
+        }
+    }
     Measure();
 }
 

@@ -57,13 +57,20 @@ struct PairCalculation {
 };
 PairCalculation CalculatePairForMeasurements(const GearPairState& entered);
 
+// Shown (and printed) with measurements whose pair has been entered differently since.
+inline constexpr std::string_view kEntriesChangedNotice =
+    "The entries have changed since this pair was measured: press Calculate to measure the pair now entered.";
+
 // The measurements window without its widgets: the measured pair, the texts of the four fields the
 // user may type into, and the rows and sentence shown. A field takes the keys an input field of its
 // kind takes (digits and points for a diameter, digits for the teeth spanned); leaving it measures
 // again with the new choice, an empty field taking the default again.
 class MeasurementForm {
 public:
-    MeasurementForm(const GearPairState& state, const PairResult& result);
+    // Measured with the tools chosen before for the pair; a choice this pair cannot take (more teeth
+    // spanned than it has, a span on the internal gear) gives way to the default.
+    MeasurementForm(const GearPairState& state, const PairResult& result,
+                    const std::array<MeasurementChoice, 2>& choices = {});
 
     bool Internal() const { return IsInternal(state_); }
     // "Inspection Measurements", with the unit of a metric pair's lengths.
@@ -75,6 +82,10 @@ public:
     // The interference flags in words.
     std::string InterferenceSentence() const;
     const PairMeasurementTexts& Texts() const { return texts_; }
+    // The tools typed for the pinion and the gear (none typed: the default one).
+    const std::array<MeasurementChoice, 2>& Choices() const { return choices_; }
+    // Whether the pair measured is the one the state now holds; if not, NotMeasuredNotice says so.
+    bool Measures(const GearPairState& now) const { return SameEntries(state_, now); }
 
     // False for the internal gear's teeth spanned: it is measured between pins, over no span.
     bool Editable(MeasurementField field) const;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/gear_pair_state.h"
+#include "core/inspection_measurements.h"
 #include "core/pair_kind.h"
 
 namespace korvanta {
@@ -34,6 +35,10 @@ public:
 
     GearPairState& State() { return state_; }
     const GearPairState& State() const { return state_; }
+
+    // The pin or ball diameters and teeth spanned typed in the measurements window, kept for the
+    // pair when the window is closed and opened again or measures the pair anew.
+    std::array<MeasurementChoice, 2>& MeasurementChoices() { return measurementChoices_; }
 
     void SetEnableWindow(EnableWindow enable);
 
@@ -67,6 +72,7 @@ private:
     const WindowState& Of(SessionWindow window) const;
 
     GearPairState state_;
+    std::array<MeasurementChoice, 2> measurementChoices_{};
     EnableWindow enable_;
     std::array<WindowState, 5> windows_{};
 };

@@ -179,3 +179,47 @@ TEST(MeasurementForm, FaultOfThePairCalculationIsReported) {
 
 } // namespace
 } // namespace korvanta
+
+namespace korvanta {
+namespace {
+
+TEST(MeasurementForm, ToolsTypedBeforeAreMeasuredWithAndASpanThePairCannotTakeGivesWay) {
+    const CalculatedPair pair = Calculated(true, kExternal20To40);
+    std::array<MeasurementChoice, 2> choices{};
+    choices[0].pinDiameter = 0.2;
+    choices[0].spanTeeth = 25; // more than the 20-tooth pinion has
+    choices[1].spanTeeth = 6;
+    const MeasurementForm form(pair.state, pair.result, choices);
+    EXPECT_EQ(form.Choices()[0].pinDiameter, 0.2);
+    EXPECT_FALSE(form.Choices()[0].spanTeeth.has_value());
+    EXPECT_EQ(form.Choices()[1].spanTeeth, 6);
+    std::array<MeasurementChoice, 2> fitting = choices;
+    fitting[0].spanTeeth.reset();
+    const PairMeasurementTexts expected = MeasuredWith(true, kExternal20To40, fitting);
+    EXPECT_EQ(form.Text(kPinionPin), expected.members[0].pinDiameter);
+    EXPECT_EQ(form.Text(kPinionSpan), expected.members[0].spanTeeth);
+    EXPECT_EQ(form.Text(kGearSpan), "6");
+
+    // The internal gear is measured between pins, over no span.
+    const CalculatedPair internal = Calculated(false, kInternal20To60);
+    EXPECT_FALSE(
+        MeasurementForm(internal.state, internal.result, choices).Choices()[1].spanTeeth.has_value());
+}
+
+TEST(MeasurementForm, KnowsWhetherTheEntriesAreStillThoseOfThePairMeasured) {
+    const CalculatedPair pair = Calculated(true, kExternal20To40);
+    const MeasurementForm form(pair.state, pair.result);
+    GearPairState now = pair.state;
+    EXPECT_TRUE(form.Measures(now));
+    now.TPA = 19.5; // a value a calculation leaves, no entry
+    now.SAP1 = 1.0;
+    EXPECT_TRUE(form.Measures(now));
+    now.OD1 = 2.25;
+    EXPECT_FALSE(form.Measures(now));
+    now = pair.state;
+    now.Unit = LengthUnit::Millimetre;
+    EXPECT_FALSE(form.Measures(now));
+}
+
+} // namespace
+} // namespace korvanta

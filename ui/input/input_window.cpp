@@ -202,6 +202,7 @@ void InputWindow::fieldLeft(InputField field, Qt::FocusReason reason) {
         return;
     }
     form_.Leave(field);
+    MeasurementsFollowEntries(windows_);
 }
 
 // Typing, Backspace, Delete, paste, drop, undo: the model keeps what the field accepts and refuses a
@@ -260,10 +261,12 @@ void InputWindow::exitProgram() {
 
 void InputWindow::chooseExternalPair() {
     form_.ChooseKind(PairKind::External);
+    MeasurementsFollowEntries(windows_);
 }
 
 void InputWindow::chooseInternalPair() {
     form_.ChooseKind(PairKind::Internal);
+    MeasurementsFollowEntries(windows_);
 }
 
 // Metric or inch: the pitch field is read in the new unit, the diameters and the center distance are
@@ -272,6 +275,7 @@ void InputWindow::chooseMetric(bool metric) {
     const LengthUnit unit = metric ? LengthUnit::Millimetre : LengthUnit::Inch;
     form_.ChooseUnit(unit);
     ShowUnit();
+    MeasurementsFollowEntries(windows_);
     if (!RememberUnit(unit)) {
         windows_.services().dialogs->Show(
             Message{"The choice of units could not be saved for the next start; it holds "

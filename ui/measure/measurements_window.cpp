@@ -51,6 +51,9 @@ MeasurementsWindow::MeasurementsWindow(ProgramWindows& windows, QWidget* parent)
     setFixedSize(size());
     CentreOnScreen(*this);
     Paint(ButtonFace());
+    QPalette notice = ui->LabelEntriesChanged->palette();
+    notice.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    ui->LabelEntriesChanged->setPalette(notice);
 
     for (MeasurementField field : kMeasurementFields) {
         QLineEdit& edit = Edit(field);
@@ -65,12 +68,21 @@ MeasurementsWindow::MeasurementsWindow(ProgramWindows& windows, QWidget* parent)
 MeasurementsWindow::~MeasurementsWindow() = default;
 
 void MeasurementsWindow::ShowPair(const GearPairState& state, const PairResult& result) {
-    form_.emplace(state, result);
-    ShowForm();
+    FollowPair(state, result);
     ui->TextPin1->setFocus();
     show();
     raise();
     activateWindow();
+}
+
+void MeasurementsWindow::FollowPair(const GearPairState& state, const PairResult& result) {
+    form_.emplace(state, result, windows_.session().MeasurementChoices());
+    ShowForm();
+    FollowEntries(state);
+}
+
+void MeasurementsWindow::FollowEntries(const GearPairState& now) {
+    ui->LabelEntriesChanged->setVisible(form_ && !form_->Measures(now));
 }
 
 void MeasurementsWindow::ShowForm() {
@@ -87,6 +99,7 @@ void MeasurementsWindow::ShowForm() {
     }
     StyleFields();
     ui->LabelInterferenceWords->setText(FromModel(form_->InterferenceSentence()));
+    ui->LabelEntriesChanged->setText(FromModel(std::string(kEntriesChangedNotice)));
 }
 
 // The fields the user may type into are white; the internal gear has no span to choose.
@@ -171,6 +184,7 @@ void MeasurementsWindow::fieldLeft(MeasurementField field, Qt::FocusReason reaso
         return;
     }
     const std::optional<Message> refusal = form_->Leave(field);
+    windows_.session().MeasurementChoices() = form_->Choices();
     ShowForm();
     if (!refusal) {
         return;
@@ -248,6 +262,25 @@ void OpenMeasurements(ProgramWindows& windows) {
         return;
     }
     windows.Measurements().ShowPair(calculation.pair->state, calculation.pair->result);
+}
+
+void MeasurementsFollowPair(ProgramWindows& windows) {
+    MeasurementsWindow* open = windows.LoadedMeasurements();
+    if (open == nullptr) {
+        return;
+    }
+    const PairCalculation calculation = CalculatePairForMeasurements(windows.State());
+    if (calculation.pair) {
+        open->FollowPair(calculation.pair->state, calculation.pair->result);
+    } else {
+        open->FollowEntries(windows.State());
+    }
+}
+
+void MeasurementsFollowEntries(ProgramWindows& windows) {
+    if (MeasurementsWindow* open = windows.LoadedMeasurements()) {
+        open->FollowEntries(windows.State());
+    }
 }
 
 } // namespace korvanta

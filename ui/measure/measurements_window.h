@@ -31,8 +31,14 @@ public:
     ~MeasurementsWindow() override;
 
     // Measures the pair (the state with the entered orientation restored, and its calculation's
-    // result) with the default tools, shows the measurements and brings the window to the front.
+    // result) with the tools typed for it before (the defaults where none was), shows the
+    // measurements and brings the window to the front.
     void ShowPair(const GearPairState& state, const PairResult& result);
+    // The same, for a pair calculated again while the window is open; the window stays where it is.
+    void FollowPair(const GearPairState& state, const PairResult& result);
+    // Says, on the window and so on its printout, whether the entries now held are no longer those
+    // of the pair measured.
+    void FollowEntries(const GearPairState& now);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,5 +71,11 @@ private:
 // Measures the session's pair, calculated as its output window calculates it, and shows it in the
 // measurements window; a calculation that stops on an arithmetic fault shows its message instead.
 void OpenMeasurements(ProgramWindows& windows);
+
+// An open measurements window follows the session's pair: measured again when the pair has been
+// calculated again (a fault leaves it as it was, saying that the entries have changed), or told
+// whether the entries are still those it measured.
+void MeasurementsFollowPair(ProgramWindows& windows);
+void MeasurementsFollowEntries(ProgramWindows& windows);
 
 } // namespace korvanta

@@ -90,6 +90,7 @@ void OutputWindow::Activated() {
     description_.fillTable(windows_.State(), table_);
     ShowTable(*this, view_, table_);
     ShowUnitSign(*Named<QLabel>(*this, "LabelUnit"), windows_.State().Unit);
+    MeasurementsFollowPair(windows_);
     ReportTable(windows_.services(), table_);
 }
 

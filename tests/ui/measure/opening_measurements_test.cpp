@@ -160,6 +160,61 @@ TEST_F(InspectionMenu, MeasuresAValidPairWithoutOpeningItsOutputWindow) {
     }
 }
 
+// The window follows the pair on screen: it says so when the entries change under it, measures the
+// pair again when it is calculated again, and keeps the ball size typed for it, also when it is closed
+// and opened again.
+TEST_F(InspectionMenu, MeasurementsFollowThePairAndKeepTheBallSizeTypedForIt) {
+    Enter(PairKind::External, kExternalSpurPair);
+    ChooseMeasurements();
+    MeasurementsWindow* window = Windows().LoadedMeasurements();
+    ASSERT_NE(window, nullptr);
+    QLabel& notice = Control<QLabel>(*window, "LabelEntriesChanged");
+    EXPECT_FALSE(notice.isVisible());
+    QLineEdit& pin = Control<QLineEdit>(*window, "TextPin1");
+    pin.setFocus(Qt::TabFocusReason);
+    pin.selectAll();
+    QTest::keyClicks(&pin, "0.2");
+    QTest::keyClick(&pin, Qt::Key_Tab);
+
+    // What the pair entered gives over a ball of 0.2, measured afresh.
+    const auto expectedOverBalls = [] {
+        const PairCalculation calculation = CalculatePairForMeasurements(State());
+        std::array<MeasurementChoice, 2> choices{};
+        choices[0].pinDiameter = 0.2;
+        return MeasurementForm(calculation.pair->state, calculation.pair->result, choices)
+            .Texts()
+            .members[0]
+            .overPins;
+    };
+    EXPECT_EQ(Control<QLineEdit>(*window, "TextOverPins1").text().toStdString(), expectedOverBalls());
+
+    ASSERT_TRUE(Activate(*input));
+    QLineEdit& od1 = Control<QLineEdit>(*input, "TextOD1");
+    od1.setFocus(Qt::TabFocusReason);
+    od1.selectAll();
+    QTest::keyClicks(&od1, "2.25");
+    QTest::keyClick(&od1, Qt::Key_Tab);
+    EXPECT_TRUE(notice.isVisibleTo(window));
+    EXPECT_EQ(notice.text().toStdString(), kEntriesChangedNotice);
+
+    // Calculate opens the output window, whose calculation the measurements follow.
+    Control<QPushButton>(*input, "Command1").click();
+    QApplication::processEvents();
+    ASSERT_NE(Windows().LoadedOutput(PairKind::External), nullptr);
+    ASSERT_TRUE(Activate(*Windows().LoadedOutput(PairKind::External)));
+    EXPECT_FALSE(notice.isVisibleTo(window));
+    EXPECT_EQ(Control<QLineEdit>(*window, "TextOverPins1").text().toStdString(), expectedOverBalls());
+    const QString typedBall = pin.text();
+
+    Control<QPushButton>(*window, "CommandClose").click();
+    QApplication::processEvents();
+    OpenMeasurements(Windows());
+    ASSERT_NE(Windows().LoadedMeasurements(), nullptr);
+    EXPECT_EQ(Control<QLineEdit>(*Windows().LoadedMeasurements(), "TextPin1").text(), typedBall);
+    EXPECT_EQ(Control<QLineEdit>(*Windows().LoadedMeasurements(), "TextOverPins1").text().toStdString(),
+              expectedOverBalls());
+}
+
 TEST_F(InspectionMenu, EmptyEntriesAreRefusedAsCalculateRefusesThem) {
     ChooseMeasurements();
     ASSERT_EQ(dialogs.shown.size(), 1u);
