@@ -48,7 +48,7 @@ public:
         }
     }
 
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::Show:
             if (!closed_) {
@@ -61,6 +61,12 @@ public:
             }
             break;
         case QEvent::Close:
+            // A window another one holds disabled takes no input, and the window system's close
+            // request (its title bar's button, Alt+F4) is input like any other: it is ignored.
+            if (event->spontaneous() && !static_cast<QWidget*>(watched)->isEnabled()) {
+                event->ignore();
+                return true;
+            }
             if (!closed_) {
                 closed_ = true;
                 session_.Closing(role_);

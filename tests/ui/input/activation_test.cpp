@@ -1,6 +1,8 @@
 #include <QAction>
+#include <QCloseEvent>
 #include <QMessageBox>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "input_window_test.h"
@@ -109,6 +111,35 @@ TEST_F(InputActivationTest, FieldsKeepTheirValuesWhileTheWindowIsDisabled) {
     limitations.close();
     EXPECT_EQ(Field("TextNT2").text(), "40");
     EXPECT_EQ(Field("TextOD1").text(), "");
+}
+
+// The title bar's close button of a window held disabled, or Alt+F4 on it, is ignored like any other
+// input to it: the input window behind an output window, and the output window behind its diagram.
+TEST_F(InputActivationTest, AWindowHeldDisabledIgnoresTheWindowSystemsCloseRequest) {
+    const auto closeFromWindowSystem = [](QWidget& target) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(target.windowHandle(), &close);
+        QApplication::processEvents();
+    };
+    QWidget& output = OpenOutput(true);
+    ASSERT_FALSE(window->isEnabled());
+    closeFromWindowSystem(*window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_NE(testing::Windows().LoadedInput(), nullptr);
+
+    OpenDiagram();
+    ASSERT_FALSE(output.isEnabled());
+    closeFromWindowSystem(output);
+    EXPECT_TRUE(output.isVisible());
+    EXPECT_NE(testing::Windows().LoadedOutput(PairKind::External), nullptr);
+
+    // Once enabled again, the same request closes the window.
+    testing::Windows().LoadedDiagram()->close();
+    QApplication::processEvents();
+    ASSERT_TRUE(output.isEnabled());
+    closeFromWindowSystem(output);
+    EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::External), nullptr);
+    EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(InputActivationTest, FocusReachingTheDiagramAfterItClosedLeavesNoWindowDisabled) {
