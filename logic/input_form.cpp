@@ -91,20 +91,21 @@ bool InputForm::KeyPress(InputField field, int characterCode, int position, int 
 }
 
 bool InputForm::Paste(InputField field, std::string_view pasted, int position, int selectionLength) {
-    const std::string result = Edited(Text(field), position, selectionLength, FilterText(field, pasted));
-    if (!FitsSingle(result)) {
-        return false;
-    }
-    SetText(field, result);
-    return true;
+    return SetText(field, Edited(Text(field), position, selectionLength, std::string(pasted)));
 }
 
 bool InputForm::SetText(InputField field, const std::string& text) {
-    const std::string kept = FilterText(field, text);
-    if (!FitsSingle(kept)) {
+    // Typed keys have been filtered already: refused characters come from a paste or a drop.
+    if (const std::optional<Message> refusal = PasteRefusal(AllowedKeys(field), text)) {
+        if (observer_.showMessage) {
+            observer_.showMessage(*refusal);
+        }
         return false;
     }
-    Write(field, kept);
+    if (!FitsSingle(text)) {
+        return false;
+    }
+    Write(field, text);
     return true;
 }
 

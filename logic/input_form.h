@@ -39,12 +39,13 @@ public:
     // with the character inserted at `position` replacing `selectionLength` characters; position -1
     // is the end of the text). Backspace removes the selection or the character before `position`.
     bool KeyPress(InputField field, int characterCode, int position = -1, int selectionLength = 0);
-    // Pasted or dropped text: only the characters the field's keys accept are inserted at `position`
-    // in place of `selectionLength` characters; false (nothing changes) when the result would not fit
-    // a Single.
+    // Pasted or dropped text, inserted at `position` in place of `selectionLength` characters, as
+    // SetText takes the result.
     bool Paste(InputField field, std::string_view pasted, int position = -1, int selectionLength = 0);
-    // The user's edit of a text: keeps the characters the field accepts and runs the change behaviour.
-    // False (nothing changes) when the number would not fit a Single.
+    // The user's edit of a text (typing, paste, drop, undo), with the change behaviour. False, and
+    // nothing changes, when the number would not fit a Single, or when the text holds characters the
+    // field's keys refuse: those came with a paste or a drop, which is refused whole with the message
+    // that says what the field takes (PasteRefusal).
     bool SetText(InputField field, const std::string& text);
     void Enter(InputField field); // focus gained (select all is the window's)
     void Leave(InputField field); // focus lost

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <vector>
 
 #include "core/number_text.h"
 
@@ -33,6 +34,61 @@ std::string FilterText(std::string_view allowed, std::string_view text) {
 
 std::string FilterText(InputField field, std::string_view text) {
     return FilterText(AllowedKeys(field), text);
+}
+
+namespace {
+
+// The characters of the text the keys would not type, once each, in their order: whole UTF-8
+// sequences, and white space and control characters gathered as one.
+std::vector<std::string> RefusedCharacters(std::string_view allowed, std::string_view text, bool& space) {
+    std::vector<std::string> refused;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t length = 1;
+        while (at + length < text.size() && (static_cast<unsigned char>(text[at + length]) & 0xC0) == 0x80) {
+            ++length;
+        }
+        const std::string character(text.substr(at, length));
+        at += length;
+        if (length == 1 && allowed.find(character[0]) != std::string_view::npos) {
+            continue;
+        }
+        const unsigned char first = static_cast<unsigned char>(character[0]);
+        if (length == 1 && (first <= ' ' || first == 0x7F)) {
+            space = true;
+        } else if (std::find(refused.begin(), refused.end(), character) == refused.end()) {
+            refused.push_back(character);
+        }
+    }
+    return refused;
+}
+
+} // namespace
+
+std::optional<Message> PasteRefusal(std::string_view allowed, std::string_view text) {
+    bool space = false;
+    const std::vector<std::string> refused = RefusedCharacters(allowed, text, space);
+    if (refused.empty() && !space) {
+        return std::nullopt;
+    }
+    std::vector<std::string> named;
+    for (const std::string& character : refused) {
+        named.push_back("\"" + character + "\"");
+    }
+    if (space) {
+        named.emplace_back("spaces");
+    }
+    std::string list = named.front();
+    for (std::size_t i = 1; i < named.size(); ++i) {
+        list += (i + 1 == named.size() ? " or " : ", ") + named[i];
+    }
+    const bool point = allowed.find('.') != std::string_view::npos;
+    std::string sentence =
+        point ? "This field takes only digits and a decimal point" : "This field takes only digits";
+    sentence += ", not " + list + ": nothing was pasted.";
+    if (point && std::find(refused.begin(), refused.end(), ",") != refused.end()) {
+        sentence += " For a decimal comma, use a point.";
+    }
+    return Message{sentence, std::string(kMessageTitle), MessageIcon::Exclamation};
 }
 
 bool FitsSingle(std::string_view text) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/input_field.h"
+#include "core/message.h"
 
 namespace korvanta {
 
@@ -24,6 +26,12 @@ std::string FilterText(std::string_view allowed, std::string_view text);
 
 // The characters of a pasted or dropped text that the field's keys would accept.
 std::string FilterText(InputField field, std::string_view text);
+
+// A paste, a drop or the middle-click selection that brings characters the keys of the allowed set
+// would not type is refused whole (a silently filtered "4,25" would become 425): the message says
+// which characters the field takes and which of the text it does not, and names the decimal comma.
+// Nothing when the text holds only characters the keys type.
+std::optional<Message> PasteRefusal(std::string_view allowed, std::string_view text);
 
 // False when the leading number of the text would not fit a Single (the keystroke or paste that
 // makes it so is refused like a rejected key).

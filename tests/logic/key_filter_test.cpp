@@ -61,5 +61,29 @@ TEST(FitsSingle, RefusesNumbersBeyondTheSingleRange) {
     EXPECT_TRUE(FitsSingle("0." + std::string(400, '0') + "1"));
 }
 
+TEST(PasteRefusal, SaysWhatTheFieldTakesAndWhatTheTextBrings) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"4,25", "This field takes only digits and a decimal point, not \",\": nothing was pasted. For a "
+                 "decimal comma, use a point."},
+        {"12ab", "This field takes only digits and a decimal point, not \"a\" or \"b\": nothing was pasted."},
+        {"1e3", "This field takes only digits and a decimal point, not \"e\": nothing was pasted."},
+        {"2.5 mm\n", "This field takes only digits and a decimal point, not \"m\" or spaces: nothing was "
+                     "pasted."},
+        {"1,5°,2",
+         "This field takes only digits and a decimal point, not \",\" or \"°\": nothing was pasted. "
+         "For a decimal comma, use a point."},
+    };
+    for (const auto& [text, sentence] : cases) {
+        const std::optional<Message> refusal = PasteRefusal(kNumberKeys, text);
+        ASSERT_TRUE(refusal.has_value()) << text;
+        EXPECT_EQ(refusal->text, sentence);
+        EXPECT_EQ(refusal->title, "Korvanta");
+    }
+    EXPECT_EQ(PasteRefusal(kToothKeys, "2,5")->text,
+              "This field takes only digits, not \",\": nothing was pasted.");
+    EXPECT_FALSE(PasteRefusal(kNumberKeys, "12.50").has_value());
+    EXPECT_FALSE(PasteRefusal(kToothKeys, "").has_value());
+}
+
 } // namespace
 } // namespace korvanta

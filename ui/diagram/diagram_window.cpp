@@ -142,16 +142,14 @@ bool DiagramWindow::diameterKeyAllowed(int characterCode) {
 // menu, middle button) or dropped text only what the keys would type is kept. The sentences of the
 // diameter before are cleared as by a typed key.
 void DiagramWindow::diameterEdited(const QString& text) {
-    ClearSentences();
     QLineEdit& box = *ui->TextDia;
-    const std::string kept = FilterText(kNumberKeys, text.toStdString());
-    if (box.text().toStdString() == kept) {
+    // Typed keys are filtered already: refused characters came with a paste or a drop, taken back whole.
+    if (const std::optional<Message> refusal = PasteRefusal(kNumberKeys, text.toStdString())) {
+        box.undo();
+        windows_.services().dialogs->Show(*refusal);
         return;
     }
-    const std::size_t keptBeforeCursor =
-        FilterText(kNumberKeys, box.text().left(box.cursorPosition()).toStdString()).size();
-    box.setText(QString::fromStdString(kept));
-    box.setCursorPosition(static_cast<int>(keptBeforeCursor));
+    ClearSentences();
 }
 
 void DiagramWindow::diameterLeft() {

@@ -32,7 +32,8 @@ private:
     void chooseGear();
     void diameterEntered();
     bool diameterKeyAllowed(int characterCode); // false: the character is discarded
-    void diameterEdited(const QString& text);   // every edit: keeps what the keys would type
+    // Every edit clears the sentences; a paste or drop the keys would not type is taken back, said.
+    void diameterEdited(const QString& text);
     void diameterLeft();
     bool windowKeyDown(int keyCode); // true: the key is discarded
     void pressCommandOfLetter(int keyCode);

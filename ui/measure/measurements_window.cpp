@@ -166,6 +166,13 @@ void MeasurementsWindow::fieldEdited(MeasurementField field, const QString& text
         return;
     }
     QLineEdit& edit = Edit(field);
+    // Typed keys are filtered already: refused characters came with a paste or a drop, taken back whole.
+    if (const std::optional<Message> refusal =
+            PasteRefusal(MeasurementForm::AllowedKeys(field), text.toStdString())) {
+        edit.setText(FromModel(form_->Text(field)));
+        windows_.services().dialogs->Show(*refusal);
+        return;
+    }
     const int keptBeforeCursor = static_cast<int>(
         FilterText(MeasurementForm::AllowedKeys(field), edit.text().left(edit.cursorPosition()).toStdString())
             .size());

@@ -204,35 +204,47 @@ TEST_F(DiagramTest, AnyKeyTypedIntoTheDiameterClearsTheSentencesAndOnlyNumberKey
     EXPECT_EQ(box.text(), "2.5.");
 }
 
-TEST_F(DiagramTest, PastedTextKeepsOnlyNumberKeysAndClearsTheSentences) {
+TEST_F(DiagramTest, APasteOfNumberKeysGoesInAndClearsTheSentences) {
     DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
     FillSentences(diagram);
-    QApplication::clipboard()->setText("1x2");
+    QApplication::clipboard()->setText("12");
     QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box.text(), "12");
     EXPECT_TRUE(SentencesEmpty(diagram));
     QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(box.text(), "1212");
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(DiagramTest, DroppedTextKeepsOnlyNumberKeys) {
-    DiagramWindow& diagram = OpenDiagram(true);
-    FillSentences(diagram);
-    DropText(Box(diagram, "TextDia"), "12ab");
-    EXPECT_EQ(Box(diagram, "TextDia").text(), "12");
-    EXPECT_TRUE(SentencesEmpty(diagram));
-}
-
-TEST_F(DiagramTest, MiddleClickPasteKeepsOnlyNumberKeys) {
+// A paste, drop or middle-click selection the keys would not type leaves the box as it was and says
+// what the box takes.
+TEST_F(DiagramTest, APasteOrDropWithCharactersTheBoxRefusesChangesNothingAndSaysSo) {
     DiagramWindow& diagram = OpenDiagram(true);
     QLineEdit& box = Box(diagram, "TextDia");
     box.setFocus();
+    QTest::keyClicks(&box, "2");
+    const std::pair<const char*, std::string> texts[] = {
+        {"4,25", "use a point"}, {"12ab", "\"a\" or \"b\""}, {"1e3", "\"e\""}};
+    for (const auto& [text, refused] : texts) {
+        dialogs.shown.clear();
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box.text(), "2") << text;
+        ASSERT_EQ(dialogs.shown.size(), 1u) << text;
+        EXPECT_NE(dialogs.shown[0].text.find(refused), std::string::npos) << dialogs.shown[0].text;
+    }
+    dialogs.shown.clear();
+    DropText(box, "12ab");
+    EXPECT_EQ(box.text(), "2");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    dialogs.shown.clear();
     if (!MiddleClickPaste(box, "12ab")) {
         GTEST_SKIP() << "no primary selection on this platform";
     }
-    EXPECT_EQ(box.text(), "12");
+    EXPECT_EQ(box.text(), "2");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 TEST_F(DiagramTest, ArrowKeySelectionOfTheGearIsItsClick) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "core/basic_values.h"
 #include "input_window_test.h"
@@ -208,30 +209,50 @@ TEST_F(FieldBehaviourTest, EnteringAFieldSelectsItsText) {
     EXPECT_EQ(Field("TextNT1").selectedText(), "20");
 }
 
-TEST_F(FieldBehaviourTest, PastedTextKeepsOnlyTheAcceptedCharacters) {
-    QApplication::clipboard()->setText("2a.0 x");
-    TypeInto("TextNT1", "");
-    QTest::keySequence(&Field("TextNT1"), QKeySequence::Paste);
-    EXPECT_EQ(Field("TextNT1").text(), "20");
-    TypeInto("TextDP", "");
-    QApplication::clipboard()->setText("-1x2.5");
-    QTest::keySequence(&Field("TextDP"), QKeySequence::Paste);
-    EXPECT_EQ(Field("TextDP").text(), "12.5");
+// The field is left as it was and the one message names what it takes and what the text brought.
+void ExpectRefused(const testing::RecordingDialogs& dialogs, QLineEdit& field, const QString& before,
+                   const std::string& refused) {
+    EXPECT_EQ(field.text(), before) << field.objectName().toStdString();
+    ASSERT_EQ(dialogs.shown.size(), 1u) << field.objectName().toStdString();
+    EXPECT_NE(dialogs.shown[0].text.find("takes only digits"), std::string::npos) << dialogs.shown[0].text;
+    EXPECT_NE(dialogs.shown[0].text.find(refused), std::string::npos) << dialogs.shown[0].text;
 }
 
-TEST_F(FieldBehaviourTest, DroppedTextKeepsOnlyTheAcceptedCharacters) {
+TEST_F(FieldBehaviourTest, APasteWithCharactersTheFieldRefusesChangesNothingAndSaysSo) {
+    const std::tuple<const char*, const char*, std::string> pastes[] = {{"TextOD2", "4,25", "use a point"},
+                                                                        {"TextDP", "12ab", "\"a\" or \"b\""},
+                                                                        {"TextCD", "1e3", "\"e\""},
+                                                                        {"TextNT1", "2a.0 x", "\".\""}};
+    for (const auto& [name, text, refused] : pastes) {
+        Enter(name, "3");
+        const QString before = Field(name).text();
+        dialogs.shown.clear();
+        QApplication::clipboard()->setText(text);
+        Field(name).setFocus(Qt::TabFocusReason);
+        Field(name).end(false);
+        QTest::keySequence(&Field(name), QKeySequence::Paste);
+        ExpectRefused(dialogs, Field(name), before, refused);
+    }
+}
+
+TEST_F(FieldBehaviourTest, ADropWithCharactersTheFieldRefusesChangesNothingAndSaysSo) {
     testing::DropText(Field("TextOD1"), "OD 2.75 in");
-    EXPECT_EQ(Field("TextOD1").text(), "2.75");
-    testing::DropText(Field("TextDP"), "12ab");
-    EXPECT_EQ(Field("TextDP").text(), "12");
+    ExpectRefused(dialogs, Field("TextOD1"), "", "spaces");
+    dialogs.shown.clear();
+    testing::DropText(Field("TextOD1"), "4,25");
+    ExpectRefused(dialogs, Field("TextOD1"), "", "use a point");
+    dialogs.shown.clear();
+    testing::DropText(Field("TextDP"), "12.5");
+    EXPECT_EQ(Field("TextDP").text(), "12.5");
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(FieldBehaviourTest, MiddleClickPasteKeepsOnlyTheAcceptedCharacters) {
+TEST_F(FieldBehaviourTest, AMiddleClickPasteWithCharactersTheFieldRefusesChangesNothingAndSaysSo) {
     Field("TextDP").setFocus(Qt::TabFocusReason);
     if (!testing::MiddleClickPaste(Field("TextDP"), "12ab")) {
         GTEST_SKIP() << "no primary selection on this platform";
     }
-    EXPECT_EQ(Field("TextDP").text(), "12");
+    ExpectRefused(dialogs, Field("TextDP"), "", "\"a\" or \"b\"");
     Field("TextOD2").setFocus(Qt::TabFocusReason);
     testing::MiddleClickPaste(Field("TextOD2"), QString(45, QLatin1Char('9')));
     EXPECT_EQ(Field("TextOD2").text(), "");
@@ -255,7 +276,7 @@ TEST_F(FieldBehaviourTest, ArrowKeySelectionOfAnOptionIsItsClickAndDigitsGoIntoT
     EXPECT_EQ(Focused(), &Field("TextNT1"));
 }
 
-TEST_F(FieldBehaviourTest, PasteThatOnlyBringsRejectedCharactersChangesNothing) {
+TEST_F(FieldBehaviourTest, PasteOfRejectedCharactersOnlyChangesNothing) {
     Enter("TextNT1", "20");
     QApplication::clipboard()->setText("abc");
     Field("TextNT1").setFocus(Qt::TabFocusReason);

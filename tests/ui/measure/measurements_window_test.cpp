@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -184,6 +185,18 @@ TEST_P(MeasurementsWindowTest, KeysTheFieldDoesNotTakeTypeNothing) {
     span.selectAll();
     QTest::keyClicks(&span, "2.x");
     EXPECT_EQ(span.text(), "2");
+}
+
+TEST_P(MeasurementsWindowTest, APasteTheFieldsKeysWouldNotTypeChangesNothingAndSaysSo) {
+    QLineEdit& pin = Control<QLineEdit>(*window, "TextPin1");
+    const QString before = pin.text();
+    pin.setFocus();
+    pin.end(false);
+    QApplication::clipboard()->setText("0,25");
+    QTest::keySequence(&pin, QKeySequence::Paste);
+    EXPECT_EQ(pin.text(), before);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("use a point"), std::string::npos) << dialogs.shown[0].text;
 }
 
 TEST_P(MeasurementsWindowTest, RefusedValueIsSaidAndTheFieldTakenBack) {
