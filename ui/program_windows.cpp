@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/common/program_window.h"
+#include "ui/common/window_keys.h"
 #include "ui/diagram/diagram_window.h"
 #include "ui/info/about_window.h"
 #include "ui/info/form_diameter_note.h"
@@ -89,6 +90,7 @@ private:
 
 ProgramWindows::ProgramWindows(Session& session, Services& services)
     : session_(session), services_(services) {
+    InstallHelpKey(*this);
     session_.SetEnableWindow([this](SessionWindow role, bool enabled) {
         if (QWidget* window = WindowOf(role)) {
             window->setEnabled(enabled);

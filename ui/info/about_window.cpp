@@ -6,6 +6,7 @@
 #include "ui/common/gear_icon.h"
 #include "ui/common/product.h"
 #include "ui/common/shown_text.h"
+#include "ui/common/window_keys.h"
 #include "ui/common/window_placement.h"
 #include "ui/info/info_texts.h"
 #include "ui_about_window.h"
@@ -26,6 +27,7 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     setFixedSize(size());
     CentreOnScreen(*this);
     connect(ui->Command1, &QPushButton::clicked, this, &AboutWindow::closeWindow);
+    CloseOnEscape(*this, *ui->Command1);
     connect(ui->Command2, &QPushButton::clicked, this, &AboutWindow::openWebSite);
 }
 

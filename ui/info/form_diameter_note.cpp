@@ -5,6 +5,7 @@
 
 #include "ui/common/form_font.h"
 #include "ui/common/shown_text.h"
+#include "ui/common/window_keys.h"
 #include "ui/common/window_placement.h"
 #include "ui/info/info_texts.h"
 #include "ui_external_form_diameter_note.h"
@@ -34,8 +35,9 @@ FormDiameterNote::FormDiameterNote(PairKind kind, QWidget* parent) : QWidget(par
             ShownText(internal ? info_texts::FormDiameterInternal() : info_texts::FormDiameterExternal()));
     setFixedSize(size());
     CentreOnScreen(*this);
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &FormDiameterNote::closeWindow);
+    QPushButton& close = *findChild<QPushButton*>(QStringLiteral("Command1"));
+    connect(&close, &QPushButton::clicked, this, &FormDiameterNote::closeWindow);
+    CloseOnEscape(*this, close);
 }
 
 void FormDiameterNote::closeWindow() {

@@ -2,6 +2,7 @@
 
 #include "ui/common/form_font.h"
 #include "ui/common/shown_text.h"
+#include "ui/common/window_keys.h"
 #include "ui/common/window_placement.h"
 #include "ui/info/info_texts.h"
 #include "ui/input/input_window_pictures.h"
@@ -21,6 +22,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
     setFixedSize(size());
     CentreOnScreen(*this);
     connect(ui->Cmdclose, &QPushButton::clicked, this, &HelpWindow::closeWindow);
+    CloseOnEscape(*this, *ui->Cmdclose);
 }
 
 HelpWindow::~HelpWindow() = default;

@@ -2,6 +2,7 @@
 
 #include "ui/common/form_font.h"
 #include "ui/common/shown_text.h"
+#include "ui/common/window_keys.h"
 #include "ui/common/window_placement.h"
 #include "ui/info/info_texts.h"
 #include "ui_license_window.h"
@@ -15,6 +16,7 @@ LicenseWindow::LicenseWindow(QWidget* parent) : QWidget(parent), ui(std::make_un
     setFixedSize(size());
     CentreOnScreen(*this);
     connect(ui->Command1, &QPushButton::clicked, this, &LicenseWindow::closeWindow);
+    CloseOnEscape(*this, *ui->Command1);
 }
 
 LicenseWindow::~LicenseWindow() = default;

@@ -4,6 +4,7 @@
 #include "ui/common/form_font.h"
 #include "ui/common/product.h"
 #include "ui/common/shown_text.h"
+#include "ui/common/window_keys.h"
 #include "ui/common/window_placement.h"
 #include "ui/info/info_texts.h"
 #include "ui/print/show_status.h"
@@ -21,6 +22,7 @@ LimitationsWindow::LimitationsWindow(ProgramWindows& windows, QWidget* parent)
     CentreOnScreen(*this);
     connect(ui->CommandWeb, &QPushButton::clicked, this, &LimitationsWindow::openDownloadPage);
     connect(ui->CommandClose, &QPushButton::clicked, this, &LimitationsWindow::closeWindow);
+    CloseOnEscape(*this, *ui->CommandClose);
 }
 
 LimitationsWindow::~LimitationsWindow() = default;

@@ -1,9 +1,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "core/version.h"
@@ -167,6 +169,42 @@ TEST_F(InfoWindowsTest, EnterOnAboutsClosePressesIt) {
     close.setFocus(Qt::TabFocusReason);
     QTest::keyClick(&close, Qt::Key_Return);
     EXPECT_EQ(testing::Windows().LoadedAbout(), nullptr);
+}
+
+// Escape closes each information window as its Close or OK button does.
+TEST_F(InfoWindowsTest, EscapeClosesEveryInformationWindow) {
+    const std::pair<const char*, std::function<QWidget&()>> windows[] = {
+        {"help", []() -> QWidget& { return testing::Windows().Help(); }},
+        {"licence", []() -> QWidget& { return testing::Windows().License(); }},
+        {"limitations", []() -> QWidget& { return testing::Windows().Limitations(); }},
+        {"about", []() -> QWidget& { return testing::Windows().About(); }},
+        {"external note", []() -> QWidget& { return testing::Windows().Note(PairKind::External); }},
+        {"internal note", []() -> QWidget& { return testing::Windows().Note(PairKind::Internal); }},
+    };
+    for (const auto& [name, open] : windows) {
+        const QPointer<QWidget> window = &open();
+        ASSERT_TRUE(testing::ShowActive(*window)) << name;
+        QTest::keyClick(window->focusWidget() != nullptr ? window->focusWidget() : window.data(),
+                        Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_TRUE(window.isNull() || !window->isVisible()) << name;
+    }
+    EXPECT_EQ(testing::Windows().LoadedHelp(), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedAbout(), nullptr);
+}
+
+// F1 opens the help from whichever window has the focus: here the status window, which has no menu.
+TEST_F(InfoWindowsTest, F1OpensTheHelpFromAnyWindow) {
+    StatusWindow& status = testing::Windows().Status();
+    ASSERT_TRUE(testing::ShowActive(status));
+    QTimer::singleShot(0, [] {
+        HelpWindow* help = testing::Windows().LoadedHelp();
+        ASSERT_NE(help, nullptr);
+        EXPECT_TRUE(help->isVisible());
+        help->close();
+    });
+    QTest::keyClick(&status, Qt::Key_F1);
+    EXPECT_EQ(testing::Windows().LoadedHelp(), nullptr);
 }
 
 } // namespace
