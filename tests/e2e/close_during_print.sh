@@ -34,11 +34,7 @@ output=$(window_named "Korvanta Output Data") || fail "the output window did not
 
 # No printer here: the program asks whether to save the page as a PDF (Yes is the default).
 keys_to "$output" key --delay 50 alt+p
-question=""
-for _ in $(seq $((wait_seconds * 10))); do
-  question=$(xdotool search --onlyvisible --name '^Korvanta$' | grep -vx "$input" | head -n 1) && break
-  sleep 0.1
-done
+question=$(message_box_over "$input")
 [[ -n $question ]] || fail "Print without a printer asked nothing"
 keys_to "$question" key --delay 50 Return
 

@@ -36,11 +36,7 @@ input=$(window_named Korvanta) || fail "the input window did not appear"
 # Calculate on the empty window: a modal message box, also titled "Korvanta", asks for the pinion's
 # teeth; Enter closes it and the caret is back in the pinion's tooth count.
 keys_to "$input" key --delay 50 alt+c
-box=""
-for _ in $(seq $((wait_seconds * 10))); do
-  box=$(xdotool search --onlyvisible --name '^Korvanta$' | grep -vx "$input" | head -n 1) && break
-  sleep 0.1
-done
+box=$(message_box_over "$input")
 [[ -n $box ]] || fail "Calculate on empty fields showed no message"
 keys_to "$box" key --delay 50 Return
 for _ in $(seq $((wait_seconds * 10))); do

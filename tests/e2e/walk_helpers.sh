@@ -15,6 +15,17 @@ window_named() {
   timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
 }
 
+# The id of a message box over the input window $1 once one shows: a visible window that, like the
+# input window, is titled "Korvanta"; empty when none shows in time.
+message_box_over() {
+  local input=$1 box=""
+  for _ in $(seq $((wait_seconds * 10))); do
+    box=$(xdotool search --onlyvisible --name '^Korvanta$' | grep -vx "$input" | head -n 1) && break
+    sleep 0.1
+  done
+  echo "$box"
+}
+
 # A window manager names its check window on the root window.
 if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
   focus_command=windowactivate
