@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <string_view>
 
+#include "logic/field_tooltips.h"
 #include "logic/key_filter.h"
 #include "logic/unit_texts.h"
 #include "ui/common/browser.h"
@@ -106,6 +107,9 @@ void InputWindow::ShowUnit() {
     ui->LabelDP->setText(FromModel(NormalPitchCaption(unit)));
     ShowLengthCaption(*ui->LabelOD, form_.LabelODCaption(), unit);
     ShowLengthCaption(*ui->LabelCD, "Center Distance", unit);
+    for (InputField field : kInputFields) {
+        Edit(field).setToolTip(FromModel(InputFieldTooltip(field, unit)));
+    }
 }
 
 // The window previews the keys of every control that can take the focus, and watches the fields'

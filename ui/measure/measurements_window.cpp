@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "logic/field_tooltips.h"
 #include "logic/key_filter.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
@@ -94,6 +95,7 @@ void MeasurementsWindow::ShowForm() {
     const auto rows = form_->Rows();
     for (std::size_t row = 0; row < rows.size(); ++row) {
         rows_[row].caption->setText(FromModel(rows[row].caption));
+        rows_[row].caption->setToolTip(FromModel(MeasurementRowTooltip(row, form_->Unit())));
         rows_[row].pinion->setText(FromModel(rows[row].pinion));
         rows_[row].gear->setText(FromModel(rows[row].gear));
     }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "input_window_test.h"
+#include "logic/field_tooltips.h"
 #include "logic/session.h"
 #include "ui/program_windows.h"
 
@@ -103,6 +104,21 @@ TEST_F(UnitChoiceTest, SwitchingRelabelsAndEstimatesTheDiametersInTheNewUnit) {
     ExpectView(*window, kInchView);
     ExpectEstimates("4.66667", "8.66667", "6.00000");
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(UnitChoiceTest, EveryFieldsTooltipSaysWhatItTakesInTheChosenUnit) {
+    static const char* const kFields[] = {"TextNT1", "TextNT2", "TextDP",  "TextPA",
+                                          "TextHA",  "TextOD1", "TextOD2", "TextCD"};
+    for (LengthUnit unit : {LengthUnit::Inch, LengthUnit::Millimetre}) {
+        if (unit == LengthUnit::Millimetre) {
+            ChooseMetric();
+        }
+        for (std::size_t field = 0; field < kInputFields.size(); ++field) {
+            EXPECT_EQ(testing::Control<QLineEdit>(*window, kFields[field]).toolTip().toStdString(),
+                      InputFieldTooltip(kInputFields[field], unit))
+                << kFields[field];
+        }
+    }
 }
 
 TEST_F(UnitChoiceTest, CalculateAsksForTheModuleOfAMetricPair) {

@@ -10,6 +10,7 @@
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
+#include "logic/field_tooltips.h"
 #include "logic/measurement_form.h"
 #include "print/recording_printer.h"
 #include "support/window_test.h"
@@ -108,6 +109,8 @@ TEST_P(MeasurementsWindowTest, ShowsTheRowsTheFormMeasured) {
     for (int row = 0; row < kMeasurementRowCount; ++row) {
         const std::string label = std::string("Label") + kRowNames[row];
         EXPECT_EQ(Control<QLabel>(*window, label.c_str()).text().toStdString(), rows[row].caption);
+        EXPECT_EQ(Control<QLabel>(*window, label.c_str()).toolTip().toStdString(),
+                  MeasurementRowTooltip(static_cast<std::size_t>(row), LengthUnit::Inch));
         EXPECT_EQ(Cell(*window, kRowNames[row], 1).toStdString(), rows[row].pinion) << kRowNames[row];
         EXPECT_EQ(Cell(*window, kRowNames[row], 2).toStdString(), rows[row].gear) << kRowNames[row];
     }
