@@ -8,8 +8,8 @@
 
 namespace korvanta {
 
-AnglesAt AnglesAtDiameter(const GearPairState& state, int member, Single D) {
-    const Single baseDiameter = member == 1 ? state.DB1 : state.DB2;
+AnglesAt AnglesAtDiameter(const GearPairState& state, Member member, Single D) {
+    const Single baseDiameter = member == Member::Pinion ? state.DB1 : state.DB2;
     const Single ratio = Divide(baseDiameter, D);
     AnglesAt angles;
     angles.pressure = Degrees(ArcCos(ratio));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "core/gear_pair_state.h"
 
 namespace korvanta {
@@ -11,6 +13,16 @@ enum class PairKind { External = 1, Internal = 2 };
 // A member of the pair. GearPairState stores the diagram's member as DiagramMember: 0 none yet,
 // 1 pinion, 2 gear.
 enum class Member { Pinion = 1, Gear = 2 };
+
+// The place of a member among values kept pinion first, as the measurements and their fields are.
+constexpr std::size_t IndexOf(Member member) {
+    return member == Member::Gear ? 1 : 0;
+}
+
+// The place of a kind of pair among values kept external first.
+constexpr std::size_t IndexOf(PairKind kind) {
+    return kind == PairKind::Internal ? 1 : 0;
+}
 
 // The kind the state holds; a state where no kind has been chosen yet counts as external, as the
 // input window's first option is.

@@ -235,7 +235,7 @@ std::optional<MeasurementField> MeasurementsWindow::FieldOf(const QObject* widge
 
 QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
     const bool pin = field.entry == MeasurementEntry::PinDiameter;
-    if (field.member == 0) {
+    if (field.member == Member::Pinion) {
         return pin ? *ui->TextPin1 : *ui->TextSpanTeeth1;
     }
     return pin ? *ui->TextPin2 : *ui->TextSpanTeeth2;
