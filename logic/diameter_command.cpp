@@ -38,7 +38,7 @@ DiameterCommandOutcome RunDiameterCommand(const GearPairState& state, std::strin
     // An internal gear's flank lies outside its inside diameter: no upper limit there.
     const bool upperCheck = pinion || !IsInternal(state);
     const Single OD = pinion ? state.OD1 : state.OD2;
-    const Double DB = pinion ? state.DB1 : state.DB2;
+    const double DB = pinion ? state.DB1 : state.DB2;
 
     if (upperCheck && D > OD &&
         !ask(Question("You entered a diameter that is larger than the outside diameter. Is this OK?"))) {

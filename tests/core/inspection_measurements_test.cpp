@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "core/external_pair.h"
@@ -26,7 +27,7 @@ struct Calculated {
 };
 
 // The pair as the output window leaves it after its calculation.
-Calculated Calculate(Integer gearType, const PairEntry& entry) {
+Calculated Calculate(std::int16_t gearType, const PairEntry& entry) {
     Calculated pair{testing::EnteredPair(gearType, entry), {}};
     pair.result = gearType == 2 ? CalcInternalPair(pair.state) : CalcExternalPair(pair.state);
     return pair;
@@ -69,7 +70,7 @@ TEST(ContactRatio, HelicalPairMatchesThePublishedValue) {
 
 // The path of contact is the pinion's roll from its SAP to its tip times its base radius, and the
 // base pitch is 2π/N1 of that radius: ε = N1 (roll to OD1 − roll to SAP1) / 360.
-class ContactRatioRollIdentity : public ::testing::TestWithParam<std::pair<Integer, PairEntry>> {};
+class ContactRatioRollIdentity : public ::testing::TestWithParam<std::pair<std::int16_t, PairEntry>> {};
 
 TEST_P(ContactRatioRollIdentity, EqualsTheRollFromSAPToTheTipInBasePitches) {
     const auto& [gearType, entry] = GetParam();
@@ -83,13 +84,13 @@ TEST_P(ContactRatioRollIdentity, EqualsTheRollFromSAPToTheTipInBasePitches) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pairs, ContactRatioRollIdentity,
-    ::testing::Values(std::pair<Integer, PairEntry>{1, kHelical17To35},
-                      std::pair<Integer, PairEntry>{1, kExternal20To40},
-                      std::pair<Integer, PairEntry>{1, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}},
-                      std::pair<Integer, PairEntry>{1, {40, 20, 10, 20, 0, 4.2, 2.2, 3}},
-                      std::pair<Integer, PairEntry>{1, {20, 40, 10, 20, 15, 2.3, 4.3, 3.2}},
-                      std::pair<Integer, PairEntry>{2, {20, 60, 10, 20, 0, 2.2, 6.0, 2.05}},
-                      std::pair<Integer, PairEntry>{2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}}));
+    ::testing::Values(std::pair<std::int16_t, PairEntry>{1, kHelical17To35},
+                      std::pair<std::int16_t, PairEntry>{1, kExternal20To40},
+                      std::pair<std::int16_t, PairEntry>{1, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}},
+                      std::pair<std::int16_t, PairEntry>{1, {40, 20, 10, 20, 0, 4.2, 2.2, 3}},
+                      std::pair<std::int16_t, PairEntry>{1, {20, 40, 10, 20, 15, 2.3, 4.3, 3.2}},
+                      std::pair<std::int16_t, PairEntry>{2, {20, 60, 10, 20, 0, 2.2, 6.0, 2.05}},
+                      std::pair<std::int16_t, PairEntry>{2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}}));
 
 TEST(Interference, InternalPairOfStandardProportionsFlagsThePinion) {
     const PairMeasurements measured = Measure(Calculate(2, kInternal20To60));
@@ -136,7 +137,7 @@ TEST(Span, PublishedExampleOf20TeethAtModule2) {
 // flank's half-angle there, widened by the pin, fills the half pitch angle. R is found by bisection.
 struct PinCase {
     const char* name;
-    Integer gearType;
+    std::int16_t gearType;
     PairEntry entry;
     Member member;
     double pinDiameter;

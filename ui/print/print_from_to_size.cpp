@@ -23,8 +23,8 @@ QImage CaptureWindowImage(QWidget& window) {
     return window.grab().toImage();
 }
 
-bool PrintImageScaled(const Services& services, const QImage& picture, Integer sizePercent,
-                      Integer leftPercent, Integer topPercent) {
+bool PrintImageScaled(const Services& services, const QImage& picture, std::int16_t sizePercent,
+                      std::int16_t leftPercent, std::int16_t topPercent) {
     PagePrinter& printer = *services.printer;
     const std::optional<QSizeF> page = printer.StartPage();
     if (!page) {
@@ -41,8 +41,8 @@ bool PrintImageScaled(const Services& services, const QImage& picture, Integer s
     return printer.EndDoc();
 }
 
-bool PrintWindowScaled(const Services& services, QWidget& window, Integer sizePercent, Integer leftPercent,
-                       Integer topPercent) {
+bool PrintWindowScaled(const Services& services, QWidget& window, std::int16_t sizePercent,
+                       std::int16_t leftPercent, std::int16_t topPercent) {
     return PrintImageScaled(services, CaptureWindowImage(window), sizePercent, leftPercent, topPercent);
 }
 
