@@ -20,10 +20,4 @@ double ArcCos(double x);
 // is the caller's step (SwitchToRollAngleConstants).
 Single RollAngle(Single db, Single d);
 
-template <class T> void Swap(T& a, T& b) {
-    T temporary = a;
-    a = b;
-    b = temporary;
-}
-
 } // namespace korvanta

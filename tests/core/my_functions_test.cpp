@@ -78,15 +78,5 @@ TEST(RollAngle, RaisesForAZeroDiameter) {
     EXPECT_THROW(RollAngle(1.0, 0.0), ArithmeticError);
 }
 
-TEST(Swap, ExchangesDoublesWithoutLoss) {
-    double a = 1.8793852415718;
-    double b = 3.7587704831436;
-    Swap(a, b);
-    EXPECT_EQ(a, 3.7587704831436);
-    EXPECT_EQ(b, 1.8793852415718);
-    Swap(a, b);
-    EXPECT_EQ(a, 1.8793852415718);
-}
-
 } // namespace
 } // namespace korvanta
