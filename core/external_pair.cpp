@@ -3,8 +3,8 @@
 #include <cmath>
 #include <utility>
 
+#include "core/angle_functions.h"
 #include "core/arithmetic.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 #include "core/pair_roll_angles.h"
 

@@ -2,7 +2,6 @@
 
 #include "core/angles_at_diameter.h"
 #include "core/arithmetic.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 
 namespace korvanta {

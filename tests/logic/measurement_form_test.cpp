@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/gear_pair_state.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
 #include "logic/measurement_form.h"

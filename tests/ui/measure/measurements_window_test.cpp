@@ -5,7 +5,6 @@
 #include <QTest>
 #include <ostream>
 
-#include "core/my_functions.h"
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
