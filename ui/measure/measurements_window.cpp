@@ -11,9 +11,9 @@
 #include "ui/common/length_caption.h"
 #include "ui/common/program_window.h"
 #include "ui/common/window_placement.h"
-#include "ui/print/print_from_to_size.h"
 #include "ui/print/show_status.h"
 #include "ui/print/window_background.h"
+#include "ui/print/window_printing.h"
 #include "ui/program_windows.h"
 #include "ui_measurements_window.h"
 

@@ -13,9 +13,9 @@
 #include "print/recording_chooser.h"
 #include "print/recording_printer.h"
 #include "support/recording_dialogs.h"
-#include "ui/print/print_from_to_size.h"
 #include "ui/print/save_file_chooser.h"
 #include "ui/print/system_page_printer.h"
+#include "ui/print/window_printing.h"
 
 namespace korvanta::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/print/print_from_to_size.h"
+#include "ui/print/window_printing.h"
 
 #include "core/arithmetic.h"
 #include "logic/print_placement.h"
