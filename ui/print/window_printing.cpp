@@ -38,7 +38,7 @@ bool PrintImageScaled(const Services& services, const QImage& picture, std::int1
     } catch (const ArithmeticError&) {
         services.dialogs->Show(PlacementFailure());
     }
-    return printer.EndDoc();
+    return printer.FinishDocument();
 }
 
 bool PrintWindowScaled(const Services& services, QWidget& window, std::int16_t sizePercent,
