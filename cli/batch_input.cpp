@@ -114,7 +114,7 @@ std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) con
         }
         const BatchInputColumn& column = *columns_[i].input;
         if (!column.field) {
-            const std::optional<PairType> type = PairTypeNamed(value);
+            const std::optional<PairKind> type = PairKindNamed(value);
             if (!type) {
                 return RowError{"type takes external or internal, not '" + VisibleText(value) + "'",
                                 std::nullopt, false};

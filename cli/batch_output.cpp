@@ -165,7 +165,7 @@ std::string BatchCsvLine(const BatchRow& row, bool measure) {
     line += StatusName(row.status);
     line += ',';
     if (HasPair(row.status)) {
-        line += row.result.type == PairType::Internal ? "internal" : "external";
+        line += row.result.type == PairKind::Internal ? "internal" : "external";
     }
     if (row.withUnits) {
         line += ',';

@@ -273,7 +273,7 @@ void AppendFaulted(JsonText& out, std::span<const JsonMember> leading, const Pai
 void AppendProduced(JsonText& out, std::span<const JsonMember> leading, const PairRunResult& result) {
     const OutputTable& table = result.table;
     AppendLeading(out, leading);
-    AppendField(out, "type", result.type == PairType::Internal ? "internal" : "external");
+    AppendField(out, "type", result.type == PairKind::Internal ? "internal" : "external");
     AppendMemberName(out, "title");
     AppendString(out, table.title);
     AppendMemberName(out, "columns");

@@ -56,26 +56,26 @@ const MeasurementInput* MeasurementInputNamed(std::string_view name) {
 
 std::optional<std::string> ApplyMeasurementInput(const MeasurementInput& input, std::string_view name,
                                                  std::string_view value, PairInputs& inputs) {
-    MeasurementChoice& choice = inputs.measurementChoices[input.member];
+    MeasurementChoice& choice = inputs.measurementChoices[IndexOf(input.member)];
     return input.tool == MeasuringTool::Pin ? ApplyPin(name, value, choice) : ApplySpan(name, value, choice);
 }
 
 std::optional<std::string> SpanChoiceError(const GearPairState& state, const PairInputs& inputs) {
     const bool internal = IsInternal(state);
     for (const MeasurementInput& input : kMeasurementInputs) {
-        const std::optional<int> chosen = inputs.measurementChoices[input.member].spanTeeth;
+        const std::optional<int> chosen = inputs.measurementChoices[IndexOf(input.member)].spanTeeth;
         if (input.tool != MeasuringTool::Span || !chosen) {
             continue;
         }
         const std::string what = std::string(input.name) + " " + std::to_string(*chosen);
-        if (internal && input.member == 1) {
+        if (internal && input.member == Member::Gear) {
             return what + " does not apply: the internal gear is measured between pins, over no span";
         }
-        const long teeth = std::lround(input.member == 0 ? state.NT1 : state.NT2);
+        const long teeth = std::lround(input.member == Member::Pinion ? state.NT1 : state.NT2);
         if (*chosen >= teeth) {
-            return what + " is too many: the " + (input.member == 0 ? "pinion" : "gear") + " has " +
-                   std::to_string(teeth) + " teeth, a span lies over 1 to " + std::to_string(teeth - 1) +
-                   " of them";
+            return what + " is too many: the " + (input.member == Member::Pinion ? "pinion" : "gear") +
+                   " has " + std::to_string(teeth) + " teeth, a span lies over 1 to " +
+                   std::to_string(teeth - 1) + " of them";
         }
     }
     return std::nullopt;

@@ -7,25 +7,26 @@
 
 #include "cli/pair_run.h"
 #include "core/gear_pair_state.h"
+#include "core/pair_kind.h"
 
 namespace korvanta::cli {
 
 enum class MeasuringTool { Pin, Span };
 
-// A measuring tool the user may choose for the pinion (1) or the gear (2), the members of --nt1 and
+// A measuring tool the user may choose for the pinion or the gear, the members of --nt1 and
 // --nt2 once the input window has put the fewer teeth first: the pin or ball diameter, or the teeth
 // spanned. The name is the batch column; the option is "--" and the name.
 struct MeasurementInput {
     std::string_view name;
     MeasuringTool tool;
-    int member; // 0 pinion, 1 gear
+    Member member;
 };
 
 inline constexpr std::array<MeasurementInput, 4> kMeasurementInputs = {{
-    {"pin1", MeasuringTool::Pin, 0},
-    {"pin2", MeasuringTool::Pin, 1},
-    {"span1", MeasuringTool::Span, 0},
-    {"span2", MeasuringTool::Span, 1},
+    {"pin1", MeasuringTool::Pin, Member::Pinion},
+    {"pin2", MeasuringTool::Pin, Member::Gear},
+    {"span1", MeasuringTool::Span, Member::Pinion},
+    {"span2", MeasuringTool::Span, Member::Gear},
 }};
 
 const MeasurementInput* MeasurementInputNamed(std::string_view name);

@@ -131,7 +131,7 @@ private:
             return std::nullopt;
         }
         if (name == "--type") {
-            const std::optional<PairType> type = PairTypeNamed(value);
+            const std::optional<PairKind> type = PairKindNamed(value);
             if (!type) {
                 return "--type takes external or internal, not '" + VisibleText(value) + "'";
             }

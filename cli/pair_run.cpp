@@ -6,16 +6,13 @@
 #include "core/gear_pair_state.h"
 #include "core/internal_pair.h"
 #include "core/number_text.h"
+#include "logic/diagram_boxes.h"
 #include "logic/diameter_command.h"
 #include "logic/input_form.h"
 
 namespace korvanta::cli {
 
 namespace {
-
-Member DefaultMember(PairType type) {
-    return type == PairType::Internal ? Member::Gear : Member::Pinion;
-}
 
 CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& inputs, PairRunResult& result) {
     InputForm form(state);
@@ -24,7 +21,7 @@ CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& input
     form.SetObserver(observer);
     form.Activated();
     form.Enter(InputField::NT1);
-    if (inputs.type == PairType::Internal) {
+    if (inputs.type == PairKind::Internal) {
         form.ChooseKind(PairKind::Internal);
     }
     for (InputField field : kInputFields) {
@@ -106,7 +103,7 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
     }
 
     const bool internal = outcome.opens == PairKind::Internal;
-    result.type = internal ? PairType::Internal : PairType::External;
+    result.type = internal ? PairKind::Internal : PairKind::External;
     result.table = internal ? NewInternalTable() : NewExternalTable();
     if (internal) {
         FillInternalTable(state, result.table);
@@ -124,8 +121,8 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
         result.measurements = Measured(*entered, inputs.measurementChoices);
     }
 
-    const Member member = inputs.member.value_or(DefaultMember(result.type));
-    state.DiagramMember = static_cast<Integer>(member);
+    const Member member = inputs.member.value_or(DefaultDiagramMember(result.type));
+    StoreDiagramMember(state, member);
     for (const std::string& diameter : inputs.diameters) {
         result.angles.push_back(AnglesAt(state, member, diameter, result));
     }

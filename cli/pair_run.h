@@ -10,19 +10,17 @@
 #include "core/length_unit.h"
 #include "core/measurement_texts.h"
 #include "core/message.h"
+#include "core/pair_kind.h"
 #include "logic/output_table.h"
 
 namespace korvanta::cli {
-
-enum class PairType { External, Internal };
-enum class Member { Pinion = 1, Gear = 2 };
 
 // One pair as the command line gives it: the texts typed into the input fields (absent: the field is
 // not touched), the diameters typed into the diagram window and the member they belong to, and
 // whether the inspection measurements are wanted, with the tools chosen for them. A metric pair types
 // its module into the pitch field and every length in millimetres.
 struct PairInputs {
-    PairType type = PairType::External;
+    PairKind type = PairKind::External;
     LengthUnit unit = LengthUnit::Inch;
     std::array<std::optional<std::string>, 8> fields; // indexed by InputField
     std::vector<std::string> diameters;
@@ -45,7 +43,7 @@ struct AngleEntry {
 
 struct PairRunResult {
     RunStatus status = RunStatus::Produced;
-    PairType type = PairType::External;
+    PairKind type = PairKind::External;
     LengthUnit unit = LengthUnit::Inch;
     std::optional<Message> rejection; // Calculate's message
     std::optional<InputField> rejectedField;

@@ -81,7 +81,7 @@ std::string Measurements(const PairRunResult& result) {
         {std::string(kContactRatioCaption), measured.contactRatio, measured.contactRatio},
         {std::string(kInterferenceCaption), pinion.interference, gear.interference},
     };
-    const bool internal = result.type == PairType::Internal;
+    const bool internal = result.type == PairKind::Internal;
     for (const MeasurementKey& key : kMeasurementKeys) {
         const std::string_view caption =
             internal && !key.internalCaption.empty() ? key.internalCaption : key.caption;

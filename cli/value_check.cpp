@@ -30,12 +30,12 @@ std::optional<std::string> DiameterValueError(std::string_view name, std::string
     return NumberError(name, value, kNumberKeys);
 }
 
-std::optional<PairType> PairTypeNamed(std::string_view text) {
+std::optional<PairKind> PairKindNamed(std::string_view text) {
     if (text == "external") {
-        return PairType::External;
+        return PairKind::External;
     }
     if (text == "internal") {
-        return PairType::Internal;
+        return PairKind::Internal;
     }
     return std::nullopt;
 }

@@ -17,6 +17,6 @@ std::optional<std::string> FieldValueError(std::string_view name, std::string_vi
 std::optional<std::string> DiameterValueError(std::string_view name, std::string_view value);
 
 // "external" or "internal"; nothing for any other text.
-std::optional<PairType> PairTypeNamed(std::string_view text);
+std::optional<PairKind> PairKindNamed(std::string_view text);
 
 } // namespace korvanta::cli

@@ -7,7 +7,7 @@ namespace korvanta {
 // The angle constants that the gear-pair state carries: pi, and the factors between degrees and radians
 // (RadToDeg is kept with the others, though no calculation reads it).
 struct AngleConstants {
-    Double Pi;
+    double Pi;
     Single DegToRad;
     Single RadToDeg;
 };

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
+#include "core/angle_functions.h"
 #include "core/arithmetic.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 
 namespace korvanta {
 
-AnglesAt AnglesAtDiameter(const GearPairState& state, int member, Single D) {
-    const Single baseDiameter = member == 1 ? state.DB1 : state.DB2;
+AnglesAt AnglesAtDiameter(const GearPairState& state, Member member, Single D) {
+    const Single baseDiameter = member == Member::Pinion ? state.DB1 : state.DB2;
     const Single ratio = Divide(baseDiameter, D);
     AnglesAt angles;
     angles.pressure = Degrees(ArcCos(ratio));

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/gear_pair_state.h"
+#include "core/pair_kind.h"
 #include "core/single.h"
 
 namespace korvanta {
@@ -13,9 +14,9 @@ struct AnglesAt {
     Single roll;     // roll angle from the base circle to the diameter, degrees
 };
 
-// Pressure and roll angle at diameter D of member 1 (pinion) or 2 (gear), with the angle constants in
-// force. D = 0 raises ArithmeticError.
-AnglesAt AnglesAtDiameter(const GearPairState& state, int member, Single D);
+// Pressure and roll angle at diameter D of the member, with the angle constants in force. D = 0 raises
+// ArithmeticError.
+AnglesAt AnglesAtDiameter(const GearPairState& state, Member member, Single D);
 
 // "Pressure Angle at " + T + " is " + pattern "0.0000" + "°"
 std::string PressureAngleSentence(std::string_view T, Single pressure);

@@ -20,7 +20,7 @@ double SquareRoot(double x) {
 
 double CheckedDouble(double x) {
     if (!std::isfinite(x)) {
-        throw ArithmeticError("value out of the range of a Double");
+        throw ArithmeticError("value out of the range of a double");
     }
     return x;
 }

@@ -1,10 +1,10 @@
 #include "core/basic_values.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/angle_constants.h"
 #include "core/arithmetic.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 #include "core/pair_kind.h"
 
@@ -43,7 +43,7 @@ void ExternalPair(GearPairState& s, std::string_view textNT1, std::string_view t
                   BasicValuesOutcome& outcome) {
     if (s.NT1 != 0.0 && s.NT2 != 0.0 && LeadingNumber(textNT2) < LeadingNumber(textNT1)) {
         outcome.toothExchangeWarning = true;
-        Swap(s.NT1, s.NT2);
+        std::swap(s.NT1, s.NT2);
         outcome.writes.push_back({InputField::NT1, SingleGeneralText(s.NT1)});
         outcome.writes.push_back({InputField::NT2, SingleGeneralText(s.NT2)});
         return;

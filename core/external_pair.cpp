@@ -1,9 +1,10 @@
 #include "core/external_pair.h"
 
 #include <cmath>
+#include <utility>
 
+#include "core/angle_functions.h"
 #include "core/arithmetic.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 #include "core/pair_roll_angles.h"
 
@@ -31,10 +32,10 @@ ExternalPairCalculation::~ExternalPairCalculation() {
 }
 
 void ExternalPairCalculation::ExchangeMembers() {
-    Swap(state_.OD1, state_.OD2);
-    Swap(state_.NT1, state_.NT2);
-    Swap(state_.PD1, state_.PD2);
-    Swap(state_.DB1, state_.DB2);
+    std::swap(state_.OD1, state_.OD2);
+    std::swap(state_.NT1, state_.NT2);
+    std::swap(state_.PD1, state_.PD2);
+    std::swap(state_.DB1, state_.DB2);
 }
 
 void ExternalPairCalculation::Orient() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "core/angle_constants.h"
 #include "core/length_unit.h"
 #include "core/single.h"
@@ -10,13 +12,13 @@ namespace korvanta {
 // an entered field means the field has not been entered. The program holds one process-wide
 // instance; every calculation takes the record by reference.
 struct GearPairState {
-    Integer GearType = 0;      // 0 none chosen yet, 1 external pair, 2 internal pair
-    Integer LastGearType = 0;  // GearType at the previous change of the gear-type choice
-    Integer DiagramMember = 0; // 0 none yet, 1 pinion, 2 gear
-    Single DP;                 // normal diametral pitch
-    Single PA;                 // normal pressure angle, degrees
-    Single HA;                 // helix angle, degrees
-    Double Pi = 0.0;           // Pi, DegToRad and RadToDeg: the angle constants in force (AngleConstants)
+    std::int16_t GearType = 0;      // 0 none chosen yet, 1 external pair, 2 internal pair
+    std::int16_t LastGearType = 0;  // GearType at the previous change of the gear-type choice
+    std::int16_t DiagramMember = 0; // 0 none yet, 1 pinion, 2 gear
+    Single DP;                      // normal diametral pitch
+    Single PA;                      // normal pressure angle, degrees
+    Single HA;                      // helix angle, degrees
+    double Pi = 0.0; // Pi, DegToRad and RadToDeg: the angle constants in force (AngleConstants)
     Single DegToRad;
     Single RadToDeg;
     Single TDP; // transverse diametral pitch
@@ -29,8 +31,8 @@ struct GearPairState {
     Single NT2;
     Single OD1;
     Single OD2; // for an internal gear its inside (tip) diameter
-    Double DB1 = 0.0;
-    Double DB2 = 0.0;
+    double DB1 = 0.0;
+    double DB2 = 0.0;
     Single PD1;
     // The units of the pair: for a metric pair DP, TDP and every length are per millimetre and in
     // millimetres, and Module holds the normal module as typed (DP = 1 / Module).

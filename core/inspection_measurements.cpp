@@ -58,9 +58,9 @@ Pair PairOf(const GearPairState& state, const PairResult& result) {
     const std::array<double, 2> tips{exchanged ? state.OD2 : state.OD1, exchanged ? state.OD1 : state.OD2};
     const std::array<double, 2> x{result.X1, result.X2};
     const std::array<double, 2> tif{result.TIF1, result.TIF2};
-    for (int m = 0; m < 2; ++m) {
+    for (std::size_t m = 0; m < pair.members.size(); ++m) {
         MemberGeometry& member = pair.members[m];
-        member.internalGear = pair.internal && m == 1;
+        member.internalGear = pair.internal && m == IndexOf(Member::Gear);
         member.teeth = teeth[m];
         member.x = x[m];
         member.pitchDiameter = member.teeth / transversePitch;

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "core/angle_functions.h"
 #include "core/arithmetic.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 #include "core/pair_roll_angles.h"
 #include "core/transverse_values.h"

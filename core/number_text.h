@@ -18,15 +18,15 @@ inline constexpr int kRollAngleDecimals = 3;    // "0.000": roll angles
 inline constexpr std::string_view kDegreeSign = "\xC2\xB0";
 
 // The general decimal texts. Each name says the width it writes, whatever the static type of the
-// argument: a Single's text has at most 7 significant digits, a Double's 15, so the same stored 2.2
-// reads "2.2" as a Single and "2.20000004768372" once widened to a Double.
+// argument: a Single's text has at most 7 significant digits, a double's 15, so the same stored 2.2
+// reads "2.2" as a Single and "2.20000004768372" once widened to a double.
 
 // General decimal text of a Single: at most 7 significant digits (an exact tie rounded away from
 // zero), trailing zeros dropped, no leading blank, an exponent where C's %.7G would use one ("1E-05",
 // "1.234568E+12", at least two exponent digits).
 std::string SingleGeneralText(Single value);
 
-// General decimal text of a Double: at most 15 significant digits (%.15G).
+// General decimal text of a double: at most 15 significant digits (%.15G).
 std::string DoubleGeneralText(double value);
 
 // SingleGeneralText with a leading blank for a non-negative value (25 teeth read " 25").

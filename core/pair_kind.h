@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+
 #include "core/gear_pair_state.h"
 
 namespace korvanta {
@@ -12,11 +15,21 @@ enum class PairKind { External = 1, Internal = 2 };
 // 1 pinion, 2 gear.
 enum class Member { Pinion = 1, Gear = 2 };
 
+// The place of a member among values kept pinion first, as the measurements and their fields are.
+constexpr std::size_t IndexOf(Member member) {
+    return member == Member::Gear ? 1 : 0;
+}
+
+// The place of a kind of pair among values kept external first.
+constexpr std::size_t IndexOf(PairKind kind) {
+    return kind == PairKind::Internal ? 1 : 0;
+}
+
 // The kind the state holds; a state where no kind has been chosen yet counts as external, as the
 // input window's first option is.
 inline PairKind KindOf(const GearPairState& state) {
-    return state.GearType == static_cast<Integer>(PairKind::Internal) ? PairKind::Internal
-                                                                      : PairKind::External;
+    return state.GearType == static_cast<std::int16_t>(PairKind::Internal) ? PairKind::Internal
+                                                                           : PairKind::External;
 }
 
 inline bool IsInternal(const GearPairState& state) {
@@ -24,7 +37,7 @@ inline bool IsInternal(const GearPairState& state) {
 }
 
 inline void StoreKind(GearPairState& state, PairKind kind) {
-    state.GearType = static_cast<Integer>(kind);
+    state.GearType = static_cast<std::int16_t>(kind);
 }
 
 inline bool KindChosen(const GearPairState& state) {
@@ -33,7 +46,7 @@ inline bool KindChosen(const GearPairState& state) {
 
 // The diagram's member; a state without one yet counts as the pinion.
 inline Member DiagramMemberOf(const GearPairState& state) {
-    return state.DiagramMember == static_cast<Integer>(Member::Gear) ? Member::Gear : Member::Pinion;
+    return state.DiagramMember == static_cast<std::int16_t>(Member::Gear) ? Member::Gear : Member::Pinion;
 }
 
 inline bool DiagramMemberChosen(const GearPairState& state) {
@@ -41,7 +54,7 @@ inline bool DiagramMemberChosen(const GearPairState& state) {
 }
 
 inline void StoreDiagramMember(GearPairState& state, Member member) {
-    state.DiagramMember = static_cast<Integer>(member);
+    state.DiagramMember = static_cast<std::int16_t>(member);
 }
 
 // The diagram starts afresh with the member its kind of pair calls for.

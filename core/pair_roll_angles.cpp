@@ -1,6 +1,6 @@
 #include "core/pair_roll_angles.h"
 
-#include "core/my_functions.h"
+#include "core/angle_functions.h"
 
 namespace korvanta {
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 namespace korvanta {
 
 // A value stored with single-precision width.
@@ -20,8 +18,5 @@ public:
 private:
     float value_ = 0.0f;
 };
-
-using Double = double;
-using Integer = std::int16_t;
 
 } // namespace korvanta

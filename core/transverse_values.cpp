@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "core/angle_constants.h"
+#include "core/angle_functions.h"
 #include "core/arithmetic.h"
-#include "core/my_functions.h"
 
 namespace korvanta {
 

@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "core/arithmetic.h"
-#include "core/my_functions.h"
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "core/transverse_values.h"

@@ -28,7 +28,7 @@ struct DiagramBoxes {
 Member DefaultDiagramMember(PairKind kind);
 
 // A value of the diagram's boxes: its general decimal text (7 significant digits for a Single, 15 for
-// a Double), then the pattern "0.000000".
+// a double), then the pattern "0.000000".
 std::string DiagramSingleText(Single value);
 std::string DiagramDoubleText(double value);
 

@@ -33,11 +33,12 @@ DiameterCommandOutcome RunDiameterCommand(const GearPairState& state, std::strin
     }
     const double V = LeadingNumber(T);
     const Single D = V;
-    const bool pinion = DiagramMemberOf(state) == Member::Pinion;
+    const Member member = DiagramMemberOf(state);
+    const bool pinion = member == Member::Pinion;
     // An internal gear's flank lies outside its inside diameter: no upper limit there.
     const bool upperCheck = pinion || !IsInternal(state);
     const Single OD = pinion ? state.OD1 : state.OD2;
-    const Double DB = pinion ? state.DB1 : state.DB2;
+    const double DB = pinion ? state.DB1 : state.DB2;
 
     if (upperCheck && D > OD &&
         !ask(Question("You entered a diameter that is larger than the outside diameter. Is this OK?"))) {
@@ -53,7 +54,7 @@ DiameterCommandOutcome RunDiameterCommand(const GearPairState& state, std::strin
     }
     AnglesAt angles;
     try {
-        angles = AnglesAtDiameter(state, static_cast<Integer>(DiagramMemberOf(state)), D);
+        angles = AnglesAtDiameter(state, member, D);
     } catch (const ArithmeticError&) {
         return Failed(
             "The angles cannot be calculated at this diameter. Please check the diameter and the gear data.");

@@ -66,7 +66,7 @@ MeasurementForm::MeasurementForm(const GearPairState& state, const PairResult& r
                                  const std::array<MeasurementChoice, 2>& choices)
     : state_(state), result_(result), choices_(choices) {
     for (const MeasurementField field : kMeasurementFields) {
-        std::optional<int>& span = choices_[field.member].spanTeeth;
+        std::optional<int>& span = choices_[IndexOf(field.member)].spanTeeth;
         if (field.entry == MeasurementEntry::SpanTeeth && span &&
             (!Editable(field) || *span > Teeth(field.member) - 1)) {
             span.reset();
@@ -100,8 +100,8 @@ std::array<MeasurementRow, kMeasurementRowCount> MeasurementForm::Rows() const {
         const std::optional<MeasurementEntry> entry = EntryOf(key.key);
         MeasurementRow& row = rows[i + 2];
         row.caption = Internal() && !key.internalCaption.empty() ? key.internalCaption : key.caption;
-        row.pinion = entry ? Text({*entry, 0}) : pinion.*key.text;
-        row.gear = entry ? Text({*entry, 1}) : gear.*key.text;
+        row.pinion = entry ? Text({*entry, Member::Pinion}) : pinion.*key.text;
+        row.gear = entry ? Text({*entry, Member::Gear}) : gear.*key.text;
         row.entry = entry;
     }
     return rows;
@@ -115,8 +115,8 @@ std::string MeasurementForm::InterferenceSentence() const {
                "neither SAP shown lies on the involute.";
     }
     if (pinion || gear) {
-        const std::string flagged(kMeasurementMemberNames[gear ? 1 : 0]);
-        const std::string mate(kMeasurementMemberNames[gear ? 0 : 1]);
+        const std::string flagged(kMeasurementMemberNames[IndexOf(gear ? Member::Gear : Member::Pinion)]);
+        const std::string mate(kMeasurementMemberNames[IndexOf(gear ? Member::Pinion : Member::Gear)]);
         return "Interference on the " + flagged + ": the " + mate + "'s tip meets the " + flagged +
                " below its base circle, so the " + flagged + "'s SAP shown does not lie on the involute.";
     }
@@ -124,7 +124,7 @@ std::string MeasurementForm::InterferenceSentence() const {
 }
 
 bool MeasurementForm::Editable(MeasurementField field) const {
-    return !(Internal() && field.entry == MeasurementEntry::SpanTeeth && field.member == 1);
+    return !(Internal() && field.entry == MeasurementEntry::SpanTeeth && field.member == Member::Gear);
 }
 
 const std::string& MeasurementForm::Text(MeasurementField field) const {
@@ -136,12 +136,12 @@ std::string& MeasurementForm::Typed(MeasurementField field) {
 }
 
 const std::string& MeasurementForm::Shown(MeasurementField field) const {
-    const MemberMeasurementTexts& member = texts_.members[field.member];
+    const MemberMeasurementTexts& member = texts_.members[IndexOf(field.member)];
     return field.entry == MeasurementEntry::PinDiameter ? member.pinDiameter : member.spanTeeth;
 }
 
-int MeasurementForm::Teeth(int member) const {
-    const bool pinionField = (member == 0) != result_.Swapped;
+int MeasurementForm::Teeth(Member member) const {
+    const bool pinionField = (member == Member::Pinion) != result_.Swapped;
     return static_cast<int>(std::lround(pinionField ? state_.NT1 : state_.NT2));
 }
 
@@ -172,10 +172,10 @@ std::optional<Message> MeasurementForm::Leave(MeasurementField field) {
     if (!Editable(field) || Text(field) == Shown(field)) {
         return std::nullopt;
     }
-    MeasurementChoice& choice = choices_[field.member];
+    MeasurementChoice& choice = choices_[IndexOf(field.member)];
     const std::string& text = Text(field);
     const double value = LeadingNumber(text);
-    const std::string member(kMeasurementMemberNames[field.member]);
+    const std::string member(kMeasurementMemberNames[IndexOf(field.member)]);
     std::optional<Message> refusal;
     if (field.entry == MeasurementEntry::PinDiameter) {
         if (text.empty()) {

@@ -20,16 +20,16 @@ enum class MeasurementEntry { PinDiameter, SpanTeeth };
 
 struct MeasurementField {
     MeasurementEntry entry;
-    int member; // 0 pinion, 1 gear
+    Member member;
 
     bool operator==(const MeasurementField&) const = default;
 };
 
 inline constexpr std::array<MeasurementField, 4> kMeasurementFields = {{
-    {MeasurementEntry::PinDiameter, 0},
-    {MeasurementEntry::PinDiameter, 1},
-    {MeasurementEntry::SpanTeeth, 0},
-    {MeasurementEntry::SpanTeeth, 1},
+    {MeasurementEntry::PinDiameter, Member::Pinion},
+    {MeasurementEntry::PinDiameter, Member::Gear},
+    {MeasurementEntry::SpanTeeth, Member::Pinion},
+    {MeasurementEntry::SpanTeeth, Member::Gear},
 }};
 
 // One row of the window: its caption and the pinion and gear texts; `entry` names the row whose
@@ -106,7 +106,7 @@ private:
     void Measure();
     std::string& Typed(MeasurementField field);
     const std::string& Shown(MeasurementField field) const;
-    int Teeth(int member) const;
+    int Teeth(Member member) const;
 
     GearPairState state_;
     PairResult result_;

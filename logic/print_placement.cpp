@@ -11,19 +11,20 @@ namespace {
 
 constexpr double kPercentOfWhole = 100.0;
 
-// Nearest whole number, a tie going to the even one, as an Integer.
-Integer RoundToInteger(double value) {
+// Nearest whole number, a tie going to the even one, as a 16-bit integer.
+std::int16_t RoundToInteger(double value) {
     const double rounded = std::nearbyint(value);
-    if (!(rounded >= std::numeric_limits<Integer>::min() && rounded <= std::numeric_limits<Integer>::max())) {
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
+          rounded <= std::numeric_limits<std::int16_t>::max())) {
         throw ArithmeticError("print position out of range");
     }
-    return static_cast<Integer>(rounded);
+    return static_cast<std::int16_t>(rounded);
 }
 
 } // namespace
 
 PrintPlacement PlaceScaled(double pictureWidth, double pictureHeight, double pageWidth, double pageHeight,
-                           Integer sizePercent, Integer leftPercent, Integer topPercent) {
+                           std::int16_t sizePercent, std::int16_t leftPercent, std::int16_t topPercent) {
     const Single s = sizePercent / kPercentOfWhole;
     const Single h = leftPercent / kPercentOfWhole;
     const Single v = topPercent / kPercentOfWhole;

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <cstdint>
+
 #include "core/single.h"
 
 namespace korvanta {
 
 // Where a window picture lands on the printed page. Lengths are in 1/1440 inch.
 struct PrintPlacement {
-    Single ratio;  // picture units to page units
-    Integer x = 0; // left edge of the picture on the page
-    Integer y = 0; // top edge
+    Single ratio;       // picture units to page units
+    std::int16_t x = 0; // left edge of the picture on the page
+    std::int16_t y = 0; // top edge
     double width = 0.0;
     double height = 0.0;
 };
@@ -17,8 +19,8 @@ struct PrintPlacement {
 // direction, keeping its aspect ratio, and places it at `leftPercent` of the horizontal and
 // `topPercent` of the vertical space left over. The shares and the ratio are Singles; x and y are
 // rounded to the nearest whole number, a tie to the even one. A picture without area or a position
-// outside the Integer range raises ArithmeticError.
+// outside the range of a 16-bit integer raises ArithmeticError.
 PrintPlacement PlaceScaled(double pictureWidth, double pictureHeight, double pageWidth, double pageHeight,
-                           Integer sizePercent, Integer leftPercent, Integer topPercent);
+                           std::int16_t sizePercent, std::int16_t leftPercent, std::int16_t topPercent);
 
 } // namespace korvanta

@@ -22,10 +22,6 @@ namespace korvanta {
 
 namespace {
 
-std::size_t IndexOf(PairKind kind) {
-    return kind == PairKind::External ? 0 : 1;
-}
-
 template <class W> W* Loaded(const QPointer<W>& slot) {
     if (slot.isNull() || detail::IsUnloaded(slot.data())) {
         return nullptr;

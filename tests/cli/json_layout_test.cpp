@@ -30,7 +30,7 @@ std::string Collapsed(const std::string& pretty) {
 
 struct LayoutCase {
     const char* name;
-    PairType type;
+    PairKind type;
     std::vector<std::pair<InputField, std::string>> fields;
     std::vector<std::string> diameters;
     bool measure;
@@ -61,14 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
     Results, JsonLayoutTest,
     ::testing::Values(
         LayoutCase{"ProducedWithAnglesAndMeasurements",
-                   PairType::External,
+                   PairKind::External,
                    {{InputField::NT1, "20"}, {InputField::NT2, "40"}, {InputField::DP, "10"}},
                    {"2", "2.1"},
                    true,
                    RunStatus::Produced},
-        LayoutCase{"Rejected", PairType::External, {{InputField::NT1, "20"}}, {}, false, RunStatus::Rejected},
+        LayoutCase{"Rejected", PairKind::External, {{InputField::NT1, "20"}}, {}, false, RunStatus::Rejected},
         LayoutCase{"Fault",
-                   PairType::Internal,
+                   PairKind::Internal,
                    {{InputField::NT1, "46"},
                     {InputField::NT2, "64"},
                     {InputField::DP, "5"},

@@ -2,7 +2,6 @@
 
 #include "core/angles_at_diameter.h"
 #include "core/arithmetic.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 
 namespace korvanta {
@@ -21,14 +20,14 @@ GearPairState AfterAnOutputWindow() {
 TEST(AnglesAtDiameter, PinionAtItsPitchDiameter) {
     const GearPairState s = AfterAnOutputWindow();
     const std::string T = "2.00000";
-    const AnglesAt a = AnglesAtDiameter(s, 1, LeadingNumber(T));
+    const AnglesAt a = AnglesAtDiameter(s, Member::Pinion, LeadingNumber(T));
     EXPECT_EQ(PressureAngleSentence(T, a.pressure), "Pressure Angle at 2.00000 is 20.0000\xC2\xB0");
     EXPECT_EQ(RollAngleSentence(T, a.roll), "Roll Angle to 2.00000 is 20.854\xC2\xB0");
 }
 
 TEST(AnglesAtDiameter, GearUsesItsOwnBaseDiameter) {
     const GearPairState s = AfterAnOutputWindow();
-    const AnglesAt a = AnglesAtDiameter(s, 2, 4.0);
+    const AnglesAt a = AnglesAtDiameter(s, Member::Gear, 4.0);
     EXPECT_EQ(PatternValue(a.pressure, 4), "20.0000");
     EXPECT_EQ(PatternValue(a.roll, 3), "20.854");
 }
@@ -36,7 +35,7 @@ TEST(AnglesAtDiameter, GearUsesItsOwnBaseDiameter) {
 TEST(AnglesAtDiameter, AtOrInsideTheBaseCircleBothAnglesAreZero) {
     const GearPairState s = AfterAnOutputWindow();
     for (double d : {1.8793852, 1.5}) {
-        const AnglesAt a = AnglesAtDiameter(s, 1, d);
+        const AnglesAt a = AnglesAtDiameter(s, Member::Pinion, d);
         EXPECT_EQ(a.pressure.Value(), 0.0f);
         EXPECT_EQ(a.roll.Value(), 0.0f);
         EXPECT_EQ(RollAngleSentence("1.50000", a.roll), "Roll Angle to 1.50000 is 0.000\xC2\xB0");
@@ -45,7 +44,7 @@ TEST(AnglesAtDiameter, AtOrInsideTheBaseCircleBothAnglesAreZero) {
 
 TEST(AnglesAtDiameter, ZeroDiameterRaises) {
     const GearPairState s = AfterAnOutputWindow();
-    EXPECT_THROW(AnglesAtDiameter(s, 1, 0.0), ArithmeticError);
+    EXPECT_THROW(AnglesAtDiameter(s, Member::Pinion, 0.0), ArithmeticError);
 }
 
 TEST(AngleSentences, InsertTheDiameterTextAsShown) {

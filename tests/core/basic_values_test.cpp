@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "core/basic_values.h"
 #include "core/number_text.h"
 
 namespace korvanta {
 namespace {
 
-GearPairState Entered(Integer gearType, double nt1, double nt2, double dp) {
+GearPairState Entered(std::int16_t gearType, double nt1, double nt2, double dp) {
     GearPairState s;
     SetStartUpConstants(s);
     s.GearType = gearType;

@@ -83,7 +83,7 @@ void ExpectRoundedAsTheWholeExpansion(double value, int count) {
     EXPECT_EQ(Written(fast), Written(exact)) << std::hexfloat << value << " to " << count << " digits";
 }
 
-// The texts of the program round to 7 (Single) and 15 (Double) significant digits.
+// The texts of the program round to 7 (Single) and 15 (double) significant digits.
 TEST(SignificantDigits, RandomValuesRoundAsTheWholeExpansion) {
     std::mt19937_64 random(99);
     std::uniform_real_distribution<double> exponent(-12.0, 12.0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "core/external_pair.h"
@@ -9,6 +10,7 @@
 #include "core/involute.h"
 #include "core/measurement_texts.h"
 #include "core/number_text.h"
+#include "core/pair_kind.h"
 #include "pair_fixtures.h"
 
 namespace korvanta {
@@ -25,7 +27,7 @@ struct Calculated {
 };
 
 // The pair as the output window leaves it after its calculation.
-Calculated Calculate(Integer gearType, const PairEntry& entry) {
+Calculated Calculate(std::int16_t gearType, const PairEntry& entry) {
     Calculated pair{testing::EnteredPair(gearType, entry), {}};
     pair.result = gearType == 2 ? CalcInternalPair(pair.state) : CalcExternalPair(pair.state);
     return pair;
@@ -68,7 +70,7 @@ TEST(ContactRatio, HelicalPairMatchesThePublishedValue) {
 
 // The path of contact is the pinion's roll from its SAP to its tip times its base radius, and the
 // base pitch is 2π/N1 of that radius: ε = N1 (roll to OD1 − roll to SAP1) / 360.
-class ContactRatioRollIdentity : public ::testing::TestWithParam<std::pair<Integer, PairEntry>> {};
+class ContactRatioRollIdentity : public ::testing::TestWithParam<std::pair<std::int16_t, PairEntry>> {};
 
 TEST_P(ContactRatioRollIdentity, EqualsTheRollFromSAPToTheTipInBasePitches) {
     const auto& [gearType, entry] = GetParam();
@@ -82,13 +84,13 @@ TEST_P(ContactRatioRollIdentity, EqualsTheRollFromSAPToTheTipInBasePitches) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pairs, ContactRatioRollIdentity,
-    ::testing::Values(std::pair<Integer, PairEntry>{1, kHelical17To35},
-                      std::pair<Integer, PairEntry>{1, kExternal20To40},
-                      std::pair<Integer, PairEntry>{1, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}},
-                      std::pair<Integer, PairEntry>{1, {40, 20, 10, 20, 0, 4.2, 2.2, 3}},
-                      std::pair<Integer, PairEntry>{1, {20, 40, 10, 20, 15, 2.3, 4.3, 3.2}},
-                      std::pair<Integer, PairEntry>{2, {20, 60, 10, 20, 0, 2.2, 6.0, 2.05}},
-                      std::pair<Integer, PairEntry>{2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}}));
+    ::testing::Values(std::pair<std::int16_t, PairEntry>{1, kHelical17To35},
+                      std::pair<std::int16_t, PairEntry>{1, kExternal20To40},
+                      std::pair<std::int16_t, PairEntry>{1, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}},
+                      std::pair<std::int16_t, PairEntry>{1, {40, 20, 10, 20, 0, 4.2, 2.2, 3}},
+                      std::pair<std::int16_t, PairEntry>{1, {20, 40, 10, 20, 15, 2.3, 4.3, 3.2}},
+                      std::pair<std::int16_t, PairEntry>{2, {20, 60, 10, 20, 0, 2.2, 6.0, 2.05}},
+                      std::pair<std::int16_t, PairEntry>{2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}}));
 
 TEST(Interference, InternalPairOfStandardProportionsFlagsThePinion) {
     const PairMeasurements measured = Measure(Calculate(2, kInternal20To60));
@@ -135,9 +137,9 @@ TEST(Span, PublishedExampleOf20TeethAtModule2) {
 // flank's half-angle there, widened by the pin, fills the half pitch angle. R is found by bisection.
 struct PinCase {
     const char* name;
-    Integer gearType;
+    std::int16_t gearType;
     PairEntry entry;
-    int member; // 0 pinion, 1 gear
+    Member member;
     double pinDiameter;
 };
 
@@ -148,8 +150,8 @@ struct Independent {
 
 Independent IndependentOverPins(const PinCase& c, double x) {
     const PairEntry e = Stored(c.entry);
-    const bool internalGear = c.gearType == 2 && c.member == 1;
-    const double teeth = c.member == 0 ? e.NT1 : e.NT2;
+    const bool internalGear = c.gearType == 2 && c.member == Member::Gear;
+    const double teeth = c.member == Member::Pinion ? e.NT1 : e.NT2;
     const double helix = e.HA * pi / 180.0;
     const double normalAngle = e.PA * pi / 180.0;
     const double transverseAngle = std::atan(std::tan(normalAngle) / std::cos(helix));
@@ -191,38 +193,38 @@ TEST_P(OverPinsAgainstIndependentEvaluation, MeasurementContactAndActiveProfile)
     const PinCase& c = GetParam();
     const Calculated pair = Calculate(c.gearType, c.entry);
     std::array<MeasurementChoice, 2> choices{};
-    choices[c.member].pinDiameter = c.pinDiameter;
-    const MemberMeasurements measured = Measure(pair, choices).members[c.member];
-    const double x = c.member == 0 ? pair.result.X1 : pair.result.X2;
+    choices[IndexOf(c.member)].pinDiameter = c.pinDiameter;
+    const MemberMeasurements measured = Measure(pair, choices).members[IndexOf(c.member)];
+    const double x = c.member == Member::Pinion ? pair.result.X1 : pair.result.X2;
     const Independent expected = IndependentOverPins(c, x);
     ASSERT_TRUE(measured.overPins);
     EXPECT_NEAR(measured.overPins->value, expected.measurement, 1e-10);
     EXPECT_NEAR(measured.overPins->contactDiameter, expected.contactDiameter, 1e-10);
-    const double tip = c.member == 0 ? Stored(c.entry).OD1 : Stored(c.entry).OD2;
-    const double tif = c.member == 0 ? pair.result.TIF1 : pair.result.TIF2;
-    const double low = c.gearType == 2 && c.member == 1 ? tip : tif;
-    const double high = c.gearType == 2 && c.member == 1 ? tif : tip;
+    const double tip = c.member == Member::Pinion ? Stored(c.entry).OD1 : Stored(c.entry).OD2;
+    const double tif = c.member == Member::Pinion ? pair.result.TIF1 : pair.result.TIF2;
+    const double low = c.gearType == 2 && c.member == Member::Gear ? tip : tif;
+    const double high = c.gearType == 2 && c.member == Member::Gear ? tif : tip;
     EXPECT_EQ(measured.overPins->onActiveProfile,
               low <= expected.contactDiameter && expected.contactDiameter <= high);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Members, OverPinsAgainstIndependentEvaluation,
-    ::testing::Values(PinCase{"EvenSpur", 1, kPins32To40, 0, 0.432},
-                      PinCase{"EvenSpurGear", 1, kPins32To40, 1, 0.45},
-                      PinCase{"OddSpur", 1, {31, 41, 4, 20, 0, 8.25, 10.75, 9}, 0, 0.432},
-                      PinCase{"OddSpurGear", 1, {31, 41, 4, 20, 0, 8.25, 10.75, 9}, 1, 0.5},
-                      PinCase{"OddShiftedPinion", 1, {19, 41, 10, 20, 0, 2.2, 4.2, 3.05}, 0, 0.1728},
-                      PinCase{"PinTouchingAboveTheTip", 1, kPins32To40, 0, 0.8},
-                      PinCase{"PinTouchingBelowTheTIF", 1, kPins32To40, 0, 0.27},
-                      PinCase{"InternalGearBetweenPins", 2, kInternal20To60, 1, 0.144},
-                      PinCase{"InternalGearOddBetweenPins", 2, {20, 61, 10, 20, 0, 2.2, 5.9, 2.05}, 1, 0.15},
-                      PinCase{"ShiftedInternalGearBetweenPins", 2, kInternalWider20To60, 1, 0.16},
-                      PinCase{"PinionOfAnInternalPair", 2, kInternalWider20To60, 0, 0.17},
-                      PinCase{"HelicalEvenOverBalls", 1, kHelical17To35, 0, 0.07},
-                      PinCase{"HelicalOddOverBalls", 1, kHelical17To35, 1, 0.068},
-                      PinCase{
-                          "HelicalInternalGearBetweenBalls", 2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}, 1, 0.18}),
+    ::testing::Values(
+        PinCase{"EvenSpur", 1, kPins32To40, Member::Pinion, 0.432},
+        PinCase{"EvenSpurGear", 1, kPins32To40, Member::Gear, 0.45},
+        PinCase{"OddSpur", 1, {31, 41, 4, 20, 0, 8.25, 10.75, 9}, Member::Pinion, 0.432},
+        PinCase{"OddSpurGear", 1, {31, 41, 4, 20, 0, 8.25, 10.75, 9}, Member::Gear, 0.5},
+        PinCase{"OddShiftedPinion", 1, {19, 41, 10, 20, 0, 2.2, 4.2, 3.05}, Member::Pinion, 0.1728},
+        PinCase{"PinTouchingAboveTheTip", 1, kPins32To40, Member::Pinion, 0.8},
+        PinCase{"PinTouchingBelowTheTIF", 1, kPins32To40, Member::Pinion, 0.27},
+        PinCase{"InternalGearBetweenPins", 2, kInternal20To60, Member::Gear, 0.144},
+        PinCase{"InternalGearOddBetweenPins", 2, {20, 61, 10, 20, 0, 2.2, 5.9, 2.05}, Member::Gear, 0.15},
+        PinCase{"ShiftedInternalGearBetweenPins", 2, kInternalWider20To60, Member::Gear, 0.16},
+        PinCase{"PinionOfAnInternalPair", 2, kInternalWider20To60, Member::Pinion, 0.17},
+        PinCase{"HelicalEvenOverBalls", 1, kHelical17To35, Member::Pinion, 0.07},
+        PinCase{"HelicalOddOverBalls", 1, kHelical17To35, Member::Gear, 0.068},
+        PinCase{"HelicalInternalGearBetweenBalls", 2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}, Member::Gear, 0.18}),
     PinCaseName);
 
 // The default pin or ball touches the flank on d + 2x/Pn.
@@ -231,12 +233,12 @@ class IdealPinDiameter : public ::testing::TestWithParam<PinCase> {};
 TEST_P(IdealPinDiameter, TouchesTheFlankOnTheShiftedPitchDiameter) {
     const PinCase& c = GetParam();
     const Calculated pair = Calculate(c.gearType, c.entry);
-    const MemberMeasurements measured = Measure(pair).members[c.member];
+    const MemberMeasurements measured = Measure(pair).members[IndexOf(c.member)];
     ASSERT_TRUE(measured.pinDiameter);
     ASSERT_TRUE(measured.overPins);
-    const double x = c.member == 0 ? pair.result.X1 : pair.result.X2;
+    const double x = c.member == Member::Pinion ? pair.result.X1 : pair.result.X2;
     const PairEntry e = Stored(c.entry);
-    const double teeth = c.member == 0 ? e.NT1 : e.NT2;
+    const double teeth = c.member == Member::Pinion ? e.NT1 : e.NT2;
     const double target = teeth / (e.DP * std::cos(e.HA * pi / 180.0)) + 2.0 * x / e.DP;
     EXPECT_NEAR(measured.overPins->contactDiameter, target, 1e-12);
     PinCase chosen = c;
@@ -246,11 +248,11 @@ TEST_P(IdealPinDiameter, TouchesTheFlankOnTheShiftedPitchDiameter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Members, IdealPinDiameter,
-    ::testing::Values(PinCase{"EvenSpur", 1, kPins32To40, 0, 0},
-                      PinCase{"OddShiftedPinion", 1, {19, 41, 10, 20, 0, 2.2, 4.2, 3.05}, 0, 0},
-                      PinCase{"ShiftedInternalGear", 2, kInternalWider20To60, 1, 0},
-                      PinCase{"HelicalPinion", 1, kHelical17To35, 0, 0},
-                      PinCase{"HelicalInternalGear", 2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}, 1, 0}),
+    ::testing::Values(PinCase{"EvenSpur", 1, kPins32To40, Member::Pinion, 0},
+                      PinCase{"OddShiftedPinion", 1, {19, 41, 10, 20, 0, 2.2, 4.2, 3.05}, Member::Pinion, 0},
+                      PinCase{"ShiftedInternalGear", 2, kInternalWider20To60, Member::Gear, 0},
+                      PinCase{"HelicalPinion", 1, kHelical17To35, Member::Pinion, 0},
+                      PinCase{"HelicalInternalGear", 2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}, Member::Gear, 0}),
     PinCaseName);
 
 // The default number of teeth spanned puts the anvils' contact, √(db² + (W cos ψb)²), on d + 2x/Pn
@@ -260,10 +262,10 @@ class DefaultSpanTeeth : public ::testing::TestWithParam<PinCase> {};
 TEST_P(DefaultSpanTeeth, NearestToTheContactOnTheShiftedPitchDiameter) {
     const PinCase& c = GetParam();
     const Calculated pair = Calculate(c.gearType, c.entry);
-    const MemberMeasurements measured = Measure(pair).members[c.member];
+    const MemberMeasurements measured = Measure(pair).members[IndexOf(c.member)];
     const PairEntry e = Stored(c.entry);
-    const double x = c.member == 0 ? pair.result.X1 : pair.result.X2;
-    const double teeth = c.member == 0 ? e.NT1 : e.NT2;
+    const double x = c.member == Member::Pinion ? pair.result.X1 : pair.result.X2;
+    const double teeth = c.member == Member::Pinion ? e.NT1 : e.NT2;
     const double helix = e.HA * pi / 180.0;
     const double normalAngle = e.PA * pi / 180.0;
     const double transverseAngle = std::atan(std::tan(normalAngle) / std::cos(helix));
@@ -286,11 +288,12 @@ TEST_P(DefaultSpanTeeth, NearestToTheContactOnTheShiftedPitchDiameter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Members, DefaultSpanTeeth,
-    ::testing::Values(PinCase{"Spur20", 1, kSpan20To40, 0, 0}, PinCase{"Spur40", 1, kSpan20To40, 1, 0},
-                      PinCase{"ShiftedPinion", 1, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}, 0, 0},
-                      PinCase{"HelicalPinion", 1, kHelical17To35, 0, 0},
-                      PinCase{"HelicalGear", 1, kHelical17To35, 1, 0},
-                      PinCase{"PinionOfAnInternalPair", 2, kInternalWider20To60, 0, 0}),
+    ::testing::Values(PinCase{"Spur20", 1, kSpan20To40, Member::Pinion, 0},
+                      PinCase{"Spur40", 1, kSpan20To40, Member::Gear, 0},
+                      PinCase{"ShiftedPinion", 1, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}, Member::Pinion, 0},
+                      PinCase{"HelicalPinion", 1, kHelical17To35, Member::Pinion, 0},
+                      PinCase{"HelicalGear", 1, kHelical17To35, Member::Gear, 0},
+                      PinCase{"PinionOfAnInternalPair", 2, kInternalWider20To60, Member::Pinion, 0}),
     PinCaseName);
 
 TEST(Span, ChosenTeethAreKeptAndOutOfRangeTeethGiveNoSpan) {

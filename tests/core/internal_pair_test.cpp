@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/angle_functions.h"
 #include "core/arithmetic.h"
 #include "core/internal_pair.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 #include "pair_fixtures.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "core/gear_pair_state.h"
 #include "core/transverse_values.h"
 
@@ -11,7 +13,7 @@ struct PairEntry {
 
 // The state as the input window's Calculate leaves it: the entered fields, then the transverse
 // pitch, the pitch diameters, the transverse pressure angle and the base diameters.
-inline GearPairState EnteredPair(Integer gearType, const PairEntry& e) {
+inline GearPairState EnteredPair(std::int16_t gearType, const PairEntry& e) {
     GearPairState s;
     SetStartUpConstants(s);
     s.GearType = gearType;

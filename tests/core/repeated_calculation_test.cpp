@@ -20,7 +20,7 @@ using testing::PairEntry;
 
 struct RepeatedCase {
     const char* name;
-    Integer gearType;
+    std::int16_t gearType;
     PairEntry pair;
 };
 

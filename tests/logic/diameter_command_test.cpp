@@ -49,7 +49,7 @@ TEST_F(DiameterCommandTest, EmptyTextDoesNothing) {
 
 TEST_F(DiameterCommandTest, PitchDiameterOfTheStandardPinionGivesTheAnglesAtThatDiameter) {
     const DiameterCommandOutcome outcome = Run("2.00000");
-    const AnglesAt angles = AnglesAtDiameter(state, 1, 2.0);
+    const AnglesAt angles = AnglesAtDiameter(state, Member::Pinion, 2.0);
     EXPECT_TRUE(outcome.computed);
     EXPECT_EQ(outcome.pressureSentence, PressureAngleSentence("2.00000", angles.pressure));
     EXPECT_EQ(outcome.rollSentence, RollAngleSentence("2.00000", angles.roll));

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "core/gear_pair_state.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
 #include "logic/measurement_form.h"
@@ -12,10 +11,10 @@
 namespace korvanta {
 namespace {
 
-constexpr MeasurementField kPinionPin{MeasurementEntry::PinDiameter, 0};
-constexpr MeasurementField kGearPin{MeasurementEntry::PinDiameter, 1};
-constexpr MeasurementField kPinionSpan{MeasurementEntry::SpanTeeth, 0};
-constexpr MeasurementField kGearSpan{MeasurementEntry::SpanTeeth, 1};
+constexpr MeasurementField kPinionPin{MeasurementEntry::PinDiameter, Member::Pinion};
+constexpr MeasurementField kGearPin{MeasurementEntry::PinDiameter, Member::Gear};
+constexpr MeasurementField kPinionSpan{MeasurementEntry::SpanTeeth, Member::Pinion};
+constexpr MeasurementField kGearSpan{MeasurementEntry::SpanTeeth, Member::Gear};
 
 const FieldTexts kExternal20To40 = {"20", "40", "10", "20", "0", "2.2", "4.2", "3"};
 const FieldTexts kInternal20To60 = {"20", "60", "10", "20", "0", "2.2", "5.8", "2"};

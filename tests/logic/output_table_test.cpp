@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "core/gear_pair_state.h"
-#include "core/my_functions.h"
 #include "logic/calculate.h"
 #include "logic/output_table.h"
 
@@ -101,7 +101,7 @@ TEST(OutputTable, LaterDisplaysOfTheSameEntriesShowTheFirstTexts) {
 TEST(OutputTable, LargerPinionDiameterShowsTheSmallerMemberAsPinion) {
     // Only reachable around the input window's checks, but the window must cope.
     GearPairState state = Calculated(true, {"20", "40", "10", "20", "0", "2.2", "4.2", "3"});
-    Swap(state.OD1, state.OD2);
+    std::swap(state.OD1, state.OD2);
     OutputTable table = NewExternalTable();
     FillExternalTable(state, table);
     ExpectCells(table, R::Teeth, "40", "20");
@@ -115,7 +115,7 @@ TEST(OutputTable, LargerPinionDiameterShowsTheSmallerMemberAsPinion) {
 TEST(OutputTable, ExternalFaultKeepsTheLaterCellsAndRestoresTheState) {
     GearPairState state = Calculated(true, {"20", "40", "10", "20", "0", "2.2", "4.2", "3"});
     state.CD = 0;
-    Swap(state.OD1, state.OD2);
+    std::swap(state.OD1, state.OD2);
     OutputTable table = NewExternalTable();
     for (OutputCell& cell : table.rows) {
         cell.pinion = cell.gear = "old";
@@ -137,7 +137,7 @@ TEST(OutputTable, ExternalFaultKeepsTheLaterCellsAndRestoresTheState) {
 
     // A later successful fill clears the fault.
     state.CD = 3;
-    Swap(state.OD1, state.OD2);
+    std::swap(state.OD1, state.OD2);
     FillExternalTable(state, table);
     EXPECT_FALSE(table.fault.has_value());
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "core/arithmetic.h"
 #include "logic/print_placement.h"
 
@@ -54,7 +56,7 @@ TEST(PrintPlacement, EqualLimitsKeepTheWidthRatio) {
 
 struct TieCase {
     double pageWidth;
-    Integer expectedX;
+    std::int16_t expectedX;
 };
 
 class PrintPlacementTie : public ::testing::TestWithParam<TieCase> {};

@@ -28,7 +28,7 @@ public:
         double nt2 = Teeth();
         if (Chance(0.8)) {
             const double ratio = LogUniform(1.0, 20.0);
-            nt2 = nt1 * ratio + Integer(0, 3);
+            nt2 = nt1 * ratio + IntegerBetween(0, 3);
         }
         const double dp = LogUniform(0.001, 1000.0);
         const double pa = Pick({20.0, 14.5, 25.0, Uniform(0.0, 89.9), 89.9, 0.001});
@@ -59,15 +59,15 @@ private:
     bool Chance(double p) { return Unit() < p; }
     double Uniform(double low, double high) { return low + (high - low) * Unit(); }
     double LogUniform(double low, double high) { return std::exp(Uniform(std::log(low), std::log(high))); }
-    int Integer(int low, int high) { return low + static_cast<int>(Unit() * (high - low + 1)); }
+    int IntegerBetween(int low, int high) { return low + static_cast<int>(Unit() * (high - low + 1)); }
 
     template <class T> T Pick(std::initializer_list<T> choices) {
-        return choices.begin()[Integer(0, static_cast<int>(choices.size()) - 1)];
+        return choices.begin()[IntegerBetween(0, static_cast<int>(choices.size()) - 1)];
     }
 
     // Mostly small counts, now and then up to 100000.
     double Teeth() {
-        return Chance(0.7) ? static_cast<double>(Integer(1, 150)) : std::round(LogUniform(1, 1e5));
+        return Chance(0.7) ? static_cast<double>(IntegerBetween(1, 150)) : std::round(LogUniform(1, 1e5));
     }
 
     std::string Teeth(double count) {
@@ -101,7 +101,7 @@ private:
         } else if (form < 0.1) {
             text = "00" + text;
         } else if (form < 0.2) {
-            const int at = Integer(0, static_cast<int>(text.size()));
+            const int at = IntegerBetween(0, static_cast<int>(text.size()));
             text = text.substr(0, static_cast<std::size_t>(at)) + "." +
                    text.substr(static_cast<std::size_t>(at));
         } else if (form < 0.25) {

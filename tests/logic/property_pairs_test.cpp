@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/gear_pair_state.h"
+#include "core/pair_kind.h"
 #include "logic/calculate.h"
 #include "logic/diameter_command.h"
 #include "logic/input_form.h"
@@ -147,7 +148,7 @@ testing::AssertionResult ChecksDiagram(const GearPairState& state, const std::st
 // One output window activation after another on the state Calculate left: each fills the table or
 // stops at an orderly fault, and hands the state back in its entered orientation.
 testing::AssertionResult ChecksOutputWindow(GearPairState& state, std::optional<PairKind> window,
-                                            const std::string& diameter, int member) {
+                                            const std::string& diameter, Member member) {
     const bool external = window == PairKind::External;
     OutputTable table = external ? NewExternalTable() : NewInternalTable();
     for (int activation = 0; activation < 2; ++activation) {
@@ -167,7 +168,7 @@ testing::AssertionResult ChecksOutputWindow(GearPairState& state, std::optional<
     if (table.fault) {
         return testing::AssertionSuccess();
     }
-    state.DiagramMember = static_cast<Integer>(member);
+    StoreDiagramMember(state, member);
     return ChecksDiagram(state, diameter);
 }
 
@@ -201,7 +202,7 @@ testing::AssertionResult ChecksFieldTexts(const InputForm& form) {
 
 // A freshly started input window: each typed field is entered, typed into and left in tab order,
 // then Calculate is pressed.
-testing::AssertionResult ReplaysThroughTheInputWindow(const RandomPair& pair, int member) {
+testing::AssertionResult ReplaysThroughTheInputWindow(const RandomPair& pair, Member member) {
     GearPairState state;
     SetStartUpConstants(state);
     InputForm form(state);
@@ -240,7 +241,7 @@ testing::AssertionResult ReplaysThroughTheInputWindow(const RandomPair& pair, in
 }
 
 // Calculate straight on the typed texts, without the rewriting of the fields when they are left.
-testing::AssertionResult CalculatesTheTypedTexts(const RandomPair& pair, int member) {
+testing::AssertionResult CalculatesTheTypedTexts(const RandomPair& pair, Member member) {
     GearPairState state;
     SetStartUpConstants(state);
     FieldTexts texts;
@@ -266,7 +267,8 @@ TEST(PropertyPairs, AnyTypedPairEndsInATableAMessageOrAnOrderlyFault) {
     int failures = 0;
     for (int i = 0; i < kReplayedPairs && failures < kFailuresShown; ++i) {
         const RandomPair pair = generator.Next();
-        const testing::AssertionResult checked = ReplaysThroughTheInputWindow(pair, 1 + i % 2);
+        const testing::AssertionResult checked =
+            ReplaysThroughTheInputWindow(pair, i % 2 == 0 ? Member::Pinion : Member::Gear);
         EXPECT_TRUE(checked) << Describe(pair);
         failures += checked ? 0 : 1;
     }
@@ -281,7 +283,8 @@ TEST(PropertyPairs, CalculateOnRawTextsEndsInATableAMessageOrAnOrderlyFault) {
         if (i % 7 == 0) {
             pair.fields[static_cast<std::size_t>(i / 7 % 8)] = std::string(45, '9') + ".5";
         }
-        const testing::AssertionResult checked = CalculatesTheTypedTexts(pair, 2 - i % 2);
+        const testing::AssertionResult checked =
+            CalculatesTheTypedTexts(pair, i % 2 == 0 ? Member::Gear : Member::Pinion);
         EXPECT_TRUE(checked) << Describe(pair);
         failures += checked ? 0 : 1;
     }

@@ -12,9 +12,9 @@
 #include "ui/common/form_font.h"
 #include "ui/common/length_caption.h"
 #include "ui/common/option_arrow_keys.h"
-#include "ui/print/print_from_to_size.h"
 #include "ui/print/show_status.h"
 #include "ui/print/window_background.h"
+#include "ui/print/window_printing.h"
 #include "ui/program_windows.h"
 #include "ui_diagram_window.h"
 

@@ -12,9 +12,9 @@
 #include "ui/common/length_caption.h"
 #include "ui/common/program_window.h"
 #include "ui/common/window_placement.h"
-#include "ui/print/print_from_to_size.h"
 #include "ui/print/show_status.h"
 #include "ui/print/window_background.h"
+#include "ui/print/window_printing.h"
 #include "ui/program_windows.h"
 #include "ui_measurements_window.h"
 
@@ -258,7 +258,7 @@ std::optional<MeasurementField> MeasurementsWindow::FieldOf(const QObject* widge
 
 QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
     const bool pin = field.entry == MeasurementEntry::PinDiameter;
-    if (field.member == 0) {
+    if (field.member == Member::Pinion) {
         return pin ? *ui->TextPin1 : *ui->TextSpanTeeth1;
     }
     return pin ? *ui->TextPin2 : *ui->TextSpanTeeth2;

@@ -1,8 +1,8 @@
 #include "ui/output/output_print.h"
 
-#include "ui/print/print_from_to_size.h"
 #include "ui/print/show_status.h"
 #include "ui/print/window_background.h"
+#include "ui/print/window_printing.h"
 #include "ui/program_windows.h"
 
 namespace korvanta {

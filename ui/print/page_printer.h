@@ -16,9 +16,9 @@ public:
     // told why, or chose not to print).
     virtual std::optional<QSizeF> StartPage() = 0;
     virtual void DrawImage(const QRectF& target, const QImage& image) = 0;
-    // Ends the document and sends the page drawn on; with nothing drawn it sends no page. True when a
-    // page was sent (a failure has been reported to the user).
-    virtual bool EndDoc() = 0;
+    // Finishes the document and sends the page drawn on; with nothing drawn it sends no page. True when
+    // a page was sent (a failure has been reported to the user).
+    virtual bool FinishDocument() = 0;
 };
 
 } // namespace korvanta

@@ -58,7 +58,7 @@ SystemPagePrinter::SystemPagePrinter(Dialogs& dialogs, SaveFileChooser& fileChoo
     : dialogs_(dialogs), fileChooser_(fileChooser), printerAvailable_(std::move(printerAvailable)) {}
 
 SystemPagePrinter::~SystemPagePrinter() {
-    EndDoc();
+    FinishDocument();
 }
 
 // Asks for the file and opens it for writing; nothing when the user declined or it cannot be opened.
@@ -84,7 +84,7 @@ QPagedPaintDevice* SystemPagePrinter::StartPdf() {
 }
 
 std::optional<QSizeF> SystemPagePrinter::StartPage() {
-    EndDoc();
+    FinishDocument();
     QPagedPaintDevice* device = nullptr;
     if (printerAvailable_()) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -122,7 +122,7 @@ void SystemPagePrinter::DrawImage(const QRectF& target, const QImage& image) {
     drawn_ = true;
 }
 
-bool SystemPagePrinter::EndDoc() {
+bool SystemPagePrinter::FinishDocument() {
     bool sent = false;
     if (painter_) {
         // A page with nothing on it is not sent, where the printer allows taking the job back.

@@ -29,7 +29,7 @@ public:
 
     std::optional<QSizeF> StartPage() override;
     void DrawImage(const QRectF& target, const QImage& image) override;
-    bool EndDoc() override;
+    bool FinishDocument() override;
 
 private:
     QPagedPaintDevice* StartPdf();

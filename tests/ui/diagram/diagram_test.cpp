@@ -438,7 +438,7 @@ TEST_F(DiagramTest, PrintHidesTheHintOnWhiteAndRestoresTheWindow) {
     Button(diagram, "CmdPrint").click();
     ASSERT_EQ(printer.drawings.size(), 1u);
     EXPECT_EQ(printer.printedPages, 1);
-    EXPECT_EQ(printer.endDocCalls, 1); // the document is ended once
+    EXPECT_EQ(printer.finishDocumentCalls, 1); // the document is finished once
     const QImage& picture = printer.drawings.front().image;
     EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(749, 582));
     EXPECT_EQ(printer.drawings.front().target.x(), 490);

@@ -6,7 +6,6 @@
 #include <QTest>
 #include <ostream>
 
-#include "core/my_functions.h"
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
@@ -149,8 +148,8 @@ TEST_F(MetricMeasurementsTest, PairIsMeasuredInMillimetres) {
     QTest::keyClicks(&pin, "5.5");
     QTest::keyClick(&pin, Qt::Key_Tab);
     QApplication::processEvents();
-    ASSERT_TRUE(expected.SetText({MeasurementEntry::PinDiameter, 0}, "5.5"));
-    ASSERT_FALSE(expected.Leave({MeasurementEntry::PinDiameter, 0}).has_value());
+    ASSERT_TRUE(expected.SetText({MeasurementEntry::PinDiameter, Member::Pinion}, "5.5"));
+    ASSERT_FALSE(expected.Leave({MeasurementEntry::PinDiameter, Member::Pinion}).has_value());
     EXPECT_EQ(pin.text(), "5.5000");
     EXPECT_EQ(Cell(window, "OverPins", 1).toStdString(), expected.Texts().members[0].overPins);
     ExpectTextsFit(window);
@@ -159,8 +158,8 @@ TEST_F(MetricMeasurementsTest, PairIsMeasuredInMillimetres) {
 TEST_P(MeasurementsWindowTest, LeavingAnEditedPinDiameterMeasuresAgain) {
     TypeAndLeave("TextPin1", "0.2");
     MeasurementForm expected = Form();
-    ASSERT_TRUE(expected.SetText({MeasurementEntry::PinDiameter, 0}, "0.2"));
-    ASSERT_FALSE(expected.Leave({MeasurementEntry::PinDiameter, 0}).has_value());
+    ASSERT_TRUE(expected.SetText({MeasurementEntry::PinDiameter, Member::Pinion}, "0.2"));
+    ASSERT_FALSE(expected.Leave({MeasurementEntry::PinDiameter, Member::Pinion}).has_value());
     EXPECT_EQ(Cell(*window, "Pin", 1), "0.20000");
     EXPECT_EQ(Cell(*window, "OverPins", 1).toStdString(), expected.Texts().members[0].overPins);
     EXPECT_EQ(Cell(*window, "PinContact", 1).toStdString(), expected.Texts().members[0].pinContactDiameter);
@@ -170,8 +169,8 @@ TEST_P(MeasurementsWindowTest, LeavingAnEditedPinDiameterMeasuresAgain) {
 TEST_P(MeasurementsWindowTest, EnterLeavesTheTeethSpannedForTheNextField) {
     TypeAndLeave("TextSpanTeeth1", "2", Qt::Key_Return);
     MeasurementForm expected = Form();
-    ASSERT_TRUE(expected.SetText({MeasurementEntry::SpanTeeth, 0}, "2"));
-    ASSERT_FALSE(expected.Leave({MeasurementEntry::SpanTeeth, 0}).has_value());
+    ASSERT_TRUE(expected.SetText({MeasurementEntry::SpanTeeth, Member::Pinion}, "2"));
+    ASSERT_FALSE(expected.Leave({MeasurementEntry::SpanTeeth, Member::Pinion}).has_value());
     EXPECT_EQ(Cell(*window, "SpanTeeth", 1), "2");
     EXPECT_EQ(Cell(*window, "Span", 1).toStdString(), expected.Texts().members[0].span);
     EXPECT_NE(QApplication::focusWidget(), &Control<QLineEdit>(*window, "TextSpanTeeth1"));

@@ -48,7 +48,7 @@ TEST_P(OutputPrintTest, PrintsOnePageScaledAndPlacedOnThePage) {
     window.findChild<QPushButton*>("Command2")->click();
     ASSERT_EQ(printer.drawings.size(), 1u);
     EXPECT_EQ(printer.printedPages, 1);
-    EXPECT_EQ(printer.endDocCalls, 1); // the document is ended once
+    EXPECT_EQ(printer.finishDocumentCalls, 1); // the document is finished once
     const PrintPlacement expected =
         PlaceScaled(window.width() * 15.0, window.height() * 15.0, 12240, 15840, 90, 40, 30);
     const QRectF target = printer.drawings.front().target;

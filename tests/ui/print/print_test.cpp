@@ -13,9 +13,9 @@
 #include "print/recording_chooser.h"
 #include "print/recording_printer.h"
 #include "support/recording_dialogs.h"
-#include "ui/print/print_from_to_size.h"
 #include "ui/print/save_file_chooser.h"
 #include "ui/print/system_page_printer.h"
+#include "ui/print/window_printing.h"
 
 namespace korvanta::testing {
 namespace {
@@ -107,7 +107,7 @@ TEST(WindowPrinting, PortraitPageIsLimitedByTheWidth) {
     EXPECT_NEAR(target.width(), 11016.0, 0.05);
     EXPECT_NEAR(target.height(), 8559.8, 0.05);
     EXPECT_EQ(printer.printedPages, 1);
-    EXPECT_EQ(printer.endDocCalls, 1);
+    EXPECT_EQ(printer.finishDocumentCalls, 1);
     window.close();
 }
 
@@ -130,7 +130,7 @@ TEST(WindowPrinting, SecondEndOfDocumentMakesNoPage) {
     PlainWindow window;
     window.show();
     PrintWindowScaled(TheServices(), window, 90, 40, 30);
-    printer.EndDoc();
+    printer.FinishDocument();
     EXPECT_EQ(printer.printedPages, 1);
     EXPECT_EQ(printer.startedPages, 1);
 }
@@ -144,7 +144,7 @@ TEST(WindowPrinting, PageTooLargeForThePositionsIsReportedWithoutAPage) {
     PrintWindowScaled(TheServices(), window, 90, 40, 30);
     EXPECT_TRUE(printer.drawings.empty());
     EXPECT_EQ(printer.printedPages, 0);
-    EXPECT_EQ(printer.endDocCalls, 1);
+    EXPECT_EQ(printer.finishDocumentCalls, 1);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown.front().icon, MessageIcon::Stop);
     EXPECT_EQ(dialogs.shown.front().title, "Korvanta");
@@ -164,7 +164,7 @@ TEST(SystemPrinter, WithoutPrinterOffersAPdfFileAndNoMeansNoPage) {
     EXPECT_NE(question.text.find("No printer"), std::string::npos);
     EXPECT_NE(question.text.find("PDF"), std::string::npos);
     EXPECT_EQ(chooser.calls, 0);
-    printer.EndDoc();
+    printer.FinishDocument();
 }
 
 TEST(SystemPrinter, WithoutPrinterCancellingTheFileChoiceMakesNoPage) {
@@ -188,7 +188,7 @@ TEST(SystemPrinter, WithoutPrinterThePageIsSavedAsOnePdfPage) {
     PlainWindow window;
     window.show();
     PrintWindowScaled(TheServices(), window, 90, 40, 30);
-    printer.EndDoc();
+    printer.FinishDocument();
     window.close();
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(PdfPageCount(chooser.answer), 1);
@@ -206,7 +206,7 @@ TEST(SystemPrinter, PdfPageSizeIsTheWholeSheetInTwips) {
     EXPECT_TRUE(std::abs(page->width() - 11906) < 10 || std::abs(page->width() - 12240) < 10)
         << page->width();
     EXPECT_GT(page->height(), page->width());
-    printer.EndDoc();
+    printer.FinishDocument();
 }
 
 // The stop message after the PDF question: the file named, the system's reason given.
@@ -272,7 +272,7 @@ TEST(SystemPrinter, SavedPdfCountsAsAPrintedPage) {
     PlainWindow window;
     window.show();
     EXPECT_TRUE(PrintWindowScaled(TheServices(), window, 90, 40, 30));
-    EXPECT_FALSE(printer.EndDoc());
+    EXPECT_FALSE(printer.FinishDocument());
     window.close();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList("window.pdf"));
 }

@@ -26,8 +26,8 @@ public:
         drawings.push_back({target, image});
         pagePending = true;
     }
-    bool EndDoc() override {
-        ++endDocCalls;
+    bool FinishDocument() override {
+        ++finishDocumentCalls;
         const bool sent = pagePending;
         if (sent) {
             ++printedPages;
@@ -39,7 +39,7 @@ public:
     QSizeF pageSize{12240, 15840};
     int startedPages = 0;
     int printedPages = 0;
-    int endDocCalls = 0;
+    int finishDocumentCalls = 0;
     bool pagePending = false;
     std::vector<Drawing> drawings;
 

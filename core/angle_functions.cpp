@@ -1,4 +1,4 @@
-#include "core/my_functions.h"
+#include "core/angle_functions.h"
 
 #include <cmath>
 

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/angle_functions.h"
 #include "core/arithmetic.h"
 #include "core/gear_pair_state.h"
-#include "core/my_functions.h"
 #include "core/number_text.h"
 
 namespace korvanta {
@@ -76,16 +76,6 @@ TEST(RollAngle, IsTanOfThePressureAngleInDegrees) {
 
 TEST(RollAngle, RaisesForAZeroDiameter) {
     EXPECT_THROW(RollAngle(1.0, 0.0), ArithmeticError);
-}
-
-TEST(Swap, ExchangesDoublesWithoutLoss) {
-    double a = 1.8793852415718;
-    double b = 3.7587704831436;
-    Swap(a, b);
-    EXPECT_EQ(a, 3.7587704831436);
-    EXPECT_EQ(b, 1.8793852415718);
-    Swap(a, b);
-    EXPECT_EQ(a, 1.8793852415718);
 }
 
 } // namespace

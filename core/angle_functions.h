@@ -11,7 +11,7 @@ double Radians(double degrees);
 double Degrees(double radians);
 
 // Arc cosine in radians, 0 for x >= 1. For a Single argument the inner term -x*x + 1 is formed in
-// single precision; for a Double everything is double. x <= -1 raises ArithmeticError.
+// single precision; for a double everything is double. x <= -1 raises ArithmeticError.
 double ArcCos(Single x);
 double ArcCos(double x);
 
@@ -19,11 +19,5 @@ double ArcCos(double x);
 // with the roll-angle constants. It leaves the state alone: the switch of the state to those constants
 // is the caller's step (SwitchToRollAngleConstants).
 Single RollAngle(Single db, Single d);
-
-template <class T> void Swap(T& a, T& b) {
-    T temporary = a;
-    a = b;
-    b = temporary;
-}
 
 } // namespace korvanta

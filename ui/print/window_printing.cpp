@@ -1,4 +1,4 @@
-#include "ui/print/print_from_to_size.h"
+#include "ui/print/window_printing.h"
 
 #include "core/arithmetic.h"
 #include "logic/print_placement.h"
@@ -23,8 +23,8 @@ QImage CaptureWindowImage(QWidget& window) {
     return window.grab().toImage();
 }
 
-bool PrintImageScaled(const Services& services, const QImage& picture, Integer sizePercent,
-                      Integer leftPercent, Integer topPercent) {
+bool PrintImageScaled(const Services& services, const QImage& picture, std::int16_t sizePercent,
+                      std::int16_t leftPercent, std::int16_t topPercent) {
     PagePrinter& printer = *services.printer;
     const std::optional<QSizeF> page = printer.StartPage();
     if (!page) {
@@ -38,11 +38,11 @@ bool PrintImageScaled(const Services& services, const QImage& picture, Integer s
     } catch (const ArithmeticError&) {
         services.dialogs->Show(PlacementFailure());
     }
-    return printer.EndDoc();
+    return printer.FinishDocument();
 }
 
-bool PrintWindowScaled(const Services& services, QWidget& window, Integer sizePercent, Integer leftPercent,
-                       Integer topPercent) {
+bool PrintWindowScaled(const Services& services, QWidget& window, std::int16_t sizePercent,
+                       std::int16_t leftPercent, std::int16_t topPercent) {
     return PrintImageScaled(services, CaptureWindowImage(window), sizePercent, leftPercent, topPercent);
 }
 
