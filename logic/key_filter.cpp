@@ -22,20 +22,6 @@ std::string_view AllowedKeys(InputField field) {
     return field == InputField::NT1 || field == InputField::NT2 ? kToothKeys : kNumberKeys;
 }
 
-std::string FilterText(std::string_view allowed, std::string_view text) {
-    std::string kept;
-    for (char c : text) {
-        if (allowed.find(c) != std::string_view::npos) {
-            kept += c;
-        }
-    }
-    return kept;
-}
-
-std::string FilterText(InputField field, std::string_view text) {
-    return FilterText(AllowedKeys(field), text);
-}
-
 namespace {
 
 // The characters of the text the keys would not type, once each, in their order: whole UTF-8

@@ -21,12 +21,6 @@ bool FilterKey(std::string_view allowed, int characterCode);
 // The allowed set of an input field: digits for the tooth counts, digits and points otherwise.
 std::string_view AllowedKeys(InputField field);
 
-// The characters of a pasted or dropped text that keys of the allowed set would type.
-std::string FilterText(std::string_view allowed, std::string_view text);
-
-// The characters of a pasted or dropped text that the field's keys would accept.
-std::string FilterText(InputField field, std::string_view text);
-
 // A paste, a drop or the middle-click selection that brings characters the keys of the allowed set
 // would not type is refused whole (a silently filtered "4,25" would become 425): the message says
 // which characters the field takes and which of the text it does not, and names the decimal comma.

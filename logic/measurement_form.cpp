@@ -158,11 +158,10 @@ bool MeasurementForm::SetText(MeasurementField field, const std::string& text) {
     if (!Editable(field)) {
         return false;
     }
-    const std::string kept = FilterText(AllowedKeys(field), text);
-    if (!FitsSingle(kept)) {
+    if (PasteRefusal(AllowedKeys(field), text) || !FitsSingle(text)) {
         return false;
     }
-    Typed(field) = kept;
+    Typed(field) = text;
     return true;
 }
 

@@ -95,8 +95,8 @@ public:
     static std::string_view AllowedKeys(MeasurementField field);
     // A typed character (Backspace is 8): true when the field's keys take it.
     bool KeyAccepted(MeasurementField field, int characterCode) const;
-    // The user's edit of the text: keeps the characters the keys would type; false (nothing changes)
-    // when the number would not fit a Single.
+    // The user's edit of the text; false (nothing changes) when the number would not fit a Single or
+    // the text holds characters the keys would not type (PasteRefusal says why).
     bool SetText(MeasurementField field, const std::string& text);
     // Focus lost: measures again with the field's value. A value the member cannot be measured with
     // is refused: the field shows its measured value again and the message says why.

@@ -47,12 +47,6 @@ TEST(AllowedKeys, TeethTakeDigitsOtherFieldsAlsoPoints) {
     }
 }
 
-TEST(FilterText, PasteKeepsOnlyAcceptedCharacters) {
-    EXPECT_EQ(FilterText(InputField::NT1, " 2.0 teeth\t5"), "205");
-    EXPECT_EQ(FilterText(InputField::DP, "-1,2.5 in"), "12.5");
-    EXPECT_EQ(FilterText(InputField::CD, "3.000\b"), "3.000");
-}
-
 TEST(FitsSingle, RefusesNumbersBeyondTheSingleRange) {
     EXPECT_TRUE(FitsSingle(""));
     EXPECT_TRUE(FitsSingle("340282340000000000000000000000000000000"));

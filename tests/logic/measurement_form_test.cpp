@@ -102,11 +102,14 @@ TEST(MeasurementForm, FieldsTakeTheKeysOfTheInputFieldsOfTheirKind) {
     }
 }
 
-TEST(MeasurementForm, EditedTextKeepsWhatTheKeysWouldTypeAndRefusesANumberTooLarge) {
+TEST(MeasurementForm, EditedTextWithCharactersTheKeysRefuseOrANumberTooLargeIsRefused) {
     MeasurementForm form = FormOf(true, kExternal20To40);
-    EXPECT_TRUE(form.SetText(kPinionPin, "0.2a5 "));
+    EXPECT_TRUE(form.SetText(kPinionPin, "0.25"));
     EXPECT_EQ(form.Text(kPinionPin), "0.25");
-    EXPECT_TRUE(form.SetText(kPinionSpan, "4.5"));
+    EXPECT_FALSE(form.SetText(kPinionPin, "0.2a5 "));
+    EXPECT_EQ(form.Text(kPinionPin), "0.25");
+    EXPECT_FALSE(form.SetText(kPinionSpan, "4.5"));
+    EXPECT_TRUE(form.SetText(kPinionSpan, "45"));
     EXPECT_EQ(form.Text(kPinionSpan), "45");
     EXPECT_FALSE(form.SetText(kGearPin, std::string(40, '9')));
     EXPECT_EQ(form.Text(kGearPin), MeasuredWith(true, kExternal20To40, {}).members[1].pinDiameter);

@@ -209,18 +209,13 @@ void InputWindow::fieldLeft(InputField field, Qt::FocusReason reason) {
     MeasurementsFollowEntries(windows_);
 }
 
-// Typing, Backspace, Delete, paste, drop, undo: the model keeps what the field accepts and refuses a
-// number too large; the field then shows the model's text.
+// Typing, Backspace, Delete, paste, drop, undo: the model takes the text, or refuses it (a number too
+// large, or a paste with characters the keys would not type) and the field shows its text again.
 void InputWindow::fieldEdited(InputField field, const QString& text) {
-    QLineEdit& edit = Edit(field);
-    const int keptBeforeCursor =
-        static_cast<int>(FilterText(field, edit.text().left(edit.cursorPosition()).toStdString()).size());
-    const std::string before = form_.Text(field);
-    const bool accepted = form_.SetText(field, text.toStdString());
-    const QString shown = FromModel(form_.Text(field));
-    if (edit.text() != shown) {
-        edit.setText(shown);
-        edit.setCursorPosition(accepted ? keptBeforeCursor : static_cast<int>(before.size()));
+    if (!form_.SetText(field, text.toStdString())) {
+        QLineEdit& edit = Edit(field);
+        edit.setText(FromModel(form_.Text(field)));
+        edit.setCursorPosition(static_cast<int>(edit.text().size()));
     }
 }
 

@@ -175,15 +175,9 @@ void MeasurementsWindow::fieldEdited(MeasurementField field, const QString& text
         windows_.services().dialogs->Show(*refusal);
         return;
     }
-    const int keptBeforeCursor = static_cast<int>(
-        FilterText(MeasurementForm::AllowedKeys(field), edit.text().left(edit.cursorPosition()).toStdString())
-            .size());
-    const std::string before = form_->Text(field);
-    const bool accepted = form_->SetText(field, text.toStdString());
-    const QString shown = FromModel(form_->Text(field));
-    if (edit.text() != shown) {
-        edit.setText(shown);
-        edit.setCursorPosition(accepted ? keptBeforeCursor : static_cast<int>(before.size()));
+    if (!form_->SetText(field, text.toStdString())) {
+        edit.setText(FromModel(form_->Text(field)));
+        edit.setCursorPosition(static_cast<int>(edit.text().size()));
     }
 }
 
