@@ -168,6 +168,7 @@ TEST_F(InspectionMenu, MeasurementsFollowThePairAndKeepTheBallSizeTypedForIt) {
     ChooseMeasurements();
     MeasurementsWindow* window = Windows().LoadedMeasurements();
     ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(Activate(*window));
     QLabel& notice = Control<QLabel>(*window, "LabelEntriesChanged");
     EXPECT_FALSE(notice.isVisible());
     QLineEdit& pin = Control<QLineEdit>(*window, "TextPin1");
