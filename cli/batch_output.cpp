@@ -90,24 +90,24 @@ void AppendPitchCells(std::string& line, const OutputCell& cell, const std::opti
 }
 
 // The measurement cells after the table's: empty when the row produced no table.
-void AppendMeasurementCells(std::string& line, const std::optional<PairMeasurementTexts>& measured) {
+void AppendMeasurementCells(std::string& line, const std::optional<MeasuredPair>& measured) {
     if (!measured) {
         line.append(2 + 2 * kMeasurementKeys.size(), ',');
         return;
     }
     line += ',';
-    line += measured->contactRatio;
+    line += measured->texts.contactRatio;
     line += ',';
-    const std::vector<std::string_view> interfering = InterferingMembers(*measured);
+    const std::vector<std::string_view> interfering = InterferingMembers(measured->values);
     for (std::size_t i = 0; i < interfering.size(); ++i) {
         line += i == 0 ? "" : " ";
         line += interfering[i];
     }
     for (const MeasurementKey& key : kMeasurementKeys) {
         line += ',';
-        line += measured->members[0].*key.text;
+        line += measured->texts.members.pinion.*key.text;
         line += ',';
-        line += measured->members[1].*key.text;
+        line += measured->texts.members.gear.*key.text;
     }
 }
 

@@ -190,12 +190,13 @@ void AppendAngle(JsonText& out, const AngleEntry& entry) {
     out += '}';
 }
 
-// A flag as JSON: "Yes" true, "No" false, "NA" (nothing measured) null.
-void AppendFlag(JsonText& out, std::string_view text) {
-    out += text == "Yes" ? "true" : text == "No" ? "false" : "null";
+// A flag as JSON: null where nothing was measured.
+void AppendFlag(JsonText& out, std::optional<bool> flag) {
+    out += !flag ? "null" : *flag ? "true" : "false";
 }
 
-void AppendMember(JsonText& out, std::string_view member, const MemberMeasurementTexts& texts) {
+void AppendMember(JsonText& out, std::string_view member, const MemberMeasurements& values,
+                  const MemberMeasurementTexts& texts) {
     out += '{';
     AppendField(out, "member", member);
     for (const MeasurementKey& key : kMeasurementKeys) {
@@ -203,7 +204,7 @@ void AppendMember(JsonText& out, std::string_view member, const MemberMeasuremen
         if (key.flag) {
             AppendString(out, key.key);
             out += ": ";
-            AppendFlag(out, texts.*key.text);
+            AppendFlag(out, key.flag(values));
         } else {
             AppendField(out, key.key, texts.*key.text);
         }
@@ -211,11 +212,11 @@ void AppendMember(JsonText& out, std::string_view member, const MemberMeasuremen
     out += '}';
 }
 
-void AppendMeasurements(JsonText& out, const PairMeasurementTexts& measured) {
+void AppendMeasurements(JsonText& out, const MeasuredPair& measured) {
     out += '{';
-    AppendField(out, "contact_ratio", measured.contactRatio);
+    AppendField(out, "contact_ratio", measured.texts.contactRatio);
     out += ", \"interference\": [";
-    const std::vector<std::string_view> interfering = InterferingMembers(measured);
+    const std::vector<std::string_view> interfering = InterferingMembers(measured.values);
     for (std::size_t i = 0; i < interfering.size(); ++i) {
         out += i == 0 ? "" : ", ";
         AppendString(out, interfering[i]);
@@ -223,10 +224,11 @@ void AppendMeasurements(JsonText& out, const PairMeasurementTexts& measured) {
     out += "],";
     out.Break(kItemIndent);
     out += "\"members\": [";
-    AppendMember(out, kMeasurementMemberNames[0], measured.members[0]);
+    AppendMember(out, kMeasurementMemberNames[0], measured.values.members.pinion,
+                 measured.texts.members.pinion);
     out += ',';
     out.Break(kMeasuredMemberIndent);
-    AppendMember(out, kMeasurementMemberNames[1], measured.members[1]);
+    AppendMember(out, kMeasurementMemberNames[1], measured.values.members.gear, measured.texts.members.gear);
     out += "]}";
 }
 

@@ -56,14 +56,14 @@ const MeasurementInput* MeasurementInputNamed(std::string_view name) {
 
 std::optional<std::string> ApplyMeasurementInput(const MeasurementInput& input, std::string_view name,
                                                  std::string_view value, PairInputs& inputs) {
-    MeasurementChoice& choice = inputs.measurementChoices[IndexOf(input.member)];
+    MeasurementChoice& choice = inputs.measurementChoices[input.member];
     return input.tool == MeasuringTool::Pin ? ApplyPin(name, value, choice) : ApplySpan(name, value, choice);
 }
 
 std::optional<std::string> SpanChoiceError(const GearPairState& state, const PairInputs& inputs) {
     const bool internal = IsInternal(state);
     for (const MeasurementInput& input : kMeasurementInputs) {
-        const std::optional<int> chosen = inputs.measurementChoices[IndexOf(input.member)].spanTeeth;
+        const std::optional<int> chosen = inputs.measurementChoices[input.member].spanTeeth;
         if (input.tool != MeasuringTool::Span || !chosen) {
             continue;
         }

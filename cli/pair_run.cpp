@@ -2,10 +2,9 @@
 
 #include "cli/command_name.h"
 #include "cli/measurement_inputs.h"
-#include "core/external_pair.h"
 #include "core/gear_pair_state.h"
-#include "core/internal_pair.h"
 #include "core/number_text.h"
+#include "core/pair_solution.h"
 #include "logic/diagram_boxes.h"
 #include "logic/diameter_command.h"
 #include "logic/input_form.h"
@@ -57,15 +56,6 @@ AngleEntry AnglesAt(const GearPairState& state, Member member, const std::string
     return entry;
 }
 
-// The measurements of the pair whose table was produced from `entered`. The table keeps the
-// calculation's result to itself, so the same calculation runs again on a copy of the entered state:
-// it gives the same result and leaves the state as the table's did.
-PairMeasurementTexts Measured(const GearPairState& entered, const std::array<MeasurementChoice, 2>& choices) {
-    GearPairState state = entered;
-    const PairResult pair = IsInternal(state) ? CalcInternalPair(state) : CalcExternalPair(state);
-    return MeasurementTexts(MeasurePair(state, pair, choices));
-}
-
 } // namespace
 
 PairRunResult RunPair(const PairInputs& inputs) {
@@ -92,24 +82,20 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
         result.rejectedField = outcome.focus;
         return;
     }
-    std::optional<GearPairState> entered; // kept for the measurements
     if (inputs.measure) {
         if (auto error = SpanChoiceError(state, inputs)) {
             result.status = RunStatus::Rejected;
             result.rejection = Message{*error, std::string(kCommandName)};
             return;
         }
-        entered = state;
     }
 
-    const bool internal = outcome.opens == PairKind::Internal;
-    result.type = internal ? PairKind::Internal : PairKind::External;
-    result.table = internal ? NewInternalTable() : NewExternalTable();
-    if (internal) {
-        FillInternalTable(state, result.table);
-    } else {
-        FillExternalTable(state, result.table);
-    }
+    result.type = outcome.opens.value_or(PairKind::External);
+    const PairSolution solution =
+        SolvePair(state, inputs.measure ? std::optional(inputs.measurementChoices) : std::nullopt);
+    KeepCalculatedValues(state, solution);
+    result.table = NewTableOf(result.type);
+    FillTable(solution, result.table);
     for (const Message& warning : result.table.warnings) {
         result.warnings.push_back(warning.text);
     }
@@ -117,12 +103,12 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
         result.status = RunStatus::Fault;
         return;
     }
-    if (entered) {
-        result.measurements = Measured(*entered, inputs.measurementChoices);
+    if (solution.measurements) {
+        result.measurements = MeasuredPair{*solution.measurements, MeasurementTexts(*solution.measurements)};
     }
 
     const Member member = inputs.member.value_or(DefaultDiagramMember(result.type));
-    StoreDiagramMember(state, member);
+    state.DiagramMember = member;
     for (const std::string& diameter : inputs.diameters) {
         result.angles.push_back(AnglesAt(state, member, diameter, result));
     }

@@ -26,7 +26,7 @@ struct PairInputs {
     std::vector<std::string> diameters;
     std::optional<Member> member; // default: pinion of an external pair, gear of an internal pair
     bool measure = false;
-    std::array<MeasurementChoice, 2> measurementChoices; // pinion, gear: the table's columns
+    PerMember<MeasurementChoice> measurementChoices; // pinion, gear: the table's columns
 };
 
 // Exit statuses of the command.
@@ -50,7 +50,7 @@ struct PairRunResult {
     OutputTable table;                 // filled as far as the calculation got
     std::vector<std::string> warnings; // every message and question shown, in order
     std::vector<AngleEntry> angles;
-    std::optional<PairMeasurementTexts> measurements; // with `measure`, when the table was produced
+    std::optional<MeasuredPair> measurements; // with `measure`, when the table was produced
 };
 
 // A freshly started program, in the inputs' units: choose the gear type, type and leave each given field in

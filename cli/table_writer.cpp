@@ -75,7 +75,7 @@ std::string Rows(const OutputTable& table) {
 // The measurements under the table's column headings, aligned with the table's columns; the contact
 // ratio, a value of the pair, in both columns as the table shows the center distance.
 std::string Measurements(const PairRunResult& result) {
-    const PairMeasurementTexts& measured = *result.measurements;
+    const PairMeasurementTexts& measured = result.measurements->texts;
     const auto& [pinion, gear] = measured.members;
     std::vector<OutputCell> cells{
         {std::string(kContactRatioCaption), measured.contactRatio, measured.contactRatio},

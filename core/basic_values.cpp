@@ -106,7 +106,7 @@ BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1
     BasicValuesOutcome outcome;
     try {
         // Nothing is estimated before a kind of pair has been chosen.
-        if (KindChosen(work)) {
+        if (work.GearType.has_value()) {
             if (KindOf(work) == PairKind::External) {
                 ExternalPair(work, textNT1, textNT2, outcome);
             } else {

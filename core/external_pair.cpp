@@ -70,8 +70,8 @@ void ExternalPairCalculation::Geometry() {
     // The part of the sum that the center-distance modification does not take up.
     Single k = sumX - (s.CD - (s.PD2 + s.PD1) / 2.0) * s.DP;
     k = RoundToFiveDecimals(k);
-    r.X1 = ((s.OD1 - s.PD1) / 2.0 * s.DP + k / 2.0) - r.ProfileOverlap / 2.0;
-    r.X2 = ((s.OD2 - d2_) / 2.0 * s.DP + k / 2.0) - r.ProfileOverlap / 2.0;
+    r.X.pinion = ((s.OD1 - s.PD1) / 2.0 * s.DP + k / 2.0) - r.ProfileOverlap / 2.0;
+    r.X.gear = ((s.OD2 - d2_) / 2.0 * s.DP + k / 2.0) - r.ProfileOverlap / 2.0;
 
     // Operating pitch diameters and the path of contact along the line of action.
     const Single operatingPD1 = Divide(s.CD + s.CD, Divide(s.NT2, s.NT1) + 1.0);
@@ -82,19 +82,19 @@ void ExternalPairCalculation::Geometry() {
     const double tip2 = SquareRoot(Square(s.OD2) - Square(s.DB2)) / 2.0;
     const double contactLength = ((tip1 + tip2) - pitchPoint1) - pitchPoint2;
 
-    r.SAP1 = 2.0 * SquareRoot(Square(tip1 - contactLength) + Square(s.DB1 / 2.0));
-    s.SAP1 = r.SAP1;
-    r.SAP2 = 2.0 * SquareRoot(Square(tip2 - contactLength) + Square(s.DB2 / 2.0));
-    s.SAP2 = r.SAP2;
+    r.SAP.pinion = 2.0 * SquareRoot(Square(tip1 - contactLength) + Square(s.DB1 / 2.0));
+    s.SAP1 = r.SAP.pinion;
+    r.SAP.gear = 2.0 * SquareRoot(Square(tip2 - contactLength) + Square(s.DB2 / 2.0));
+    s.SAP2 = r.SAP.gear;
 
-    r.TIF1 = r.SAP1 - Divide(kClearances[0], s.TDP);
-    r.TIF2 = r.SAP2 - Divide(kClearances[0], s.TDP);
+    r.TIF.pinion = r.SAP.pinion - Divide(kClearances[0], s.TDP);
+    r.TIF.gear = r.SAP.gear - Divide(kClearances[0], s.TDP);
     for (double clearance : {kClearances[1], kClearances[2], 0.0}) {
-        if (Single(s.DB1) >= r.TIF1) {
-            r.TIF1 = r.SAP1 - Divide(clearance, s.TDP);
+        if (Single(s.DB1) >= r.TIF.pinion) {
+            r.TIF.pinion = r.SAP.pinion - Divide(clearance, s.TDP);
         }
-        if (Single(s.DB2) >= r.TIF2) {
-            r.TIF2 = r.SAP2 - Divide(clearance, s.TDP);
+        if (Single(s.DB2) >= r.TIF.gear) {
+            r.TIF.gear = r.SAP.gear - Divide(clearance, s.TDP);
         }
     }
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 #include "core/angle_constants.h"
 #include "core/length_unit.h"
+#include "core/member.h"
 #include "core/single.h"
 
 namespace korvanta {
@@ -12,12 +13,12 @@ namespace korvanta {
 // an entered field means the field has not been entered. The program holds one process-wide
 // instance; every calculation takes the record by reference.
 struct GearPairState {
-    std::int16_t GearType = 0;      // 0 none chosen yet, 1 external pair, 2 internal pair
-    std::int16_t LastGearType = 0;  // GearType at the previous change of the gear-type choice
-    std::int16_t DiagramMember = 0; // 0 none yet, 1 pinion, 2 gear
-    Single DP;                      // normal diametral pitch
-    Single PA;                      // normal pressure angle, degrees
-    Single HA;                      // helix angle, degrees
+    std::optional<PairKind> GearType;     // none until the user first chooses
+    std::optional<PairKind> LastGearType; // GearType at the previous change of the gear-type choice
+    std::optional<Member> DiagramMember;  // none until the diagram picks one
+    Single DP;                            // normal diametral pitch
+    Single PA;                            // normal pressure angle, degrees
+    Single HA;                            // helix angle, degrees
     double Pi = 0.0; // Pi, DegToRad and RadToDeg: the angle constants in force (AngleConstants)
     Single DegToRad;
     Single RadToDeg;

@@ -56,8 +56,8 @@ Pair PairOf(const GearPairState& state, const PairResult& result) {
     const bool exchanged = result.Swapped;
     const std::array<double, 2> teeth{exchanged ? state.NT2 : state.NT1, exchanged ? state.NT1 : state.NT2};
     const std::array<double, 2> tips{exchanged ? state.OD2 : state.OD1, exchanged ? state.OD1 : state.OD2};
-    const std::array<double, 2> x{result.X1, result.X2};
-    const std::array<double, 2> tif{result.TIF1, result.TIF2};
+    const std::array<double, 2> x{result.X.pinion, result.X.gear};
+    const std::array<double, 2> tif{result.TIF.pinion, result.TIF.gear};
     for (std::size_t m = 0; m < pair.members.size(); ++m) {
         MemberGeometry& member = pair.members[m];
         member.internalGear = pair.internal && m == IndexOf(Member::Gear);
@@ -258,14 +258,15 @@ MemberMeasurements MeasureMember(const Pair& pair, const MemberGeometry& member,
 } // namespace
 
 PairMeasurements MeasurePair(const GearPairState& state, const PairResult& result,
-                             const std::array<MeasurementChoice, 2>& choices) {
+                             const PerMember<MeasurementChoice>& choices) {
     const Pair pair = PairOf(state, result);
     const Contact contact = ContactOf(pair);
     PairMeasurements measured;
     measured.contactRatio = contact.ratio;
     measured.unit = state.Unit;
-    for (int m = 0; m < 2; ++m) {
-        measured.members[m] = MeasureMember(pair, pair.members[m], choices[m], contact.start[m]);
+    for (Member m : kMembers) {
+        measured.members[m] =
+            MeasureMember(pair, pair.members[IndexOf(m)], choices[m], contact.start[IndexOf(m)]);
     }
     return measured;
 }

@@ -13,6 +13,8 @@ namespace korvanta {
 struct MeasurementChoice {
     std::optional<double> pinDiameter;
     std::optional<int> spanTeeth;
+
+    bool operator==(const MeasurementChoice&) const = default;
 };
 
 // A measurement with the diameter where the pin, ball or anvil touches the flank, and whether that
@@ -43,9 +45,9 @@ struct MemberMeasurements {
 };
 
 struct PairMeasurements {
-    double contactRatio = 0.0;                 // transverse contact ratio
-    std::array<MemberMeasurements, 2> members; // the pinion and gear columns of the output table
-    LengthUnit unit = LengthUnit::Inch;        // the pair's: every length above is in it
+    double contactRatio = 0.0;             // transverse contact ratio
+    PerMember<MemberMeasurements> members; // the pinion and gear columns of the output table
+    LengthUnit unit = LengthUnit::Inch;    // the pair's: every length above is in it
 };
 
 // Inspection measurements of a pair after its calculation: `state` as the calculation left it (the
@@ -54,6 +56,6 @@ struct PairMeasurements {
 // outside diameter. The coefficients x are the result's, those of the pair meshing without backlash at
 // the entered center distance. All arithmetic is in double precision with the exact constant π.
 PairMeasurements MeasurePair(const GearPairState& state, const PairResult& result,
-                             const std::array<MeasurementChoice, 2>& choices = {});
+                             const PerMember<MeasurementChoice>& choices = {});
 
 } // namespace korvanta

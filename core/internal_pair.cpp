@@ -56,8 +56,8 @@ PairResult CalcInternalPair(GearPairState& state) {
     difference = RoundToFiveDecimals(difference);
     Single k = ((pitchDiameter1 - pitchDiameter2) / 2.0 + s.CD) * s.DP - difference;
     k = RoundToFiveDecimals(k);
-    r.X1 = (s.OD1 - pitchDiameter1) / 2.0 * s.DP + k / 2.0 - r.ProfileOverlap / 2.0;
-    r.X2 = (s.OD2 - pitchDiameter2) / 2.0 * s.DP - k / 2.0 + r.ProfileOverlap / 2.0;
+    r.X.pinion = (s.OD1 - pitchDiameter1) / 2.0 * s.DP + k / 2.0 - r.ProfileOverlap / 2.0;
+    r.X.gear = (s.OD2 - pitchDiameter2) / 2.0 * s.DP - k / 2.0 + r.ProfileOverlap / 2.0;
 
     if (s.HA == 0.0) {
         s.TPA = s.PA;
@@ -79,19 +79,19 @@ PairResult CalcInternalPair(GearPairState& state) {
     }
     const double contactLength = tip1 - tip2 - pitchPoint1 + pitchPoint2;
 
-    r.SAP1 = 2.0 * SquareRoot(Square(s.DB1 / 2.0) + Square(tip1 - contactLength));
-    s.SAP1 = r.SAP1;
-    r.SAP2 = 2.0 * SquareRoot(Square(s.DB2 / 2.0) + Square(tip2 + contactLength));
-    s.SAP2 = r.SAP2;
+    r.SAP.pinion = 2.0 * SquareRoot(Square(s.DB1 / 2.0) + Square(tip1 - contactLength));
+    s.SAP1 = r.SAP.pinion;
+    r.SAP.gear = 2.0 * SquareRoot(Square(s.DB2 / 2.0) + Square(tip2 + contactLength));
+    s.SAP2 = r.SAP.gear;
 
-    r.TIF1 = r.SAP1 - Divide(kFormClearance, s.TDP);
-    if (!(r.TIF1 > Single(s.DB1))) {
-        r.TIF1 = r.SAP1 - Divide(kSmallFormClearance, s.TDP);
+    r.TIF.pinion = r.SAP.pinion - Divide(kFormClearance, s.TDP);
+    if (!(r.TIF.pinion > Single(s.DB1))) {
+        r.TIF.pinion = r.SAP.pinion - Divide(kSmallFormClearance, s.TDP);
     }
-    if (r.TIF1 < Single(s.DB1)) {
-        r.TIF1 = r.SAP1;
+    if (r.TIF.pinion < Single(s.DB1)) {
+        r.TIF.pinion = r.SAP.pinion;
     }
-    r.TIF2 = r.SAP2 + Divide(kFormClearance, s.TDP);
+    r.TIF.gear = r.SAP.gear + Divide(kFormClearance, s.TDP);
 
     FillRollAngles(s, r, pitchDiameter1, pitchDiameter2);
     r.Swapped = false;

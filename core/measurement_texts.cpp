@@ -54,7 +54,7 @@ MemberMeasurementTexts MemberTexts(const MemberMeasurements& member, LengthUnit 
 PairMeasurementTexts MeasurementTexts(const PairMeasurements& measured) {
     PairMeasurementTexts texts;
     texts.contactRatio = PatternValue(measured.contactRatio, kContactRatioDecimals);
-    for (int m = 0; m < 2; ++m) {
+    for (Member m : kMembers) {
         texts.members[m] = MemberTexts(measured.members[m], measured.unit);
     }
     return texts;

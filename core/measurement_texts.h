@@ -27,11 +27,17 @@ struct MemberMeasurementTexts {
 
 struct PairMeasurementTexts {
     std::string contactRatio;
-    std::array<MemberMeasurementTexts, 2> members; // pinion, gear
+    PerMember<MemberMeasurementTexts> members;
 
     bool operator==(const PairMeasurementTexts&) const = default;
 };
 
 PairMeasurementTexts MeasurementTexts(const PairMeasurements& measured);
+
+// The measurements of a pair with their texts.
+struct MeasuredPair {
+    PairMeasurements values;
+    PairMeasurementTexts texts;
+};
 
 } // namespace korvanta

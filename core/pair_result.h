@@ -1,19 +1,21 @@
 #pragma once
 
+#include "core/member.h"
 #include "core/single.h"
 
 namespace korvanta {
 
-// Results of one pair calculation; suffix 1 is the pinion column, suffix 2 the gear column.
+// Results of one pair calculation, in the columns of the output table: after an exchange of an
+// external pair (`Swapped`) the pinion is the member entered as the gear.
 struct PairResult {
     bool Swapped = false;
-    Single X1, X2;
-    Single SAP1, SAP2;
-    Single TIF1, TIF2;
-    Single RollTIF1, RollTIF2;
-    Single RollSAP1, RollSAP2;
-    Single RollPD1, RollPD2;
-    Single RollOD1, RollOD2;
+    PerMember<Single> X; // addendum modification coefficients
+    PerMember<Single> SAP;
+    PerMember<Single> TIF;
+    PerMember<Single> RollTIF;
+    PerMember<Single> RollSAP;
+    PerMember<Single> RollPD;
+    PerMember<Single> RollOD;
     Single OperatingPA;
     Single ProfileOverlap;
 };

@@ -5,15 +5,15 @@
 namespace korvanta {
 
 void FillRollAngles(GearPairState& state, PairResult& result, Single pitchDiameter1, Single pitchDiameter2) {
-    result.RollSAP1 = RollAngle(state.DB1, result.SAP1);
+    result.RollSAP.pinion = RollAngle(state.DB1, result.SAP.pinion);
     SwitchToRollAngleConstants(state);
-    result.RollSAP2 = RollAngle(state.DB2, result.SAP2);
-    result.RollTIF1 = RollAngle(state.DB1, result.TIF1);
-    result.RollTIF2 = RollAngle(state.DB2, result.TIF2);
-    result.RollPD1 = RollAngle(state.DB1, pitchDiameter1);
-    result.RollPD2 = RollAngle(state.DB2, pitchDiameter2);
-    result.RollOD1 = RollAngle(state.DB1, state.OD1);
-    result.RollOD2 = RollAngle(state.DB2, state.OD2);
+    result.RollSAP.gear = RollAngle(state.DB2, result.SAP.gear);
+    result.RollTIF.pinion = RollAngle(state.DB1, result.TIF.pinion);
+    result.RollTIF.gear = RollAngle(state.DB2, result.TIF.gear);
+    result.RollPD.pinion = RollAngle(state.DB1, pitchDiameter1);
+    result.RollPD.gear = RollAngle(state.DB2, pitchDiameter2);
+    result.RollOD.pinion = RollAngle(state.DB1, state.OD1);
+    result.RollOD.gear = RollAngle(state.DB2, state.OD2);
 }
 
 } // namespace korvanta

@@ -132,7 +132,7 @@ CalculateOutcome CalculateExternal(GearPairState& state, const FieldValues& valu
 
 CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldTexts& texts) {
     const FieldValues values(texts);
-    StoreKind(state, chosen);
+    state.GearType = chosen;
     if (auto rejection = PresenceCheck(values, state.Unit)) {
         return *rejection;
     }

@@ -152,8 +152,8 @@ void InputForm::Enter(InputField field) {
     if (field != InputField::NT1) {
         return;
     }
-    if (!KindChosen(state_)) {
-        StoreKind(state_, PairKind::External);
+    if (!state_.GearType.has_value()) {
+        state_.GearType = PairKind::External;
     }
     const std::string_view caption = IsInternal(state_) ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
     if (caption != labelOD_) {
@@ -222,7 +222,7 @@ void InputForm::EstimateDiametersAfresh() {
 
 void InputForm::ChooseKind(PairKind kind) {
     chosen_ = kind;
-    StoreKind(state_, kind);
+    state_.GearType = kind;
     if (state_.LastGearType != state_.GearType) {
         EstimateDiametersAfresh();
     }

@@ -4,8 +4,6 @@
 #include <cmath>
 
 #include "core/arithmetic.h"
-#include "core/external_pair.h"
-#include "core/internal_pair.h"
 #include "core/number_text.h"
 #include "logic/key_filter.h"
 #include "logic/measurement_rows.h"
@@ -49,41 +47,28 @@ Message Refusal(std::string text) {
 
 } // namespace
 
-PairCalculation CalculatePairForMeasurements(const GearPairState& entered) {
-    CalculatedPair pair{entered, {}};
-    try {
-        pair.result = IsInternal(pair.state) ? CalcInternalPair(pair.state) : CalcExternalPair(pair.state);
-    } catch (const ArithmeticError&) {
-        return {std::nullopt,
-                Message{"The measurements cannot be calculated: the pair calculation stopped on "
-                        "an arithmetic fault. Check the entries.",
-                        std::string(kMessageTitle), MessageIcon::Stop}};
-    }
-    return {pair, std::nullopt};
+Message MeasurementFault() {
+    return Message{"The measurements cannot be calculated: the pair calculation stopped on "
+                   "an arithmetic fault. Check the entries.",
+                   std::string(kMessageTitle), MessageIcon::Stop};
 }
 
-MeasurementForm::MeasurementForm(const GearPairState& state, const PairResult& result,
-                                 const std::array<MeasurementChoice, 2>& choices)
-    : state_(state), result_(result), choices_(choices) {
-    for (const MeasurementField field : kMeasurementFields) {
-        std::optional<int>& span = choices_[IndexOf(field.member)].spanTeeth;
-        if (field.entry == MeasurementEntry::SpanTeeth && span &&
-            (!Editable(field) || *span > Teeth(field.member) - 1)) {
-            span.reset();
-        }
-    }
-    Measure();
+MeasurementForm::MeasurementForm(const PairSolution& solution, const PerMember<MeasurementChoice>& choices)
+    : solution_(solution), choices_(FittingChoices(solution, choices)) {
+    Show(solution.measurements && solution.choices == choices_ ? *solution.measurements
+                                                               : Remeasure(solution_, choices_));
 }
 
-void MeasurementForm::Measure() {
-    texts_ = MeasurementTexts(MeasurePair(state_, result_, choices_));
+void MeasurementForm::Show(const PairMeasurements& measured) {
+    measured_ = measured;
+    texts_ = MeasurementTexts(measured_);
     for (MeasurementField field : kMeasurementFields) {
         Typed(field) = Shown(field);
     }
 }
 
 std::string MeasurementForm::Title() const {
-    return InLengthUnit("Inspection Measurements", state_.Unit);
+    return InLengthUnit("Inspection Measurements", Unit());
 }
 
 std::array<std::string, 2> MeasurementForm::Columns() const {
@@ -108,8 +93,8 @@ std::array<MeasurementRow, kMeasurementRowCount> MeasurementForm::Rows() const {
 }
 
 std::string MeasurementForm::InterferenceSentence() const {
-    const bool pinion = texts_.members[0].interference == "Yes";
-    const bool gear = texts_.members[1].interference == "Yes";
+    const bool pinion = measured_.members.pinion.interference;
+    const bool gear = measured_.members.gear.interference;
     if (pinion && gear) {
         return "Interference on both members: each one's tip meets the other below its base circle, so "
                "neither SAP shown lies on the involute.";
@@ -136,13 +121,12 @@ std::string& MeasurementForm::Typed(MeasurementField field) {
 }
 
 const std::string& MeasurementForm::Shown(MeasurementField field) const {
-    const MemberMeasurementTexts& member = texts_.members[IndexOf(field.member)];
+    const MemberMeasurementTexts& member = texts_.members[field.member];
     return field.entry == MeasurementEntry::PinDiameter ? member.pinDiameter : member.spanTeeth;
 }
 
 int MeasurementForm::Teeth(Member member) const {
-    const bool pinionField = (member == Member::Pinion) != result_.Swapped;
-    return static_cast<int>(std::lround(pinionField ? state_.NT1 : state_.NT2));
+    return static_cast<int>(std::lround(solution_.values.teeth[member]));
 }
 
 std::string_view MeasurementForm::AllowedKeys(MeasurementField field) {
@@ -171,7 +155,7 @@ std::optional<Message> MeasurementForm::Leave(MeasurementField field) {
     if (!Editable(field) || Text(field) == Shown(field)) {
         return std::nullopt;
     }
-    MeasurementChoice& choice = choices_[IndexOf(field.member)];
+    MeasurementChoice& choice = choices_[field.member];
     const std::string& text = Text(field);
     const double value = LeadingNumber(text);
     const std::string member(kMeasurementMemberNames[IndexOf(field.member)]);
@@ -195,7 +179,7 @@ std::optional<Message> MeasurementForm::Leave(MeasurementField field) {
                               " teeth: a span lies over 1 to " + std::to_string(teeth - 1) + " of them.");
         }
     }
-    Measure();
+    Show(Remeasure(solution_, choices_));
     return refusal;
 }
 

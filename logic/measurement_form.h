@@ -10,7 +10,7 @@
 #include "core/measurement_texts.h"
 #include "core/message.h"
 #include "core/pair_kind.h"
-#include "core/pair_result.h"
+#include "core/pair_solution.h"
 
 namespace korvanta {
 
@@ -43,19 +43,8 @@ struct MeasurementRow {
 
 inline constexpr int kMeasurementRowCount = 11;
 
-// A pair calculated as the output window calculates it, ready to be measured.
-struct CalculatedPair {
-    GearPairState state; // the entered orientation restored
-    PairResult result;
-};
-
-// Runs the pair calculation of the output window on a copy of the state: the pair, or the message
-// of the arithmetic fault that stopped it.
-struct PairCalculation {
-    std::optional<CalculatedPair> pair;
-    std::optional<Message> fault;
-};
-PairCalculation CalculatePairForMeasurements(const GearPairState& entered);
+// Shown in place of the window when the pair's calculation stopped on an arithmetic fault.
+Message MeasurementFault();
 
 // Shown (and printed) with measurements whose pair has been entered differently since.
 inline constexpr std::string_view kEntriesChangedNotice =
@@ -67,15 +56,15 @@ inline constexpr std::string_view kEntriesChangedNotice =
 // again with the new choice, an empty field taking the default again.
 class MeasurementForm {
 public:
-    // Measured with the tools chosen before for the pair; a choice this pair cannot take (more teeth
-    // spanned than it has, a span on the internal gear) gives way to the default.
-    MeasurementForm(const GearPairState& state, const PairResult& result,
-                    const std::array<MeasurementChoice, 2>& choices = {});
+    // The measurements of a complete solution with the tools chosen before for the pair; a choice
+    // this pair cannot take (more teeth spanned than it has, a span on the internal gear) gives way
+    // to the default. The solution's own measurements serve when they were made with those tools.
+    MeasurementForm(const PairSolution& solution, const PerMember<MeasurementChoice>& choices = {});
 
-    bool Internal() const { return IsInternal(state_); }
+    bool Internal() const { return solution_.kind == PairKind::Internal; }
     // "Inspection Measurements", with the unit of a metric pair's lengths.
     std::string Title() const;
-    LengthUnit Unit() const { return state_.Unit; }
+    LengthUnit Unit() const { return solution_.calculated.Unit; }
     // The column headings of the output table of the pair.
     std::array<std::string, 2> Columns() const;
     std::array<MeasurementRow, kMeasurementRowCount> Rows() const;
@@ -83,9 +72,9 @@ public:
     std::string InterferenceSentence() const;
     const PairMeasurementTexts& Texts() const { return texts_; }
     // The tools typed for the pinion and the gear (none typed: the default one).
-    const std::array<MeasurementChoice, 2>& Choices() const { return choices_; }
+    const PerMember<MeasurementChoice>& Choices() const { return choices_; }
     // Whether the pair measured is the one the state now holds; if not, NotMeasuredNotice says so.
-    bool Measures(const GearPairState& now) const { return SameEntries(state_, now); }
+    bool Measures(const GearPairState& now) const { return SameEntries(solution_.calculated, now); }
 
     // False for the internal gear's teeth spanned: it is measured between pins, over no span.
     bool Editable(MeasurementField field) const;
@@ -103,14 +92,14 @@ public:
     std::optional<Message> Leave(MeasurementField field);
 
 private:
-    void Measure();
+    void Show(const PairMeasurements& measured);
     std::string& Typed(MeasurementField field);
     const std::string& Shown(MeasurementField field) const;
     int Teeth(Member member) const;
 
-    GearPairState state_;
-    PairResult result_;
-    std::array<MeasurementChoice, 2> choices_{};
+    PairSolution solution_;
+    PerMember<MeasurementChoice> choices_{};
+    PairMeasurements measured_;
     PairMeasurementTexts texts_;
     std::array<std::string, 4> typed_; // in the order of kMeasurementFields
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,16 +16,19 @@ inline constexpr std::string_view kInterferenceCaption = "Interference below the
 
 // One value of each member's inspection measurements: its JSON key and batch CSV columns
 // ("<key>_pinion", "<key>_gear"), its caption in the window and the table (the internal pair's when it
-// differs: the gear's value is then its space width, or its measurement between pins), and whether it is a
-// flag
-// ("Yes", "No", "NA").
+// differs: the gear's value is then its space width, or its measurement between pins), its text, and for
+// a flag ("Yes", "No", "NA") its value: none where nothing was measured.
 struct MeasurementKey {
     std::string_view key;
     std::string_view caption;
     std::string_view internalCaption;
     std::string MemberMeasurementTexts::*text;
-    bool flag = false;
+    std::optional<bool> (*flag)(const MemberMeasurements&) = nullptr;
 };
+
+inline std::optional<bool> OnActiveProfile(const std::optional<ContactMeasurement>& measurement) {
+    return measurement ? std::optional<bool>(measurement->onActiveProfile) : std::nullopt;
+}
 
 inline constexpr std::array<MeasurementKey, 9> kMeasurementKeys = {{
     {"tooth_thickness", "Normal Tooth Thickness at Pitch Dia.", "Normal Tooth Thickness / Space Width",
@@ -37,20 +41,22 @@ inline constexpr std::array<MeasurementKey, 9> kMeasurementKeys = {{
     {"span", "Span Measurement", "", &MemberMeasurementTexts::span},
     {"span_contact_diameter", "Span Contact Diameter", "", &MemberMeasurementTexts::spanContactDiameter},
     {"pins_on_active_profile", "Pin Contact on Active Profile", "",
-     &MemberMeasurementTexts::pinsOnActiveProfile, true},
+     &MemberMeasurementTexts::pinsOnActiveProfile,
+     [](const MemberMeasurements& member) { return OnActiveProfile(member.overPins); }},
     {"span_on_active_profile", "Span Contact on Active Profile", "",
-     &MemberMeasurementTexts::spanOnActiveProfile, true},
+     &MemberMeasurementTexts::spanOnActiveProfile,
+     [](const MemberMeasurements& member) { return OnActiveProfile(member.span); }},
 }};
 
 // The members as the measurements' JSON and CSV name them: the table's columns.
 inline constexpr std::array<std::string_view, 2> kMeasurementMemberNames = {"pinion", "gear"};
 
 // The names of the members flagged for interference, pinion first.
-inline std::vector<std::string_view> InterferingMembers(const PairMeasurementTexts& measured) {
+inline std::vector<std::string_view> InterferingMembers(const PairMeasurements& measured) {
     std::vector<std::string_view> names;
-    for (std::size_t m = 0; m < measured.members.size(); ++m) {
-        if (measured.members[m].interference == "Yes") {
-            names.push_back(kMeasurementMemberNames[m]);
+    for (Member member : kMembers) {
+        if (measured.members[member].interference) {
+            names.push_back(kMeasurementMemberNames[IndexOf(member)]);
         }
     }
     return names;

@@ -1,11 +1,6 @@
 #include "logic/output_table.h"
 
-#include "core/arithmetic.h"
-#include "core/external_pair.h"
-#include "core/internal_pair.h"
-#include "core/normal_pitch.h"
 #include "core/number_text.h"
-#include "core/transverse_values.h"
 #include "logic/unit_texts.h"
 
 namespace korvanta {
@@ -79,64 +74,133 @@ Message FaultMessage() {
 
 // The title and the pitch rows' captions in the pair's units: a metric pair is entered by its module
 // and its lengths are millimetres.
-void SetUnitCaptions(const GearPairState& state, OutputTable& table) {
-    table.title = InLengthUnit(kOutputTitle, state.Unit);
-    table[OutputRow::DiametralPitch].caption = NormalPitchCaption(state.Unit);
-    table[OutputRow::TransverseDiametralPitch].caption = TransversePitchCaption(state.Unit);
+void SetUnitCaptions(LengthUnit unit, OutputTable& table) {
+    table.title = InLengthUnit(kOutputTitle, unit);
+    table[OutputRow::DiametralPitch].caption = NormalPitchCaption(unit);
+    table[OutputRow::TransverseDiametralPitch].caption = TransversePitchCaption(unit);
 }
 
-std::string NormalPitchText(const GearPairState& state) {
-    return PatternOfSingleGeneral(TypedNormalPitch(state), kEnteredValueDecimals);
+std::string Entered(Single value) {
+    return PatternOfSingleGeneral(value, kEnteredValueDecimals);
 }
 
-std::string TransversePitchText(const GearPairState& state) {
-    return PatternOfSingleGeneral(TransversePitch(state), kEnteredValueDecimals);
+std::string Precise(double value) {
+    return PatternOfDoubleGeneral(value, kPreciseDecimals);
+}
+
+std::string Result(Single value) {
+    return PatternValue(value, kResultDecimals);
 }
 
 // The entered values, as the external window shows them after the orientation step.
-void FillExternalInputs(const GearPairState& state, OutputTable& table) {
-    const bool spur = state.HA == 0;
+void FillExternalValues(const PairValues& values, OutputTable& table) {
+    const bool spur = values.helixAngle == 0;
     table[OutputRow::OperatingPressureAngle].caption =
         spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
-    SetEach(table[OutputRow::Teeth], SingleGeneralText(state.NT1), SingleGeneralText(state.NT2));
-    SetBoth(table[OutputRow::DiametralPitch], NormalPitchText(state));
-    SetBoth(table[OutputRow::TransverseDiametralPitch], spur ? kNotShown : TransversePitchText(state));
+    SetEach(table[OutputRow::Teeth], SingleGeneralText(values.teeth.pinion),
+            SingleGeneralText(values.teeth.gear));
+    SetBoth(table[OutputRow::DiametralPitch], Entered(values.normalPitch));
+    SetBoth(table[OutputRow::TransverseDiametralPitch], spur ? kNotShown : Entered(values.transversePitch));
     SetBoth(table[OutputRow::TransversePressureAngle],
-            spur ? kNotShown : PatternOfSingleGeneral(state.TPA, kEnteredValueDecimals));
-    SetEach(table[OutputRow::PitchDiameter], PatternOfSingleGeneral(state.PD1, kEnteredValueDecimals),
-            PatternOfSingleGeneral(state.PD2, kEnteredValueDecimals));
-    SetEach(table[OutputRow::BaseDiameter], PatternOfDoubleGeneral(state.DB1, kPreciseDecimals),
-            PatternOfDoubleGeneral(state.DB2, kPreciseDecimals));
-    SetBoth(table[OutputRow::PressureAngle],
-            Degrees(PatternOfSingleGeneral(state.PA, kEnteredValueDecimals)));
-    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfSingleGeneral(state.HA, kEnteredValueDecimals)));
-    SetEach(table[OutputRow::OutsideDiameter], PatternOfSingleGeneral(state.OD1, kEnteredValueDecimals),
-            PatternOfSingleGeneral(state.OD2, kEnteredValueDecimals));
-    SetBoth(table[OutputRow::CenterDistance], PatternOfSingleGeneral(state.CD, kEnteredValueDecimals));
+            spur ? kNotShown : Entered(values.transversePressureAngle));
+    SetEach(table[OutputRow::PitchDiameter], Entered(values.pitchDiameter.pinion),
+            Entered(values.pitchDiameter.gear));
+    SetEach(table[OutputRow::BaseDiameter], Precise(values.baseDiameter.pinion),
+            Precise(values.baseDiameter.gear));
+    SetBoth(table[OutputRow::PressureAngle], Degrees(Entered(values.pressureAngle)));
+    SetBoth(table[OutputRow::HelixAngle], Degrees(Entered(values.helixAngle)));
+    SetEach(table[OutputRow::OutsideDiameter], Entered(values.outsideDiameter.pinion),
+            Entered(values.outsideDiameter.gear));
+    SetBoth(table[OutputRow::CenterDistance], Entered(values.centerDistance));
+}
+
+void FillInternalValues(const PairValues& values, LengthUnit unit, OutputTable& table) {
+    const bool spur = values.helixAngle == 0;
+    table[OutputRow::DiametralPitch].caption = spur ? PitchCaption(unit) : NormalPitchCaption(unit);
+    table[OutputRow::PressureAngle].caption = spur ? "Pressure Angle" : "Normal Pressure Angle";
+    table[OutputRow::OperatingPressureAngle].caption =
+        spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
+    table[OutputRow::OutsideDiameter].caption = "Pinion Outside Dia. / Gear Inside Dia.";
+
+    SetEach(table[OutputRow::Teeth], SingleGeneralText(values.teeth.pinion),
+            SingleGeneralText(values.teeth.gear));
+    SetBoth(table[OutputRow::DiametralPitch], Entered(values.normalPitch));
+    SetBoth(table[OutputRow::TransverseDiametralPitch],
+            spur ? kNotApplicable : Entered(values.transversePitch));
+    SetBoth(table[OutputRow::PressureAngle], Degrees(Entered(values.pressureAngle)));
+    SetBoth(table[OutputRow::TransversePressureAngle],
+            spur ? kNotApplicable : Degrees(Entered(values.transversePressureAngle)));
+    SetBoth(table[OutputRow::HelixAngle], Degrees(Entered(values.helixAngle)));
+    SetEach(table[OutputRow::BaseDiameter], Precise(values.baseDiameter.pinion),
+            Precise(values.baseDiameter.gear));
+    SetEach(table[OutputRow::PitchDiameter], Entered(values.pitchDiameter.pinion),
+            Entered(values.pitchDiameter.gear));
+    SetEach(table[OutputRow::OutsideDiameter], Entered(values.outsideDiameter.pinion),
+            Entered(values.outsideDiameter.gear));
+    SetBoth(table[OutputRow::CenterDistance], Entered(values.centerDistance));
 }
 
 void FillDiameters(const PairResult& result, OutputTable& table) {
-    SetEach(table[OutputRow::ModificationCoefficient], PatternValue(result.X1, kResultDecimals),
-            PatternValue(result.X2, kResultDecimals));
-    SetEach(table[OutputRow::SAPDiameter], PatternValue(result.SAP1, kResultDecimals),
-            PatternValue(result.SAP2, kResultDecimals));
-    SetEach(table[OutputRow::TIFDiameter], PatternValue(result.TIF1, kResultDecimals),
-            PatternValue(result.TIF2, kResultDecimals));
+    SetEach(table[OutputRow::ModificationCoefficient], Result(result.X.pinion), Result(result.X.gear));
+    SetEach(table[OutputRow::SAPDiameter], Result(result.SAP.pinion), Result(result.SAP.gear));
+    SetEach(table[OutputRow::TIFDiameter], Result(result.TIF.pinion), Result(result.TIF.gear));
 }
 
 void FillAngles(const PairResult& result, OutputTable& table) {
-    SetEach(table[OutputRow::RollTIF], Roll(result.RollTIF1), Roll(result.RollTIF2));
-    SetEach(table[OutputRow::RollSAP], Roll(result.RollSAP1), Roll(result.RollSAP2));
-    SetEach(table[OutputRow::RollPitch], Roll(result.RollPD1), Roll(result.RollPD2));
-    SetEach(table[OutputRow::RollOutside], Roll(result.RollOD1), Roll(result.RollOD2));
-    SetBoth(table[OutputRow::OperatingPressureAngle],
-            Degrees(PatternValue(result.OperatingPA, kResultDecimals)));
-    SetBoth(table[OutputRow::ProfileOverlap], PatternValue(result.ProfileOverlap, kResultDecimals));
+    SetEach(table[OutputRow::RollTIF], Roll(result.RollTIF.pinion), Roll(result.RollTIF.gear));
+    SetEach(table[OutputRow::RollSAP], Roll(result.RollSAP.pinion), Roll(result.RollSAP.gear));
+    SetEach(table[OutputRow::RollPitch], Roll(result.RollPD.pinion), Roll(result.RollPD.gear));
+    SetEach(table[OutputRow::RollOutside], Roll(result.RollOD.pinion), Roll(result.RollOD.gear));
+    SetBoth(table[OutputRow::OperatingPressureAngle], Degrees(Result(result.OperatingPA)));
+    SetBoth(table[OutputRow::ProfileOverlap], Result(result.ProfileOverlap));
 }
 
-void StartFill(OutputTable& table) {
-    table.warnings.clear();
-    table.fault.reset();
+// The stage the fault met, as the command names it.
+const char* StepName(PairStage stage) {
+    switch (stage) {
+    case PairStage::Orientation:
+        return "orientation";
+    case PairStage::Geometry:
+        return "pair geometry";
+    case PairStage::RollAngles:
+        return "roll angles";
+    case PairStage::InternalPair:
+        return "internal pair calculation";
+    }
+    return "";
+}
+
+// The one warning there is: the internal gear's inside diameter within its base circle.
+Message WarningMessage(PairWarning) {
+    return Message{"Warning the gear inside diameter is smaller than the base diameter. "
+                   "Please check your input gear data",
+                   std::string(kMessageTitle), MessageIcon::Stop};
+}
+
+// The external table fills as its calculation goes: a fault leaves the stages before it shown.
+void FillExternal(const PairSolution& solution, OutputTable& table) {
+    const std::optional<PairStage> fault = solution.fault;
+    if (fault == PairStage::Orientation) {
+        return;
+    }
+    FillExternalValues(solution.values, table);
+    if (fault == PairStage::Geometry) {
+        return;
+    }
+    FillDiameters(solution.result, table);
+    if (fault == PairStage::RollAngles) {
+        return;
+    }
+    FillAngles(solution.result, table);
+}
+
+void FillInternal(const PairSolution& solution, OutputTable& table) {
+    if (solution.fault) {
+        return;
+    }
+    FillInternalValues(solution.values, solution.calculated.Unit, table);
+    FillDiameters(solution.result, table);
+    FillAngles(solution.result, table);
 }
 
 } // namespace
@@ -151,72 +215,24 @@ const OutputTable& NewInternalTable() {
     return fresh;
 }
 
-void FillExternalTable(GearPairState& state, OutputTable& table) {
-    StartFill(table);
-    SetUnitCaptions(state, table);
-    const char* step = "orientation";
-    try {
-        ExternalPairCalculation calculation(state);
-        calculation.Orient();
-        FillExternalInputs(state, table);
-        step = "pair geometry";
-        calculation.Geometry();
-        FillDiameters(calculation.Result(), table);
-        step = "roll angles";
-        calculation.RollAngles();
-        FillAngles(calculation.Result(), table);
-        calculation.Restore();
-    } catch (const ArithmeticError&) {
-        table.fault = CalculationFault{step, FaultMessage()};
-    }
+const OutputTable& NewTableOf(PairKind kind) {
+    return kind == PairKind::Internal ? NewInternalTable() : NewExternalTable();
 }
 
-void FillInternalTable(GearPairState& state, OutputTable& table) {
-    StartFill(table);
-    SetUnitCaptions(state, table);
-    const Single entryTPA = TransversePressureAngle(state);
-    PairResult result;
-    std::string transversePitch;
-    try {
-        result = CalcInternalPair(state);
-        transversePitch = TransversePitchText(state);
-    } catch (const ArithmeticError&) {
-        table.fault = CalculationFault{"internal pair calculation", FaultMessage()};
-        return;
+void FillTable(const PairSolution& solution, OutputTable& table) {
+    table.warnings.clear();
+    table.fault.reset();
+    SetUnitCaptions(solution.calculated.Unit, table);
+    if (solution.kind == PairKind::Internal) {
+        FillInternal(solution, table);
+    } else {
+        FillExternal(solution, table);
     }
-    const bool spur = state.HA == 0;
-    table[OutputRow::DiametralPitch].caption =
-        spur ? PitchCaption(state.Unit) : NormalPitchCaption(state.Unit);
-    table[OutputRow::PressureAngle].caption = spur ? "Pressure Angle" : "Normal Pressure Angle";
-    table[OutputRow::OperatingPressureAngle].caption =
-        spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
-    table[OutputRow::OutsideDiameter].caption = "Pinion Outside Dia. / Gear Inside Dia.";
-
-    SetEach(table[OutputRow::Teeth], SingleGeneralText(state.NT1), SingleGeneralText(state.NT2));
-    SetBoth(table[OutputRow::DiametralPitch], NormalPitchText(state));
-    SetBoth(table[OutputRow::TransverseDiametralPitch], spur ? kNotApplicable : transversePitch);
-    SetBoth(table[OutputRow::PressureAngle],
-            Degrees(PatternOfSingleGeneral(state.PA, kEnteredValueDecimals)));
-    // The angle the base diameters were refreshed with, the one the input window derived.
-    SetBoth(table[OutputRow::TransversePressureAngle],
-            spur ? kNotApplicable : Degrees(PatternOfSingleGeneral(entryTPA, kEnteredValueDecimals)));
-    SetBoth(table[OutputRow::HelixAngle], Degrees(PatternOfSingleGeneral(state.HA, kEnteredValueDecimals)));
-    SetEach(table[OutputRow::BaseDiameter], PatternOfDoubleGeneral(state.DB1, kPreciseDecimals),
-            PatternOfDoubleGeneral(state.DB2, kPreciseDecimals));
-    SetEach(table[OutputRow::PitchDiameter], PatternOfSingleGeneral(state.PD1, kEnteredValueDecimals),
-            PatternOfSingleGeneral(state.PD2, kEnteredValueDecimals));
-    SetEach(table[OutputRow::OutsideDiameter], PatternOfSingleGeneral(state.OD1, kEnteredValueDecimals),
-            PatternOfSingleGeneral(state.OD2, kEnteredValueDecimals));
-    SetBoth(table[OutputRow::CenterDistance], PatternOfSingleGeneral(state.CD, kEnteredValueDecimals));
-    FillDiameters(result, table);
-    FillAngles(result, table);
-
-    // Contact on the internal gear starts at its base circle when the inside diameter lies inside it.
-    if (Single(state.DB2) > state.OD2) {
-        table.warnings.push_back(
-            Message{"Warning the gear inside diameter is smaller than the base diameter. "
-                    "Please check your input gear data",
-                    std::string(kMessageTitle), MessageIcon::Stop});
+    for (PairWarning warning : solution.warnings) {
+        table.warnings.push_back(WarningMessage(warning));
+    }
+    if (solution.fault) {
+        table.fault = CalculationFault{StepName(*solution.fault), FaultMessage()};
     }
 }
 

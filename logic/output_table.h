@@ -7,6 +7,7 @@
 
 #include "core/gear_pair_state.h"
 #include "core/message.h"
+#include "core/pair_solution.h"
 
 namespace korvanta {
 
@@ -62,11 +63,10 @@ struct OutputTable {
 // once; a window or a run fills its own copy.
 const OutputTable& NewExternalTable();
 const OutputTable& NewInternalTable();
+const OutputTable& NewTableOf(PairKind kind);
 
-// One activation of the output window: runs the pair calculation on the state and fills `table` in
-// the window's order. On an arithmetic fault the cells filled before it are kept, the later cells
-// keep their previous text, `fault` is set and the state is back in its entered orientation.
-void FillExternalTable(GearPairState& state, OutputTable& table);
-void FillInternalTable(GearPairState& state, OutputTable& table);
+// The texts of the solved pair in the window's order. After an arithmetic fault the cells of the
+// stages before it are filled, the later cells keep their previous text and `fault` is set.
+void FillTable(const PairSolution& solution, OutputTable& table);
 
 } // namespace korvanta

@@ -12,6 +12,15 @@ Session::Session() {
     SetStartUpConstants(state_);
 }
 
+void Session::Solved(PairSolution solution) {
+    KeepCalculatedValues(state_, solution);
+    solution_ = std::move(solution);
+}
+
+const PairSolution* Session::SolutionOfEntries() const {
+    return solution_ && SameEntries(solution_->calculated, state_) ? &*solution_ : nullptr;
+}
+
 void Session::SetEnableWindow(EnableWindow enable) {
     enable_ = std::move(enable);
 }

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "core/gear_pair_state.h"
 #include "core/inspection_measurements.h"
 #include "core/pair_kind.h"
+#include "core/pair_solution.h"
 
 namespace korvanta {
 
@@ -38,7 +40,15 @@ public:
 
     // The pin or ball diameters and teeth spanned typed in the measurements window, kept for the
     // pair when the window is closed and opened again or measures the pair anew.
-    std::array<MeasurementChoice, 2>& MeasurementChoices() { return measurementChoices_; }
+    PerMember<MeasurementChoice>& MeasurementChoices() { return measurementChoices_; }
+
+    // The pair as an output window calculated it last, measured with the typed tools; the values the
+    // calculation leaves for the diagram are kept in the state (KeepCalculatedValues).
+    void Solved(PairSolution solution);
+    // The last solution, while the state still holds the entries it was calculated from.
+    const PairSolution* SolutionOfEntries() const;
+    // The last solution, whatever has been entered since; none before the first.
+    const PairSolution* LastSolution() const { return solution_ ? &*solution_ : nullptr; }
 
     void SetEnableWindow(EnableWindow enable);
 
@@ -72,7 +82,8 @@ private:
     const WindowState& Of(SessionWindow window) const;
 
     GearPairState state_;
-    std::array<MeasurementChoice, 2> measurementChoices_{};
+    PerMember<MeasurementChoice> measurementChoices_{};
+    std::optional<PairSolution> solution_;
     EnableWindow enable_;
     std::array<WindowState, 5> windows_{};
 };

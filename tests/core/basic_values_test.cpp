@@ -8,7 +8,7 @@
 namespace korvanta {
 namespace {
 
-GearPairState Entered(std::int16_t gearType, double nt1, double nt2, double dp) {
+GearPairState Entered(std::optional<PairKind> gearType, double nt1, double nt2, double dp) {
     GearPairState s;
     SetStartUpConstants(s);
     s.GearType = gearType;
@@ -29,7 +29,7 @@ TEST(ToothExchangeWarning, IsAnExclamationWithTwoLinesSplitByACarriageReturn) {
 }
 
 TEST(GetBasicValues, EstimatesAStandardExternalPair) {
-    GearPairState s = Entered(1, 20, 40, 10);
+    GearPairState s = Entered(PairKind::External, 20, 40, 10);
     const BasicValuesOutcome out = GetBasicValues(s, "20", "40");
     EXPECT_FALSE(out.toothExchangeWarning);
     EXPECT_EQ(out.writes,
@@ -44,7 +44,7 @@ TEST(GetBasicValues, EstimatesAStandardExternalPair) {
 }
 
 TEST(GetBasicValues, EstimatesAStandardInternalPair) {
-    GearPairState s = Entered(2, 20, 60, 10);
+    GearPairState s = Entered(PairKind::Internal, 20, 60, 10);
     const BasicValuesOutcome out = GetBasicValues(s, "20", "60");
     EXPECT_EQ(out.writes,
               (std::vector<FieldWrite>{
@@ -55,7 +55,7 @@ TEST(GetBasicValues, EstimatesAStandardInternalPair) {
 }
 
 TEST(GetBasicValues, ExchangesMoreTypedPinionTeethAndEstimatesNothingElse) {
-    GearPairState s = Entered(1, 40, 20, 10);
+    GearPairState s = Entered(PairKind::External, 40, 20, 10);
     const BasicValuesOutcome out = GetBasicValues(s, "40", "20");
     EXPECT_TRUE(out.toothExchangeWarning);
     EXPECT_EQ(out.writes, (std::vector<FieldWrite>{{InputField::NT1, "20"}, {InputField::NT2, "40"}}));
@@ -66,31 +66,31 @@ TEST(GetBasicValues, ExchangesMoreTypedPinionTeethAndEstimatesNothingElse) {
 }
 
 TEST(GetBasicValues, ComparesTheTypedTextsForTheExchange) {
-    GearPairState s = Entered(1, 20, 40, 10);
+    GearPairState s = Entered(PairKind::External, 20, 40, 10);
     EXPECT_TRUE(GetBasicValues(s, "50", "40").toothExchangeWarning);
     EXPECT_EQ(s.NT1.Value(), 40.0f);
 }
 
 TEST(GetBasicValues, AcceptsEqualToothCountsWithoutWarning) {
-    GearPairState s = Entered(1, 30, 30, 10);
+    GearPairState s = Entered(PairKind::External, 30, 30, 10);
     EXPECT_FALSE(GetBasicValues(s, "30", "30").toothExchangeWarning);
     EXPECT_EQ(s.CD.Value(), 3.0f);
 }
 
 TEST(GetBasicValues, WithoutPitchOnlyChecksTheTeeth) {
-    GearPairState s = Entered(1, 20, 40, 0);
+    GearPairState s = Entered(PairKind::External, 20, 40, 0);
     EXPECT_TRUE(GetBasicValues(s, "20", "40").writes.empty());
     EXPECT_EQ(s.PD1.Value(), 0.0f);
 
-    GearPairState swapped = Entered(1, 40, 20, 0);
+    GearPairState swapped = Entered(PairKind::External, 40, 20, 0);
     EXPECT_TRUE(GetBasicValues(swapped, "40", "20").toothExchangeWarning);
 
-    GearPairState internal = Entered(2, 20, 60, 0);
+    GearPairState internal = Entered(PairKind::Internal, 20, 60, 0);
     EXPECT_TRUE(GetBasicValues(internal, "20", "60").writes.empty());
 }
 
 TEST(GetBasicValues, WithOneToothCountEstimatesOnlyThatMember) {
-    GearPairState s = Entered(1, 20, 0, 10);
+    GearPairState s = Entered(PairKind::External, 20, 0, 10);
     const BasicValuesOutcome out = GetBasicValues(s, "20", "");
     EXPECT_EQ(out.writes, (std::vector<FieldWrite>{{InputField::OD1, "2.20000"}}));
     EXPECT_EQ(s.PD1.Value(), 2.0f);
@@ -98,7 +98,7 @@ TEST(GetBasicValues, WithOneToothCountEstimatesOnlyThatMember) {
 }
 
 TEST(GetBasicValues, KeepsEnteredDiametersAndCenterDistance) {
-    GearPairState s = Entered(1, 20, 40, 10);
+    GearPairState s = Entered(PairKind::External, 20, 40, 10);
     s.OD1 = 2.5;
     s.CD = 3.1;
     const BasicValuesOutcome out = GetBasicValues(s, "20", "40");
@@ -109,7 +109,7 @@ TEST(GetBasicValues, KeepsEnteredDiametersAndCenterDistance) {
 }
 
 TEST(GetBasicValues, ExternalCenterDistanceEqualsItsFiveDecimalText) {
-    GearPairState s = Entered(1, 7, 13, 7);
+    GearPairState s = Entered(PairKind::External, 7, 13, 7);
     const BasicValuesOutcome out = GetBasicValues(s, "7", "13");
     ASSERT_EQ(out.writes.size(), 3u);
     EXPECT_EQ(out.writes[1], (FieldWrite{InputField::OD2, "2.14286"}));
@@ -118,14 +118,14 @@ TEST(GetBasicValues, ExternalCenterDistanceEqualsItsFiveDecimalText) {
 }
 
 TEST(GetBasicValues, InternalCenterDistanceKeepsItsSingleValue) {
-    GearPairState s = Entered(2, 7, 20, 7);
+    GearPairState s = Entered(PairKind::Internal, 7, 20, 7);
     const BasicValuesOutcome out = GetBasicValues(s, "7", "20");
     EXPECT_EQ(out.writes.back(), (FieldWrite{InputField::CD, "0.92857"}));
     EXPECT_EQ(s.CD.Value(), static_cast<float>((20.0f / 7.0f - 1.0f) / 2.0));
 }
 
 TEST(GetBasicValues, HelixAngleWidensThePitchDiameters) {
-    GearPairState s = Entered(1, 20, 40, 10);
+    GearPairState s = Entered(PairKind::External, 20, 40, 10);
     s.HA = 30;
     GetBasicValues(s, "20", "40");
     EXPECT_EQ(PatternValue(s.TDP, 4), "8.6603");
@@ -133,7 +133,7 @@ TEST(GetBasicValues, HelixAngleWidensThePitchDiameters) {
 }
 
 TEST(GetBasicValues, LeavesEverythingUnchangedWhenAValueLeavesTheSingleRange) {
-    GearPairState s = Entered(1, 20, 40, 1e-38);
+    GearPairState s = Entered(PairKind::External, 20, 40, 1e-38);
     const GearPairState before = s;
     const BasicValuesOutcome out = GetBasicValues(s, "20", "40");
     EXPECT_FALSE(out.toothExchangeWarning);
@@ -144,7 +144,7 @@ TEST(GetBasicValues, LeavesEverythingUnchangedWhenAValueLeavesTheSingleRange) {
 }
 
 TEST(GetBasicValues, DoesNothingBeforeAGearTypeIsChosen) {
-    GearPairState s = Entered(0, 40, 20, 10);
+    GearPairState s = Entered(std::nullopt, 40, 20, 10);
     const BasicValuesOutcome out = GetBasicValues(s, "40", "20");
     EXPECT_FALSE(out.toothExchangeWarning);
     EXPECT_TRUE(out.writes.empty());

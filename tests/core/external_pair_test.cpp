@@ -22,18 +22,18 @@ TEST(CalcExternalPair, StandardSpurPair) {
     EXPECT_FALSE(r.Swapped);
     EXPECT_EQ(PatternValue(r.OperatingPA, 6), "19.999996");
     EXPECT_EQ(PatternValue(r.ProfileOverlap, 4), "2.0000");
-    EXPECT_NEAR(r.X1, 0.0, 0.00001);
-    EXPECT_NEAR(r.X2, 0.0, 0.00001);
-    EXPECT_EQ(PatternValue(r.SAP1, 4), "1.8878");
-    EXPECT_EQ(PatternValue(r.SAP2, 4), "3.8670");
-    EXPECT_EQ(PatternValue(r.TIF1, 4), "1.8828");
-    EXPECT_EQ(PatternValue(r.TIF2, 4), "3.8620");
-    EXPECT_NEAR(r.SAP1 - r.TIF1, 0.005, 1e-6);
-    EXPECT_EQ(PatternValue(r.RollPD1, 3), "20.854");
-    EXPECT_EQ(PatternValue(r.RollPD2, 3), "20.854");
+    EXPECT_NEAR(r.X.pinion, 0.0, 0.00001);
+    EXPECT_NEAR(r.X.gear, 0.0, 0.00001);
+    EXPECT_EQ(PatternValue(r.SAP.pinion, 4), "1.8878");
+    EXPECT_EQ(PatternValue(r.SAP.gear, 4), "3.8670");
+    EXPECT_EQ(PatternValue(r.TIF.pinion, 4), "1.8828");
+    EXPECT_EQ(PatternValue(r.TIF.gear, 4), "3.8620");
+    EXPECT_NEAR(r.SAP.pinion - r.TIF.pinion, 0.005, 1e-6);
+    EXPECT_EQ(PatternValue(r.RollPD.pinion, 3), "20.854");
+    EXPECT_EQ(PatternValue(r.RollPD.gear, 3), "20.854");
     EXPECT_EQ(s.TPA.Value(), 20.0f);
-    EXPECT_EQ(s.SAP1.Value(), r.SAP1.Value());
-    EXPECT_EQ(s.SAP2.Value(), r.SAP2.Value());
+    EXPECT_EQ(s.SAP1.Value(), r.SAP.pinion.Value());
+    EXPECT_EQ(s.SAP2.Value(), r.SAP.gear.Value());
 }
 
 TEST(CalcExternalPair, FirstRollAnglePutsTheRollAngleConstantsInForce) {
@@ -48,12 +48,12 @@ TEST(CalcExternalPair, LongAddendumPinionAtAWiderCenterDistance) {
     GearPairState s = ExternalPair({20, 40, 10, 20, 0, 2.3, 4.2, 3.05});
     const PairResult r = CalcExternalPair(s);
     EXPECT_EQ(PatternValue(r.ProfileOverlap, 4), "2.0000");
-    EXPECT_EQ(PatternValue(r.X1, 4), "0.5149");
-    EXPECT_EQ(PatternValue(r.X2, 4), "0.0149");
+    EXPECT_EQ(PatternValue(r.X.pinion, 4), "0.5149");
+    EXPECT_EQ(PatternValue(r.X.gear, 4), "0.0149");
     EXPECT_EQ(PatternValue(r.OperatingPA, 4), "22.4388");
     // X1 + X2 = (OD1 - PD1 + OD2 - PD2) / 2 * DP + k - W; the center-distance modification
     // (CD - (PD1 + PD2) / 2) * DP is 0.5.
-    const double k = r.X1 + r.X2 - (s.OD1 - s.PD1 + s.OD2 - s.PD2) / 2.0 * s.DP + r.ProfileOverlap;
+    const double k = r.X.pinion + r.X.gear - (s.OD1 - s.PD1 + s.OD2 - s.PD2) / 2.0 * s.DP + r.ProfileOverlap;
     EXPECT_EQ(PatternValue(k, 5), "0.02977");
     const double sumX = k + (s.CD - (s.PD1 + s.PD2) / 2.0) * s.DP;
     EXPECT_EQ(PatternValue(sumX, 5), "0.52977");
@@ -64,14 +64,14 @@ TEST(CalcExternalPair, TakesTheSmallerOutsideDiameterAsPinionAndRestoresTheState
     const GearPairState before = s;
     const PairResult r = CalcExternalPair(s);
     EXPECT_TRUE(r.Swapped);
-    EXPECT_EQ(PatternValue(r.SAP1, 4), "1.8878");
-    EXPECT_EQ(PatternValue(r.SAP2, 4), "3.8670");
+    EXPECT_EQ(PatternValue(r.SAP.pinion, 4), "1.8878");
+    EXPECT_EQ(PatternValue(r.SAP.gear, 4), "3.8670");
     EXPECT_EQ(s.NT1.Value(), 40.0f);
     EXPECT_EQ(s.OD1.Value(), 4.2f);
     EXPECT_EQ(s.PD1.Value(), before.PD1.Value());
     EXPECT_EQ(s.DB1, before.DB1);
     EXPECT_EQ(s.DB2, before.DB2);
-    EXPECT_EQ(s.SAP1.Value(), r.SAP1.Value());
+    EXPECT_EQ(s.SAP1.Value(), r.SAP.pinion.Value());
 }
 
 TEST(CalcExternalPair, EqualOutsideDiametersAreNotExchanged) {
@@ -94,7 +94,7 @@ TEST(ExternalPairCalculation, StagesLeaveTheStateExchangedOnlyBetweenOrientAndRe
     EXPECT_EQ(s.NT1.Value(), 20.0f);
     calculation.Geometry();
     calculation.RollAngles();
-    EXPECT_EQ(PatternValue(calculation.Result().RollPD1, 3), "20.854");
+    EXPECT_EQ(PatternValue(calculation.Result().RollPD.pinion, 3), "20.854");
     calculation.Restore();
     EXPECT_EQ(s.NT1.Value(), 40.0f);
 }
@@ -132,11 +132,11 @@ TEST_P(FormDiameterTest, TakesTheLargestClearanceThatStaysAboveTheBaseCircle) {
     // A larger gear tip moves the pinion's start of active profile down towards its base circle.
     GearPairState s = ExternalPair({20, 40, 10, 20, 0, 2.2, GetParam().gearOutsideDiameter, 3.0});
     const PairResult r = CalcExternalPair(s);
-    EXPECT_NEAR(r.SAP1 - r.TIF1, GetParam().clearance, 1e-6);
+    EXPECT_NEAR(r.SAP.pinion - r.TIF.pinion, GetParam().clearance, 1e-6);
     if (GetParam().clearance > 0.0) {
-        EXPECT_GT(r.TIF1, Single(s.DB1));
+        EXPECT_GT(r.TIF.pinion, Single(s.DB1));
     } else {
-        EXPECT_EQ(r.TIF1.Value(), r.SAP1.Value());
+        EXPECT_EQ(r.TIF.pinion.Value(), r.SAP.pinion.Value());
     }
 }
 

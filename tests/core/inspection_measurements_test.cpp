@@ -27,13 +27,14 @@ struct Calculated {
 };
 
 // The pair as the output window leaves it after its calculation.
-Calculated Calculate(std::int16_t gearType, const PairEntry& entry) {
+Calculated Calculate(PairKind gearType, const PairEntry& entry) {
     Calculated pair{testing::EnteredPair(gearType, entry), {}};
-    pair.result = gearType == 2 ? CalcInternalPair(pair.state) : CalcExternalPair(pair.state);
+    pair.result =
+        gearType == PairKind::Internal ? CalcInternalPair(pair.state) : CalcExternalPair(pair.state);
     return pair;
 }
 
-PairMeasurements Measure(const Calculated& pair, const std::array<MeasurementChoice, 2>& choices = {}) {
+PairMeasurements Measure(const Calculated& pair, const PerMember<MeasurementChoice>& choices = {}) {
     return MeasurePair(pair.state, pair.result, choices);
 }
 
@@ -63,73 +64,74 @@ TEST(InvoluteAngle, HasNoAngleForAnInvoluteOfZeroOrLess) {
 }
 
 TEST(ContactRatio, HelicalPairMatchesThePublishedValue) {
-    const PairMeasurements measured = Measure(Calculate(1, kHelical17To35));
+    const PairMeasurements measured = Measure(Calculate(PairKind::External, kHelical17To35));
     EXPECT_EQ(MeasurementTexts(measured).contactRatio, "1.069");
     EXPECT_NEAR(measured.contactRatio, 1.068817, 2e-5);
 }
 
 // The path of contact is the pinion's roll from its SAP to its tip times its base radius, and the
 // base pitch is 2π/N1 of that radius: ε = N1 (roll to OD1 − roll to SAP1) / 360.
-class ContactRatioRollIdentity : public ::testing::TestWithParam<std::pair<std::int16_t, PairEntry>> {};
+class ContactRatioRollIdentity : public ::testing::TestWithParam<std::pair<PairKind, PairEntry>> {};
 
 TEST_P(ContactRatioRollIdentity, EqualsTheRollFromSAPToTheTipInBasePitches) {
     const auto& [gearType, entry] = GetParam();
     const Calculated pair = Calculate(gearType, entry);
     const PairMeasurements measured = Measure(pair);
-    ASSERT_FALSE(measured.members[0].interference);
+    ASSERT_FALSE(measured.members.pinion.interference);
     const double teeth = pair.result.Swapped ? entry.NT2 : entry.NT1;
-    const double rolls = teeth * (pair.result.RollOD1 - pair.result.RollSAP1) / 360.0;
+    const double rolls = teeth * (pair.result.RollOD.pinion - pair.result.RollSAP.pinion) / 360.0;
     EXPECT_NEAR(measured.contactRatio, rolls, 2e-5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Pairs, ContactRatioRollIdentity,
-    ::testing::Values(std::pair<std::int16_t, PairEntry>{1, kHelical17To35},
-                      std::pair<std::int16_t, PairEntry>{1, kExternal20To40},
-                      std::pair<std::int16_t, PairEntry>{1, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}},
-                      std::pair<std::int16_t, PairEntry>{1, {40, 20, 10, 20, 0, 4.2, 2.2, 3}},
-                      std::pair<std::int16_t, PairEntry>{1, {20, 40, 10, 20, 15, 2.3, 4.3, 3.2}},
-                      std::pair<std::int16_t, PairEntry>{2, {20, 60, 10, 20, 0, 2.2, 6.0, 2.05}},
-                      std::pair<std::int16_t, PairEntry>{2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}}));
+    ::testing::Values(std::pair<PairKind, PairEntry>{PairKind::External, kHelical17To35},
+                      std::pair<PairKind, PairEntry>{PairKind::External, kExternal20To40},
+                      std::pair<PairKind, PairEntry>{PairKind::External, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}},
+                      std::pair<PairKind, PairEntry>{PairKind::External, {40, 20, 10, 20, 0, 4.2, 2.2, 3}},
+                      std::pair<PairKind, PairEntry>{PairKind::External, {20, 40, 10, 20, 15, 2.3, 4.3, 3.2}},
+                      std::pair<PairKind, PairEntry>{PairKind::Internal, {20, 60, 10, 20, 0, 2.2, 6.0, 2.05}},
+                      std::pair<PairKind, PairEntry>{PairKind::Internal, {24, 70, 8, 25, 20, 3.4, 8.7, 3}}));
 
 TEST(Interference, InternalPairOfStandardProportionsFlagsThePinion) {
-    const PairMeasurements measured = Measure(Calculate(2, kInternal20To60));
-    EXPECT_TRUE(measured.members[0].interference);
-    EXPECT_FALSE(measured.members[1].interference);
-    EXPECT_EQ(MeasurementTexts(measured).members[0].interference, "Yes");
+    const PairMeasurements measured = Measure(Calculate(PairKind::Internal, kInternal20To60));
+    EXPECT_TRUE(measured.members.pinion.interference);
+    EXPECT_FALSE(measured.members.gear.interference);
+    EXPECT_EQ(MeasurementTexts(measured).members.pinion.interference, "Yes");
 }
 
 TEST(Interference, StandardExternalPairFlagsNeitherMember) {
-    const PairMeasurements measured = Measure(Calculate(1, kExternal20To40));
-    EXPECT_FALSE(measured.members[0].interference);
-    EXPECT_FALSE(measured.members[1].interference);
+    const PairMeasurements measured = Measure(Calculate(PairKind::External, kExternal20To40));
+    EXPECT_FALSE(measured.members.pinion.interference);
+    EXPECT_FALSE(measured.members.gear.interference);
 }
 
 TEST(Interference, ShortPinionAgainstAStandardGearIsFlagged) {
     // 12 teeth at 20° undercut against a 40-tooth standard gear: the gear's tip passes the pinion's
     // interference point, the pinion's tip does not pass the gear's.
-    const PairMeasurements measured = Measure(Calculate(1, {12, 40, 10, 20, 0, 1.4, 4.2, 2.6}));
-    EXPECT_TRUE(measured.members[0].interference);
-    EXPECT_FALSE(measured.members[1].interference);
+    const PairMeasurements measured =
+        Measure(Calculate(PairKind::External, {12, 40, 10, 20, 0, 1.4, 4.2, 2.6}));
+    EXPECT_TRUE(measured.members.pinion.interference);
+    EXPECT_FALSE(measured.members.gear.interference);
 }
 
 TEST(OverPins, PublishedExampleOf32TeethOverPinsOf0_432) {
-    const PairMeasurements measured =
-        Measure(Calculate(1, kPins32To40), {MeasurementChoice{0.432, std::nullopt}, MeasurementChoice{}});
-    ASSERT_TRUE(measured.members[0].overPins);
-    EXPECT_EQ(PatternValue(measured.members[0].overPins->value, 4), "8.6032");
-    EXPECT_EQ(MeasurementTexts(measured).members[0].overPins, "8.60324");
-    EXPECT_EQ(MeasurementTexts(measured).members[0].pinDiameter, "0.43200");
+    const PairMeasurements measured = Measure(Calculate(PairKind::External, kPins32To40),
+                                              {MeasurementChoice{0.432, std::nullopt}, MeasurementChoice{}});
+    ASSERT_TRUE(measured.members.pinion.overPins);
+    EXPECT_EQ(PatternValue(measured.members.pinion.overPins->value, 4), "8.6032");
+    EXPECT_EQ(MeasurementTexts(measured).members.pinion.overPins, "8.60324");
+    EXPECT_EQ(MeasurementTexts(measured).members.pinion.pinDiameter, "0.43200");
 }
 
 TEST(Span, PublishedExampleOf20TeethAtModule2) {
-    const PairMeasurements measured = Measure(Calculate(1, kSpan20To40));
-    const MemberMeasurements& pinion = measured.members[0];
+    const PairMeasurements measured = Measure(Calculate(PairKind::External, kSpan20To40));
+    const MemberMeasurements& pinion = measured.members.pinion;
     ASSERT_TRUE(pinion.span);
     EXPECT_EQ(pinion.spanTeeth, 3);
     // 15.321 mm is the published value to three decimals; in inches it is 0.603184.
     EXPECT_EQ(PatternValue(pinion.span->value * kMillimetresPerInch, 3), "15.321");
-    EXPECT_EQ(MeasurementTexts(measured).members[0].span, "0.60318");
+    EXPECT_EQ(MeasurementTexts(measured).members.pinion.span, "0.60318");
 }
 
 // Over pins of one member, evaluated as the balance of angles at the pin centre: the pin centre at
@@ -137,7 +139,7 @@ TEST(Span, PublishedExampleOf20TeethAtModule2) {
 // flank's half-angle there, widened by the pin, fills the half pitch angle. R is found by bisection.
 struct PinCase {
     const char* name;
-    std::int16_t gearType;
+    PairKind gearType;
     PairEntry entry;
     Member member;
     double pinDiameter;
@@ -150,7 +152,7 @@ struct Independent {
 
 Independent IndependentOverPins(const PinCase& c, double x) {
     const PairEntry e = Stored(c.entry);
-    const bool internalGear = c.gearType == 2 && c.member == Member::Gear;
+    const bool internalGear = c.gearType == PairKind::Internal && c.member == Member::Gear;
     const double teeth = c.member == Member::Pinion ? e.NT1 : e.NT2;
     const double helix = e.HA * pi / 180.0;
     const double normalAngle = e.PA * pi / 180.0;
@@ -192,18 +194,18 @@ class OverPinsAgainstIndependentEvaluation : public ::testing::TestWithParam<Pin
 TEST_P(OverPinsAgainstIndependentEvaluation, MeasurementContactAndActiveProfile) {
     const PinCase& c = GetParam();
     const Calculated pair = Calculate(c.gearType, c.entry);
-    std::array<MeasurementChoice, 2> choices{};
-    choices[IndexOf(c.member)].pinDiameter = c.pinDiameter;
-    const MemberMeasurements measured = Measure(pair, choices).members[IndexOf(c.member)];
-    const double x = c.member == Member::Pinion ? pair.result.X1 : pair.result.X2;
+    PerMember<MeasurementChoice> choices{};
+    choices[c.member].pinDiameter = c.pinDiameter;
+    const MemberMeasurements measured = Measure(pair, choices).members[c.member];
+    const double x = c.member == Member::Pinion ? pair.result.X.pinion : pair.result.X.gear;
     const Independent expected = IndependentOverPins(c, x);
     ASSERT_TRUE(measured.overPins);
     EXPECT_NEAR(measured.overPins->value, expected.measurement, 1e-10);
     EXPECT_NEAR(measured.overPins->contactDiameter, expected.contactDiameter, 1e-10);
     const double tip = c.member == Member::Pinion ? Stored(c.entry).OD1 : Stored(c.entry).OD2;
-    const double tif = c.member == Member::Pinion ? pair.result.TIF1 : pair.result.TIF2;
-    const double low = c.gearType == 2 && c.member == Member::Gear ? tip : tif;
-    const double high = c.gearType == 2 && c.member == Member::Gear ? tif : tip;
+    const double tif = c.member == Member::Pinion ? pair.result.TIF.pinion : pair.result.TIF.gear;
+    const double low = c.gearType == PairKind::Internal && c.member == Member::Gear ? tip : tif;
+    const double high = c.gearType == PairKind::Internal && c.member == Member::Gear ? tif : tip;
     EXPECT_EQ(measured.overPins->onActiveProfile,
               low <= expected.contactDiameter && expected.contactDiameter <= high);
 }
@@ -211,20 +213,33 @@ TEST_P(OverPinsAgainstIndependentEvaluation, MeasurementContactAndActiveProfile)
 INSTANTIATE_TEST_SUITE_P(
     Members, OverPinsAgainstIndependentEvaluation,
     ::testing::Values(
-        PinCase{"EvenSpur", 1, kPins32To40, Member::Pinion, 0.432},
-        PinCase{"EvenSpurGear", 1, kPins32To40, Member::Gear, 0.45},
-        PinCase{"OddSpur", 1, {31, 41, 4, 20, 0, 8.25, 10.75, 9}, Member::Pinion, 0.432},
-        PinCase{"OddSpurGear", 1, {31, 41, 4, 20, 0, 8.25, 10.75, 9}, Member::Gear, 0.5},
-        PinCase{"OddShiftedPinion", 1, {19, 41, 10, 20, 0, 2.2, 4.2, 3.05}, Member::Pinion, 0.1728},
-        PinCase{"PinTouchingAboveTheTip", 1, kPins32To40, Member::Pinion, 0.8},
-        PinCase{"PinTouchingBelowTheTIF", 1, kPins32To40, Member::Pinion, 0.27},
-        PinCase{"InternalGearBetweenPins", 2, kInternal20To60, Member::Gear, 0.144},
-        PinCase{"InternalGearOddBetweenPins", 2, {20, 61, 10, 20, 0, 2.2, 5.9, 2.05}, Member::Gear, 0.15},
-        PinCase{"ShiftedInternalGearBetweenPins", 2, kInternalWider20To60, Member::Gear, 0.16},
-        PinCase{"PinionOfAnInternalPair", 2, kInternalWider20To60, Member::Pinion, 0.17},
-        PinCase{"HelicalEvenOverBalls", 1, kHelical17To35, Member::Pinion, 0.07},
-        PinCase{"HelicalOddOverBalls", 1, kHelical17To35, Member::Gear, 0.068},
-        PinCase{"HelicalInternalGearBetweenBalls", 2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}, Member::Gear, 0.18}),
+        PinCase{"EvenSpur", PairKind::External, kPins32To40, Member::Pinion, 0.432},
+        PinCase{"EvenSpurGear", PairKind::External, kPins32To40, Member::Gear, 0.45},
+        PinCase{"OddSpur", PairKind::External, {31, 41, 4, 20, 0, 8.25, 10.75, 9}, Member::Pinion, 0.432},
+        PinCase{"OddSpurGear", PairKind::External, {31, 41, 4, 20, 0, 8.25, 10.75, 9}, Member::Gear, 0.5},
+        PinCase{"OddShiftedPinion",
+                PairKind::External,
+                {19, 41, 10, 20, 0, 2.2, 4.2, 3.05},
+                Member::Pinion,
+                0.1728},
+        PinCase{"PinTouchingAboveTheTip", PairKind::External, kPins32To40, Member::Pinion, 0.8},
+        PinCase{"PinTouchingBelowTheTIF", PairKind::External, kPins32To40, Member::Pinion, 0.27},
+        PinCase{"InternalGearBetweenPins", PairKind::Internal, kInternal20To60, Member::Gear, 0.144},
+        PinCase{"InternalGearOddBetweenPins",
+                PairKind::Internal,
+                {20, 61, 10, 20, 0, 2.2, 5.9, 2.05},
+                Member::Gear,
+                0.15},
+        PinCase{"ShiftedInternalGearBetweenPins", PairKind::Internal, kInternalWider20To60, Member::Gear,
+                0.16},
+        PinCase{"PinionOfAnInternalPair", PairKind::Internal, kInternalWider20To60, Member::Pinion, 0.17},
+        PinCase{"HelicalEvenOverBalls", PairKind::External, kHelical17To35, Member::Pinion, 0.07},
+        PinCase{"HelicalOddOverBalls", PairKind::External, kHelical17To35, Member::Gear, 0.068},
+        PinCase{"HelicalInternalGearBetweenBalls",
+                PairKind::Internal,
+                {24, 70, 8, 25, 20, 3.4, 8.7, 3},
+                Member::Gear,
+                0.18}),
     PinCaseName);
 
 // The default pin or ball touches the flank on d + 2x/Pn.
@@ -233,10 +248,10 @@ class IdealPinDiameter : public ::testing::TestWithParam<PinCase> {};
 TEST_P(IdealPinDiameter, TouchesTheFlankOnTheShiftedPitchDiameter) {
     const PinCase& c = GetParam();
     const Calculated pair = Calculate(c.gearType, c.entry);
-    const MemberMeasurements measured = Measure(pair).members[IndexOf(c.member)];
+    const MemberMeasurements measured = Measure(pair).members[c.member];
     ASSERT_TRUE(measured.pinDiameter);
     ASSERT_TRUE(measured.overPins);
-    const double x = c.member == Member::Pinion ? pair.result.X1 : pair.result.X2;
+    const double x = c.member == Member::Pinion ? pair.result.X.pinion : pair.result.X.gear;
     const PairEntry e = Stored(c.entry);
     const double teeth = c.member == Member::Pinion ? e.NT1 : e.NT2;
     const double target = teeth / (e.DP * std::cos(e.HA * pi / 180.0)) + 2.0 * x / e.DP;
@@ -248,11 +263,14 @@ TEST_P(IdealPinDiameter, TouchesTheFlankOnTheShiftedPitchDiameter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Members, IdealPinDiameter,
-    ::testing::Values(PinCase{"EvenSpur", 1, kPins32To40, Member::Pinion, 0},
-                      PinCase{"OddShiftedPinion", 1, {19, 41, 10, 20, 0, 2.2, 4.2, 3.05}, Member::Pinion, 0},
-                      PinCase{"ShiftedInternalGear", 2, kInternalWider20To60, Member::Gear, 0},
-                      PinCase{"HelicalPinion", 1, kHelical17To35, Member::Pinion, 0},
-                      PinCase{"HelicalInternalGear", 2, {24, 70, 8, 25, 20, 3.4, 8.7, 3}, Member::Gear, 0}),
+    ::testing::Values(
+        PinCase{"EvenSpur", PairKind::External, kPins32To40, Member::Pinion, 0},
+        PinCase{
+            "OddShiftedPinion", PairKind::External, {19, 41, 10, 20, 0, 2.2, 4.2, 3.05}, Member::Pinion, 0},
+        PinCase{"ShiftedInternalGear", PairKind::Internal, kInternalWider20To60, Member::Gear, 0},
+        PinCase{"HelicalPinion", PairKind::External, kHelical17To35, Member::Pinion, 0},
+        PinCase{
+            "HelicalInternalGear", PairKind::Internal, {24, 70, 8, 25, 20, 3.4, 8.7, 3}, Member::Gear, 0}),
     PinCaseName);
 
 // The default number of teeth spanned puts the anvils' contact, √(db² + (W cos ψb)²), on d + 2x/Pn
@@ -262,9 +280,9 @@ class DefaultSpanTeeth : public ::testing::TestWithParam<PinCase> {};
 TEST_P(DefaultSpanTeeth, NearestToTheContactOnTheShiftedPitchDiameter) {
     const PinCase& c = GetParam();
     const Calculated pair = Calculate(c.gearType, c.entry);
-    const MemberMeasurements measured = Measure(pair).members[IndexOf(c.member)];
+    const MemberMeasurements measured = Measure(pair).members[c.member];
     const PairEntry e = Stored(c.entry);
-    const double x = c.member == Member::Pinion ? pair.result.X1 : pair.result.X2;
+    const double x = c.member == Member::Pinion ? pair.result.X.pinion : pair.result.X.gear;
     const double teeth = c.member == Member::Pinion ? e.NT1 : e.NT2;
     const double helix = e.HA * pi / 180.0;
     const double normalAngle = e.PA * pi / 180.0;
@@ -288,36 +306,37 @@ TEST_P(DefaultSpanTeeth, NearestToTheContactOnTheShiftedPitchDiameter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Members, DefaultSpanTeeth,
-    ::testing::Values(PinCase{"Spur20", 1, kSpan20To40, Member::Pinion, 0},
-                      PinCase{"Spur40", 1, kSpan20To40, Member::Gear, 0},
-                      PinCase{"ShiftedPinion", 1, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}, Member::Pinion, 0},
-                      PinCase{"HelicalPinion", 1, kHelical17To35, Member::Pinion, 0},
-                      PinCase{"HelicalGear", 1, kHelical17To35, Member::Gear, 0},
-                      PinCase{"PinionOfAnInternalPair", 2, kInternalWider20To60, Member::Pinion, 0}),
+    ::testing::Values(
+        PinCase{"Spur20", PairKind::External, kSpan20To40, Member::Pinion, 0},
+        PinCase{"Spur40", PairKind::External, kSpan20To40, Member::Gear, 0},
+        PinCase{"ShiftedPinion", PairKind::External, {20, 40, 10, 20, 0, 2.3, 4.2, 3.05}, Member::Pinion, 0},
+        PinCase{"HelicalPinion", PairKind::External, kHelical17To35, Member::Pinion, 0},
+        PinCase{"HelicalGear", PairKind::External, kHelical17To35, Member::Gear, 0},
+        PinCase{"PinionOfAnInternalPair", PairKind::Internal, kInternalWider20To60, Member::Pinion, 0}),
     PinCaseName);
 
 TEST(Span, ChosenTeethAreKeptAndOutOfRangeTeethGiveNoSpan) {
-    const Calculated pair = Calculate(1, kSpan20To40);
+    const Calculated pair = Calculate(PairKind::External, kSpan20To40);
     const PairMeasurements measured =
         Measure(pair, {MeasurementChoice{std::nullopt, 4}, MeasurementChoice{std::nullopt, 40}});
-    EXPECT_EQ(measured.members[0].spanTeeth, 4);
-    ASSERT_TRUE(measured.members[0].span);
+    EXPECT_EQ(measured.members.pinion.spanTeeth, 4);
+    ASSERT_TRUE(measured.members.pinion.span);
     const PairMeasurements byDefault = Measure(pair);
-    EXPECT_NEAR(measured.members[0].span->value - byDefault.members[0].span->value,
+    EXPECT_NEAR(measured.members.pinion.span->value - byDefault.members.pinion.span->value,
                 pi * std::cos(20 * pi / 180) / Stored(kSpan20To40).DP, 1e-12);
-    EXPECT_FALSE(measured.members[1].span);
-    const MemberMeasurementTexts texts = MeasurementTexts(measured).members[1];
+    EXPECT_FALSE(measured.members.gear.span);
+    const MemberMeasurementTexts texts = MeasurementTexts(measured).members.gear;
     EXPECT_EQ(texts.spanTeeth, "40");
     EXPECT_EQ(texts.span, "NA");
     EXPECT_EQ(texts.spanOnActiveProfile, "NA");
 }
 
 TEST(Span, InternalGearHasNone) {
-    const PairMeasurements measured = Measure(Calculate(2, kInternal20To60));
-    EXPECT_TRUE(measured.members[0].span);
-    EXPECT_FALSE(measured.members[1].spanTeeth);
-    EXPECT_FALSE(measured.members[1].span);
-    const MemberMeasurementTexts texts = MeasurementTexts(measured).members[1];
+    const PairMeasurements measured = Measure(Calculate(PairKind::Internal, kInternal20To60));
+    EXPECT_TRUE(measured.members.pinion.span);
+    EXPECT_FALSE(measured.members.gear.spanTeeth);
+    EXPECT_FALSE(measured.members.gear.span);
+    const MemberMeasurementTexts texts = MeasurementTexts(measured).members.gear;
     EXPECT_EQ(texts.spanTeeth, "NA");
     EXPECT_EQ(texts.span, "NA");
     EXPECT_EQ(texts.spanContactDiameter, "NA");
@@ -325,31 +344,34 @@ TEST(Span, InternalGearHasNone) {
 }
 
 TEST(ToothThickness, ShiftWidensTheToothAndTheInternalGearsSpace) {
-    const Calculated pair = Calculate(2, kInternalWider20To60);
+    const Calculated pair = Calculate(PairKind::Internal, kInternalWider20To60);
     const PairMeasurements measured = Measure(pair);
     const double tan20 = std::tan(20 * pi / 180);
-    EXPECT_GT(pair.result.X2, 0.27);
-    EXPECT_NEAR(measured.members[0].toothThickness, (pi / 2 + 2 * pair.result.X1 * tan20) / 10, 1e-15);
-    EXPECT_NEAR(measured.members[1].toothThickness, (pi / 2 + 2 * pair.result.X2 * tan20) / 10, 1e-15);
-    EXPECT_EQ(MeasurementTexts(Measure(Calculate(1, kPins32To40))).members[0].toothThickness, "0.39270");
+    EXPECT_GT(pair.result.X.gear, 0.27);
+    EXPECT_NEAR(measured.members.pinion.toothThickness, (pi / 2 + 2 * pair.result.X.pinion * tan20) / 10,
+                1e-15);
+    EXPECT_NEAR(measured.members.gear.toothThickness, (pi / 2 + 2 * pair.result.X.gear * tan20) / 10, 1e-15);
+    EXPECT_EQ(
+        MeasurementTexts(Measure(Calculate(PairKind::External, kPins32To40))).members.pinion.toothThickness,
+        "0.39270");
 }
 
 TEST(OverPins, ContactAboveTheTipOrBelowTheTIFIsOffTheActiveProfile) {
-    const Calculated pair = Calculate(1, kPins32To40);
+    const Calculated pair = Calculate(PairKind::External, kPins32To40);
     for (double pin : {0.27, 0.8}) {
         const PairMeasurements measured = Measure(pair, {MeasurementChoice{pin, std::nullopt}, {}});
-        ASSERT_TRUE(measured.members[0].overPins) << pin;
-        EXPECT_EQ(MeasurementTexts(measured).members[0].pinsOnActiveProfile, "No") << pin;
+        ASSERT_TRUE(measured.members.pinion.overPins) << pin;
+        EXPECT_EQ(MeasurementTexts(measured).members.pinion.pinsOnActiveProfile, "No") << pin;
     }
 }
 
 // A pin of 0.2 would sink below the base circle before touching both flanks.
 TEST(OverPins, PinThatCannotRestOnTheFlanksGivesNoMeasurement) {
-    const Calculated pair = Calculate(1, kPins32To40);
+    const Calculated pair = Calculate(PairKind::External, kPins32To40);
     for (double pin : {0.0, 0.2}) {
         const PairMeasurements measured = Measure(pair, {MeasurementChoice{pin, std::nullopt}, {}});
-        EXPECT_FALSE(measured.members[0].overPins) << pin;
-        const MemberMeasurementTexts texts = MeasurementTexts(measured).members[0];
+        EXPECT_FALSE(measured.members.pinion.overPins) << pin;
+        const MemberMeasurementTexts texts = MeasurementTexts(measured).members.pinion;
         EXPECT_EQ(texts.pinDiameter, PatternValue(pin, 5));
         EXPECT_EQ(texts.overPins, "NA");
         EXPECT_EQ(texts.pinContactDiameter, "NA");
@@ -358,34 +380,36 @@ TEST(OverPins, PinThatCannotRestOnTheFlanksGivesNoMeasurement) {
 }
 
 TEST(MeasurePair, ExchangedExternalPairFollowsTheTableColumns) {
-    const PairMeasurementTexts entered = MeasurementTexts(Measure(Calculate(1, kExternal20To40)));
+    const PairMeasurementTexts entered =
+        MeasurementTexts(Measure(Calculate(PairKind::External, kExternal20To40)));
     const PairMeasurementTexts exchanged =
-        MeasurementTexts(Measure(Calculate(1, {40, 20, 10, 20, 0, 4.2, 2.2, 3})));
+        MeasurementTexts(Measure(Calculate(PairKind::External, {40, 20, 10, 20, 0, 4.2, 2.2, 3})));
     EXPECT_EQ(exchanged.contactRatio, entered.contactRatio);
-    for (int m = 0; m < 2; ++m) {
+    for (Member m : kMembers) {
         EXPECT_EQ(exchanged.members[m].overPins, entered.members[m].overPins);
         EXPECT_EQ(exchanged.members[m].span, entered.members[m].span);
         EXPECT_EQ(exchanged.members[m].spanTeeth, entered.members[m].spanTeeth);
     }
-    EXPECT_EQ(entered.members[0].spanTeeth, "3");
-    EXPECT_EQ(entered.members[1].spanTeeth, "5");
+    EXPECT_EQ(entered.members.pinion.spanTeeth, "3");
+    EXPECT_EQ(entered.members.gear.spanTeeth, "5");
 }
 
 TEST(MeasurementTexts, FiveDecimalLengthsAndThreeDecimalContactRatio) {
-    const PairMeasurementTexts texts = MeasurementTexts(Measure(Calculate(1, kExternal20To40)));
+    const PairMeasurementTexts texts =
+        MeasurementTexts(Measure(Calculate(PairKind::External, kExternal20To40)));
     // (√(1.1² − 0.93969²) + √(2.1² − 1.87939²) − 3 sin 20°) / (π cos 20° / 10) = 1.63519
     EXPECT_EQ(texts.contactRatio, "1.635");
-    for (const MemberMeasurementTexts& member : texts.members) {
+    for (const MemberMeasurementTexts* member : {&texts.members.pinion, &texts.members.gear}) {
         for (const std::string* length :
-             {&member.toothThickness, &member.pinDiameter, &member.overPins, &member.pinContactDiameter,
-              &member.span, &member.spanContactDiameter}) {
+             {&member->toothThickness, &member->pinDiameter, &member->overPins, &member->pinContactDiameter,
+              &member->span, &member->spanContactDiameter}) {
             const auto point = length->find('.');
             ASSERT_NE(point, std::string::npos) << *length;
             EXPECT_EQ(length->size() - point - 1, 5u) << *length;
         }
-        EXPECT_EQ(member.interference, "No");
-        EXPECT_EQ(member.pinsOnActiveProfile, "Yes");
-        EXPECT_EQ(member.spanOnActiveProfile, "Yes");
+        EXPECT_EQ(member->interference, "No");
+        EXPECT_EQ(member->pinsOnActiveProfile, "Yes");
+        EXPECT_EQ(member->spanOnActiveProfile, "Yes");
     }
 }
 

@@ -37,22 +37,22 @@ TEST(CalcInternalPair, StandardPairRowByRow) {
     EXPECT_EQ(FiveDecimalText(s.CD), "2.00000");
     EXPECT_EQ(PatternValue(r.OperatingPA, 4), "20.0000");
     EXPECT_EQ(PatternValue(r.ProfileOverlap, 4), "2.0000");
-    EXPECT_EQ(PatternValue(r.X1, 4), "0.0000");
-    EXPECT_EQ(PatternValue(r.X2, 4), "0.0000");
-    EXPECT_NE(r.X1.Value(), 0.0f);
-    EXPECT_NEAR(r.X1, 6e-7, 1e-7);
-    EXPECT_NEAR(r.X2, 6e-7, 1e-7);
-    EXPECT_EQ(PatternValue(r.SAP1, 4), "1.8794");
-    EXPECT_EQ(PatternValue(r.SAP2, 4), "6.1723");
-    EXPECT_EQ(r.TIF1.Value(), r.SAP1.Value());
-    EXPECT_EQ(PatternValue(r.TIF2, 4), "6.1773");
-    EXPECT_EQ(PatternValue(r.RollPD1, 3), "20.854");
-    EXPECT_EQ(PatternValue(r.RollPD2, 3), "20.854");
-    EXPECT_EQ(PatternValue(r.RollOD1, 3), "34.866");
-    EXPECT_EQ(PatternValue(r.RollOD2, 3), "13.826");
+    EXPECT_EQ(PatternValue(r.X.pinion, 4), "0.0000");
+    EXPECT_EQ(PatternValue(r.X.gear, 4), "0.0000");
+    EXPECT_NE(r.X.pinion.Value(), 0.0f);
+    EXPECT_NEAR(r.X.pinion, 6e-7, 1e-7);
+    EXPECT_NEAR(r.X.gear, 6e-7, 1e-7);
+    EXPECT_EQ(PatternValue(r.SAP.pinion, 4), "1.8794");
+    EXPECT_EQ(PatternValue(r.SAP.gear, 4), "6.1723");
+    EXPECT_EQ(r.TIF.pinion.Value(), r.SAP.pinion.Value());
+    EXPECT_EQ(PatternValue(r.TIF.gear, 4), "6.1773");
+    EXPECT_EQ(PatternValue(r.RollPD.pinion, 3), "20.854");
+    EXPECT_EQ(PatternValue(r.RollPD.gear, 3), "20.854");
+    EXPECT_EQ(PatternValue(r.RollOD.pinion, 3), "34.866");
+    EXPECT_EQ(PatternValue(r.RollOD.gear, 3), "13.826");
     EXPECT_EQ(s.TPA.Value(), 20.0f);
-    EXPECT_EQ(s.SAP1.Value(), r.SAP1.Value());
-    EXPECT_EQ(s.SAP2.Value(), r.SAP2.Value());
+    EXPECT_EQ(s.SAP1.Value(), r.SAP.pinion.Value());
+    EXPECT_EQ(s.SAP2.Value(), r.SAP.gear.Value());
 }
 
 TEST(CalcInternalPair, WiderCenterDistance) {
@@ -60,20 +60,20 @@ TEST(CalcInternalPair, WiderCenterDistance) {
     const PairResult r = CalcInternalPair(s);
     EXPECT_EQ(PatternValue(r.OperatingPA, 4), "23.5412");
     EXPECT_EQ(PatternValue(r.ProfileOverlap, 4), "2.5000");
-    EXPECT_EQ(PatternValue(r.X1, 4), "-0.2718");
-    EXPECT_EQ(PatternValue(r.X2, 4), "0.2718");
+    EXPECT_EQ(PatternValue(r.X.pinion, 4), "-0.2718");
+    EXPECT_EQ(PatternValue(r.X.gear, 4), "0.2718");
     // X1 = (OD1 - P1) / 2 * DP + K / 2 - W / 2 and X2 - X1 = XD.
-    const double k = 2.0 * r.X1 - (s.OD1 - s.PD1) * s.DP + r.ProfileOverlap;
+    const double k = 2.0 * r.X.pinion - (s.OD1 - s.PD1) * s.DP + r.ProfileOverlap;
     EXPECT_EQ(PatternValue(k, 5), "-0.04355");
-    EXPECT_EQ(PatternValue(r.X2 - r.X1, 5), "0.54355");
-    EXPECT_EQ(PatternValue(r.SAP1, 4), "1.8997");
-    EXPECT_EQ(PatternValue(r.SAP2, 4), "6.2868");
-    EXPECT_EQ(PatternValue(r.TIF1, 4), "1.8947");
-    EXPECT_EQ(PatternValue(r.TIF2, 4), "6.2918");
-    EXPECT_EQ(PatternValue(r.RollSAP1, 3), "8.444");
-    EXPECT_EQ(PatternValue(r.RollSAP2, 3), "28.263");
-    EXPECT_EQ(PatternValue(r.RollTIF1, 3), "7.326");
-    EXPECT_EQ(PatternValue(r.RollTIF2, 3), "28.378");
+    EXPECT_EQ(PatternValue(r.X.gear - r.X.pinion, 5), "0.54355");
+    EXPECT_EQ(PatternValue(r.SAP.pinion, 4), "1.8997");
+    EXPECT_EQ(PatternValue(r.SAP.gear, 4), "6.2868");
+    EXPECT_EQ(PatternValue(r.TIF.pinion, 4), "1.8947");
+    EXPECT_EQ(PatternValue(r.TIF.gear, 4), "6.2918");
+    EXPECT_EQ(PatternValue(r.RollSAP.pinion, 3), "8.444");
+    EXPECT_EQ(PatternValue(r.RollSAP.gear, 3), "28.263");
+    EXPECT_EQ(PatternValue(r.RollTIF.pinion, 3), "7.326");
+    EXPECT_EQ(PatternValue(r.RollTIF.gear, 3), "28.378");
 }
 
 TEST(CalcInternalPair, HelicalPairWithTheInsideDiameterBelowTheBaseCircle) {
@@ -85,11 +85,11 @@ TEST(CalcInternalPair, HelicalPairWithTheInsideDiameterBelowTheBaseCircle) {
     EXPECT_EQ(PatternValue(s.TPA, 4), "20.6469");
     EXPECT_EQ(s.TPA.Value(), enteredTPA.Value());
     EXPECT_EQ(PatternValue(r.OperatingPA, 4), "14.3542");
-    EXPECT_EQ(PatternValue(r.SAP1, 4), "2.3947");
-    EXPECT_EQ(PatternValue(r.SAP2, 4), "6.5165");
-    EXPECT_EQ(PatternValue(r.TIF1, 4), "2.3883");
-    EXPECT_EQ(PatternValue(r.TIF2, 4), "6.5230");
-    EXPECT_EQ(PatternValue(r.RollOD2, 3), "0.000");
+    EXPECT_EQ(PatternValue(r.SAP.pinion, 4), "2.3947");
+    EXPECT_EQ(PatternValue(r.SAP.gear, 4), "6.5165");
+    EXPECT_EQ(PatternValue(r.TIF.pinion, 4), "2.3883");
+    EXPECT_EQ(PatternValue(r.TIF.gear, 4), "6.5230");
+    EXPECT_EQ(PatternValue(r.RollOD.gear, 3), "0.000");
 }
 
 TEST(CalcInternalPair, InsideDiameterOnTheBaseCircleOnlyAsASingle) {
@@ -99,8 +99,8 @@ TEST(CalcInternalPair, InsideDiameterOnTheBaseCircleOnlyAsASingle) {
     ASSERT_GT(s.DB2, static_cast<double>(s.OD2));
     PairResult r;
     ASSERT_NO_THROW(r = CalcInternalPair(s));
-    EXPECT_EQ(r.RollOD2.Value(), 0.0f);
-    EXPECT_GT(r.SAP2, s.OD2);
+    EXPECT_EQ(r.RollOD.gear.Value(), 0.0f);
+    EXPECT_GT(r.SAP.gear, s.OD2);
 }
 
 TEST(CalcInternalPair, SpurPairEndsWithTheNormalPressureAngleAndHelicalWithTheTransverse) {
@@ -121,9 +121,9 @@ TEST(CalcInternalPair, SecondRunUsesTheSecondAngleConstantsAndShowsTheSameValues
     const PairResult first = CalcInternalPair(s);
     EXPECT_EQ(std::bit_cast<std::uint32_t>(s.DegToRad.Value()), 0x3C8EFA34u);
     const PairResult second = CalcInternalPair(s);
-    EXPECT_EQ(PatternValue(second.SAP1, 4), PatternValue(first.SAP1, 4));
-    EXPECT_EQ(PatternValue(second.SAP2, 4), PatternValue(first.SAP2, 4));
-    EXPECT_EQ(PatternValue(second.RollOD1, 3), PatternValue(first.RollOD1, 3));
+    EXPECT_EQ(PatternValue(second.SAP.pinion, 4), PatternValue(first.SAP.pinion, 4));
+    EXPECT_EQ(PatternValue(second.SAP.gear, 4), PatternValue(first.SAP.gear, 4));
+    EXPECT_EQ(PatternValue(second.RollOD.pinion, 3), PatternValue(first.RollOD.pinion, 3));
     EXPECT_EQ(PatternOfDoubleGeneral(s.DB1, 6), "1.879385");
 }
 
@@ -163,7 +163,7 @@ TEST(CalcInternalPair, CoefficientDifferenceIsIndependentOfDiametersAndOverlap) 
                         GearPairState s =
                             InternalPair({nt1, nt2, dp, 20, ha, (nt1 + 2.4) / tdp, (nt2 - 1.7) / tdp, cd});
                         const PairResult r = CalcInternalPair(s);
-                        EXPECT_NEAR(r.X2 - r.X1, CoefficientDifference(s, r), 1e-5)
+                        EXPECT_NEAR(r.X.gear - r.X.pinion, CoefficientDifference(s, r), 1e-5)
                             << nt1 << "/" << nt2 << " HA " << ha << " DP " << dp << " CD " << cd;
                         ++checked;
                     }

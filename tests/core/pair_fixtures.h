@@ -13,7 +13,7 @@ struct PairEntry {
 
 // The state as the input window's Calculate leaves it: the entered fields, then the transverse
 // pitch, the pitch diameters, the transverse pressure angle and the base diameters.
-inline GearPairState EnteredPair(std::int16_t gearType, const PairEntry& e) {
+inline GearPairState EnteredPair(PairKind gearType, const PairEntry& e) {
     GearPairState s;
     SetStartUpConstants(s);
     s.GearType = gearType;
@@ -30,10 +30,10 @@ inline GearPairState EnteredPair(std::int16_t gearType, const PairEntry& e) {
 }
 
 inline GearPairState ExternalPair(const PairEntry& e) {
-    return EnteredPair(1, e);
+    return EnteredPair(PairKind::External, e);
 }
 inline GearPairState InternalPair(const PairEntry& e) {
-    return EnteredPair(2, e);
+    return EnteredPair(PairKind::Internal, e);
 }
 
 } // namespace korvanta::testing

@@ -20,32 +20,36 @@ using testing::PairEntry;
 
 struct RepeatedCase {
     const char* name;
-    std::int16_t gearType;
+    PairKind gearType;
     PairEntry pair;
 };
 
 const RepeatedCase kCases[] = {
-    {"External20To40", 1, {20, 40, 10, 20, 0, 2.2, 4.2, 3.0}},
-    {"HelicalExternal", 1, {20, 40, 10, 20, 15, 2.3, 4.4, 3.2}},
-    {"Internal20To60", 2, {20, 60, 10, 20, 0, 2.2, 5.8, 2.0}},
-    {"HelicalInternal", 2, {18, 54, 8, 20, 12, 2.6, 6.5, 2.3}},
+    {"External20To40", PairKind::External, {20, 40, 10, 20, 0, 2.2, 4.2, 3.0}},
+    {"HelicalExternal", PairKind::External, {20, 40, 10, 20, 15, 2.3, 4.4, 3.2}},
+    {"Internal20To60", PairKind::Internal, {20, 60, 10, 20, 0, 2.2, 5.8, 2.0}},
+    {"HelicalInternal", PairKind::Internal, {18, 54, 8, 20, 12, 2.6, 6.5, 2.3}},
 };
 
 PairResult CalculatePair(GearPairState& state) {
-    return state.GearType == 2 ? CalcInternalPair(state) : CalcExternalPair(state);
+    return state.GearType == PairKind::Internal ? CalcInternalPair(state) : CalcExternalPair(state);
 }
 
 // Every field of two results, bit for bit.
 void ExpectSameResult(const PairResult& first, const PairResult& again) {
-    const Single PairResult::*fields[] = {
-        &PairResult::X1,       &PairResult::X2,       &PairResult::SAP1,        &PairResult::SAP2,
-        &PairResult::TIF1,     &PairResult::TIF2,     &PairResult::RollTIF1,    &PairResult::RollTIF2,
-        &PairResult::RollSAP1, &PairResult::RollSAP2, &PairResult::RollPD1,     &PairResult::RollPD2,
-        &PairResult::RollOD1,  &PairResult::RollOD2,  &PairResult::OperatingPA, &PairResult::ProfileOverlap};
-    for (const Single PairResult::*field : fields) {
-        EXPECT_EQ(std::bit_cast<std::uint32_t>((first.*field).Value()),
-                  std::bit_cast<std::uint32_t>((again.*field).Value()));
+    const auto same = [](Single a, Single b) {
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(a.Value()), std::bit_cast<std::uint32_t>(b.Value()));
+    };
+    const PerMember<Single> PairResult::*perMember[] = {
+        &PairResult::X,       &PairResult::SAP,    &PairResult::TIF,   &PairResult::RollTIF,
+        &PairResult::RollSAP, &PairResult::RollPD, &PairResult::RollOD};
+    for (const PerMember<Single> PairResult::*field : perMember) {
+        for (Member member : kMembers) {
+            same((first.*field)[member], (again.*field)[member]);
+        }
     }
+    same(first.OperatingPA, again.OperatingPA);
+    same(first.ProfileOverlap, again.ProfileOverlap);
     EXPECT_EQ(first.Swapped, again.Swapped);
 }
 

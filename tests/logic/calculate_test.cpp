@@ -58,7 +58,7 @@ TEST(Calculate, AllFieldsEmptyAsksForThePinionTeeth) {
     SetStartUpConstants(state);
     ExpectRejected(Calculate(state, PairKind::External, FieldTexts{}), "Enter the number of teeth for Pinion",
                    "Korvanta", InputField::NT1);
-    EXPECT_EQ(state.GearType, 1);
+    EXPECT_EQ(state.GearType, PairKind::External);
 }
 
 struct PresenceCase {
@@ -80,7 +80,7 @@ TEST(Calculate, PresenceChecksRunInTheirOrder) {
             GearPairState state = Entered(c.texts);
             ExpectRejected(Calculate(state, external ? PairKind::External : PairKind::Internal, c.texts),
                            c.message, "Korvanta", c.focus);
-            EXPECT_EQ(state.GearType, external ? 1 : 2);
+            EXPECT_EQ(state.GearType, external ? PairKind::External : PairKind::Internal);
         }
     }
 }
@@ -174,7 +174,7 @@ TEST(Calculate, InternalPairNeedsMoreGearTeeth) {
     GearPairState state = Entered(texts);
     ExpectRejected(Calculate(state, PairKind::Internal, texts),
                    "Pinion must have fewer teeth than internal gear.", "Brenmark", InputField::NT1);
-    EXPECT_EQ(state.GearType, 2);
+    EXPECT_EQ(state.GearType, PairKind::Internal);
     EXPECT_EQ(state.NT2, Single(20.0));
     EXPECT_EQ(state.PD2, Single(2.0));
 }

@@ -7,7 +7,7 @@ namespace {
 
 GearPairState ExternalPair() {
     GearPairState state;
-    state.GearType = 1;
+    state.GearType = PairKind::External;
     state.NT1 = 25;
     state.NT2 = 40;
     state.DP = 10;
@@ -53,7 +53,7 @@ TEST(DiagramBoxes, GearOfAnExternalPairShowsItsOutsideDiameter) {
 
 TEST(DiagramBoxes, GearOfAnInternalPairHasAnUnknownDiameterAndARootCircle) {
     GearPairState state = ExternalPair();
-    state.GearType = 2;
+    state.GearType = PairKind::Internal;
     const DiagramBoxes boxes = FillDiagramBoxes(state, Member::Gear);
     EXPECT_EQ(boxes.outsideDiameter, "Unknown Dia.");
     EXPECT_TRUE(boxes.rootCircleCaption);
@@ -62,7 +62,7 @@ TEST(DiagramBoxes, GearOfAnInternalPairHasAnUnknownDiameterAndARootCircle) {
 
 TEST(DiagramBoxes, PinionOfAnInternalPairShowsItsOutsideDiameter) {
     GearPairState state = ExternalPair();
-    state.GearType = 2;
+    state.GearType = PairKind::Internal;
     const DiagramBoxes boxes = FillDiagramBoxes(state, Member::Pinion);
     EXPECT_EQ(boxes.outsideDiameter, "2.700000 DIA.");
     EXPECT_FALSE(boxes.rootCircleCaption);

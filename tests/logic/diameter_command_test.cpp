@@ -18,8 +18,8 @@ class DiameterCommandTest : public ::testing::Test {
 protected:
     DiameterCommandTest() {
         SetStartUpConstants(state);
-        state.GearType = 1;
-        state.DiagramMember = 1;
+        state.GearType = PairKind::External;
+        state.DiagramMember = Member::Pinion;
         state.OD1 = 2.2;
         state.OD2 = 4.2;
         state.DB1 = 1.8793852; // 2 cos 20°
@@ -81,8 +81,8 @@ TEST_F(DiameterCommandTest, DiameterBelowTheBaseCircleAsksAndGivesZeroAngles) {
 }
 
 TEST_F(DiameterCommandTest, InternalGearHasNoUpperCheck) {
-    state.GearType = 2;
-    state.DiagramMember = 2;
+    state.GearType = PairKind::Internal;
+    state.DiagramMember = Member::Gear;
     state.OD2 = 5.8;
     state.DB2 = 5.6381556;
     const DiameterCommandOutcome outcome = Run("7.00000");
@@ -92,7 +92,7 @@ TEST_F(DiameterCommandTest, InternalGearHasNoUpperCheck) {
 }
 
 TEST_F(DiameterCommandTest, ExternalGearIsCheckedAgainstItsOutsideDiameter) {
-    state.DiagramMember = 2;
+    state.DiagramMember = Member::Gear;
     Run("4.30000");
     EXPECT_EQ(questions, std::vector<std::string>{kLarger});
 }

@@ -62,9 +62,9 @@ TEST_F(InputFormTest, ActivationShowsTheSpurHelixAngleAndTheStandardPressureAngl
 }
 
 TEST_F(InputFormTest, FirstEntryOfThePinionTeethChoosesAnExternalPair) {
-    EXPECT_EQ(state.GearType, 0);
+    EXPECT_FALSE(state.GearType.has_value());
     form.Enter(F::NT1);
-    EXPECT_EQ(state.GearType, 1);
+    EXPECT_EQ(state.GearType, PairKind::External);
     EXPECT_EQ(form.LabelODCaption(), "Outside Diameter");
     EXPECT_TRUE(labels.empty());
 }
@@ -248,8 +248,8 @@ TEST_F(InputFormTest, InternalReEstimatesAndRelabels) {
     focus.clear();
     form.ChooseKind(PairKind::Internal);
     EXPECT_EQ(form.ChosenKind(), PairKind::Internal);
-    EXPECT_EQ(state.GearType, 2);
-    EXPECT_EQ(state.LastGearType, 2);
+    EXPECT_EQ(state.GearType, PairKind::Internal);
+    EXPECT_EQ(state.LastGearType, PairKind::Internal);
     EXPECT_EQ(form.Text(F::OD1), "2.20000");
     EXPECT_EQ(form.Text(F::OD2), "5.80000");
     EXPECT_EQ(form.Text(F::CD), "2.00000");
@@ -281,7 +281,7 @@ TEST_F(InputFormTest, FirstOptionClickAlwaysResetsTheDiameters) {
     Type(F::OD1, "2.3");
     form.ChooseKind(PairKind::External);
     EXPECT_EQ(form.Text(F::OD1), "2.20000");
-    EXPECT_EQ(state.LastGearType, 1);
+    EXPECT_EQ(state.LastGearType, PairKind::External);
 }
 
 TEST_F(InputFormTest, OwnRewritesAreReportedInOrder) {

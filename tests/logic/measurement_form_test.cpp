@@ -20,7 +20,7 @@ const FieldTexts kExternal20To40 = {"20", "40", "10", "20", "0", "2.2", "4.2", "
 const FieldTexts kInternal20To60 = {"20", "60", "10", "20", "0", "2.2", "5.8", "2"};
 
 // The pair as the input window's Calculate passes it on, calculated as the output window does.
-CalculatedPair Calculated(bool external, const FieldTexts& texts) {
+PairSolution Calculated(bool external, const FieldTexts& texts) {
     GearPairState state;
     SetStartUpConstants(state);
     Single* const fields[] = {&state.NT1, &state.NT2, &state.DP,  &state.PA,
@@ -30,20 +30,20 @@ CalculatedPair Calculated(bool external, const FieldTexts& texts) {
     }
     EXPECT_FALSE(
         Calculate(state, external ? PairKind::External : PairKind::Internal, texts).rejection.has_value());
-    const PairCalculation calculation = CalculatePairForMeasurements(state);
-    EXPECT_FALSE(calculation.fault.has_value());
-    return *calculation.pair;
+    PairSolution solution = SolvePair(state);
+    EXPECT_TRUE(solution.Complete());
+    return solution;
 }
 
 MeasurementForm FormOf(bool external, const FieldTexts& texts) {
-    const CalculatedPair pair = Calculated(external, texts);
-    return MeasurementForm(pair.state, pair.result);
+    const PairSolution pair = Calculated(external, texts);
+    return MeasurementForm(pair);
 }
 
 PairMeasurementTexts MeasuredWith(bool external, const FieldTexts& texts,
-                                  const std::array<MeasurementChoice, 2>& choices) {
-    const CalculatedPair pair = Calculated(external, texts);
-    return MeasurementTexts(MeasurePair(pair.state, pair.result, choices));
+                                  const PerMember<MeasurementChoice>& choices) {
+    const PairSolution pair = Calculated(external, texts);
+    return MeasurementTexts(Remeasure(pair, choices));
 }
 
 TEST(MeasurementForm, RowsShowTheMeasuredTextsUnderTheirCaptions) {
@@ -54,14 +54,14 @@ TEST(MeasurementForm, RowsShowTheMeasuredTextsUnderTheirCaptions) {
         const auto rows = form.Rows();
         EXPECT_EQ(rows[0].caption, kContactRatioCaption);
         EXPECT_EQ(rows[0].gear, expected.contactRatio);
-        EXPECT_EQ(rows[1].pinion, expected.members[0].interference);
+        EXPECT_EQ(rows[1].pinion, expected.members.pinion.interference);
         for (const MeasurementKey& key : kMeasurementKeys) {
             const auto row = std::find_if(rows.begin(), rows.end(), [&](const MeasurementRow& shown) {
                 return shown.caption == key.caption || shown.caption == key.internalCaption;
             });
             ASSERT_NE(row, rows.end()) << key.key;
-            EXPECT_EQ(row->pinion, expected.members[0].*key.text) << key.key;
-            EXPECT_EQ(row->gear, expected.members[1].*key.text) << key.key;
+            EXPECT_EQ(row->pinion, expected.members.pinion.*key.text) << key.key;
+            EXPECT_EQ(row->gear, expected.members.gear.*key.text) << key.key;
         }
         EXPECT_EQ(form.Columns()[1], external ? "GEAR" : "INTERNAL GEAR");
     }
@@ -112,7 +112,7 @@ TEST(MeasurementForm, EditedTextWithCharactersTheKeysRefuseOrANumberTooLargeIsRe
     EXPECT_TRUE(form.SetText(kPinionSpan, "45"));
     EXPECT_EQ(form.Text(kPinionSpan), "45");
     EXPECT_FALSE(form.SetText(kGearPin, std::string(40, '9')));
-    EXPECT_EQ(form.Text(kGearPin), MeasuredWith(true, kExternal20To40, {}).members[1].pinDiameter);
+    EXPECT_EQ(form.Text(kGearPin), MeasuredWith(true, kExternal20To40, {}).members.gear.pinDiameter);
 }
 
 struct LeaveCase {
@@ -169,14 +169,14 @@ TEST(MeasurementForm, LeavingAFieldUnchangedKeepsItsChoice) {
     EXPECT_EQ(form.Texts(), before);
 }
 
-TEST(MeasurementForm, FaultOfThePairCalculationIsReported) {
+TEST(MeasurementForm, FaultOfThePairCalculationMeasuresNothing) {
     GearPairState state;
     SetStartUpConstants(state);
-    state.GearType = 1;
-    const PairCalculation calculation = CalculatePairForMeasurements(state);
-    EXPECT_FALSE(calculation.pair.has_value());
-    ASSERT_TRUE(calculation.fault.has_value());
-    EXPECT_EQ(calculation.fault->icon, MessageIcon::Stop);
+    state.GearType = PairKind::External;
+    const PairSolution solution = SolvePair(state, PerMember<MeasurementChoice>{});
+    EXPECT_FALSE(solution.Complete());
+    EXPECT_FALSE(solution.measurements.has_value());
+    EXPECT_EQ(MeasurementFault().icon, MessageIcon::Stop);
 }
 
 } // namespace
@@ -186,39 +186,38 @@ namespace korvanta {
 namespace {
 
 TEST(MeasurementForm, ToolsTypedBeforeAreMeasuredWithAndASpanThePairCannotTakeGivesWay) {
-    const CalculatedPair pair = Calculated(true, kExternal20To40);
-    std::array<MeasurementChoice, 2> choices{};
-    choices[0].pinDiameter = 0.2;
-    choices[0].spanTeeth = 25; // more than the 20-tooth pinion has
-    choices[1].spanTeeth = 6;
-    const MeasurementForm form(pair.state, pair.result, choices);
-    EXPECT_EQ(form.Choices()[0].pinDiameter, 0.2);
-    EXPECT_FALSE(form.Choices()[0].spanTeeth.has_value());
-    EXPECT_EQ(form.Choices()[1].spanTeeth, 6);
-    std::array<MeasurementChoice, 2> fitting = choices;
-    fitting[0].spanTeeth.reset();
+    const PairSolution pair = Calculated(true, kExternal20To40);
+    PerMember<MeasurementChoice> choices{};
+    choices.pinion.pinDiameter = 0.2;
+    choices.pinion.spanTeeth = 25; // more than the 20-tooth pinion has
+    choices.gear.spanTeeth = 6;
+    const MeasurementForm form(pair, choices);
+    EXPECT_EQ(form.Choices().pinion.pinDiameter, 0.2);
+    EXPECT_FALSE(form.Choices().pinion.spanTeeth.has_value());
+    EXPECT_EQ(form.Choices().gear.spanTeeth, 6);
+    PerMember<MeasurementChoice> fitting = choices;
+    fitting.pinion.spanTeeth.reset();
     const PairMeasurementTexts expected = MeasuredWith(true, kExternal20To40, fitting);
-    EXPECT_EQ(form.Text(kPinionPin), expected.members[0].pinDiameter);
-    EXPECT_EQ(form.Text(kPinionSpan), expected.members[0].spanTeeth);
+    EXPECT_EQ(form.Text(kPinionPin), expected.members.pinion.pinDiameter);
+    EXPECT_EQ(form.Text(kPinionSpan), expected.members.pinion.spanTeeth);
     EXPECT_EQ(form.Text(kGearSpan), "6");
 
     // The internal gear is measured between pins, over no span.
-    const CalculatedPair internal = Calculated(false, kInternal20To60);
-    EXPECT_FALSE(
-        MeasurementForm(internal.state, internal.result, choices).Choices()[1].spanTeeth.has_value());
+    const PairSolution internal = Calculated(false, kInternal20To60);
+    EXPECT_FALSE(MeasurementForm(internal, choices).Choices().gear.spanTeeth.has_value());
 }
 
 TEST(MeasurementForm, KnowsWhetherTheEntriesAreStillThoseOfThePairMeasured) {
-    const CalculatedPair pair = Calculated(true, kExternal20To40);
-    const MeasurementForm form(pair.state, pair.result);
-    GearPairState now = pair.state;
+    const PairSolution pair = Calculated(true, kExternal20To40);
+    const MeasurementForm form(pair);
+    GearPairState now = pair.calculated;
     EXPECT_TRUE(form.Measures(now));
     now.TPA = 19.5; // a value a calculation leaves, no entry
     now.SAP1 = 1.0;
     EXPECT_TRUE(form.Measures(now));
     now.OD1 = 2.25;
     EXPECT_FALSE(form.Measures(now));
-    now = pair.state;
+    now = pair.calculated;
     now.Unit = LengthUnit::Millimetre;
     EXPECT_FALSE(form.Measures(now));
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "activated_table.h"
 #include "core/gear_pair_state.h"
 #include "core/normal_pitch.h"
 #include "logic/calculate.h"
@@ -34,9 +35,9 @@ OutputTable Filled(LengthUnit unit, PairKind kind, const FieldTexts& texts) {
     GearPairState state = Calculated(unit, kind, texts);
     OutputTable table = kind == PairKind::External ? NewExternalTable() : NewInternalTable();
     if (kind == PairKind::External) {
-        FillExternalTable(state, table);
+        ActivateTable(state, table);
     } else {
-        FillInternalTable(state, table);
+        ActivateTable(state, table);
     }
     EXPECT_FALSE(table.fault.has_value());
     return table;
@@ -62,16 +63,15 @@ TEST(MetricPair, PublishedProfileShiftedSpurPairInMillimetres) {
 TEST(MetricPair, MeasurementsAreInMillimetresToFourDecimals) {
     const GearPairState state = Calculated(LengthUnit::Millimetre, PairKind::External,
                                            {"12", "24", "3", "20", "0", "44.84", "79.40", "56.5"});
-    const PairCalculation calculation = CalculatePairForMeasurements(state);
-    ASSERT_TRUE(calculation.pair.has_value());
-    const PairMeasurementTexts texts =
-        MeasurementTexts(MeasurePair(calculation.pair->state, calculation.pair->result));
+    const PairSolution solution = SolvePair(state, PerMember<MeasurementChoice>{});
+    ASSERT_TRUE(solution.measurements.has_value());
+    const PairMeasurementTexts texts = MeasurementTexts(*solution.measurements);
     // s = m (π/2 + 2 x tan α), to four decimals of a millimetre.
     const double pi = std::acos(-1.0);
-    const double thickness = 3 * (pi / 2 + 2 * calculation.pair->result.X1 * std::tan(20 * pi / 180));
-    EXPECT_EQ(texts.members[0].toothThickness.size(), 6U);
-    EXPECT_NEAR(std::stod(texts.members[0].toothThickness), thickness, 0.00005);
-    EXPECT_EQ(texts.members[1].span.find('.'), texts.members[1].span.size() - 5);
+    const double thickness = 3 * (pi / 2 + 2 * solution.result.X.pinion * std::tan(20 * pi / 180));
+    EXPECT_EQ(texts.members.pinion.toothThickness.size(), 6U);
+    EXPECT_NEAR(std::stod(texts.members.pinion.toothThickness), thickness, 0.00005);
+    EXPECT_EQ(texts.members.gear.span.find('.'), texts.members.gear.span.size() - 5);
 }
 
 TEST(MetricPair, DiagramNamesTheModuleAndGivesTheDiameterInMillimetres) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "activated_table.h"
 #include "core/gear_pair_state.h"
 #include "logic/calculate.h"
 #include "logic/output_table.h"
@@ -53,7 +54,7 @@ TEST(OutputTable, FreshTablesCarryTheStoredCaptions) {
 TEST(OutputTable, HelicalExternalPairShowsTransverseValuesWithoutDegreeSign) {
     GearPairState state = Calculated(true, {"20", "40", "10", "20", "15", "2.3", "4.4", "3.2"});
     OutputTable table = NewExternalTable();
-    FillExternalTable(state, table);
+    ActivateTable(state, table);
     EXPECT_EQ(table[R::OperatingPressureAngle].caption, "Operating Pressure Angle (Transverse)");
     // 10 cos 15° = 9.659258; atan(tan 20° / cos 15°) = 20.64689°.
     ExpectCells(table, R::TransverseDiametralPitch, "9.65926", "9.65926");
@@ -68,11 +69,11 @@ TEST(OutputTable, LaterDisplaysOfTheSameEntriesShowTheFirstTexts) {
     const FieldTexts external = {"20", "40", "10", "20", "0", "2.2", "4.2", "3"};
     GearPairState state = Calculated(true, external);
     OutputTable first = NewExternalTable();
-    FillExternalTable(state, first);
+    ActivateTable(state, first);
     ExpectCells(first, R::RollOutside, "34.866°", "28.565°");
     ASSERT_FALSE(Calculate(state, PairKind::External, external).rejection.has_value());
     OutputTable again = NewExternalTable();
-    FillExternalTable(state, again);
+    ActivateTable(state, again);
     for (int row = 0; row < kOutputRowCount; ++row) {
         EXPECT_EQ(again.rows[row].pinion, first.rows[row].pinion) << first.rows[row].caption;
         EXPECT_EQ(again.rows[row].gear, first.rows[row].gear) << first.rows[row].caption;
@@ -81,7 +82,7 @@ TEST(OutputTable, LaterDisplaysOfTheSameEntriesShowTheFirstTexts) {
     const FieldTexts internalTexts = {"20", "60", "10", "20", "0", "2.2", "5.8", "2"};
     GearPairState internal = Calculated(false, internalTexts);
     OutputTable firstInternal = NewInternalTable();
-    FillInternalTable(internal, firstInternal);
+    ActivateTable(internal, firstInternal);
     ExpectCells(firstInternal, R::RollTIF, "0.229°", "25.649°");
     EXPECT_EQ(firstInternal[R::RollSAP].pinion, "0.229°");
     for (bool calculateAgain : {false, true, false}) {
@@ -89,7 +90,7 @@ TEST(OutputTable, LaterDisplaysOfTheSameEntriesShowTheFirstTexts) {
             ASSERT_FALSE(Calculate(internal, PairKind::Internal, internalTexts).rejection.has_value());
         }
         OutputTable later = NewInternalTable();
-        FillInternalTable(internal, later);
+        ActivateTable(internal, later);
         for (int row = 0; row < kOutputRowCount; ++row) {
             EXPECT_EQ(later.rows[row].pinion, firstInternal.rows[row].pinion)
                 << firstInternal.rows[row].caption;
@@ -103,7 +104,7 @@ TEST(OutputTable, LargerPinionDiameterShowsTheSmallerMemberAsPinion) {
     GearPairState state = Calculated(true, {"20", "40", "10", "20", "0", "2.2", "4.2", "3"});
     std::swap(state.OD1, state.OD2);
     OutputTable table = NewExternalTable();
-    FillExternalTable(state, table);
+    ActivateTable(state, table);
     ExpectCells(table, R::Teeth, "40", "20");
     ExpectCells(table, R::OutsideDiameter, "2.20000", "4.20000");
     ExpectCells(table, R::PitchDiameter, "4.00000", "2.00000");
@@ -120,7 +121,7 @@ TEST(OutputTable, ExternalFaultKeepsTheLaterCellsAndRestoresTheState) {
     for (OutputCell& cell : table.rows) {
         cell.pinion = cell.gear = "old";
     }
-    FillExternalTable(state, table);
+    ActivateTable(state, table);
     ASSERT_TRUE(table.fault.has_value());
     EXPECT_EQ(table.fault->step, "pair geometry");
     EXPECT_EQ(table.fault->message.title, "Korvanta");
@@ -138,7 +139,7 @@ TEST(OutputTable, ExternalFaultKeepsTheLaterCellsAndRestoresTheState) {
     // A later successful fill clears the fault.
     state.CD = 3;
     std::swap(state.OD1, state.OD2);
-    FillExternalTable(state, table);
+    ActivateTable(state, table);
     EXPECT_FALSE(table.fault.has_value());
 }
 
@@ -148,13 +149,13 @@ TEST(OutputTable, HelicalInternalPairWithInsideDiameterBelowTheBaseCircleWarnsAf
     // The window shows the angle Calculate derived, whatever a previous run left in the state.
     state.TPA = 21;
     OutputTable table = NewInternalTable();
-    FillInternalTable(state, table);
+    ActivateTable(state, table);
     EXPECT_EQ(table[R::DiametralPitch].caption, "Normal Diametral Pitch");
     EXPECT_EQ(table[R::PressureAngle].caption, "Normal Pressure Angle");
     EXPECT_EQ(table[R::OperatingPressureAngle].caption, "Operating Pressure Angle (Transverse)");
     EXPECT_EQ(state.TPA, entryTPA);
 
-    FillInternalTable(state, table);
+    ActivateTable(state, table);
     ExpectCells(table, R::TransversePressureAngle, "20.64689°", "20.64689°");
     ExpectCells(table, R::OperatingPressureAngle, "14.3542°", "14.3542°");
     ExpectCells(table, R::SAPDiameter, "2.3947", "6.5165");
@@ -172,7 +173,7 @@ TEST(OutputTable, InternalFaultFillsNothing) {
     GearPairState state = Calculated(false, {"20", "60", "10", "20", "0", "2.2", "5.8", "0"});
     OutputTable table = NewInternalTable();
     table[R::Teeth].pinion = "old";
-    FillInternalTable(state, table);
+    ActivateTable(state, table);
     ASSERT_TRUE(table.fault.has_value());
     EXPECT_EQ(table.fault->step, "internal pair calculation");
     EXPECT_EQ(table[R::Teeth].pinion, "old");

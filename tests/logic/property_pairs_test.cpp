@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "activated_table.h"
 #include "core/gear_pair_state.h"
 #include "core/pair_kind.h"
 #include "logic/calculate.h"
@@ -154,9 +155,9 @@ testing::AssertionResult ChecksOutputWindow(GearPairState& state, std::optional<
     for (int activation = 0; activation < 2; ++activation) {
         const Orientation before = OrientationOf(state);
         if (external) {
-            FillExternalTable(state, table);
+            ActivateTable(state, table);
         } else {
-            FillInternalTable(state, table);
+            ActivateTable(state, table);
         }
         if (auto checked = ChecksTable(table); !checked) {
             return checked;
@@ -168,7 +169,7 @@ testing::AssertionResult ChecksOutputWindow(GearPairState& state, std::optional<
     if (table.fault) {
         return testing::AssertionSuccess();
     }
-    StoreDiagramMember(state, member);
+    state.DiagramMember = member;
     return ChecksDiagram(state, diameter);
 }
 

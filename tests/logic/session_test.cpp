@@ -36,8 +36,8 @@ protected:
 
 TEST_F(SessionTest, StartsWithTheStartUpAngleConstantsAndNoPairKind) {
     EXPECT_EQ(session.State().Pi, 3.14159265);
-    EXPECT_FALSE(KindChosen(session.State()));
-    EXPECT_FALSE(DiagramMemberChosen(session.State()));
+    EXPECT_FALSE(session.State().GearType.has_value());
+    EXPECT_FALSE(session.State().DiagramMember.has_value());
 }
 
 TEST_F(SessionTest, NoWindowIsCreatedToBeDisabled) {
@@ -60,7 +60,7 @@ TEST_F(SessionTest, HoldingWindowsDisableTheInputWindowAndGiveItBackWhenTheyClos
 
 TEST_F(SessionTest, DiagramHoldsTheInputWindowAndTheOutputWindowOfThePairsKind) {
     for (PairKind kind : {PairKind::External, PairKind::Internal}) {
-        StoreKind(session.State(), kind);
+        session.State().GearType = kind;
         const SessionWindow output = OutputWindowOf(kind);
         Open(SessionWindow::Input);
         Open(output);
@@ -106,7 +106,7 @@ TEST_F(SessionTest, InputWindowActivatedBehindAnOpenHolderStaysDisabled) {
 }
 
 TEST_F(SessionTest, OutputWindowsStayDisabledWhileTheDiagramIsOpen) {
-    StoreKind(session.State(), PairKind::External);
+    session.State().GearType = PairKind::External;
     Open(SessionWindow::Input);
     Open(SessionWindow::ExternalOutput);
     Open(SessionWindow::Diagram);

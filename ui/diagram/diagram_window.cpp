@@ -96,8 +96,8 @@ void DiagramWindow::ClearSentences() {
 void DiagramWindow::Activated() {
     windows_.session().Activated(SessionWindow::Diagram);
     GearPairState& state = windows_.State();
-    if (!DiagramMemberChosen(state)) {
-        StoreDiagramMember(state, DefaultDiagramMember(KindOf(state)));
+    if (!state.DiagramMember.has_value()) {
+        state.DiagramMember = DefaultDiagramMember(KindOf(state));
     }
     const bool gear = DiagramMemberOf(state) == Member::Gear;
     ui->Option1->setChecked(!gear);
@@ -109,21 +109,21 @@ void DiagramWindow::Activated() {
 void DiagramWindow::choosePinion() {
     GearPairState& state = windows_.State();
     ui->Label6->hide();
-    if (DiagramMemberChosen(state) && DiagramMemberOf(state) == Member::Gear) {
+    if (state.DiagramMember == Member::Gear) {
         ClearSentences();
     }
-    StoreDiagramMember(state, Member::Pinion);
+    state.DiagramMember = Member::Pinion;
     ui->TextDia->setFocus();
     ShowMemberBoxes();
 }
 
 void DiagramWindow::chooseGear() {
     GearPairState& state = windows_.State();
-    if (DiagramMemberChosen(state) && DiagramMemberOf(state) == Member::Pinion) {
+    if (state.DiagramMember == Member::Pinion) {
         ClearSentences();
     }
     ui->Label6->setVisible(IsInternal(state));
-    StoreDiagramMember(state, Member::Gear);
+    state.DiagramMember = Member::Gear;
     ui->TextDia->setFocus();
     ShowMemberBoxes();
 }
@@ -204,7 +204,7 @@ void DiagramWindow::calculate() {
 }
 
 void DiagramWindow::closeWindow() {
-    ForgetDiagramMember(windows_.State());
+    windows_.State().DiagramMember.reset();
     Unload(this);
 }
 

@@ -68,18 +68,18 @@ MeasurementsWindow::MeasurementsWindow(ProgramWindows& windows, QWidget* parent)
 
 MeasurementsWindow::~MeasurementsWindow() = default;
 
-void MeasurementsWindow::ShowPair(const GearPairState& state, const PairResult& result) {
-    FollowPair(state, result);
+void MeasurementsWindow::ShowPair(const PairSolution& solution) {
+    FollowPair(solution);
     ui->TextPin1->setFocus();
     show();
     raise();
     activateWindow();
 }
 
-void MeasurementsWindow::FollowPair(const GearPairState& state, const PairResult& result) {
-    form_.emplace(state, result, windows_.session().MeasurementChoices());
+void MeasurementsWindow::FollowPair(const PairSolution& solution) {
+    form_.emplace(solution, windows_.session().MeasurementChoices());
     ShowForm();
-    FollowEntries(state);
+    FollowEntries(windows_.State());
 }
 
 void MeasurementsWindow::FollowEntries(const GearPairState& now) {
@@ -258,13 +258,20 @@ QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
     return pin ? *ui->TextPin2 : *ui->TextSpanTeeth2;
 }
 
+// The pair the output window shows is measured already; opened from the input window, the pair is
+// calculated here, for this window alone.
 void OpenMeasurements(ProgramWindows& windows) {
-    const PairCalculation calculation = CalculatePairForMeasurements(windows.State());
-    if (calculation.fault) {
-        windows.services().dialogs->Show(*calculation.fault);
+    Session& session = windows.session();
+    std::optional<PairSolution> solvedHere;
+    const PairSolution* solution = session.SolutionOfEntries();
+    if (solution == nullptr) {
+        solution = &solvedHere.emplace(SolvePair(windows.State(), session.MeasurementChoices()));
+    }
+    if (!solution->Complete()) {
+        windows.services().dialogs->Show(MeasurementFault());
         return;
     }
-    windows.Measurements().ShowPair(calculation.pair->state, calculation.pair->result);
+    windows.Measurements().ShowPair(*solution);
 }
 
 void MeasurementsFollowPair(ProgramWindows& windows) {
@@ -272,9 +279,9 @@ void MeasurementsFollowPair(ProgramWindows& windows) {
     if (open == nullptr) {
         return;
     }
-    const PairCalculation calculation = CalculatePairForMeasurements(windows.State());
-    if (calculation.pair) {
-        open->FollowPair(calculation.pair->state, calculation.pair->result);
+    const PairSolution* solution = windows.session().SolutionOfEntries();
+    if (solution != nullptr && solution->Complete()) {
+        open->FollowPair(*solution);
     } else {
         open->FollowEntries(windows.State());
     }

@@ -33,9 +33,9 @@ public:
     // Measures the pair (the state with the entered orientation restored, and its calculation's
     // result) with the tools typed for it before (the defaults where none was), shows the
     // measurements and brings the window to the front.
-    void ShowPair(const GearPairState& state, const PairResult& result);
+    void ShowPair(const PairSolution& solution);
     // The same, for a pair calculated again while the window is open; the window stays where it is.
-    void FollowPair(const GearPairState& state, const PairResult& result);
+    void FollowPair(const PairSolution& solution);
     // Says, on the window and so on its printout, whether the entries now held are no longer those
     // of the pair measured.
     void FollowEntries(const GearPairState& now);

@@ -87,7 +87,9 @@ PairKind OutputWindow::Kind() const {
 
 void OutputWindow::Activated() {
     windows_.session().Activated(OutputWindowOf(Kind()));
-    description_.fillTable(windows_.State(), table_);
+    Session& session = windows_.session();
+    session.Solved(SolvePair(session.State(), session.MeasurementChoices()));
+    FillTable(*session.LastSolution(), table_);
     ShowTable(*this, view_, table_);
     ShowUnitSign(*Named<QLabel>(*this, "LabelUnit"), windows_.State().Unit);
     MeasurementsFollowPair(windows_);

@@ -16,7 +16,6 @@ const OutputWindowDescription kExternal{
     PairKind::External,
     &Build<Ui::ExternalOutputWindow>,
     &NewExternalTable,
-    &FillExternalTable,
     {{
         {"LabelNT", "TextNT1", "TextNT2"},  {"LabelDP", "TextDP1", "TextDP2"},
         {"Label1", "TextTDP1", "TextTDP2"}, {"LabelPA", "TextPA1", "TextPA2"},
@@ -37,7 +36,6 @@ const OutputWindowDescription kInternal{
     PairKind::Internal,
     &Build<Ui::InternalOutputWindow>,
     &NewInternalTable,
-    &FillInternalTable,
     {{
         {"LabelNT", "TextNT1", "TextNT2"},        {"LabelDP", "TextDP1", "TextDP2"},
         {"Label1", "TextTDP1", "TextTDP2"},       {"LabelPA", "TextPA1", "TextPA2"},

@@ -23,7 +23,6 @@ struct OutputWindowDescription {
     PairKind kind;
     void (*buildForm)(QWidget& window); // the Designer form of the kind's window
     const OutputTable& (*newTable)();
-    void (*fillTable)(GearPairState& state, OutputTable& table);
     std::array<OutputRowNames, kOutputRowCount> rows; // in the table's row order
     std::optional<double> headingPointSize;           // the column headings' size, if not the window's
     // The internal pair's Close gives the input window back before the window goes, so that the

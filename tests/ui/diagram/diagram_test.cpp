@@ -111,7 +111,7 @@ TEST_F(DiagramTest, ExternalPairOpensOnThePinion) {
     DiagramWindow& diagram = OpenDiagram(true);
     EXPECT_EQ(diagram.windowTitle(), "Roll Angle Diagram");
     EXPECT_FALSE(diagram.findChild<QLabel*>("LabelUnit")->isVisibleTo(&diagram));
-    EXPECT_EQ(testing::State().DiagramMember, 1);
+    EXPECT_EQ(testing::State().DiagramMember, Member::Pinion);
     EXPECT_TRUE(Option(diagram, "Option1").isChecked());
     EXPECT_FALSE(Option(diagram, "Option2").isChecked());
     EXPECT_FALSE(Label6Shown(diagram));
@@ -122,7 +122,7 @@ TEST_F(DiagramTest, ExternalPairOpensOnThePinion) {
 
 TEST_F(DiagramTest, InternalPairOpensOnTheGearWithTheRootCircle) {
     DiagramWindow& diagram = OpenDiagram(false);
-    EXPECT_EQ(testing::State().DiagramMember, 2);
+    EXPECT_EQ(testing::State().DiagramMember, Member::Gear);
     EXPECT_TRUE(Option(diagram, "Option2").isChecked());
     EXPECT_TRUE(Label6Shown(diagram));
     EXPECT_EQ(diagram.findChild<QLabel*>("Label6")->text(), "Root Circle");
@@ -162,7 +162,7 @@ TEST_F(DiagramTest, ChoosingTheGearOfAnExternalPairKeepsLabel6HiddenAndClearsThe
     DiagramWindow& diagram = OpenDiagram(true);
     FillSentences(diagram);
     Option(diagram, "Option2").click();
-    EXPECT_EQ(testing::State().DiagramMember, 2);
+    EXPECT_EQ(testing::State().DiagramMember, Member::Gear);
     EXPECT_FALSE(Label6Shown(diagram));
     ExpectBoxesShowTheLogic(diagram);
     EXPECT_TRUE(SentencesEmpty(diagram));
@@ -181,7 +181,7 @@ TEST_F(DiagramTest, ChoosingThePinionOfAnInternalPairHidesTheRootCircle) {
     DiagramWindow& diagram = OpenDiagram(false);
     FillSentences(diagram);
     Option(diagram, "Option1").click();
-    EXPECT_EQ(testing::State().DiagramMember, 1);
+    EXPECT_EQ(testing::State().DiagramMember, Member::Pinion);
     EXPECT_FALSE(Label6Shown(diagram));
     ExpectBoxesShowTheLogic(diagram);
     EXPECT_TRUE(SentencesEmpty(diagram));
@@ -252,7 +252,7 @@ TEST_F(DiagramTest, ArrowKeySelectionOfTheGearIsItsClick) {
     Option(diagram, "Option1").setFocus(Qt::TabFocusReason);
     QTest::keyClick(&Option(diagram, "Option1"), Qt::Key_Right);
     EXPECT_TRUE(Option(diagram, "Option2").isChecked());
-    EXPECT_EQ(testing::State().DiagramMember, 2);
+    EXPECT_EQ(testing::State().DiagramMember, Member::Gear);
     ExpectBoxesShowTheLogic(diagram);
     EXPECT_EQ(QApplication::focusWidget(), &Box(diagram, "TextDia"));
 }
@@ -402,7 +402,7 @@ TEST_F(DiagramTest, ReleasingLClosesLikeTheCloseButton) {
     QTest::keyClick(&box, Qt::Key_L, Qt::ShiftModifier);
     QApplication::processEvents();
     EXPECT_EQ(testing::Windows().LoadedDiagram(), nullptr);
-    EXPECT_EQ(testing::State().DiagramMember, 0);
+    EXPECT_FALSE(testing::State().DiagramMember.has_value());
 }
 
 TEST_F(DiagramTest, CloseButtonStartsTheNextOpeningFromTheDefaultMember) {
@@ -410,11 +410,11 @@ TEST_F(DiagramTest, CloseButtonStartsTheNextOpeningFromTheDefaultMember) {
     Option(diagram, "Option2").click();
     Button(diagram, "cmdclose").click();
     QApplication::processEvents();
-    EXPECT_EQ(testing::State().DiagramMember, 0);
+    EXPECT_FALSE(testing::State().DiagramMember.has_value());
     DiagramWindow& reopened = testing::Windows().Diagram();
     ASSERT_TRUE(ShowActive(reopened));
     EXPECT_TRUE(Option(reopened, "Option1").isChecked());
-    EXPECT_EQ(testing::State().DiagramMember, 1);
+    EXPECT_EQ(testing::State().DiagramMember, Member::Pinion);
 }
 
 TEST_F(DiagramTest, ClosingByTheFrameKeepsTheMemberChosenLast) {
@@ -423,7 +423,7 @@ TEST_F(DiagramTest, ClosingByTheFrameKeepsTheMemberChosenLast) {
     Option(diagram, "Option2").click();
     diagram.close();
     QApplication::processEvents();
-    EXPECT_EQ(testing::State().DiagramMember, 2);
+    EXPECT_EQ(testing::State().DiagramMember, Member::Gear);
     DiagramWindow& reopened = testing::Windows().Diagram();
     ASSERT_TRUE(ShowActive(reopened));
     EXPECT_TRUE(Option(reopened, "Option2").isChecked());

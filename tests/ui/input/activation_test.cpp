@@ -155,7 +155,7 @@ TEST_F(InputActivationTest, DiagramClosedAfterTheGearTypeChangedGivesTheOutputWi
     QWidget& output = OpenOutput(false);
     DiagramWindow& diagram = OpenDiagram();
     ASSERT_FALSE(output.isEnabled());
-    testing::State().GearType = 1;
+    testing::State().GearType = PairKind::External;
     diagram.close();
     EXPECT_TRUE(output.isEnabled());
 }

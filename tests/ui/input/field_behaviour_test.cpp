@@ -16,7 +16,7 @@ class FieldBehaviourTest : public testing::InputWindowTest {};
 TEST_F(FieldBehaviourTest, WindowOpensWithExternalSelectedAndTheCursorInThePinionTeeth) {
     EXPECT_TRUE(Control<QRadioButton>("Option1").isChecked());
     EXPECT_EQ(Focused(), &Field("TextNT1"));
-    EXPECT_EQ(testing::State().GearType, 1);
+    EXPECT_EQ(testing::State().GearType, PairKind::External);
 }
 
 TEST_F(FieldBehaviourTest, ActivationFillsPressureAndHelixAngleDefaults) {
@@ -146,7 +146,7 @@ TEST_F(FieldBehaviourTest, InternalReestimatesAndRelabels) {
     Enter("TextDP", "10");
     ASSERT_EQ(Field("TextOD2").text(), "6.20000");
     QTest::mouseClick(&Control<QRadioButton>("Option2"), Qt::LeftButton);
-    EXPECT_EQ(testing::State().GearType, 2);
+    EXPECT_EQ(testing::State().GearType, PairKind::Internal);
     EXPECT_EQ(Field("TextOD1").text(), "2.20000");
     EXPECT_EQ(Field("TextOD2").text(), "5.80000");
     EXPECT_EQ(Field("TextCD").text(), "2.00000");
@@ -170,7 +170,7 @@ TEST_F(FieldBehaviourTest, ExternalAgainRestoresTheLabel) {
     QTest::mouseClick(&Control<QRadioButton>("Option2"), Qt::LeftButton);
     QTest::mouseClick(&Control<QRadioButton>("Option1"), Qt::LeftButton);
     EXPECT_EQ(Control<QLabel>("LabelOD").text(), "Outside Diameter");
-    EXPECT_EQ(testing::State().GearType, 1);
+    EXPECT_EQ(testing::State().GearType, PairKind::External);
 }
 
 TEST_F(FieldBehaviourTest, EnterMovesToTheNextFieldAndIsNotTyped) {
@@ -262,7 +262,7 @@ TEST_F(FieldBehaviourTest, ArrowKeySelectionOfAnOptionIsItsClickAndDigitsGoIntoT
     Control<QRadioButton>("Option1").setFocus(Qt::TabFocusReason);
     QTest::keyClick(Focused(), Qt::Key_Right);
     EXPECT_TRUE(Control<QRadioButton>("Option2").isChecked());
-    EXPECT_EQ(testing::State().GearType, 2);
+    EXPECT_EQ(testing::State().GearType, PairKind::Internal);
     EXPECT_EQ(Control<QLabel>("LabelOD").text(), "O.D. Pinion and I.D. Gear");
     EXPECT_EQ(Focused(), &Field("TextNT1"));
     QTest::keyClicks(Focused(), "25");
@@ -271,7 +271,7 @@ TEST_F(FieldBehaviourTest, ArrowKeySelectionOfAnOptionIsItsClickAndDigitsGoIntoT
     Control<QRadioButton>("Option2").setFocus(Qt::TabFocusReason);
     QTest::keyClick(Focused(), Qt::Key_Left);
     EXPECT_TRUE(Control<QRadioButton>("Option1").isChecked());
-    EXPECT_EQ(testing::State().GearType, 1);
+    EXPECT_EQ(testing::State().GearType, PairKind::External);
     EXPECT_EQ(Control<QLabel>("LabelOD").text(), "Outside Diameter");
     EXPECT_EQ(Focused(), &Field("TextNT1"));
 }

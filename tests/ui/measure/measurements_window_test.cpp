@@ -57,7 +57,7 @@ const char* const kRowNames[kMeasurementRowCount] = {
     "PinProfile", "SpanTeeth",    "Span", "SpanContact", "SpanProfile",
 };
 
-CalculatedPair Calculated(const PairCase& pair) {
+PairSolution Calculated(const PairCase& pair) {
     GearPairState state;
     SetStartUpConstants(state);
     Single* const fields[] = {&state.NT1, &state.NT2, &state.DP,  &state.PA,
@@ -66,7 +66,7 @@ CalculatedPair Calculated(const PairCase& pair) {
         *fields[field] = LeadingNumber(pair.texts[field]);
     }
     EXPECT_FALSE(Calculate(state, pair.kind, pair.texts).rejection.has_value());
-    return *CalculatePairForMeasurements(state).pair;
+    return SolvePair(state);
 }
 
 QString Cell(QWidget& window, const char* row, int member) {
@@ -79,7 +79,7 @@ protected:
         WindowTest::SetUp();
         pair = Calculated(GetParam());
         window = &Windows().Measurements();
-        window->ShowPair(pair.state, pair.result);
+        window->ShowPair(pair);
         ASSERT_TRUE(QTest::qWaitForWindowActive(window, 2000));
     }
 
@@ -93,9 +93,9 @@ protected:
         QApplication::processEvents();
     }
 
-    MeasurementForm Form() const { return MeasurementForm(pair.state, pair.result); }
+    MeasurementForm Form() const { return MeasurementForm(pair); }
 
-    CalculatedPair pair;
+    PairSolution pair;
     MeasurementsWindow* window = nullptr;
 };
 
@@ -133,12 +133,12 @@ TEST_F(MetricMeasurementsTest, PairIsMeasuredInMillimetres) {
     state.NT2 = 24;
     StoreNormalPitch(state, 3);
     ASSERT_FALSE(Calculate(state, PairKind::External, khk).rejection.has_value());
-    const CalculatedPair pair = *CalculatePairForMeasurements(state).pair;
+    const PairSolution pair = SolvePair(state);
     MeasurementsWindow& window = Windows().Measurements();
-    window.ShowPair(pair.state, pair.result);
+    window.ShowPair(pair);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 2000));
 
-    MeasurementForm expected(pair.state, pair.result);
+    MeasurementForm expected(pair);
     EXPECT_EQ(window.windowTitle().toStdString(), expected.Title());
     EXPECT_EQ(window.windowTitle(), "Inspection Measurements (mm)");
     EXPECT_TRUE(Control<QLabel>(window, "LabelUnit").isVisibleTo(&window));
@@ -151,7 +151,7 @@ TEST_F(MetricMeasurementsTest, PairIsMeasuredInMillimetres) {
     ASSERT_TRUE(expected.SetText({MeasurementEntry::PinDiameter, Member::Pinion}, "5.5"));
     ASSERT_FALSE(expected.Leave({MeasurementEntry::PinDiameter, Member::Pinion}).has_value());
     EXPECT_EQ(pin.text(), "5.5000");
-    EXPECT_EQ(Cell(window, "OverPins", 1).toStdString(), expected.Texts().members[0].overPins);
+    EXPECT_EQ(Cell(window, "OverPins", 1).toStdString(), expected.Texts().members.pinion.overPins);
     ExpectTextsFit(window);
 }
 
@@ -161,8 +161,9 @@ TEST_P(MeasurementsWindowTest, LeavingAnEditedPinDiameterMeasuresAgain) {
     ASSERT_TRUE(expected.SetText({MeasurementEntry::PinDiameter, Member::Pinion}, "0.2"));
     ASSERT_FALSE(expected.Leave({MeasurementEntry::PinDiameter, Member::Pinion}).has_value());
     EXPECT_EQ(Cell(*window, "Pin", 1), "0.20000");
-    EXPECT_EQ(Cell(*window, "OverPins", 1).toStdString(), expected.Texts().members[0].overPins);
-    EXPECT_EQ(Cell(*window, "PinContact", 1).toStdString(), expected.Texts().members[0].pinContactDiameter);
+    EXPECT_EQ(Cell(*window, "OverPins", 1).toStdString(), expected.Texts().members.pinion.overPins);
+    EXPECT_EQ(Cell(*window, "PinContact", 1).toStdString(),
+              expected.Texts().members.pinion.pinContactDiameter);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -172,7 +173,7 @@ TEST_P(MeasurementsWindowTest, EnterLeavesTheTeethSpannedForTheNextField) {
     ASSERT_TRUE(expected.SetText({MeasurementEntry::SpanTeeth, Member::Pinion}, "2"));
     ASSERT_FALSE(expected.Leave({MeasurementEntry::SpanTeeth, Member::Pinion}).has_value());
     EXPECT_EQ(Cell(*window, "SpanTeeth", 1), "2");
-    EXPECT_EQ(Cell(*window, "Span", 1).toStdString(), expected.Texts().members[0].span);
+    EXPECT_EQ(Cell(*window, "Span", 1).toStdString(), expected.Texts().members.pinion.span);
     EXPECT_NE(QApplication::focusWidget(), &Control<QLineEdit>(*window, "TextSpanTeeth1"));
 }
 

@@ -26,9 +26,9 @@ const FieldTexts& PairOf(PairKind kind) {
 
 // The contact ratio the measurements of the entered pair give.
 std::string ExpectedContactRatio(const GearPairState& entered) {
-    const PairCalculation calculation = CalculatePairForMeasurements(entered);
-    EXPECT_FALSE(calculation.fault.has_value());
-    return MeasurementForm(calculation.pair->state, calculation.pair->result).Texts().contactRatio;
+    const PairSolution solution = SolvePair(entered);
+    EXPECT_TRUE(solution.Complete());
+    return MeasurementForm(solution).Texts().contactRatio;
 }
 
 // The measurements window is open and shows the contact ratio.
@@ -179,13 +179,9 @@ TEST_F(InspectionMenu, MeasurementsFollowThePairAndKeepTheBallSizeTypedForIt) {
 
     // What the pair entered gives over a ball of 0.2, measured afresh.
     const auto expectedOverBalls = [] {
-        const PairCalculation calculation = CalculatePairForMeasurements(State());
-        std::array<MeasurementChoice, 2> choices{};
-        choices[0].pinDiameter = 0.2;
-        return MeasurementForm(calculation.pair->state, calculation.pair->result, choices)
-            .Texts()
-            .members[0]
-            .overPins;
+        PerMember<MeasurementChoice> choices{};
+        choices.pinion.pinDiameter = 0.2;
+        return MeasurementForm(SolvePair(State()), choices).Texts().members.pinion.overPins;
     };
     EXPECT_EQ(Control<QLineEdit>(*window, "TextOverPins1").text().toStdString(), expectedOverBalls());
 

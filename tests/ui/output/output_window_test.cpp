@@ -30,9 +30,8 @@ void ExpectShowsTheTableOfTheLogic(PairKind kind, const FieldTexts& texts,
                                    LengthUnit unit = LengthUnit::Inch) {
     CalculatePair(kind == PairKind::External, texts, unit);
     const OutputWindowDescription& description = DescriptionOf(kind);
-    GearPairState before = State();
     OutputTable expected = description.newTable();
-    description.fillTable(before, expected);
+    FillTable(SolvePair(State()), expected);
 
     OutputWindow& window = Windows().Output(kind);
     ASSERT_TRUE(ShowActive(window));

@@ -111,10 +111,8 @@ inline void ExpectCaptions(QWidget& window, const std::vector<ShownCaption>& cap
 // activation starts from the same state. The worked numbers themselves are pinned by the logic and
 // core tests; a window test checks that the window shows what the logic produced.
 inline OutputTable TableOfTheLogic(PairKind kind) {
-    GearPairState state = testing::State();
-    const OutputWindowDescription& description = DescriptionOf(kind);
-    OutputTable table = description.newTable();
-    description.fillTable(state, table);
+    OutputTable table = DescriptionOf(kind).newTable();
+    FillTable(SolvePair(testing::State()), table);
     return table;
 }
 
