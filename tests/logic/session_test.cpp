@@ -3,6 +3,7 @@
 #include <map>
 #include <vector>
 
+#include "core/transverse_values.h"
 #include "logic/session.h"
 
 namespace korvanta {
@@ -156,6 +157,36 @@ TEST(SessionModality, SaysWhichWindowsOpenModally) {
         EXPECT_EQ(Session::OpensModally(opening.opener, opening.opened), opening.modal)
             << static_cast<int>(opening.opener) << " opens " << static_cast<int>(opening.opened);
     }
+}
+
+} // namespace
+} // namespace korvanta
+
+namespace korvanta {
+namespace {
+
+TEST(SessionSolution, ServesTheViewsWhileTheEntriesAreThoseItWasCalculatedFrom) {
+    Session session;
+    GearPairState& state = session.State();
+    state.GearType = PairKind::External;
+    state.NT1 = 20;
+    state.NT2 = 40;
+    state.DP = 10;
+    state.PA = 20;
+    state.OD1 = 2.2f;
+    state.OD2 = 4.2f;
+    state.CD = 3;
+    DeriveTransverseValues(state);
+    EXPECT_EQ(session.SolutionOfEntries(), nullptr);
+
+    session.Solved(SolvePair(state));
+    ASSERT_NE(session.SolutionOfEntries(), nullptr);
+    // What the diagram reads is in the state.
+    EXPECT_EQ(state.SAP1, session.SolutionOfEntries()->result.SAP.pinion);
+
+    state.OD1 = 2.3f;
+    EXPECT_EQ(session.SolutionOfEntries(), nullptr);
+    EXPECT_NE(session.LastSolution(), nullptr);
 }
 
 } // namespace
