@@ -17,6 +17,7 @@
 #include "ui/output/info_icon.h"
 #include "ui/output/output_print.h"
 #include "ui/output/output_window_description.h"
+#include "ui/output/output_window_form.h"
 #include "ui/program_windows.h"
 
 namespace korvanta {
@@ -37,13 +38,8 @@ bool KeptGrey(const QWidget& control) {
 
 OutputWindow::OutputWindow(ProgramWindows& windows, PairKind kind, QWidget* parent)
     : QWidget(parent), windows_(windows), description_(DescriptionOf(kind)), table_(description_.newTable()) {
-    description_.buildForm(*this);
-    view_.pinionHeading = Named<QLabel>(*this, "Label3");
-    view_.gearHeading = Named<QLabel>(*this, "Label4");
+    view_ = BuildOutputWindowForm(*this, description_);
     for (std::size_t row = 0; row < view_.rows.size(); ++row) {
-        const OutputRowNames& names = description_.rows[row];
-        view_.rows[row] = {Named<QLabel>(*this, names.caption), Named<QLineEdit>(*this, names.pinion),
-                           Named<QLineEdit>(*this, names.gear)};
         const std::string_view tooltip = RowTooltip(static_cast<OutputRow>(row), windows_.State().Unit);
         view_.rows[row].caption->setToolTip(
             QString::fromUtf8(tooltip.data(), static_cast<qsizetype>(tooltip.size())));

@@ -1,20 +1,12 @@
 #include "ui/output/output_window_description.h"
 
-#include "ui_external_output_window.h"
-#include "ui_internal_output_window.h"
-
 namespace korvanta {
 
 namespace {
 
-template <class Form> void Build(QWidget& window) {
-    Form form;
-    form.setupUi(&window);
-}
-
 const OutputWindowDescription kExternal{
     PairKind::External,
-    &Build<Ui::ExternalOutputWindow>,
+    "FormSAP",
     &NewExternalTable,
     {{
         {"LabelNT", "TextNT1", "TextNT2"},  {"LabelDP", "TextDP1", "TextDP2"},
@@ -28,13 +20,16 @@ const OutputWindowDescription kExternal{
         {"Label2_2", "Text_7", "Text_8"},   {"Label2_3", "Text_9", "Text_10"},
         {"Label2_4", "Text_11", "Text_12"},
     }},
+    {600, 35, 226, 198, {300, 440}, {295, 435}, 537, {244, 357}, 55},
     std::nullopt,
     false,
 };
 
+// The internal window's table starts five pixels lower and its columns five pixels further left, its
+// headings stand right over the cells, and its TIF caption runs under the note button.
 const OutputWindowDescription kInternal{
     PairKind::Internal,
-    &Build<Ui::InternalOutputWindow>,
+    "FormSAP2",
     &NewInternalTable,
     {{
         {"LabelNT", "TextNT1", "TextNT2"},        {"LabelDP", "TextDP1", "TextDP2"},
@@ -48,6 +43,7 @@ const OutputWindowDescription kInternal{
         {"Label2_2", "Text_5", "Text_6"},         {"Label2_3", "Text_7", "Text_8"},
         {"Label2_4", "Text_9", "Text_10"},
     }},
+    {593, 40, 221, 221, {290, 430}, {290, 430}, 533, {241, 363}, 50},
     9.75,
     true,
 };
