@@ -7,6 +7,7 @@
 #include "core/pair_solution.h"
 #include "logic/diagram_boxes.h"
 #include "logic/diameter_command.h"
+#include "logic/entry_replay.h"
 #include "logic/input_form.h"
 
 namespace korvanta::cli {
@@ -18,18 +19,7 @@ CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& input
     InputForm::Observer observer;
     observer.showMessage = [&result](const Message& message) { result.warnings.push_back(message.text); };
     form.SetObserver(observer);
-    form.Activated();
-    form.Enter(InputField::NT1);
-    if (inputs.type == PairKind::Internal) {
-        form.ChooseKind(PairKind::Internal);
-    }
-    for (InputField field : kInputFields) {
-        if (const auto& text = inputs.fields[static_cast<int>(field)]) {
-            form.Enter(field);
-            form.SetText(field, *text);
-            form.Leave(field);
-        }
-    }
+    TypeEntries(form, inputs.type, inputs.fields);
     // Calculate's own message is the rejection, not a warning.
     form.SetObserver({});
     return form.CalculatePair();

@@ -8,6 +8,7 @@
 #include "core/inspection_measurements.h"
 #include "core/pair_kind.h"
 #include "core/pair_solution.h"
+#include "logic/pair_file.h"
 
 namespace korvanta {
 
@@ -41,6 +42,10 @@ public:
     // The pin or ball diameters and teeth spanned typed in the measurements window, kept for the
     // pair when the window is closed and opened again or measures the pair anew.
     PerMember<MeasurementChoice>& MeasurementChoices() { return measurementChoices_; }
+
+    // Who and what the pair belongs to, kept in its file and shown on what is printed of it.
+    JobData& Job() { return job_; }
+    const JobData& Job() const { return job_; }
 
     // The pair as an output window calculated it last, measured with the typed tools; the values the
     // calculation leaves for the diagram are kept in the state (KeepCalculatedValues).
@@ -84,6 +89,7 @@ private:
     GearPairState state_;
     PerMember<MeasurementChoice> measurementChoices_{};
     std::optional<PairSolution> solution_;
+    JobData job_;
     EnableWindow enable_;
     std::array<WindowState, 5> windows_{};
 };
