@@ -258,13 +258,17 @@ QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
     return pin ? *ui->TextPin2 : *ui->TextSpanTeeth2;
 }
 
-void OpenMeasurements(ProgramWindows& windows) {
+void OpenMeasurements(ProgramWindows& windows, const QWidget& openedFrom) {
     const PairCalculation calculation = CalculatePairForMeasurements(windows.State());
     if (calculation.fault) {
         windows.services().dialogs->Show(*calculation.fault);
         return;
     }
-    windows.Measurements().ShowPair(calculation.pair->state, calculation.pair->result);
+    MeasurementsWindow& window = windows.Measurements();
+    if (!window.isVisible()) {
+        PlaceBeside(window, openedFrom);
+    }
+    window.ShowPair(calculation.pair->state, calculation.pair->result);
 }
 
 void MeasurementsFollowPair(ProgramWindows& windows) {
