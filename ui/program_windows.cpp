@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/common/program_window.h"
+#include "ui/common/screen_fit.h"
 #include "ui/common/window_keys.h"
 #include "ui/diagram/diagram_window.h"
 #include "ui/info/about_window.h"
@@ -107,6 +108,7 @@ ProgramWindows::~ProgramWindows() {
 template <class W, class Create> W& ProgramWindows::Get(QPointer<W>& slot, Create create) {
     if (Loaded(slot) == nullptr) {
         slot = create();
+        FitToScreen(*slot);
         slot->setAttribute(Qt::WA_DeleteOnClose);
         detail::MarkLoaded(slot.data());
     }

@@ -10,6 +10,7 @@
 #include "logic/key_filter.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
+#include "ui/common/frame_lines.h"
 #include "ui/common/length_caption.h"
 #include "ui/common/option_arrow_keys.h"
 #include "ui/print/show_status.h"
@@ -40,6 +41,7 @@ DiagramWindow::DiagramWindow(ProgramWindows& windows, QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
     UseFormFont(*this);
+    DrawFrameLinesOnWholePixels(*this);
 
     // Labels and options are opaque on the button face; printing whitens only the window behind them.
     SetBackground(*this, ButtonFace());

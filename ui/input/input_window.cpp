@@ -250,7 +250,7 @@ void InputWindow::calculate() {
 void InputWindow::openMeasurements() {
     ui->Command1->setFocus(Qt::ShortcutFocusReason);
     if (form_.CalculatePair().opens) {
-        OpenMeasurements(windows_);
+        OpenMeasurements(windows_, *this);
     }
 }
 

@@ -260,7 +260,7 @@ QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
 
 // The pair the output window shows is measured already; opened from the input window, the pair is
 // calculated here, for this window alone.
-void OpenMeasurements(ProgramWindows& windows) {
+void OpenMeasurements(ProgramWindows& windows, const QWidget& openedFrom) {
     Session& session = windows.session();
     std::optional<PairSolution> solvedHere;
     const PairSolution* solution = session.SolutionOfEntries();
@@ -271,7 +271,11 @@ void OpenMeasurements(ProgramWindows& windows) {
         windows.services().dialogs->Show(MeasurementFault());
         return;
     }
-    windows.Measurements().ShowPair(*solution);
+    MeasurementsWindow& window = windows.Measurements();
+    if (!window.isVisible()) {
+        PlaceBeside(window, openedFrom);
+    }
+    window.ShowPair(*solution);
 }
 
 void MeasurementsFollowPair(ProgramWindows& windows) {

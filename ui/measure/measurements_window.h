@@ -69,8 +69,9 @@ private:
 };
 
 // Measures the session's pair, calculated as its output window calculates it, and shows it in the
-// measurements window; a calculation that stops on an arithmetic fault shows its message instead.
-void OpenMeasurements(ProgramWindows& windows);
+// measurements window, which opens beside the window it was asked for from, clear of its fields; a
+// calculation that stops on an arithmetic fault shows its message instead.
+void OpenMeasurements(ProgramWindows& windows, const QWidget& openedFrom);
 
 // An open measurements window follows the session's pair: measured again when the pair has been
 // calculated again (a fault leaves it as it was, saying that the entries have changed), or told

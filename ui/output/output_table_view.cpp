@@ -4,6 +4,7 @@
 
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
+#include "ui/common/frame_lines.h"
 #include "ui/common/services.h"
 #include "ui/print/window_background.h"
 
@@ -38,6 +39,7 @@ void StyleOutputWindow(QWidget& window, const OutputTableView& view) {
             shape->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
     }
+    DrawFrameLinesOnWholePixels(window);
 }
 
 void ShowTable(QWidget& window, const OutputTableView& view, const OutputTable& table) {

@@ -139,7 +139,7 @@ void OutputWindow::closeWindow() {
 }
 
 void OutputWindow::openMeasurements() {
-    OpenMeasurements(windows_);
+    OpenMeasurements(windows_, *this);
 }
 
 // The menu pops up without an event loop of its own and is a child of the cell: a window closed from

@@ -3,6 +3,7 @@
 #include "core/arithmetic.h"
 #include "logic/print_placement.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/screen_fit.h"
 #include "ui/common/services.h"
 #include "ui/print/page_printer.h"
 
@@ -20,7 +21,7 @@ Message PlacementFailure() {
 } // namespace
 
 QImage CaptureWindowImage(QWidget& window) {
-    return window.grab().toImage();
+    return WindowContent(window).grab().toImage();
 }
 
 bool PrintImageScaled(const Services& services, const QImage& picture, std::int16_t sizePercent,

@@ -11,7 +11,8 @@ struct Services;
 // Fifteen units of 1/1440 inch per pixel at 96 dots per inch.
 inline constexpr double kUnitsPerPixel = 15.0;
 
-// The window's client area as the window shows it at this moment.
+// The window's whole client area as the window shows it at this moment, the part a small screen
+// scrolls out of sight included.
 QImage CaptureWindowImage(QWidget& window);
 
 // Prints the picture on one page of the services' printer, `sizePercent` of the page in the limiting

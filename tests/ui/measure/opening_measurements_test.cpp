@@ -205,7 +205,7 @@ TEST_F(InspectionMenu, MeasurementsFollowThePairAndKeepTheBallSizeTypedForIt) {
 
     Control<QPushButton>(*window, "CommandClose").click();
     QApplication::processEvents();
-    OpenMeasurements(Windows());
+    OpenMeasurements(Windows(), *Windows().LoadedOutput(PairKind::External));
     ASSERT_NE(Windows().LoadedMeasurements(), nullptr);
     EXPECT_EQ(Control<QLineEdit>(*Windows().LoadedMeasurements(), "TextPin1").text(), typedBall);
     EXPECT_EQ(Control<QLineEdit>(*Windows().LoadedMeasurements(), "TextOverPins1").text().toStdString(),

@@ -93,7 +93,7 @@ TEST_F(CloseDuringWaitTest, OutputWindowClosedDuringItsPrintStatus) {
 
 TEST_F(CloseDuringWaitTest, MeasurementsWindowClosedDuringItsPrintStatus) {
     CalculatePair(true, kExternalSpurPair);
-    OpenMeasurements(Windows());
+    OpenMeasurements(Windows(), Windows().Input());
     ASSERT_NE(Windows().LoadedMeasurements(), nullptr);
     ASSERT_TRUE(ShowActive(*Windows().LoadedMeasurements()));
     PrintAndCloseDuringTheStatus(*Windows().LoadedMeasurements(), "CommandPrint");
