@@ -38,7 +38,11 @@ if command -v update-mime-database >/dev/null && command -v update-desktop-datab
   # offers the entry (whose program must be on the PATH) to open it.
   data=$prefix/share
   mkdir -p "$prefix/xdg-config"
-  update-mime-database "$data/mime" 2>"$prefix/update-mime-database.log" ||
+  desktop() {
+    env -u XDG_DATA_DIRS -u XDG_CONFIG_DIRS XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$prefix/xdg-config" \
+      PATH="$prefix/bin:$PATH" GIO_USE_VFS=local LC_ALL=C "$@"
+  }
+  desktop update-mime-database "$data/mime" 2>"$prefix/update-mime-database.log" ||
     fail "update-mime-database refuses the media type: $(cat "$prefix/update-mime-database.log")"
   [[ ! -s $prefix/update-mime-database.log ]] ||
     fail "update-mime-database warns of the media type: $(cat "$prefix/update-mime-database.log")"
@@ -47,11 +51,7 @@ if command -v update-mime-database >/dev/null && command -v update-desktop-datab
   grep -q '<sub-class-of type="application/json"/>' "$type" || fail "a pair file is not a kind of JSON"
   grep -q '<comment>Korvanta gear pair</comment>' "$type" || fail "the media type has another comment"
   grep -q '<glob pattern="\*\.korvanta"/>' "$type" || fail "the media type does not take *.korvanta"
-  update-desktop-database "$data/applications" || fail "update-desktop-database refuses the desktop entry"
-  desktop() {
-    env -u XDG_DATA_DIRS -u XDG_CONFIG_DIRS XDG_DATA_HOME="$data" XDG_CONFIG_HOME="$prefix/xdg-config" \
-      PATH="$prefix/bin:$PATH" GIO_USE_VFS=local LC_ALL=C "$@"
-  }
+  desktop update-desktop-database "$data/applications" || fail "update-desktop-database refuses the desktop entry"
   printf '{}\n' >"$prefix/x.korvanta"
   recognised=$(desktop gio info --attributes=standard::content-type "$prefix/x.korvanta" |
     sed -n 's/^ *standard::content-type: //p')
