@@ -14,7 +14,7 @@ program_packages=(
 test_packages=(
   "${program_packages[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
-  desktop-file-utils dpkg-dev file lintian appstream parallel
+  desktop-file-utils shared-mime-info libglib2.0-bin dpkg-dev file lintian appstream parallel
   xvfb xauth xdotool x11-utils imagemagick locales openbox
 )
 
