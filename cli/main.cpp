@@ -13,6 +13,8 @@
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
 #include "cli/options.h"
+#include "cli/pair_file_io.h"
+#include "cli/pair_output.h"
 #include "cli/table_writer.h"
 #include "cli/usage.h"
 #include "cli/visible_text.h"
@@ -35,17 +37,13 @@ int OutputFailure(Streams& streams) {
     return kInputOutputStatus;
 }
 
-int Run(const CommandLine& line, Streams& streams) {
-    const PairRunResult result = RunPair(line.inputs);
-    if (line.json) {
-        std::vector<JsonMember> units;
-        if (result.unit == korvanta::LengthUnit::Millimetre) {
-            units.push_back({kUnitsMember, JsonString(korvanta::UnitSymbol(result.unit))});
-        }
-        streams.out.Write(ResultJson(result, JsonLayout::Pretty, units));
-    } else if (result.status != RunStatus::Rejected) {
-        streams.out.Write(ResultTable(result));
-    }
+OutputFormat FormatOf(const CommandLine& line) {
+    return line.json ? OutputFormat::Json : line.csv ? OutputFormat::Csv : OutputFormat::Table;
+}
+
+int RunInputs(const CommandLine& line, const PairInputs& inputs, Streams& streams) {
+    const PairRunResult result = RunPair(inputs);
+    streams.out.Write(ResultText(result, FormatOf(line), inputs.measure));
     if (!streams.out.Flush()) {
         return OutputFailure(streams);
     }
@@ -60,6 +58,35 @@ int Run(const CommandLine& line, Streams& streams) {
 
 int FileError(Streams& streams, const std::string& message, int status) {
     return streams.err.Write(std::string(kCommandName) + ": " + message + "\n") ? status : kInputOutputStatus;
+}
+
+int Run(const CommandLine& line, Streams& streams) {
+    return RunInputs(line, line.inputs, streams);
+}
+
+// A pair file that cannot be read, or holds no pair, is a usage error like a bad option.
+int RunPairFile(const CommandLine& line, Streams& streams) {
+    auto loaded = LoadPairFile(*line.pairFile);
+    if (const auto* error = std::get_if<std::string>(&loaded)) {
+        return FileError(streams, *error, kUsageStatus);
+    }
+    const LoadedPair& file = std::get<LoadedPair>(loaded);
+    if (file.notice && !streams.err.Write(std::string(kCommandName) + ": " + *file.notice + "\n")) {
+        return kInputOutputStatus;
+    }
+    auto inputs = InputsOfPairFile(file.pair, line.inputs.measure);
+    if (const auto* error = std::get_if<std::string>(&inputs)) {
+        return FileError(streams, korvanta::UnreadablePairFile(*line.pairFile, *error), kUsageStatus);
+    }
+    return RunInputs(line, std::get<PairInputs>(inputs), streams);
+}
+
+int WritePair(const CommandLine& line, Streams& streams) {
+    const std::string& path = *line.writePair;
+    if (auto reason = SavePairFile(path, korvanta::PairFileText(PairFileOf(line.inputs)))) {
+        return FileError(streams, korvanta::UnwritablePairFile(path, *reason), kInputOutputStatus);
+    }
+    return 0;
 }
 
 int RunBatchFrom(int descriptor, const std::string& name, const CommandLine& line, Streams& streams) {
@@ -106,7 +133,13 @@ int Main(const std::vector<std::string_view>& arguments, Streams& streams) {
         streams.out.Write(std::string(kCommandName) + " " + std::string(korvanta::kVersion) + "\n");
         return 0;
     }
-    return line.batch ? Batch(line, streams) : Run(line, streams);
+    if (line.batch) {
+        return Batch(line, streams);
+    }
+    if (line.pairFile) {
+        return RunPairFile(line, streams);
+    }
+    return line.writePair ? WritePair(line, streams) : Run(line, streams);
 }
 
 } // namespace

@@ -85,7 +85,24 @@ public:
         if (line.batch && pairOption_) {
             return UsageError{"--batch reads the pairs from its file and takes no " + *pairOption_};
         }
-        if (measurementOption_ && !line.inputs.measure) {
+        if (line.pairFile && pairOption_) {
+            return UsageError{"--pair reads the pair from its file and takes no " + *pairOption_};
+        }
+        if (int(line.batch.has_value()) + int(line.pairFile.has_value()) + int(line.writePair.has_value()) >
+            1) {
+            return UsageError{"--batch, --pair and --write-pair cannot go together"};
+        }
+        if (line.writePair && (line.json || line.csv || line.inputs.measure)) {
+            return UsageError{"--write-pair writes the file and prints no results: it takes no --json, --csv "
+                              "or --measure"};
+        }
+        if (line.json && line.csv) {
+            return UsageError{"--json and --csv cannot go together"};
+        }
+        if (line.csv && line.batch) {
+            return UsageError{"--batch writes CSV unless --json is given: it takes no --csv"};
+        }
+        if (measurementOption_ && !line.inputs.measure && !line.writePair) {
             return UsageError{*measurementOption_ +
                               " chooses a tool for the measurements and needs --measure"};
         }
@@ -103,16 +120,20 @@ private:
         if (name == "--measure") {
             return &line.inputs.measure;
         }
+        if (name == "--csv") {
+            return &line.csv;
+        }
         return name == "--json" ? &line.json : nullptr;
     }
 
     static bool IsValueOption(std::string_view name) {
         return FieldOf(name) || MeasurementOptionOf(name) || name == "--type" || name == "--at" ||
-               name == "--member" || name == "--batch";
+               name == "--member" || name == "--batch" || name == "--pair" || name == "--write-pair";
     }
 
     std::optional<std::string> Apply(CommandLine& line, std::string_view name, std::string_view value) {
-        if (name != "--batch" && !pairOption_) {
+        const bool fileOption = name == "--batch" || name == "--pair" || name == "--write-pair";
+        if (!fileOption && !pairOption_) {
             pairOption_ = std::string(name);
         }
         PairInputs& inputs = line.inputs;
@@ -128,6 +149,14 @@ private:
         }
         if (name == "--batch") {
             line.batch = std::string(value);
+            return std::nullopt;
+        }
+        if (name == "--pair") {
+            line.pairFile = std::string(value);
+            return std::nullopt;
+        }
+        if (name == "--write-pair") {
+            line.writePair = std::string(value);
             return std::nullopt;
         }
         if (name == "--type") {
