@@ -6,7 +6,9 @@ std::string_view UsageText() {
     return R"(Usage: korvanta-calc [--type external|internal] [--nt1 N] [--nt2 N] [--dp X | --module X]
                      [--pa X] [--ha X] [--od1 X] [--od2 X] [--cd X] [--at D]...
                      [--member pinion|gear]
-                     [--measure [--pin1 D] [--pin2 D] [--span1 K] [--span2 K]] [--json]
+                     [--measure [--pin1 D] [--pin2 D] [--span1 K] [--span2 K]] [--json | --csv]
+       korvanta-calc [pair options] [--pin1 D] [--pin2 D] [--span1 K] [--span2 K] --write-pair FILE
+       korvanta-calc --pair FILE [--measure] [--json | --csv]
        korvanta-calc --batch FILE [--measure] [--json]
        korvanta-calc --help | --version
 
@@ -36,6 +38,9 @@ then Calculate is pressed.
                             nearest whole number, a tie rounded up, to the span touching on
                             d + 2x/DP; the internal gear has no span); with --measure only
   --json                    print one JSON object instead of the table
+  --csv                     print the pair as a batch prints it: the CSV header and line 1
+  --pair FILE               calculate the pair of a pair file (.korvanta) as the windows do
+  --write-pair FILE         write the pair file of the pair the options give; nothing else
   --batch FILE              calculate every pair of a CSV file (- reads standard input)
   -h, --help                show this help
   --version                 show the version
