@@ -8,6 +8,7 @@
 #include "cli/batch_columns.h"
 #include "cli/visible_text.h"
 #include "core/input_field.h"
+#include "core/number_text.h"
 #include "logic/measurement_rows.h"
 
 namespace korvanta::cli {
@@ -232,6 +233,74 @@ void AppendMeasurements(JsonText& out, const MeasuredPair& measured) {
     out += "]}";
 }
 
+struct ToleranceKey {
+    std::string_view key;
+    double Tolerances::*value;
+};
+
+constexpr std::array<ToleranceKey, 8> kToleranceKeys = {{
+    {"single_pitch", &Tolerances::singlePitch},
+    {"total_cumulative_pitch", &Tolerances::totalCumulativePitch},
+    {"profile_slope", &Tolerances::profileSlope},
+    {"profile_form", &Tolerances::profileForm},
+    {"total_profile", &Tolerances::totalProfile},
+    {"helix_slope", &Tolerances::helixSlope},
+    {"helix_form", &Tolerances::helixForm},
+    {"total_helix", &Tolerances::totalHelix},
+}};
+
+// The entries of a member outside the range the formulas were made for.
+std::vector<std::string_view> OutsideRange(const Tolerances& t) {
+    std::vector<std::string_view> names;
+    const std::pair<bool, std::string_view> marks[] = {{t.teethOutsideRange, "teeth"},
+                                                       {t.diameterOutsideRange, "reference_diameter"},
+                                                       {t.moduleOutsideRange, "normal_module"},
+                                                       {t.faceWidthOutsideRange, "face_width"},
+                                                       {t.helixOutsideRange, "helix_angle"}};
+    for (const auto& [outside, name] : marks) {
+        if (outside) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+// Each tolerance in micrometres as the standard rounds it; an inch pair's also in inches.
+void AppendTolerances(JsonText& out, const PairTolerances& tolerances, LengthUnit unit) {
+    out += '{';
+    AppendField(out, "standard", kToleranceStandard);
+    out += ", \"class\": " + std::to_string(tolerances.accuracyClass) + ", ";
+    AppendField(out, "unit", "µm");
+    out += ',';
+    out.Break(kItemIndent);
+    out += "\"members\": [";
+    for (Member member : kMembers) {
+        const Tolerances& t = tolerances.members[member];
+        if (member == Member::Gear) {
+            out += ',';
+            out.Break(kMeasuredMemberIndent);
+        }
+        out += '{';
+        AppendField(out, "member", kMeasurementMemberNames[IndexOf(member)]);
+        for (const ToleranceKey& key : kToleranceKeys) {
+            out += ", ";
+            AppendField(out, key.key, ToleranceText(t.*key.value));
+            if (unit == LengthUnit::Inch) {
+                out += ", ";
+                AppendField(out, std::string(key.key) + "_in", PatternValue(t.*key.value / 25400.0, 5));
+            }
+        }
+        out += ", \"outside_range\": [";
+        const std::vector<std::string_view> outside = OutsideRange(t);
+        for (std::size_t i = 0; i < outside.size(); ++i) {
+            out += i == 0 ? "" : ", ";
+            AppendString(out, outside[i]);
+        }
+        out += "]}";
+    }
+    out += "]}";
+}
+
 void AppendLeading(JsonText& out, std::span<const JsonMember> leading) {
     for (const JsonMember& member : leading) {
         AppendString(out, member.name);
@@ -293,6 +362,10 @@ void AppendProduced(JsonText& out, std::span<const JsonMember> leading, const Pa
     if (result.measurements) {
         AppendMemberName(out, "measurements");
         AppendMeasurements(out, *result.measurements);
+    }
+    if (result.tolerances) {
+        AppendMemberName(out, "tolerances");
+        AppendTolerances(out, *result.tolerances, result.unit);
     }
 }
 

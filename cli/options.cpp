@@ -1,11 +1,13 @@
 #include "cli/options.h"
 
+#include <charconv>
 #include <optional>
 #include <set>
 
 #include "cli/measurement_inputs.h"
 #include "cli/value_check.h"
 #include "cli/visible_text.h"
+#include "core/number_text.h"
 
 namespace korvanta::cli {
 
@@ -96,6 +98,15 @@ public:
             return UsageError{"--write-pair writes the file and prints no results: it takes no --json, --csv "
                               "or --measure"};
         }
+        if (line.inputs.tolerances.has_value() != faceWidthGiven_) {
+            return UsageError{"--class and --face-width go together: the tolerances need both"};
+        }
+        if (line.batch && line.inputs.tolerances) {
+            return UsageError{"--batch takes no --class or --face-width"};
+        }
+        if (line.inputs.tolerances && !line.json) {
+            return UsageError{"--class and --face-width add the tolerances to the JSON: they need --json"};
+        }
         if (line.json && line.csv) {
             return UsageError{"--json and --csv cannot go together"};
         }
@@ -128,11 +139,14 @@ private:
 
     static bool IsValueOption(std::string_view name) {
         return FieldOf(name) || MeasurementOptionOf(name) || name == "--type" || name == "--at" ||
-               name == "--member" || name == "--batch" || name == "--pair" || name == "--write-pair";
+               name == "--member" || name == "--batch" || name == "--pair" || name == "--write-pair" ||
+               name == "--class" || name == "--face-width";
     }
 
     std::optional<std::string> Apply(CommandLine& line, std::string_view name, std::string_view value) {
-        const bool fileOption = name == "--batch" || name == "--pair" || name == "--write-pair";
+        // The files and the tolerances' class and face width say nothing of the pair's entries.
+        const bool fileOption = name == "--batch" || name == "--pair" || name == "--write-pair" ||
+                                name == "--class" || name == "--face-width";
         if (!fileOption && !pairOption_) {
             pairOption_ = std::string(name);
         }
@@ -149,6 +163,36 @@ private:
         }
         if (name == "--batch") {
             line.batch = std::string(value);
+            return std::nullopt;
+        }
+        if (name == "--class") {
+            int accuracyClass = 0;
+            const auto [end, error] =
+                std::from_chars(value.data(), value.data() + value.size(), accuracyClass);
+            if (error != std::errc() || end != value.data() + value.size() || accuracyClass < 1 ||
+                accuracyClass > 11) {
+                return "--class takes an ISO 1328-1 accuracy class from 1 to 11, not '" + VisibleText(value) +
+                       "'";
+            }
+            inputs.tolerances.emplace().accuracyClass = accuracyClass;
+            if (faceWidth_) {
+                inputs.tolerances->faceWidth = *faceWidth_;
+            }
+            return std::nullopt;
+        }
+        if (name == "--face-width") {
+            if (auto error = DiameterValueError(name, value)) {
+                return error;
+            }
+            const double width = LeadingNumber(value);
+            if (!(width > 0.0)) {
+                return "--face-width takes a width greater than 0, not '" + VisibleText(value) + "'";
+            }
+            faceWidth_ = width;
+            faceWidthGiven_ = true;
+            if (inputs.tolerances) {
+                inputs.tolerances->faceWidth = width;
+            }
             return std::nullopt;
         }
         if (name == "--pair") {
@@ -199,6 +243,8 @@ private:
     std::set<std::string> seen_;
     std::optional<std::string> pairOption_;        // the first option that describes a single pair
     std::optional<std::string> measurementOption_; // the first that chooses a measuring tool
+    std::optional<double> faceWidth_;
+    bool faceWidthGiven_ = false;
 };
 
 } // namespace

@@ -96,6 +96,14 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
     if (solution.measurements) {
         result.measurements = MeasuredPair{*solution.measurements, MeasurementTexts(*solution.measurements)};
     }
+    if (const std::optional<ToleranceChoice>& asked = inputs.tolerances) {
+        PairTolerances& tolerances = result.tolerances.emplace();
+        tolerances.accuracyClass = asked->accuracyClass;
+        for (Member member : kMembers) {
+            tolerances.members[member] =
+                TolerancesOf(ToleranceEntriesOf(solution, member, asked->accuracyClass, asked->faceWidth));
+        }
+    }
 
     const Member member = inputs.member.value_or(DefaultDiagramMember(result.type));
     state.DiagramMember = member;

@@ -7,6 +7,7 @@
 
 #include "core/input_field.h"
 #include "core/inspection_measurements.h"
+#include "core/iso_tolerances.h"
 #include "core/length_unit.h"
 #include "core/measurement_texts.h"
 #include "core/message.h"
@@ -19,6 +20,17 @@ namespace korvanta::cli {
 // not touched), the diameters typed into the diagram window and the member they belong to, and
 // whether the inspection measurements are wanted, with the tools chosen for them. A metric pair types
 // its module into the pitch field and every length in millimetres.
+struct ToleranceChoice {
+    int accuracyClass = 0;
+    double faceWidth = 0.0;
+};
+
+// The tolerances of both members of a produced pair.
+struct PairTolerances {
+    int accuracyClass = 0;
+    PerMember<Tolerances> members;
+};
+
 struct PairInputs {
     PairKind type = PairKind::External;
     LengthUnit unit = LengthUnit::Inch;
@@ -26,7 +38,9 @@ struct PairInputs {
     std::vector<std::string> diameters;
     std::optional<Member> member; // default: pinion of an external pair, gear of an internal pair
     bool measure = false;
-    PerMember<MeasurementChoice> measurementChoices; // pinion, gear: the table's columns
+    PerMember<MeasurementChoice> measurementChoices; // the table's columns
+    // The ISO 1328-1 accuracy class and the face width (in the pair's length unit) for the tolerances.
+    std::optional<ToleranceChoice> tolerances;
 };
 
 // Exit statuses of the command.
@@ -51,6 +65,7 @@ struct PairRunResult {
     std::vector<std::string> warnings; // every message and question shown, in order
     std::vector<AngleEntry> angles;
     std::optional<MeasuredPair> measurements; // with `measure`, when the table was produced
+    std::optional<PairTolerances> tolerances; // with a class and face width, when the table was produced
 };
 
 // A freshly started program, in the inputs' units: choose the gear type, type and leave each given field in

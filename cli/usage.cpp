@@ -39,6 +39,8 @@ then Calculate is pressed.
                             d + 2x/DP; the internal gear has no span); with --measure only
   --json                    print one JSON object instead of the table
   --csv                     print the pair as a batch prints it: the CSV header and line 1
+  --class A, --face-width B add the ISO 1328-1:2013 tolerances of accuracy class A (1 to 11)
+                            for a face width B to the JSON; with --json only
   --pair FILE               calculate the pair of a pair file (.korvanta) as the windows do
   --write-pair FILE         write the pair file of the pair the options give; nothing else
   --batch FILE              calculate every pair of a CSV file (- reads standard input)

@@ -1,5 +1,7 @@
 #include "core/iso_tolerances.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace korvanta {
@@ -10,7 +12,31 @@ double RoundedTo(double value, double step) {
     return std::round(value / step) * step;
 }
 
+constexpr double kMillimetresPerInch = 25.4;
+
 } // namespace
+
+std::string ToleranceText(double micrometres) {
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), micrometres,
+                                       std::chars_format::fixed, micrometres > 10.0 ? 0 : 1);
+    return std::string(text.data(), written.ptr);
+}
+
+ToleranceEntries ToleranceEntriesOf(const PairSolution& solution, Member member, int accuracyClass,
+                                    double faceWidth) {
+    const PairValues& values = solution.values;
+    const bool inch = solution.calculated.Unit == LengthUnit::Inch;
+    const double toMillimetres = inch ? kMillimetresPerInch : 1.0;
+    ToleranceEntries entries;
+    entries.accuracyClass = accuracyClass;
+    entries.teeth = values.teeth[member];
+    entries.referenceDiameter = values.pitchDiameter[member] * toMillimetres;
+    entries.normalModule = inch ? kMillimetresPerInch / values.normalPitch : double(values.normalPitch);
+    entries.faceWidth = faceWidth * toMillimetres;
+    entries.helixAngle = values.helixAngle;
+    return entries;
+}
 
 double RoundedTolerance(double micrometres) {
     if (micrometres > 10.0) {

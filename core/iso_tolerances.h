@@ -1,6 +1,9 @@
 #pragma once
 
-#include <optional>
+#include <string>
+
+#include "core/member.h"
+#include "core/pair_solution.h"
 
 namespace korvanta {
 
@@ -47,5 +50,13 @@ Tolerances TolerancesOf(const ToleranceEntries& entries);
 // A tolerance as shown: above 10 µm to a whole micrometre, from 5 to 10 µm to half a micrometre, below
 // 5 µm to a tenth.
 double RoundedTolerance(double micrometres);
+
+// A tolerance in micrometres as shown: whole micrometres above 10, one decimal up to 10.
+std::string ToleranceText(double micrometres);
+
+// The member of a solved pair with the accuracy class and the face width in the pair's length unit;
+// an inch pair's lengths are converted to millimetres (the module is 25.4 / DP).
+ToleranceEntries ToleranceEntriesOf(const PairSolution& solution, Member member, int accuracyClass,
+                                    double faceWidth);
 
 } // namespace korvanta
