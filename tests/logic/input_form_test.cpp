@@ -831,6 +831,19 @@ TEST_F(InputFormTest, ThePitchFieldTakesTheModuleAfterTheSwitchAndTheDiametralPi
     EXPECT_EQ(state.Module, Single(0.0));
 }
 
+// The inch field keeps five decimals of an inch, coarser than five decimals of a millimetre: 2.5 mm
+// is 0.0984252 in, shown and kept as 0.09843 in, which is 2.500122 mm.
+TEST_F(InputFormTest, AMillimetreLengthThroughTheInchFieldKeepsItsFiveDecimalsOfAnInch) {
+    Start();
+    form.ChooseUnit(LengthUnit::Millimetre);
+    Type(F::OD1, "2.5");
+    form.ChooseUnit(LengthUnit::Inch);
+    EXPECT_EQ(form.Text(F::OD1), "0.09843");
+    form.ChooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(form.Text(F::OD1), "2.50012");
+    EXPECT_FALSE(form.IsEstimate(F::OD1));
+}
+
 TEST_F(InputFormTest, SwitchingBeforeAnythingIsTypedChangesNoText) {
     form.ChooseUnit(LengthUnit::Millimetre);
     EXPECT_EQ(form.Unit(), LengthUnit::Millimetre);
