@@ -11,6 +11,7 @@ bool IsMetric(const GearPairState& state) {
 void StoreNormalPitch(GearPairState& state, Single typed) {
     if (!IsMetric(state)) {
         state.DP = typed;
+        state.Module = 0;
         return;
     }
     const Single DP = typed == 0 ? Single() : Single(Divide(1, typed));

@@ -9,8 +9,9 @@ namespace korvanta {
 
 bool IsMetric(const GearPairState& state);
 
-// Stores the normal pitch as the user typed it: the diametral pitch of an inch pair, or the module of a
-// metric pair together with its DP. A typed 0 (not entered) stores 0 in both. A module so small that
+// Stores the normal pitch as the user typed it: the diametral pitch of an inch pair (which has no
+// module: a module kept from metric entries would make the same pair look different), or the module
+// of a metric pair together with its DP. A typed 0 (not entered) stores 0 in both. A module so small that
 // its DP does not fit a Single raises ArithmeticError and leaves the state as it was.
 void StoreNormalPitch(GearPairState& state, Single typed);
 

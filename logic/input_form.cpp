@@ -1,13 +1,17 @@
 #include "logic/input_form.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <utility>
 
 #include "core/arithmetic.h"
 #include "core/basic_values.h"
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
+#include "core/pair_kind.h"
 #include "logic/key_filter.h"
+#include "logic/unit_texts.h"
 
 namespace korvanta {
 
@@ -41,6 +45,62 @@ Single& StateValue(GearPairState& state, InputField field) {
 
 bool IsToothField(InputField field) {
     return field == InputField::NT1 || field == InputField::NT2;
+}
+
+// The lengths the program estimates when they are not entered.
+constexpr std::array<InputField, 3> kLengthFields = {InputField::OD1, InputField::OD2, InputField::CD};
+
+// Why an entry cannot be given in other units: its number there would not fit the field, or would
+// round to 0.00000 and so read as not entered.
+enum class Misfit { None, TooLarge, ReadsZero };
+
+struct Conversion {
+    std::string text; // the converted value as the field shows it
+    Misfit misfit = Misfit::None;
+};
+
+// The pitch or a length typed as `value` in `from` units, given in `to` units with the five decimals
+// a field shows when it is left.
+Conversion Converted(InputField field, double value, LengthUnit from, LengthUnit to) {
+    const double converted =
+        field == InputField::DP ? ConvertedTypedPitch(value, from, to) : ConvertedLength(value, from, to);
+    if (!std::isfinite(converted) || std::fabs(converted) > FLT_MAX) {
+        return {"", Misfit::TooLarge};
+    }
+    const std::string text = FiveDecimalText(Single(converted));
+    if (!FitsSingle(text)) {
+        return {"", Misfit::TooLarge};
+    }
+    if (LeadingNumber(text) == 0) {
+        return {"", Misfit::ReadsZero};
+    }
+    return {text, Misfit::None};
+}
+
+std::string_view UnitsWords(LengthUnit unit) {
+    return unit == LengthUnit::Millimetre ? "modules and millimetres" : "diametral pitch and inches";
+}
+
+std::string EntryName(InputField field, const GearPairState& state) {
+    switch (field) {
+    case InputField::DP:
+        return "The " + NormalPitchCaption(state.Unit);
+    case InputField::OD1:
+        return "The pinion's Outside Diameter";
+    case InputField::OD2:
+        return IsInternal(state) ? "The gear's Inside Diameter" : "The gear's Outside Diameter";
+    default:
+        break;
+    }
+    return "The Center Distance";
+}
+
+Message UnitRefusal(InputField field, Misfit misfit, const GearPairState& state, LengthUnit to) {
+    const std::string outcome =
+        misfit == Misfit::TooLarge ? " would be too large a number in " : " would read 0.00000 in ";
+    return Message{EntryName(field, state) + outcome + std::string(UnitsWords(to)) + ". The units stay " +
+                       std::string(UnitsWords(state.Unit)) + ": change the value first.",
+                   std::string(kMessageTitle), MessageIcon::Exclamation};
 }
 
 // The text after replacing the selection (or inserting at the caret) with `inserted`; position -1 is
@@ -106,6 +166,7 @@ bool InputForm::SetText(InputField field, const std::string& text) {
         return false;
     }
     Write(field, text);
+    estimated_[Index(field)] = false;
     return true;
 }
 
@@ -123,6 +184,11 @@ void InputForm::Write(InputField field, const std::string& text) {
 void InputForm::Clear(InputField field) {
     Write(field, "");
     StateValue(state_, field) = 0;
+    estimated_[Index(field)] = false;
+}
+
+bool InputForm::IsEstimate(InputField field) const {
+    return estimated_[Index(field)];
 }
 
 // Editing the teeth, the pitch or the helix angle makes the diameters and the center distance stale:
@@ -181,13 +247,30 @@ void InputForm::Leave(InputField field) {
     EmptyZeroFields();
 }
 
-void InputForm::RunBasicValues() {
+void InputForm::RunBasicValues(const FieldFlags& keptEmpty) {
+    // A length is estimated when it is 0 (not entered) before the basic values and set after them.
+    FieldFlags wasEmpty{};
+    for (InputField field : kLengthFields) {
+        wasEmpty[Index(field)] = StateValue(state_, field) == 0;
+    }
     const BasicValuesOutcome outcome = GetBasicValues(state_, Text(InputField::NT1), Text(InputField::NT2));
+    for (InputField field : kLengthFields) {
+        if (keptEmpty[Index(field)]) {
+            StateValue(state_, field) = 0;
+        }
+    }
     if (outcome.toothExchangeWarning) {
         Show(ToothExchangeWarning());
     }
     for (const FieldWrite& write : outcome.writes) {
-        Write(write.field, write.text);
+        if (!keptEmpty[Index(write.field)]) {
+            Write(write.field, write.text);
+        }
+    }
+    for (InputField field : kLengthFields) {
+        if (wasEmpty[Index(field)] && StateValue(state_, field) != 0) {
+            estimated_[Index(field)] = true;
+        }
     }
 }
 
@@ -211,12 +294,9 @@ void InputForm::StorePitch(Single typed) {
 }
 
 void InputForm::EstimateDiametersAfresh() {
-    Write(InputField::OD1, "");
-    Write(InputField::OD2, "");
-    Write(InputField::CD, "");
-    state_.OD1 = 0;
-    state_.OD2 = 0;
-    state_.CD = 0;
+    for (InputField field : kLengthFields) {
+        Clear(field);
+    }
     RunBasicValues();
 }
 
@@ -231,14 +311,47 @@ void InputForm::ChooseKind(PairKind kind) {
 }
 
 void InputForm::ChooseUnit(LengthUnit unit) {
-    if (state_.Unit == unit) {
+    const LengthUnit from = state_.Unit;
+    if (from == unit) {
         return;
     }
+    // Every entry is given in the new units before any field changes, so that one which would not
+    // fit there leaves the whole pair in the old units. An estimate and an empty field convert to
+    // nothing: the one is estimated again below, the other stays empty.
+    std::array<std::string, 8> converted;
+    for (InputField field : {InputField::DP, InputField::OD1, InputField::OD2, InputField::CD}) {
+        const double value = LeadingNumber(Text(field));
+        if (IsEstimate(field) || value == 0) {
+            continue;
+        }
+        Conversion conversion = Converted(field, value, from, unit);
+        if (conversion.misfit != Misfit::None) {
+            Show(UnitRefusal(field, conversion.misfit, state_, unit));
+            Focus(field);
+            return;
+        }
+        converted[Index(field)] = std::move(conversion.text);
+    }
+    FieldFlags keptEmpty{};
+    for (InputField field : kLengthFields) {
+        keptEmpty[Index(field)] = !IsEstimate(field) && converted[Index(field)].empty();
+    }
+
     state_.Unit = unit;
-    // The pitch field keeps its number, read now as a module or as a diametral pitch; the diameters
-    // and the center distance were in the other unit and are estimated again.
+    // The new pitch discards the lengths, as a typed pitch does; the typed ones are written back in
+    // the new units and the estimates are made again from the new pitch.
+    Write(InputField::DP, converted[Index(InputField::DP)]);
     StorePitch(LeadingNumber(Text(InputField::DP)));
-    EstimateDiametersAfresh();
+    for (InputField field : kLengthFields) {
+        const std::string& text = converted[Index(field)];
+        if (text.empty()) {
+            Clear(field);
+            continue;
+        }
+        Write(field, text);
+        StateValue(state_, field) = LeadingNumber(text);
+    }
+    RunBasicValues(keptEmpty);
     EmptyZeroFields();
 }
 

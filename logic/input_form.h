@@ -51,10 +51,19 @@ public:
     void Leave(InputField field); // focus lost
     // The gear-type options: a change of kind forgets the diameters and the center distance.
     void ChooseKind(PairKind kind);
-    // Inch (diametral pitch) or metric (module, millimetres): the pitch field is read in the new unit,
-    // and the diameters and the center distance are forgotten and estimated again.
+    // Inch (diametral pitch) or metric (module, millimetres): the pair is kept and every entry is given
+    // in the new units. The pitch becomes 25.4 / DP as a module, or 25.4 / module as a diametral
+    // pitch, and the typed diameters and center distance are multiplied or divided by 25.4; each is
+    // shown with the field's five decimals and stored as if typed so. A value the program estimated is
+    // estimated again in the new units, an empty field stays empty, and teeth and angles are as they
+    // were. An entry that would not fit in the new units (too large a number, or 0.00000) keeps the
+    // old units and every field as it was: a message names it and the focus goes to it.
     void ChooseUnit(LengthUnit unit);
     LengthUnit Unit() const { return state_.Unit; }
+    // Whether the field holds a value the program estimated (an outside diameter, the inside diameter
+    // of an internal gear, the center distance) rather than one the user typed or left empty. Any edit
+    // of the field's text makes it the user's.
+    bool IsEstimate(InputField field) const;
     // The window coming to the front: an empty helix angle reads 0, an empty pressure angle 20.
     void Activated();
     // The Calculate button: the checks, then the output window of the pair's kind to open.
@@ -64,7 +73,10 @@ private:
     void Write(InputField field, const std::string& text); // every change of a text
     void Clear(InputField field);                          // empty text, value 0
     void Changed(InputField field);
-    void RunBasicValues();
+    using FieldFlags = std::array<bool, 8>; // indexed by InputField
+    // The basic values, with the estimates they write; a length marked in keptEmpty is neither
+    // estimated nor written.
+    void RunBasicValues(const FieldFlags& keptEmpty = {});
     void EstimateDiametersAfresh();
     void StorePitch(Single typed); // the pitch field's value, in the pair's unit
     void EmptyZeroFields();
@@ -74,6 +86,7 @@ private:
     GearPairState& state_;
     Observer observer_;
     std::array<std::string, 8> texts_;
+    FieldFlags estimated_{};
     PairKind chosen_ = PairKind::External;
     std::string labelOD_ = "Outside Diameter";
 };

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/gear_pair_state.h"
+#include "core/normal_pitch.h"
+#include "core/number_text.h"
+#include "logic/field_tooltips.h"
 #include "logic/input_form.h"
+#include "logic/unit_texts.h"
 
 namespace korvanta {
 namespace {
@@ -380,29 +386,6 @@ TEST_F(InputFormCalculateTest, RightAngles) {
     ExpectRejected("The Helix Angle must be less than 90° !", F::HA);
 }
 
-TEST_F(InputFormTest, ChangingTheUnitReadsThePitchAsAModuleAndEstimatesTheDiametersAgain) {
-    Start();
-    Type(F::NT1, "12");
-    Type(F::NT2, "24");
-    Type(F::DP, "3");
-    ASSERT_EQ(form.Text(F::OD1), "4.66667");
-
-    form.ChooseUnit(LengthUnit::Millimetre);
-    EXPECT_EQ(form.Unit(), LengthUnit::Millimetre);
-    EXPECT_EQ(form.Text(F::DP), "3.00000");
-    EXPECT_EQ(state.Module, Single(3.0));
-    EXPECT_EQ(state.DP, Single(1.0 / 3.0));
-    // Module 3: outside diameters (N + 2) m, center distance (N1 + N2) m / 2.
-    EXPECT_EQ(form.Text(F::OD1), "42.00000");
-    EXPECT_EQ(form.Text(F::OD2), "78.00000");
-    EXPECT_EQ(form.Text(F::CD), "54.00000");
-
-    form.ChooseUnit(LengthUnit::Inch);
-    EXPECT_EQ(state.DP, Single(3.0));
-    EXPECT_EQ(form.Text(F::OD1), "4.66667");
-    EXPECT_EQ(form.Text(F::CD), "6.00000");
-}
-
 TEST_F(InputFormTest, AModuleTooSmallForItsPitchIsRefusedAndTheFieldEmptied) {
     Start();
     form.ChooseUnit(LengthUnit::Millimetre);
@@ -412,6 +395,460 @@ TEST_F(InputFormTest, AModuleTooSmallForItsPitchIsRefusedAndTheFieldEmptied) {
     EXPECT_EQ(form.Text(F::DP), "");
     EXPECT_EQ(state.DP, Single(0.0));
     EXPECT_EQ(state.Module, Single(0.0));
+}
+
+TEST_F(InputFormTest, TheFormKnowsWhichLengthsItEstimated) {
+    Start();
+    Type(F::NT1, "20");
+    Type(F::NT2, "40");
+    for (InputField field : {F::OD1, F::OD2, F::CD}) {
+        EXPECT_FALSE(form.IsEstimate(field)) << FieldControlName(field);
+    }
+    Type(F::DP, "10");
+    for (InputField field : {F::OD1, F::OD2, F::CD}) {
+        EXPECT_TRUE(form.IsEstimate(field)) << FieldControlName(field);
+    }
+    // Passing through a field with Tab is no edit of it.
+    form.Enter(F::OD1);
+    form.Leave(F::OD1);
+    EXPECT_TRUE(form.IsEstimate(F::OD1));
+    // A typed value is the user's, even one equal to the estimate.
+    Type(F::OD1, "2.2");
+    EXPECT_FALSE(form.IsEstimate(F::OD1));
+    Type(F::CD, "0");
+    EXPECT_EQ(form.Text(F::CD), "");
+    EXPECT_FALSE(form.IsEstimate(F::CD));
+    // New teeth discard the pinion's diameter and the center distance, which are estimated again.
+    Type(F::NT1, "21");
+    EXPECT_TRUE(form.IsEstimate(F::OD1));
+    EXPECT_TRUE(form.IsEstimate(F::CD));
+    Type(F::OD2, "4.3");
+    form.ChooseKind(PairKind::Internal);
+    for (InputField field : {F::OD1, F::OD2, F::CD}) {
+        EXPECT_TRUE(form.IsEstimate(field)) << FieldControlName(field);
+    }
+    EXPECT_FALSE(form.IsEstimate(F::DP));
+}
+
+// A field's text and the unit switch: what it reads in inches and in millimetres.
+struct FieldTextPair {
+    InputField field;
+    const char* text;
+};
+
+// A pair typed in full in inches: the pitch, both diameters and the center distance, with what the
+// four read in millimetres (module = 25.4 / DP, lengths × 25.4).
+struct TypedPair {
+    const char* name;
+    PairKind kind;
+    std::vector<FieldTextPair> typed;  // in tab order, as typed in inches
+    std::vector<FieldTextPair> metric; // the pitch and the lengths after File › Metric
+};
+
+class InputFormTypedPairSwitch : public InputFormTest, public ::testing::WithParamInterface<TypedPair> {};
+
+TEST_P(InputFormTypedPairSwitch, IsConvertedToMillimetresAndBackToTheSameTexts) {
+    const TypedPair& pair = GetParam();
+    Start();
+    form.ChooseKind(pair.kind);
+    for (const FieldTextPair& entry : pair.typed) {
+        Type(entry.field, entry.text);
+    }
+    std::vector<std::string> inch;
+    for (InputField field : kInputFields) {
+        inch.push_back(form.Text(field));
+    }
+    const GearPairState inchState = state;
+    for (InputField field : {F::OD1, F::OD2, F::CD}) {
+        ASSERT_FALSE(form.IsEstimate(field)) << FieldControlName(field);
+    }
+
+    form.ChooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(form.Unit(), LengthUnit::Millimetre);
+    for (const FieldTextPair& entry : pair.metric) {
+        EXPECT_EQ(form.Text(entry.field), entry.text) << FieldControlName(entry.field);
+        EXPECT_FALSE(form.IsEstimate(entry.field)) << FieldControlName(entry.field);
+    }
+    // Stored as if typed: the value of the text shown.
+    EXPECT_EQ(state.Module, Single(LeadingNumber(form.Text(F::DP))));
+    EXPECT_EQ(state.DP, Single(1.0 / state.Module));
+    EXPECT_EQ(state.OD1, Single(LeadingNumber(form.Text(F::OD1))));
+    EXPECT_EQ(state.OD2, Single(LeadingNumber(form.Text(F::OD2))));
+    EXPECT_EQ(state.CD, Single(LeadingNumber(form.Text(F::CD))));
+    // Teeth and angles are the same in either unit.
+    for (InputField field : {F::NT1, F::NT2, F::PA, F::HA}) {
+        EXPECT_EQ(form.Text(field), inch[static_cast<int>(field)]) << FieldControlName(field);
+    }
+    EXPECT_EQ(state.NT1, inchState.NT1);
+    EXPECT_EQ(state.PA, inchState.PA);
+    EXPECT_EQ(state.HA, inchState.HA);
+
+    form.ChooseUnit(LengthUnit::Inch);
+    for (InputField field : kInputFields) {
+        EXPECT_EQ(form.Text(field), inch[static_cast<int>(field)]) << FieldControlName(field);
+    }
+    EXPECT_TRUE(SameEntries(state, inchState));
+    EXPECT_TRUE(messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, InputFormTypedPairSwitch,
+    ::testing::Values(
+        TypedPair{"ExternalSpur",
+                  PairKind::External,
+                  {{F::NT1, "20"},
+                   {F::NT2, "40"},
+                   {F::DP, "10"},
+                   {F::OD1, "2.3"},
+                   {F::OD2, "4.25"},
+                   {F::CD, "3.05"}},
+                  {{F::DP, "2.54000"}, {F::OD1, "58.42000"}, {F::OD2, "107.95000"}, {F::CD, "77.47000"}}},
+        TypedPair{"ExternalHelical",
+                  PairKind::External,
+                  {{F::NT1, "12"},
+                   {F::NT2, "24"},
+                   {F::DP, "3"},
+                   {F::PA, "25"},
+                   {F::HA, "15"},
+                   {F::OD1, "4.9"},
+                   {F::OD2, "8.9"},
+                   {F::CD, "6.25"}},
+                  {{F::DP, "8.46667"}, {F::OD1, "124.46000"}, {F::OD2, "226.06000"}, {F::CD, "158.75000"}}},
+        TypedPair{"InternalSpur",
+                  PairKind::Internal,
+                  {{F::NT1, "20"},
+                   {F::NT2, "60"},
+                   {F::DP, "10"},
+                   {F::OD1, "2.2"},
+                   {F::OD2, "5.8"},
+                   {F::CD, "2.05"}},
+                  {{F::DP, "2.54000"}, {F::OD1, "55.88000"}, {F::OD2, "147.32000"}, {F::CD, "52.07000"}}},
+        TypedPair{
+            "InternalFinePitch",
+            PairKind::Internal,
+            {{F::NT1, "30"}, {F::NT2, "90"}, {F::DP, "32"}, {F::OD1, "1"}, {F::OD2, "2.75"}, {F::CD, "1.9"}},
+            {{F::DP, "0.79375"}, {F::OD1, "25.40000"}, {F::OD2, "69.85000"}, {F::CD, "48.26000"}}}),
+    [](const ::testing::TestParamInfo<TypedPair>& pair) { return std::string(pair.param.name); });
+
+// Some lengths typed, the others left to the program: the typed ones are converted, the estimates
+// are made again from the module. With DP 10 (module 2.54) the two agree; DP 3 gives the module
+// 8.46667, and the center distance of 12 and 24 teeth estimated from it is 152.40010 mm, where the
+// inch estimate 6 times 25.4 would be 152.40000.
+struct PartlyTypedPair {
+    const char* name;
+    PairKind kind;
+    const char* nt1;
+    const char* nt2;
+    const char* dp;
+    const char* module;
+    std::vector<FieldTextPair> typed;  // lengths typed in inches
+    std::vector<FieldTextPair> metric; // the three lengths after File › Metric
+};
+
+class InputFormEstimatesSwitch : public InputFormTest,
+                                 public ::testing::WithParamInterface<PartlyTypedPair> {};
+
+TEST_P(InputFormEstimatesSwitch, StayEstimatesInBothUnits) {
+    const PartlyTypedPair& pair = GetParam();
+    Start();
+    form.ChooseKind(pair.kind);
+    Type(F::NT1, pair.nt1);
+    Type(F::NT2, pair.nt2);
+    Type(F::DP, pair.dp);
+    for (const FieldTextPair& entry : pair.typed) {
+        Type(entry.field, entry.text);
+    }
+    std::vector<std::string> inch;
+    for (InputField field : kInputFields) {
+        inch.push_back(form.Text(field));
+    }
+    const auto typed = [&pair](InputField field) {
+        for (const FieldTextPair& entry : pair.typed) {
+            if (entry.field == field) {
+                return true;
+            }
+        }
+        return false;
+    };
+
+    form.ChooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(form.Text(F::DP), pair.module);
+    for (const FieldTextPair& entry : pair.metric) {
+        EXPECT_EQ(form.Text(entry.field), entry.text) << FieldControlName(entry.field);
+        EXPECT_EQ(form.IsEstimate(entry.field), !typed(entry.field)) << FieldControlName(entry.field);
+    }
+
+    form.ChooseUnit(LengthUnit::Inch);
+    for (InputField field : kInputFields) {
+        EXPECT_EQ(form.Text(field), inch[static_cast<int>(field)]) << FieldControlName(field);
+    }
+    for (InputField field : {F::OD1, F::OD2, F::CD}) {
+        EXPECT_EQ(form.IsEstimate(field), !typed(field)) << FieldControlName(field);
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, InputFormEstimatesSwitch,
+    ::testing::Values(PartlyTypedPair{"CoarsePitchAllEstimated",
+                                      PairKind::External,
+                                      "12",
+                                      "24",
+                                      "3",
+                                      "8.46667",
+                                      {},
+                                      {{F::OD1, "118.53340"}, {F::OD2, "220.13340"}, {F::CD, "152.40010"}}},
+                      PartlyTypedPair{"CoarsePitchPinionTyped",
+                                      PairKind::External,
+                                      "12",
+                                      "24",
+                                      "3",
+                                      "8.46667",
+                                      {{F::OD1, "4.7"}},
+                                      {{F::OD1, "119.38000"}, {F::OD2, "220.13340"}, {F::CD, "152.40010"}}},
+                      PartlyTypedPair{"ExternalAllEstimated",
+                                      PairKind::External,
+                                      "20",
+                                      "40",
+                                      "10",
+                                      "2.54000",
+                                      {},
+                                      {{F::OD1, "55.88000"}, {F::OD2, "106.68000"}, {F::CD, "76.20000"}}},
+                      PartlyTypedPair{"ExternalPinionTyped",
+                                      PairKind::External,
+                                      "20",
+                                      "40",
+                                      "10",
+                                      "2.54000",
+                                      {{F::OD1, "2.3"}},
+                                      {{F::OD1, "58.42000"}, {F::OD2, "106.68000"}, {F::CD, "76.20000"}}},
+                      PartlyTypedPair{"ExternalCenterDistanceTyped",
+                                      PairKind::External,
+                                      "20",
+                                      "40",
+                                      "10",
+                                      "2.54000",
+                                      {{F::CD, "3.05"}},
+                                      {{F::OD1, "55.88000"}, {F::OD2, "106.68000"}, {F::CD, "77.47000"}}},
+                      PartlyTypedPair{"InternalGearTyped",
+                                      PairKind::Internal,
+                                      "20",
+                                      "60",
+                                      "10",
+                                      "2.54000",
+                                      {{F::OD2, "5.9"}},
+                                      {{F::OD1, "55.88000"}, {F::OD2, "149.86000"}, {F::CD, "50.80000"}}},
+                      PartlyTypedPair{"InternalDiametersTyped",
+                                      PairKind::Internal,
+                                      "20",
+                                      "60",
+                                      "10",
+                                      "2.54000",
+                                      {{F::OD1, "2.2"}, {F::OD2, "5.8"}},
+                                      {{F::OD1, "55.88000"}, {F::OD2, "147.32000"}, {F::CD, "50.80000"}}}),
+    [](const ::testing::TestParamInfo<PartlyTypedPair>& pair) { return std::string(pair.param.name); });
+
+// Entries typed and left, then the fields that must stay empty through both switches.
+struct EmptyFields {
+    const char* name;
+    std::vector<FieldTextPair> typed;
+    std::vector<InputField> empty;
+};
+
+class InputFormEmptySwitch : public InputFormTest, public ::testing::WithParamInterface<EmptyFields> {};
+
+TEST_P(InputFormEmptySwitch, StaysEmptyInBothUnits) {
+    const EmptyFields& entries = GetParam();
+    Start();
+    for (const FieldTextPair& entry : entries.typed) {
+        Type(entry.field, entry.text);
+    }
+    for (LengthUnit unit : {LengthUnit::Millimetre, LengthUnit::Inch}) {
+        form.ChooseUnit(unit);
+        ASSERT_EQ(form.Unit(), unit);
+        for (InputField field : entries.empty) {
+            EXPECT_EQ(form.Text(field), "") << FieldControlName(field);
+            EXPECT_FALSE(form.IsEstimate(field)) << FieldControlName(field);
+        }
+        EXPECT_EQ(form.Text(F::NT1), "20");
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, InputFormEmptySwitch,
+    ::testing::Values(
+        EmptyFields{"BeforeThePitch", {{F::NT1, "20"}, {F::NT2, "40"}}, {F::DP, F::OD1, F::OD2, F::CD}},
+        EmptyFields{
+            "EmptiedGearDiameter", {{F::NT1, "20"}, {F::NT2, "40"}, {F::DP, "10"}, {F::OD2, "0"}}, {F::OD2}},
+        EmptyFields{
+            "EmptiedCenterDistance", {{F::NT1, "20"}, {F::NT2, "40"}, {F::DP, "10"}, {F::CD, "0"}}, {F::CD}}),
+    [](const ::testing::TestParamInfo<EmptyFields>& entries) { return std::string(entries.param.name); });
+
+TEST_F(InputFormTest, AnEmptiedDiameterIsNotEstimatedByTheSwitch) {
+    Start();
+    Type(F::NT1, "20");
+    Type(F::NT2, "40");
+    Type(F::DP, "10");
+    Type(F::OD2, "0");
+    form.ChooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(state.OD2, Single(0.0));
+    EXPECT_EQ(form.Text(F::OD1), "55.88000");
+    EXPECT_EQ(form.Text(F::CD), "76.20000");
+}
+
+// An entry whose number would not fit the field in the other units keeps the old units and every
+// field as it was.
+struct UnfitEntry {
+    const char* name;
+    LengthUnit unit;
+    PairKind kind;
+    std::vector<FieldTextPair> typed;    // typed and left
+    std::optional<FieldTextPair> typing; // typed, and the field not left yet
+    InputField refused;
+    const char* message;
+};
+
+class InputFormUnfitSwitch : public InputFormTest, public ::testing::WithParamInterface<UnfitEntry> {};
+
+TEST_P(InputFormUnfitSwitch, IsRefusedWithAMessageAndTheFocusOnTheEntry) {
+    const UnfitEntry& entry = GetParam();
+    Start();
+    form.ChooseUnit(entry.unit);
+    form.ChooseKind(entry.kind);
+    for (const FieldTextPair& typed : entry.typed) {
+        Type(typed.field, typed.text);
+    }
+    if (entry.typing) {
+        form.Enter(entry.typing->field);
+        ASSERT_TRUE(form.SetText(entry.typing->field, entry.typing->text));
+    }
+    std::vector<std::string> before;
+    for (InputField field : kInputFields) {
+        before.push_back(form.Text(field));
+    }
+    const GearPairState stateBefore = state;
+    ASSERT_TRUE(messages.empty());
+    changes.clear();
+    focus.clear();
+
+    const LengthUnit other = entry.unit == LengthUnit::Inch ? LengthUnit::Millimetre : LengthUnit::Inch;
+    form.ChooseUnit(other);
+    EXPECT_EQ(form.Unit(), entry.unit);
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages[0].text, entry.message);
+    EXPECT_EQ(messages[0].title, "Korvanta");
+    EXPECT_EQ(messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(focus, std::vector<InputField>{entry.refused});
+    EXPECT_TRUE(changes.empty());
+    for (InputField field : kInputFields) {
+        EXPECT_EQ(form.Text(field), before[static_cast<int>(field)]) << FieldControlName(field);
+    }
+    EXPECT_TRUE(SameEntries(state, stateBefore));
+    EXPECT_EQ(state.Module, stateBefore.Module);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, InputFormUnfitSwitch,
+    ::testing::Values(
+        UnfitEntry{"PinionDiameterTooLargeInMillimetres",
+                   LengthUnit::Inch,
+                   PairKind::External,
+                   {{F::NT1, "20"},
+                    {F::NT2, "40"},
+                    {F::DP, "10"},
+                    {F::OD1, "20000000000000000000000000000000000000"}},
+                   std::nullopt,
+                   F::OD1,
+                   "The pinion's Outside Diameter would be too large a number in modules and millimetres. "
+                   "The units stay diametral pitch and inches: change the value first."},
+        UnfitEntry{"InternalGearDiameterTooLargeInMillimetres",
+                   LengthUnit::Inch,
+                   PairKind::Internal,
+                   {{F::NT1, "20"},
+                    {F::NT2, "60"},
+                    {F::DP, "10"},
+                    {F::OD2, "30000000000000000000000000000000000000"}},
+                   std::nullopt,
+                   F::OD2,
+                   "The gear's Inside Diameter would be too large a number in modules and millimetres. "
+                   "The units stay diametral pitch and inches: change the value first."},
+        UnfitEntry{"DiametralPitchTooFineForAModule",
+                   LengthUnit::Inch,
+                   PairKind::External,
+                   {{F::NT1, "20"}, {F::NT2, "40"}, {F::DP, "6000000"}},
+                   std::nullopt,
+                   F::DP,
+                   "The Normal Diametral Pitch would read 0.00000 in modules and millimetres. "
+                   "The units stay diametral pitch and inches: change the value first."},
+        UnfitEntry{"CenterDistanceTooSmallInInches",
+                   LengthUnit::Millimetre,
+                   PairKind::External,
+                   {{F::NT1, "20"}, {F::NT2, "40"}, {F::DP, "2.54"}, {F::CD, "0.0001"}},
+                   std::nullopt,
+                   F::CD,
+                   "The Center Distance would read 0.00000 in diametral pitch and inches. "
+                   "The units stay modules and millimetres: change the value first."},
+        UnfitEntry{"ModuleBeingTypedTooSmallForADiametralPitch",
+                   LengthUnit::Millimetre,
+                   PairKind::External,
+                   {{F::NT1, "20"}, {F::NT2, "40"}},
+                   FieldTextPair{F::DP, "0.00000000000000000000000000000000000001"},
+                   F::DP,
+                   "The Normal Module would be too large a number in diametral pitch and inches. "
+                   "The units stay modules and millimetres: change the value first."}),
+    [](const ::testing::TestParamInfo<UnfitEntry>& entry) { return std::string(entry.param.name); });
+
+TEST_F(InputFormTest, ThePitchFieldTakesTheModuleAfterTheSwitchAndTheDiametralPitchAfterTheSwitchBack) {
+    Start();
+    Type(F::NT1, "20");
+    Type(F::NT2, "40");
+    Type(F::DP, "10");
+    EXPECT_EQ(NormalPitchCaption(form.Unit()), "Normal Diametral Pitch");
+
+    form.ChooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(NormalPitchCaption(form.Unit()), "Normal Module");
+    EXPECT_EQ(InLengthUnit("Center Distance", form.Unit()), "Center Distance (mm)");
+    EXPECT_EQ(InputFieldTooltip(F::DP, form.Unit()), InputFieldTooltip(F::DP, LengthUnit::Millimetre));
+    EXPECT_EQ(TypedNormalPitch(state), Single(2.54));
+    // The pitch per millimetre the calculation works with.
+    EXPECT_EQ(state.DP, Single(1.0 / Single(2.54)));
+    // Typing in the field now gives a module.
+    Type(F::DP, "3");
+    EXPECT_EQ(state.Module, Single(3.0));
+    EXPECT_EQ(form.Text(F::OD1), "66.00000");
+
+    // Choosing the units in force changes nothing.
+    changes.clear();
+    form.ChooseUnit(LengthUnit::Millimetre);
+    EXPECT_TRUE(changes.empty());
+
+    form.ChooseUnit(LengthUnit::Inch);
+    EXPECT_EQ(NormalPitchCaption(form.Unit()), "Normal Diametral Pitch");
+    EXPECT_EQ(InLengthUnit("Center Distance", form.Unit()), "Center Distance");
+    EXPECT_EQ(form.Text(F::DP), "8.46667");
+    EXPECT_EQ(TypedNormalPitch(state), Single(8.46667));
+    EXPECT_EQ(state.Module, Single(0.0));
+}
+
+// The inch field keeps five decimals of an inch, coarser than five decimals of a millimetre: 2.5 mm
+// is 0.0984252 in, shown and kept as 0.09843 in, which is 2.500122 mm.
+TEST_F(InputFormTest, AMillimetreLengthThroughTheInchFieldKeepsItsFiveDecimalsOfAnInch) {
+    Start();
+    form.ChooseUnit(LengthUnit::Millimetre);
+    Type(F::OD1, "2.5");
+    form.ChooseUnit(LengthUnit::Inch);
+    EXPECT_EQ(form.Text(F::OD1), "0.09843");
+    form.ChooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(form.Text(F::OD1), "2.50012");
+    EXPECT_FALSE(form.IsEstimate(F::OD1));
+}
+
+TEST_F(InputFormTest, SwitchingBeforeAnythingIsTypedChangesNoText) {
+    form.ChooseUnit(LengthUnit::Millimetre);
+    EXPECT_EQ(form.Unit(), LengthUnit::Millimetre);
+    EXPECT_TRUE(changes.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace

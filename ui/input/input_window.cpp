@@ -268,12 +268,16 @@ void InputWindow::chooseInternalPair() {
     MeasurementsFollowEntries(windows_);
 }
 
-// Metric or inch: the pitch field is read in the new unit, the diameters and the center distance are
-// estimated again, and the choice holds for the next start too.
+// Metric or inch: the entries are converted to the new units (the estimates estimated again), and the
+// choice holds for the next start too. An entry that would not fit in the new units keeps the old
+// ones, and the form has said why: the menu item shows them again and nothing is saved.
 void InputWindow::chooseMetric(bool metric) {
     const LengthUnit unit = metric ? LengthUnit::Millimetre : LengthUnit::Inch;
     form_.ChooseUnit(unit);
     ShowUnit();
+    if (form_.Unit() != unit) {
+        return;
+    }
     MeasurementsFollowEntries(windows_);
     if (!RememberUnit(unit)) {
         windows_.services().dialogs->Show(

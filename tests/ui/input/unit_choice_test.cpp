@@ -12,6 +12,7 @@
 #include "input_window_test.h"
 #include "logic/field_tooltips.h"
 #include "logic/session.h"
+#include "ui/input/unit_choice.h"
 #include "ui/program_windows.h"
 
 namespace korvanta {
@@ -82,28 +83,76 @@ TEST_F(UnitChoiceTest, TheFileMenuOffersMetricAboveExitAndTheWindowStartsInInche
     EXPECT_EQ(testing::State().Unit, LengthUnit::Inch);
 }
 
-// 12 and 24 teeth with 3 in the pitch field: in inches the standard outside diameters are
-// (N + 2) / DP and the center distance (N1 + N2) / (2 DP); read as module 3 they are (N + 2) × 3 and
-// (N1 + N2) × 3 / 2 millimetres.
-TEST_F(UnitChoiceTest, SwitchingRelabelsAndEstimatesTheDiametersInTheNewUnit) {
+// 12 and 24 teeth, DP 3 and a typed pinion diameter of 4.7 in: in millimetres the pitch is the module
+// 25.4 / 3 = 8.46667 and the pinion 4.7 × 25.4 = 119.38 mm, while the gear's outside diameter and the
+// center distance, estimated, are estimated again from the module: (N + 2) × 8.46667 and
+// (N1 + N2) × 8.46667 / 2 in the Single roundings of the estimate.
+TEST_F(UnitChoiceTest, SwitchingRelabelsConvertsTheTypedEntriesAndEstimatesTheRestAgain) {
     Enter("TextNT1", "12");
     Enter("TextNT2", "24");
     Enter("TextDP", "3");
-    ExpectEstimates("4.66667", "8.66667", "6.00000");
+    Enter("TextOD1", "4.7");
+    ExpectEstimates("4.70000", "8.66667", "6.00000");
 
     ChooseMetric();
     EXPECT_TRUE(Metric().isChecked());
     EXPECT_EQ(testing::State().Unit, LengthUnit::Millimetre);
     ExpectView(*window, kMetricView);
-    EXPECT_EQ(Field("TextDP").text(), "3.00000");
-    ExpectEstimates("42.00000", "78.00000", "54.00000");
+    EXPECT_EQ(Field("TextDP").text(), "8.46667");
+    EXPECT_EQ(Field("TextNT1").text(), "12");
+    ExpectEstimates("119.38000", "220.13340", "152.40010");
 
     ChooseMetric();
     EXPECT_FALSE(Metric().isChecked());
     EXPECT_EQ(testing::State().Unit, LengthUnit::Inch);
     ExpectView(*window, kInchView);
-    ExpectEstimates("4.66667", "8.66667", "6.00000");
+    EXPECT_EQ(Field("TextDP").text(), "3.00000");
+    ExpectEstimates("4.70000", "8.66667", "6.00000");
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// The menu is chosen while the caret is still in a field: the number typed there is converted.
+TEST_F(UnitChoiceTest, TheValueBeingTypedIsConvertedToo) {
+    Enter("TextNT1", "20");
+    Enter("TextNT2", "40");
+    Enter("TextDP", "10");
+    TypeInto("TextCD", "3.05");
+    ChooseMetric();
+    EXPECT_EQ(Field("TextCD").text(), "77.47000");
+    PressTab("TextCD");
+    EXPECT_EQ(testing::State().CD, Single(77.47));
+    ExpectEstimates("55.88000", "106.68000", "77.47000");
+}
+
+// A pinion diameter of 2E+37 in would be 5.08E+38 mm, beyond the largest number a field holds.
+TEST_F(UnitChoiceTest, AnEntryThatWouldNotFitKeepsTheUnitsAndIsNamed) {
+    Enter("TextNT1", "20");
+    Enter("TextNT2", "40");
+    Enter("TextDP", "10");
+    Enter("TextOD1", "2" + QString(37, '0'));
+    const QString typed = Field("TextOD1").text();
+
+    ChooseMetric();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "The pinion's Outside Diameter would be too large a number in modules and millimetres. The "
+              "units stay diametral pitch and inches: change the value first.");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_FALSE(Metric().isChecked());
+    EXPECT_EQ(testing::State().Unit, LengthUnit::Inch);
+    ExpectView(*window, kInchView);
+    EXPECT_EQ(Field("TextOD1").text(), typed);
+    EXPECT_EQ(Field("TextDP").text(), "10.00000");
+    EXPECT_EQ(Focused(), &Field("TextOD1"));
+    EXPECT_EQ(RememberedUnit(), LengthUnit::Inch);
+
+    // With a diameter that fits, the same choice goes through.
+    Enter("TextOD1", "2.3");
+    ChooseMetric();
+    EXPECT_TRUE(Metric().isChecked());
+    ExpectView(*window, kMetricView);
+    EXPECT_EQ(Field("TextOD1").text(), "58.42000");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 TEST_F(UnitChoiceTest, EveryFieldsTooltipSaysWhatItTakesInTheChosenUnit) {
