@@ -88,7 +88,8 @@ protected:
 TEST_F(PairFilesTest, OpenedFileFillsTheFieldsAndSavesAgainByteForByte) {
     const QString path = Write("internal.korvanta", PairFileText(InternalPair()));
     ASSERT_TRUE(window->OpenFile(path));
-    EXPECT_EQ(Texts(), (std::vector<QString>{"20", "60", "10", "20", "0", "2.2", "5.8", "2"}));
+    EXPECT_EQ(Texts(), (std::vector<QString>{"20", "60", "10.00000", "20.00000", "0.00000", "2.20000",
+                                             "5.80000", "2.00000"}));
     EXPECT_TRUE(Control<QRadioButton>("Option2").isChecked());
     EXPECT_EQ(TheSession().Job(), InternalPair().job);
     EXPECT_EQ(window->windowTitle(), "internal.korvanta[*] - Korvanta");
