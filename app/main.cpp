@@ -51,6 +51,8 @@ int main(int argc, char** argv) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A pair file (.korvanta) to open."),
+                                 QStringLiteral("[FILE]"));
     AnswerInformationOptions(parser, argc, argv);
 
     QApplication application(argc, argv);
@@ -62,6 +64,9 @@ int main(int argc, char** argv) {
     korvanta::SystemServices services;
     korvanta::Session session;
     korvanta::ProgramWindows windows(session, services.services());
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty()) {
+        windows.OpenAtStart(files.constFirst());
+    }
     korvanta::StartUp(windows);
     return QApplication::exec();
 }

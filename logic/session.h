@@ -42,6 +42,7 @@ public:
     // The pin or ball diameters and teeth spanned typed in the measurements window, kept for the
     // pair when the window is closed and opened again or measures the pair anew.
     PerMember<MeasurementChoice>& MeasurementChoices() { return measurementChoices_; }
+    const PerMember<MeasurementChoice>& MeasurementChoices() const { return measurementChoices_; }
 
     // Who and what the pair belongs to, kept in its file and shown on what is printed of it.
     JobData& Job() { return job_; }

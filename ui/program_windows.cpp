@@ -65,6 +65,12 @@ public:
                 event->ignore();
                 return true;
             }
+            // Asked before the session hears of the closing, so that a window kept open stays in it.
+            if (auto* hooks = dynamic_cast<ProgramWindowHooks*>(watched);
+                hooks != nullptr && !closed_ && !hooks->MayClose()) {
+                event->ignore();
+                return true;
+            }
             if (!closed_) {
                 closed_ = true;
                 session_.Closing(role_);

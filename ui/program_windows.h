@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <utility>
 
 #include "core/pair_kind.h"
 #include "logic/session.h"
@@ -39,6 +41,9 @@ public:
     Services& services() { return services_; }
     // Lives as long as the windows of the run: the context of their timers that outlast a window.
     QObject& Lifetime() { return lifetime_; }
+    // The pair file named on the command line, opened once the input window is first shown.
+    void OpenAtStart(QString fileName) { startFile_ = std::move(fileName); }
+    QString TakeStartFile() { return std::exchange(startFile_, QString()); }
 
     SplashWindow& Splash();
     InputWindow& Input();
@@ -74,6 +79,7 @@ private:
     Services& services_;
     QObject lifetime_;
     bool releasing_ = false; // the destructor is deleting the windows
+    QString startFile_;
     QPointer<SplashWindow> splash_;
     QPointer<InputWindow> input_;
     std::array<QPointer<OutputWindow>, 2> outputs_;

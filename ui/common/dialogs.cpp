@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 
 #include "ui/common/program_window.h"
 #include "ui/common/shown_text.h"
@@ -35,6 +36,13 @@ int ShowBox(const Message& message, QMessageBox::StandardButtons buttons) {
     if (buttons.testFlag(QMessageBox::Yes)) {
         box->setDefaultButton(QMessageBox::Yes);
     }
+    // The save question's buttons take their first letters as keys, like the program's own buttons.
+    if (buttons.testFlag(QMessageBox::Save)) {
+        box->setDefaultButton(QMessageBox::Save);
+        box->button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+        box->button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+        box->button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    }
     box->setWindowModality(Qt::ApplicationModal);
     const int answer = box->exec();
     delete box.data();
@@ -49,6 +57,18 @@ void MessageBoxDialogs::Show(const Message& message) {
 
 bool MessageBoxDialogs::Ask(const Message& question) {
     return ShowBox(question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+// A box closed without a button (Escape, the title bar) is a Cancel.
+SaveAnswer MessageBoxDialogs::AskToSave(const Message& question) {
+    switch (ShowBox(question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
 }
 
 } // namespace korvanta

@@ -17,6 +17,8 @@ class ProgramWindowHooks {
 public:
     virtual ~ProgramWindowHooks() = default;
     virtual void Activated() {}
+    // Asked before the window closes (by the user, the program or Unload); false keeps it open.
+    virtual bool MayClose() { return true; }
 };
 
 // Installs the activation tracking on the application (once; called by the program and by tests).

@@ -7,7 +7,7 @@
 namespace korvanta {
 
 // The program's own services: QMessageBox, QDesktopServices, the default printer (or a PDF file
-// when there is none) and the file dialog, with the program's durations.
+// when there is none), the file dialogs and the job data dialog, with the program's durations.
 class SystemServices {
 public:
     SystemServices();
@@ -21,6 +21,8 @@ private:
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<Browser> browser_;
     std::unique_ptr<SaveFileChooser> fileChooser_;
+    std::unique_ptr<OpenFileChooser> openChooser_;
+    std::unique_ptr<JobDataEditor> jobEditor_;
     std::unique_ptr<PagePrinter> printer_;
     Services services_;
 };

@@ -30,8 +30,6 @@ namespace korvanta {
 
 namespace {
 
-constexpr std::string_view kTitle = "Korvanta";
-
 int Index(InputField field) {
     return static_cast<int>(field);
 }
@@ -44,15 +42,16 @@ QString FromModel(const std::string& text) {
 
 InputWindow::InputWindow(ProgramWindows& windows, QWidget* parent)
     : QMainWindow(parent), windows_(windows), ui(std::make_unique<Ui::InputWindow>()),
-      form_(windows.State()) {
+      form_(std::in_place, windows.State()) {
     SetUpInputWindowForm(*ui, *this);
     edits_ = {ui->TextNT1, ui->TextNT2, ui->TextDP,  ui->TextPA,
               ui->TextHA,  ui->TextOD1, ui->TextOD2, ui->TextCD};
     CentreOnScreen(*this);
 
     BindModel();
-    form_.ChooseUnit(RememberedUnit());
+    form_->ChooseUnit(RememberedUnit());
     ShowUnit();
+    BuildFileMenu();
     ConnectHandlers();
     InstallFilters();
     ui->TextNT1->setFocus();
@@ -60,24 +59,28 @@ InputWindow::InputWindow(ProgramWindows& windows, QWidget* parent)
 
 InputWindow::~InputWindow() = default;
 
-void InputWindow::BindModel() {
+void InputWindow::BindModel(bool followFocus) {
     InputForm::Observer observer;
     observer.textChanged = [this](InputField field, const std::string& text) {
         QLineEdit& edit = Edit(field);
         if (edit.text() != FromModel(text)) {
             edit.setText(FromModel(text));
         }
+        ShowDocument();
     };
     observer.showMessage = [this](const Message& message) { windows_.services().dialogs->Show(message); };
-    observer.focusField = [this](InputField field) {
+    observer.focusField = [this, followFocus](InputField field) {
+        if (!followFocus) {
+            return;
+        }
         QLineEdit& edit = Edit(field);
         edit.setFocus(Qt::OtherFocusReason);
         edit.selectAll();
     };
     observer.labelODChanged = [this](const std::string& caption) {
-        ShowLengthCaption(*ui->LabelOD, caption, form_.Unit());
+        ShowLengthCaption(*ui->LabelOD, caption, form_->Unit());
     };
-    form_.SetObserver(std::move(observer));
+    form_->SetObserver(std::move(observer));
 }
 
 void InputWindow::ConnectHandlers() {
@@ -100,12 +103,12 @@ void InputWindow::ConnectHandlers() {
 }
 
 void InputWindow::ShowUnit() {
-    const LengthUnit unit = form_.Unit();
-    setWindowTitle(InUnit(kTitle, unit));
+    const LengthUnit unit = form_->Unit();
+    ShowDocument();
     ui->MnuMetric->setChecked(unit == LengthUnit::Millimetre);
     ShowUnitSign(*ui->LabelUnit, unit);
     ui->LabelDP->setText(FromModel(NormalPitchCaption(unit)));
-    ShowLengthCaption(*ui->LabelOD, form_.LabelODCaption(), unit);
+    ShowLengthCaption(*ui->LabelOD, form_->LabelODCaption(), unit);
     ShowLengthCaption(*ui->LabelCD, "Center Distance", unit);
     for (InputField field : kInputFields) {
         Edit(field).setToolTip(FromModel(InputFieldTooltip(field, unit)));
@@ -180,7 +183,7 @@ bool InputWindow::fieldKeyDiscarded(InputField field, QKeyEvent& key) {
     const QLineEdit& edit = Edit(field);
     const int position = edit.hasSelectedText() ? edit.selectionStart() : edit.cursorPosition();
     const int selectionLength = edit.hasSelectedText() ? static_cast<int>(edit.selectedText().size()) : 0;
-    return !form_.KeyPress(field, key.text().at(0).unicode(), position, selectionLength);
+    return !form_->KeyPress(field, key.text().at(0).unicode(), position, selectionLength);
 }
 
 void InputWindow::fieldEntered(InputField field) {
@@ -188,7 +191,7 @@ void InputWindow::fieldEntered(InputField field) {
         return;
     }
     focusedField_ = field;
-    form_.Enter(field);
+    form_->Enter(field);
     Edit(field).selectAll();
 }
 
@@ -205,16 +208,16 @@ void InputWindow::fieldLeft(InputField field, Qt::FocusReason reason) {
     if (!isEnabled()) {
         return;
     }
-    form_.Leave(field);
+    form_->Leave(field);
     MeasurementsFollowEntries(windows_);
 }
 
 // Typing, Backspace, Delete, paste, drop, undo: the model takes the text, or refuses it (a number too
 // large, or a paste with characters the keys would not type) and the field shows its text again.
 void InputWindow::fieldEdited(InputField field, const QString& text) {
-    if (!form_.SetText(field, text.toStdString())) {
+    if (!form_->SetText(field, text.toStdString())) {
         QLineEdit& edit = Edit(field);
-        edit.setText(FromModel(form_.Text(field)));
+        edit.setText(FromModel(form_->Text(field)));
         edit.setCursorPosition(static_cast<int>(edit.text().size()));
     }
 }
@@ -236,11 +239,12 @@ QLineEdit& InputWindow::Edit(InputField field) const {
 // if no open window holds it.
 void InputWindow::Activated() {
     windows_.session().Activated(SessionWindow::Input);
-    form_.Activated();
+    form_->Activated();
+    ShowDocument();
 }
 
 void InputWindow::calculate() {
-    if (const std::optional<PairKind> opens = form_.CalculatePair().opens) {
+    if (const std::optional<PairKind> opens = form_->CalculatePair().opens) {
         OpenFrom(SessionWindow::Input, OpenedWindow::Output, &windows_.Output(*opens));
     }
 }
@@ -249,23 +253,26 @@ void InputWindow::calculate() {
 // field being typed in is left first, as it is when Calculate takes the focus.
 void InputWindow::openMeasurements() {
     ui->Command1->setFocus(Qt::ShortcutFocusReason);
-    if (form_.CalculatePair().opens) {
+    if (form_->CalculatePair().opens) {
         OpenMeasurements(windows_, *this);
     }
 }
 
+// The window's closing asks about a changed pair of a file (MayClose).
 void InputWindow::exitProgram() {
     Unload(this);
 }
 
 void InputWindow::chooseExternalPair() {
-    form_.ChooseKind(PairKind::External);
+    form_->ChooseKind(PairKind::External);
     MeasurementsFollowEntries(windows_);
+    ShowDocument();
 }
 
 void InputWindow::chooseInternalPair() {
-    form_.ChooseKind(PairKind::Internal);
+    form_->ChooseKind(PairKind::Internal);
     MeasurementsFollowEntries(windows_);
+    ShowDocument();
 }
 
 // Metric or inch: the entries are converted to the new units (the estimates estimated again), and the
@@ -273,7 +280,7 @@ void InputWindow::chooseInternalPair() {
 // ones, and the form has said why: the menu item shows them again and nothing is saved.
 void InputWindow::chooseMetric(bool metric) {
     const LengthUnit unit = metric ? LengthUnit::Millimetre : LengthUnit::Inch;
-    form_.ChooseUnit(unit);
+    form_->ChooseUnit(unit);
     ShowUnit();
     if (form_.Unit() != unit) {
         return;

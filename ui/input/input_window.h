@@ -7,9 +7,12 @@
 
 #include "core/input_field.h"
 #include "logic/input_form.h"
+#include "logic/pair_document.h"
 #include "ui/common/program_window.h"
 
+class QAction;
 class QLineEdit;
+class QMenu;
 
 namespace Ui {
 class InputWindow;
@@ -29,16 +32,44 @@ public:
     ~InputWindow() override;
 
     void Activated() override;
+    // A changed pair of a file asks whether to save it first (the program ending with the window).
+    bool MayClose() override;
+
+    // Whether the pair may be left for another one or the end of the program: true when it has not
+    // changed since it was opened or saved, or the user saved it or let it go.
+    bool MayLeavePair();
+    // Opens the pair file after the question about the changed pair; a file that cannot be read is
+    // reported and the windows stay as they were. True when the file was opened.
+    bool OpenFile(const QString& fileName);
+    // Writes the pair to the file; a failure is reported and the pair stays modified. True when written.
+    bool SaveTo(const QString& fileName);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BindModel();
+    void BindModel(bool followFocus = true);
     void ConnectHandlers();
     void InstallFilters();
     // The captions, the title and the sign that name the units of the pair being typed in.
     void ShowUnit();
+
+    // The File menu's pair file commands and the job data, and what they show.
+    void BuildFileMenu();
+    void ShowRecentFiles();
+    void ShowDocument(); // the title with the file's name and the modified mark
+    PairFile WindowsPair() const;
+    // Closes the windows of the pair shown and puts the input window back to a fresh start's pair.
+    void StartPair(LengthUnit unit);
+    void ShowKindChoice();
+    // Types the pair into the fresh form as the user would, without moving the focus meanwhile.
+    void TypePair(const PairFile& pair);
+    void KeepDocument(const QString& fileName);
+    void newPair();
+    void openPair();
+    bool savePair();
+    bool savePairAs();
+    void editJobData();
 
     void calculate();
     void openMeasurements();
@@ -65,7 +96,10 @@ private:
 
     ProgramWindows& windows_;
     std::unique_ptr<Ui::InputWindow> ui;
-    InputForm form_;
+    std::optional<InputForm> form_; // a fresh one for each new or opened pair
+    PairDocument document_;
+    QMenu* recentMenu_ = nullptr;
+    bool leaveDecided_ = false; // the user has let the pair go for the end of the program
     std::array<QLineEdit*, 8> edits_{};
     std::optional<InputField> focusedField_; // the field that has the window's focus
 };

@@ -32,6 +32,14 @@ void SplashWindow::openInputWindow() {
     showTimer_.stop();
     ShowWindow(&windows_.Input());
     Unload(this);
+    // After the splash has gone, so that a message about the file stands over the input window.
+    if (const QString file = windows_.TakeStartFile(); !file.isEmpty()) {
+        QTimer::singleShot(0, &windows_.Lifetime(), [&windows = windows_, file] {
+            if (InputWindow* input = windows.LoadedInput()) {
+                input->OpenFile(file);
+            }
+        });
+    }
 }
 
 } // namespace korvanta

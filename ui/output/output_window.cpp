@@ -120,8 +120,12 @@ std::vector<QWidget*> OutputWindow::WhitenedOnPrintout() const {
     return whitened;
 }
 
-// "Exit Program": this window and the input window are unloaded, then the program ends.
+// "Exit Program": this window and the input window are unloaded, then the program ends; a changed pair
+// of a file asks first, and Cancel keeps every window as it is.
 void OutputWindow::exitProgram() {
+    if (InputWindow* input = windows_.LoadedInput(); input != nullptr && !input->MayClose()) {
+        return;
+    }
     Unload(this);
     Unload(windows_.LoadedInput());
     QApplication::quit();

@@ -23,9 +23,23 @@ public:
         return answer;
     }
 
+    SaveAnswer AskToSave(const Message& question) override {
+        shown.push_back(question);
+        ++saveQuestions;
+        if (saveAnswers.empty()) {
+            return defaultSaveAnswer;
+        }
+        SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+
     std::vector<Message> shown;
     std::deque<bool> answers;
     bool defaultAnswer = true;
+    int saveQuestions = 0;
+    std::deque<SaveAnswer> saveAnswers;
+    SaveAnswer defaultSaveAnswer = SaveAnswer::Cancel;
 
 private:
     Replace<Dialogs> installed_{TheServices().dialogs, this};
