@@ -12,8 +12,6 @@ double RoundedTo(double value, double step) {
     return std::round(value / step) * step;
 }
 
-constexpr double kMillimetresPerInch = 25.4;
-
 } // namespace
 
 std::string ToleranceText(double micrometres) {

@@ -282,7 +282,7 @@ void InputWindow::chooseMetric(bool metric) {
     const LengthUnit unit = metric ? LengthUnit::Millimetre : LengthUnit::Inch;
     form_->ChooseUnit(unit);
     ShowUnit();
-    if (form_.Unit() != unit) {
+    if (form_->Unit() != unit) {
         return;
     }
     MeasurementsFollowEntries(windows_);

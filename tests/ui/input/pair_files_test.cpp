@@ -91,7 +91,7 @@ TEST_F(PairFilesTest, OpenedFileFillsTheFieldsAndSavesAgainByteForByte) {
     EXPECT_EQ(Texts(), (std::vector<QString>{"20", "60", "10.00000", "20.00000", "0.00000", "2.20000",
                                              "5.80000", "2.00000"}));
     EXPECT_TRUE(Control<QRadioButton>("Option2").isChecked());
-    EXPECT_EQ(TheSession().Job(), InternalPair().job);
+    EXPECT_EQ(testing::TheSession().Job(), InternalPair().job);
     EXPECT_EQ(window->windowTitle(), "internal.korvanta[*] - Korvanta");
     EXPECT_FALSE(window->isWindowModified());
 
@@ -211,7 +211,7 @@ TEST_F(PairFilesTest, EditedJobDataMarksThePairModified) {
     ASSERT_TRUE(window->OpenFile(Write("internal.korvanta", PairFileText(InternalPair()))));
     jobEditor.answer = JobData{"P-9", "", "", "", "", ""};
     Control<QAction>("MnuJobData").trigger();
-    EXPECT_EQ(TheSession().Job().pinionPart, "P-9");
+    EXPECT_EQ(testing::TheSession().Job().pinionPart, "P-9");
     EXPECT_TRUE(window->isWindowModified());
 }
 
