@@ -41,10 +41,11 @@ private:
 constexpr const char* kFieldNames[] = {"TextNT1", "TextNT2", "TextDP",  "TextPA",
                                        "TextHA",  "TextOD1", "TextOD2", "TextCD"};
 
+// As the program writes it: the entries as the fields show them once left.
 PairFile InternalPair() {
     PairFile pair;
     pair.kind = PairKind::Internal;
-    pair.entries = {"20", "60", "10", "20", "0", "2.2", "5.8", "2"};
+    pair.entries = {"20", "60", "10.00000", "20.00000", "0.00000", "2.20000", "5.80000", "2.00000"};
     pair.pinDiameter = {"0.2", ""};
     pair.spanTeeth = {"3", ""};
     pair.job = JobData{"P-1", "G-2", "D-3", "B", "Ann", "two\nlines"};
@@ -109,7 +110,7 @@ TEST_F(PairFilesTest, EveryBadFileIsReportedAndLeavesTheFieldsAsTheyWere) {
     std::string newerMajor = PairFileText(InternalPair());
     newerMajor.replace(newerMajor.find("\"1.0\""), 5, "\"2.0\"");
     std::string refusedEntry = PairFileText(InternalPair());
-    refusedEntry.replace(refusedEntry.find("\"2.2\""), 5, "\"2,2\"");
+    refusedEntry.replace(refusedEntry.find("\"2.20000\""), 9, "\"2,2\"");
     const std::vector<QString> bad = {
         folder.filePath("folder.korvanta"),
         folder.filePath("missing.korvanta"),
