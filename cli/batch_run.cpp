@@ -75,18 +75,19 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
         return WriteFailure(output, "results");
     }
     int status = 0;
+    // Reused from row to row, so that their texts keep their storage.
+    CsvRecord record;
     BatchRow row;
     for (;;) {
         // What is done is sent on before the input may have to be waited for.
-        if (input.in_avail() <= 0 && !output.Flush()) {
+        if (reader.Buffered() == 0 && input.in_avail() <= 0 && !output.Flush()) {
             return WriteFailure(output, "results");
         }
-        const std::optional<CsvRecord> record = reader.Next();
         // A record cut short by a failed read is not the row the file holds.
-        if (!record || input.ReadError()) {
+        if (!reader.Next(record) || input.ReadError()) {
             break;
         }
-        Calculate(header, *record, row);
+        Calculate(header, record, row);
         if (!output.Write(options.json ? BatchJsonLine(row) : BatchCsvLine(row, options.measure))) {
             return WriteFailure(output, "results");
         }
