@@ -78,6 +78,7 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
     // Reused from row to row, so that their texts keep their storage.
     CsvRecord record;
     BatchRow row;
+    std::string line;
     for (;;) {
         // What is done is sent on before the input may have to be waited for.
         if (reader.Buffered() == 0 && input.in_avail() <= 0 && !output.Flush()) {
@@ -88,7 +89,13 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
             break;
         }
         Calculate(header, record, row);
-        if (!output.Write(options.json ? BatchJsonLine(row) : BatchCsvLine(row, options.measure))) {
+        if (options.json) {
+            line = BatchJsonLine(row);
+        } else {
+            line.clear();
+            AppendBatchCsvLine(row, options.measure, line);
+        }
+        if (!output.Write(line)) {
             return WriteFailure(output, "results");
         }
         if (row.status != RowStatus::Ok) {

@@ -5,10 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_columns.h"
+#include "cli/batch_output.h"
 #include "cli/csv_reader.h"
 
 namespace {
 
+using korvanta::LengthUnit;
+using korvanta::cli::BatchCsvLine;
+using korvanta::cli::BatchRow;
 using korvanta::cli::CsvReader;
 using korvanta::cli::CsvRecord;
 
@@ -92,6 +97,48 @@ TEST(CsvReaderPaths, LinesTakenAtOnceGiveTheRecordsOfTheCharacterReading) {
     }
     const std::string rows = "id,nt1,nt2,dp\r\n7,20,40,10\r\n\r\n8,18,54,8\n9,,,\n,\n";
     EXPECT_EQ(ReadAtOnce(rows), ReadByCharacter(rows));
+}
+
+// RFC 4180 cell by cell: a cell with a comma, a quote or a line break in quotes, its quotes doubled.
+std::string CsvCell(const std::string& cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+        return cell;
+    }
+    std::string quoted = "\"";
+    for (const char c : cell) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+// The table's cells are copied into the line in one piece unless one needs quotes; the line must be
+// that of writing each cell on its own, quoted where it needs it.
+TEST(CsvLinePaths, TableCellsWrittenAtOnceGiveTheCellByCellLine) {
+    std::mt19937_64 random(1904);
+    const std::vector<std::string> texts = {
+        "",    "1.2500", "-0.0001", "NA", "----------",          "20.00000\xC2\xB0",
+        "a,b", "\"",     "x\ny",    "\r", "12345678901234567890"};
+    std::uniform_int_distribution<std::size_t> pick(0, texts.size() - 1);
+    std::uniform_int_distribution<int> plain(0, 3);
+    for (int i = 0; i < 20000; ++i) {
+        BatchRow row;
+        row.line = i + 2;
+        row.withUnits = i % 3 != 0;
+        row.unit = i % 3 == 1 ? LengthUnit::Millimetre : LengthUnit::Inch;
+        std::string expected = std::to_string(row.line) + ",ok,external" + (row.withUnits ? "," : "") +
+                               (row.withUnits ? (i % 3 == 1 ? "mm" : "in") : "");
+        for (std::size_t r = 0; r < row.result.table.rows.size(); ++r) {
+            auto& cell = row.result.table.rows[r];
+            // Mostly plain texts, so that whole lines of them are written at once.
+            cell.pinion = texts[plain(random) == 0 ? pick(random) : 1];
+            cell.gear = texts[plain(random) == 0 ? pick(random) : 2];
+            const bool pitch = row.withUnits && korvanta::cli::IsPitchRow(r);
+            const std::string pair = "," + CsvCell(cell.pinion) + "," + CsvCell(cell.gear);
+            expected += pitch && i % 3 == 1 ? ",," + pair : pitch ? pair + ",," : pair;
+        }
+        expected += ",,\n";
+        EXPECT_EQ(BatchCsvLine(row, false), expected);
+    }
 }
 
 } // namespace
