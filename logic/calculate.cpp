@@ -58,21 +58,24 @@ void StoreFields(GearPairState& state, const FieldValues& values) {
 }
 
 std::optional<CalculateOutcome> PresenceCheck(const FieldValues& values, LengthUnit unit) {
+    // The message of the pitch names it in the pair's units: it is written only when it is shown.
     struct Presence {
         InputField field;
-        std::string message;
+        std::string_view message;
     };
-    const Presence presences[] = {
+    static constexpr Presence kPresences[] = {
         {InputField::NT1, "Enter the number of teeth for Pinion"},
         {InputField::NT2, "Enter the number of teeth for Gear"},
-        {InputField::DP, "Enter the " + NormalPitchCaption(unit)},
+        {InputField::DP, {}},
         {InputField::PA, "Enter the Normal Pressure Angle"},
         {InputField::OD1, "Enter the OD for gear 1"},
         {InputField::OD2, "Enter the OD for gear 2"},
     };
-    for (const Presence& presence : presences) {
+    for (const Presence& presence : kPresences) {
         if (values[presence.field] == 0) {
-            return Reject(presence.message, kMessageTitle, presence.field);
+            return presence.field == InputField::DP
+                       ? Reject("Enter the " + NormalPitchCaption(unit), kMessageTitle, presence.field)
+                       : Reject(presence.message, kMessageTitle, presence.field);
         }
     }
     return std::nullopt;
