@@ -99,22 +99,51 @@ std::string PatternOfDigits(decimal::Digits number, int decimals) {
     return Fixed(decimal::RoundDecimals(std::move(number), decimals), decimals);
 }
 
+// "00" to "99": the digits of a number are written two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes the last two digits of `rest` before `end` and drops them from it.
+char* WriteDigitPair(char* end, std::uint64_t& rest) {
+    const std::size_t pair = 2 * static_cast<std::size_t>(rest % 100);
+    rest /= 100;
+    end[-2] = kDigitPairs[pair];
+    end[-1] = kDigitPairs[pair + 1];
+    return end - 2;
+}
+
 // The units of 10^-decimals written as Fixed writes the same digits.
 std::string FixedUnits(bool negative, std::uint64_t units, int decimals) {
-    std::array<char, 24> written{};
-    std::size_t start = written.size();
-    for (int place = 0; place < decimals; ++place, units /= 10) {
-        written[--start] = static_cast<char>('0' + units % 10);
+    std::array<char, 32> written; // filled from the end
+    char* const end = written.data() + written.size();
+    char* start = end;
+    int place = decimals;
+    for (; place >= 2; place -= 2) {
+        start = WriteDigitPair(start, units);
     }
-    written[--start] = '.';
-    do {
-        written[--start] = static_cast<char>('0' + units % 10);
+    if (place == 1) {
+        *--start = static_cast<char>('0' + units % 10);
         units /= 10;
-    } while (units != 0);
-    if (negative) {
-        written[--start] = '-';
     }
-    return std::string(written.data() + start, written.size() - start);
+    *--start = '.';
+    while (units >= 100) {
+        start = WriteDigitPair(start, units);
+    }
+    if (units >= 10) {
+        start = WriteDigitPair(start, units);
+    } else {
+        *--start = static_cast<char>('0' + units);
+    }
+    if (negative) {
+        *--start = '-';
+    }
+    return std::string(start, end);
 }
 
 // The pattern of a value's general text with `significant` digits: from integers where they hold it,
