@@ -104,6 +104,9 @@ BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1
     // state and the fields as they were.
     GearPairState work = state;
     BasicValuesOutcome outcome;
+    // At most the two diameters and the center distance, or the two tooth counts: one allocation.
+    constexpr std::size_t kMostWrites = 3;
+    outcome.writes.reserve(kMostWrites);
     try {
         // Nothing is estimated before a kind of pair has been chosen.
         if (KindChosen(work)) {

@@ -121,8 +121,16 @@ void InputForm::Write(InputField field, const std::string& text) {
 }
 
 void InputForm::Clear(InputField field) {
-    Write(field, "");
+    WriteEmpty(field);
     StateValue(state_, field) = 0;
+}
+
+// Write(field, "") without making the empty text: an empty field stays as it is.
+void InputForm::WriteEmpty(InputField field) {
+    if (!Text(field).empty()) {
+        static const std::string empty;
+        Write(field, empty);
+    }
 }
 
 // Editing the teeth, the pitch or the helix angle makes the diameters and the center distance stale:
@@ -195,7 +203,7 @@ void InputForm::EmptyZeroFields() {
     for (InputField field :
          {InputField::DP, InputField::PA, InputField::CD, InputField::OD1, InputField::OD2}) {
         if (StateValue(state_, field) == 0) {
-            Write(field, "");
+            WriteEmpty(field);
         }
     }
 }
@@ -211,9 +219,9 @@ void InputForm::StorePitch(Single typed) {
 }
 
 void InputForm::EstimateDiametersAfresh() {
-    Write(InputField::OD1, "");
-    Write(InputField::OD2, "");
-    Write(InputField::CD, "");
+    WriteEmpty(InputField::OD1);
+    WriteEmpty(InputField::OD2);
+    WriteEmpty(InputField::CD);
     state_.OD1 = 0;
     state_.OD2 = 0;
     state_.CD = 0;
@@ -243,12 +251,17 @@ void InputForm::ChooseUnit(LengthUnit unit) {
 }
 
 void InputForm::Activated() {
+    // The texts of the two defaults are the same at every activation (a zero of either sign reads
+    // "0.00000"): they are written once.
+    constexpr double kDefaultPressureAngle = 20;
+    static const std::string zeroText = FiveDecimalText(0);
+    static const std::string pressureAngleText = FiveDecimalText(kDefaultPressureAngle);
     if (state_.HA == 0) {
-        Write(InputField::HA, FiveDecimalText(state_.HA));
+        Write(InputField::HA, zeroText);
     }
     if (state_.PA == 0) {
-        state_.PA = 20;
-        Write(InputField::PA, FiveDecimalText(state_.PA));
+        state_.PA = kDefaultPressureAngle;
+        Write(InputField::PA, pressureAngleText);
     }
 }
 

@@ -62,6 +62,7 @@ public:
 
 private:
     void Write(InputField field, const std::string& text); // every change of a text
+    void WriteEmpty(InputField field);                     // Write(field, "")
     void Clear(InputField field);                          // empty text, value 0
     void Changed(InputField field);
     void RunBasicValues();

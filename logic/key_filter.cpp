@@ -48,9 +48,23 @@ std::vector<std::string> RefusedCharacters(std::string_view allowed, std::string
     return refused;
 }
 
+// Whether every character of the text is one of the allowed set, as the texts the fields are given
+// mostly are: the digits and the point of the fields' own sets are told by their codes.
+bool OnlyAllowed(std::string_view allowed, std::string_view text) {
+    const bool point = allowed == kNumberKeys;
+    if (!point && allowed != kToothKeys) {
+        return text.find_first_not_of(allowed) == std::string_view::npos;
+    }
+    return std::all_of(text.begin(), text.end(),
+                       [point](char c) { return (c >= '0' && c <= '9') || (point && c == '.'); });
+}
+
 } // namespace
 
 std::optional<Message> PasteRefusal(std::string_view allowed, std::string_view text) {
+    if (OnlyAllowed(allowed, text)) {
+        return std::nullopt;
+    }
     bool space = false;
     const std::vector<std::string> refused = RefusedCharacters(allowed, text, space);
     if (refused.empty() && !space) {
