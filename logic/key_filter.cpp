@@ -22,6 +22,16 @@ std::string_view AllowedKeys(InputField field) {
     return field == InputField::NT1 || field == InputField::NT2 ? kToothKeys : kNumberKeys;
 }
 
+// The digits and the point of the fields' own sets are told by their codes, without looking them up.
+bool OnlyAllowed(std::string_view allowed, std::string_view text) {
+    const bool point = allowed == kNumberKeys;
+    if (!point && allowed != kToothKeys) {
+        return text.find_first_not_of(allowed) == std::string_view::npos;
+    }
+    return std::all_of(text.begin(), text.end(),
+                       [point](char c) { return (c >= '0' && c <= '9') || (point && c == '.'); });
+}
+
 namespace {
 
 // The characters of the text the keys would not type, once each, in their order: whole UTF-8
@@ -46,17 +56,6 @@ std::vector<std::string> RefusedCharacters(std::string_view allowed, std::string
         }
     }
     return refused;
-}
-
-// Whether every character of the text is one of the allowed set, as the texts the fields are given
-// mostly are: the digits and the point of the fields' own sets are told by their codes.
-bool OnlyAllowed(std::string_view allowed, std::string_view text) {
-    const bool point = allowed == kNumberKeys;
-    if (!point && allowed != kToothKeys) {
-        return text.find_first_not_of(allowed) == std::string_view::npos;
-    }
-    return std::all_of(text.begin(), text.end(),
-                       [point](char c) { return (c >= '0' && c <= '9') || (point && c == '.'); });
 }
 
 } // namespace

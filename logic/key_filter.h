@@ -21,6 +21,9 @@ bool FilterKey(std::string_view allowed, int characterCode);
 // The allowed set of an input field: digits for the tooth counts, digits and points otherwise.
 std::string_view AllowedKeys(InputField field);
 
+// True when every character of the text (none for an empty text) is one of the allowed set.
+bool OnlyAllowed(std::string_view allowed, std::string_view text);
+
 // A paste, a drop or the middle-click selection that brings characters the keys of the allowed set
 // would not type is refused whole (a silently filtered "4,25" would become 425): the message says
 // which characters the field takes and which of the text it does not, and names the decimal comma.
