@@ -17,9 +17,55 @@ constexpr int kDoubleDigits = 15;
 // Decimal exponents below this use the exponent form, as C's %G does.
 constexpr int kSmallestPlainExponent = -4;
 
+// The general text of a rounded number that is written without an exponent, from its integer
+// digits: the digit string of the full path is not made. Nothing for the exponent form.
+std::optional<std::string> PlainGeneral(decimal::Scaled number, int precision) {
+    if (number.significand == 0) {
+        return "0";
+    }
+    while (number.significand % 10 == 0) {
+        number.significand /= 10;
+        ++number.exponent;
+    }
+    std::array<char, 20> digits; // filled from the end
+    char* const digitsEnd = digits.data() + digits.size();
+    char* first = digitsEnd;
+    for (std::uint64_t rest = number.significand; rest != 0; rest /= 10) {
+        *--first = static_cast<char>('0' + rest % 10);
+    }
+    const int count = static_cast<int>(digitsEnd - first);
+    const int pointPosition = count + number.exponent;
+    const int exponent = pointPosition - 1;
+    if (exponent < kSmallestPlainExponent || exponent >= precision) {
+        return std::nullopt;
+    }
+    std::string text;
+    if (number.negative) {
+        text += '-';
+    }
+    if (pointPosition <= 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-pointPosition), '0');
+        text.append(first, digitsEnd);
+    } else if (count <= pointPosition) {
+        text.append(first, digitsEnd);
+        text.append(static_cast<std::size_t>(pointPosition - count), '0');
+    } else {
+        text.append(first, first + pointPosition);
+        text += '.';
+        text.append(first + pointPosition, digitsEnd);
+    }
+    return text;
+}
+
 // C's %.<precision>G without the trailing zeros: plain decimals while the decimal exponent of the
 // rounded value lies in [-4, precision), otherwise d.ddddddE+XX with at least two exponent digits.
 std::string General(double value, int precision) {
+    if (const auto scaled = decimal::ScaledSignificant(value, precision)) {
+        if (auto text = PlainGeneral(*scaled, precision)) {
+            return std::move(*text);
+        }
+    }
     const decimal::Digits number = decimal::SignificantDigits(value, precision);
     if (number.digits.empty()) {
         return "0";
