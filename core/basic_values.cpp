@@ -39,9 +39,8 @@ void PinionOutsideDiameter(GearPairState& s, BasicValuesOutcome& outcome) {
     }
 }
 
-void ExternalPair(GearPairState& s, std::string_view textNT1, std::string_view textNT2,
-                  BasicValuesOutcome& outcome) {
-    if (s.NT1 != 0.0 && s.NT2 != 0.0 && LeadingNumber(textNT2) < LeadingNumber(textNT1)) {
+void ExternalPair(GearPairState& s, double typedNT1, double typedNT2, BasicValuesOutcome& outcome) {
+    if (s.NT1 != 0.0 && s.NT2 != 0.0 && typedNT2 < typedNT1) {
         outcome.toothExchangeWarning = true;
         std::swap(s.NT1, s.NT2);
         outcome.writes.push_back({InputField::NT1, SingleGeneralText(s.NT1)});
@@ -100,6 +99,10 @@ Message ToothExchangeWarning() {
 }
 
 BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1, std::string_view textNT2) {
+    return GetBasicValues(state, LeadingNumber(textNT1), LeadingNumber(textNT2));
+}
+
+BasicValuesOutcome GetBasicValues(GearPairState& state, double typedNT1, double typedNT2) {
     // Worked on a copy: entries so extreme that a value leaves the range of its variable leave the
     // state and the fields as they were.
     GearPairState work = state;
@@ -111,7 +114,7 @@ BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1
         // Nothing is estimated before a kind of pair has been chosen.
         if (KindChosen(work)) {
             if (KindOf(work) == PairKind::External) {
-                ExternalPair(work, textNT1, textNT2, outcome);
+                ExternalPair(work, typedNT1, typedNT2, outcome);
             } else {
                 InternalPair(work, outcome);
             }

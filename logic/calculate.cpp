@@ -20,16 +20,12 @@ constexpr std::string_view kBrenmark = "Brenmark";
 // The value of every field's text, read once: the checks compare them over and over.
 class FieldValues {
 public:
-    explicit FieldValues(const FieldTexts& texts) {
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            values_[i] = LeadingNumber(texts[i]);
-        }
-    }
+    explicit FieldValues(const FieldNumbers& numbers) : values_(numbers) {}
 
     double operator[](InputField field) const { return values_[static_cast<std::size_t>(field)]; }
 
 private:
-    std::array<double, std::tuple_size_v<FieldTexts>> values_{};
+    FieldNumbers values_;
 };
 
 CalculateOutcome Reject(std::string_view text, std::string_view title, InputField focus) {
@@ -134,7 +130,16 @@ CalculateOutcome CalculateExternal(GearPairState& state, const FieldValues& valu
 } // namespace
 
 CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldTexts& texts) {
-    const FieldValues values(texts);
+    static_assert(std::tuple_size_v<FieldTexts> == std::tuple_size_v<FieldNumbers>);
+    FieldNumbers numbers{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        numbers[i] = LeadingNumber(texts[i]);
+    }
+    return Calculate(state, chosen, numbers);
+}
+
+CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldNumbers& numbers) {
+    const FieldValues values(numbers);
     StoreKind(state, chosen);
     if (auto rejection = PresenceCheck(values, state.Unit)) {
         return *rejection;

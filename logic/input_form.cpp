@@ -102,10 +102,12 @@ bool InputForm::SetText(InputField field, const std::string& text) {
         }
         return false;
     }
-    if (!FitsSingle(text)) {
+    const double number = LeadingNumber(text);
+    if (!NumberFitsSingle(number)) {
         return false;
     }
     Write(field, text);
+    KnowNumber(field, number);
     return true;
 }
 
@@ -114,6 +116,7 @@ void InputForm::Write(InputField field, const std::string& text) {
         return;
     }
     texts_[Index(field)] = text;
+    numbersKnown_ &= ~(1U << Index(field));
     if (observer_.textChanged) {
         observer_.textChanged(field, text);
     }
@@ -172,8 +175,21 @@ void InputForm::Enter(InputField field) {
     }
 }
 
+double InputForm::Number(InputField field) {
+    const unsigned bit = 1U << Index(field);
+    if ((numbersKnown_ & bit) == 0) {
+        KnowNumber(field, LeadingNumber(Text(field)));
+    }
+    return numbers_[Index(field)];
+}
+
+void InputForm::KnowNumber(InputField field, double number) {
+    numbers_[Index(field)] = number;
+    numbersKnown_ |= 1U << Index(field);
+}
+
 void InputForm::Leave(InputField field) {
-    const Single value = LeadingNumber(Text(field));
+    const Single value = Number(field);
     if (field == InputField::DP) {
         StorePitch(value);
     } else {
@@ -190,7 +206,8 @@ void InputForm::Leave(InputField field) {
 }
 
 void InputForm::RunBasicValues() {
-    const BasicValuesOutcome outcome = GetBasicValues(state_, Text(InputField::NT1), Text(InputField::NT2));
+    const BasicValuesOutcome outcome =
+        GetBasicValues(state_, Number(InputField::NT1), Number(InputField::NT2));
     if (outcome.toothExchangeWarning) {
         Show(ToothExchangeWarning());
     }
@@ -245,7 +262,7 @@ void InputForm::ChooseUnit(LengthUnit unit) {
     state_.Unit = unit;
     // The pitch field keeps its number, read now as a module or as a diametral pitch; the diameters
     // and the center distance were in the other unit and are estimated again.
-    StorePitch(LeadingNumber(Text(InputField::DP)));
+    StorePitch(Number(InputField::DP));
     EstimateDiametersAfresh();
     EmptyZeroFields();
 }
@@ -266,7 +283,11 @@ void InputForm::Activated() {
 }
 
 CalculateOutcome InputForm::CalculatePair() {
-    const CalculateOutcome outcome = Calculate(state_, chosen_, texts_);
+    FieldNumbers numbers{};
+    for (InputField field : kInputFields) {
+        numbers[Index(field)] = Number(field);
+    }
+    const CalculateOutcome outcome = Calculate(state_, chosen_, numbers);
     if (outcome.rejection) {
         Show(*outcome.rejection);
     }

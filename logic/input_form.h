@@ -71,10 +71,16 @@ private:
     void EmptyZeroFields();
     void Show(const Message& message);
     void Focus(InputField field);
+    // LeadingNumber of the field's text, read once for each text it is given: leaving the field and
+    // Calculate read it again.
+    double Number(InputField field);
+    void KnowNumber(InputField field, double number);
 
     GearPairState& state_;
     Observer observer_;
     std::array<std::string, 8> texts_;
+    std::array<double, 8> numbers_{};
+    unsigned numbersKnown_ = 0; // a bit for each field whose number is that of its current text
     PairKind chosen_ = PairKind::External;
     std::string labelOD_ = "Outside Diameter";
 };

@@ -91,8 +91,11 @@ std::optional<Message> PasteRefusal(std::string_view allowed, std::string_view t
 }
 
 bool FitsSingle(std::string_view text) {
-    const double value = LeadingNumber(text);
-    return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
+    return NumberFitsSingle(LeadingNumber(text));
+}
+
+bool NumberFitsSingle(double number) {
+    return std::isfinite(number) && std::fabs(number) <= FLT_MAX;
 }
 
 } // namespace korvanta

@@ -33,5 +33,7 @@ std::optional<Message> PasteRefusal(std::string_view allowed, std::string_view t
 // False when the leading number of the text would not fit a Single (the keystroke or paste that
 // makes it so is refused like a rejected key).
 bool FitsSingle(std::string_view text);
+// The same for the leading number of a text, read already.
+bool NumberFitsSingle(double number);
 
 } // namespace korvanta
