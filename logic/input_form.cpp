@@ -217,10 +217,19 @@ void InputForm::RunBasicValues() {
 }
 
 void InputForm::EmptyZeroFields() {
-    for (InputField field :
-         {InputField::DP, InputField::PA, InputField::CD, InputField::OD1, InputField::OD2}) {
-        if (StateValue(state_, field) == 0) {
-            WriteEmpty(field);
+    // Run after every field is left: the fields with their values, without looking each one up.
+    struct Emptied {
+        InputField field;
+        Single GearPairState::*value;
+    };
+    static constexpr Emptied kEmptied[] = {
+        {InputField::DP, &GearPairState::DP},   {InputField::PA, &GearPairState::PA},
+        {InputField::CD, &GearPairState::CD},   {InputField::OD1, &GearPairState::OD1},
+        {InputField::OD2, &GearPairState::OD2},
+    };
+    for (const Emptied& emptied : kEmptied) {
+        if (state_.*emptied.value == 0) {
+            WriteEmpty(emptied.field);
         }
     }
 }
