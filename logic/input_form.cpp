@@ -68,6 +68,17 @@ std::string Backspaced(const std::string& text, int position, int selectionLengt
 
 } // namespace
 
+// The two captions of the outside diameters, kept once: every form starts with one of them.
+const std::string& InputForm::ExternalLabelOD() {
+    static const std::string caption = "Outside Diameter";
+    return caption;
+}
+
+const std::string& InputForm::InternalLabelOD() {
+    static const std::string caption = "O.D. Pinion and I.D. Gear";
+    return caption;
+}
+
 InputForm::InputForm(GearPairState& state) : state_(state) {}
 
 void InputForm::SetObserver(Observer observer) {
@@ -166,11 +177,11 @@ void InputForm::Enter(InputField field) {
     if (!KindChosen(state_)) {
         StoreKind(state_, PairKind::External);
     }
-    const std::string_view caption = IsInternal(state_) ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
-    if (caption != labelOD_) {
-        labelOD_ = caption;
+    const std::string& caption = IsInternal(state_) ? InternalLabelOD() : ExternalLabelOD();
+    if (&caption != labelOD_) {
+        labelOD_ = &caption;
         if (observer_.labelODChanged) {
-            observer_.labelODChanged(labelOD_);
+            observer_.labelODChanged(*labelOD_);
         }
     }
 }

@@ -33,7 +33,7 @@ public:
 
     const std::string& Text(InputField field) const;
     PairKind ChosenKind() const { return chosen_; }
-    const std::string& LabelODCaption() const { return labelOD_; }
+    const std::string& LabelODCaption() const { return *labelOD_; }
 
     // A typed character: true when accepted (the key filter, and the text would still fit a Single
     // with the character inserted at `position` replacing `selectionLength` characters; position -1
@@ -61,6 +61,8 @@ public:
     CalculateOutcome CalculatePair();
 
 private:
+    static const std::string& ExternalLabelOD();
+    static const std::string& InternalLabelOD();
     void Write(InputField field, const std::string& text); // every change of a text
     void WriteEmpty(InputField field);                     // Write(field, "")
     void Clear(InputField field);                          // empty text, value 0
@@ -82,7 +84,7 @@ private:
     std::array<double, 8> numbers_{};
     unsigned numbersKnown_ = 0; // a bit for each field whose number is that of its current text
     PairKind chosen_ = PairKind::External;
-    std::string labelOD_ = "Outside Diameter";
+    const std::string* labelOD_ = &ExternalLabelOD();
 };
 
 } // namespace korvanta
