@@ -12,6 +12,13 @@ namespace korvanta {
 
 namespace {
 
+// Room for what the basic values write, at most the two diameters and the center distance, or the
+// two tooth counts, taken once when there is something to write.
+void ReserveWrites(BasicValuesOutcome& outcome) {
+    constexpr std::size_t kMostWrites = 3;
+    outcome.writes.reserve(kMostWrites);
+}
+
 // Transverse diametral pitch and the pitch diameters of the members whose teeth are known.
 void PitchValues(GearPairState& s) {
     s.TDP = s.DP * std::cos(kStartUpAngleConstants.DegToRad * s.HA);
@@ -43,6 +50,7 @@ void ExternalPair(GearPairState& s, double typedNT1, double typedNT2, BasicValue
     if (s.NT1 != 0.0 && s.NT2 != 0.0 && typedNT2 < typedNT1) {
         outcome.toothExchangeWarning = true;
         std::swap(s.NT1, s.NT2);
+        ReserveWrites(outcome);
         outcome.writes.push_back({InputField::NT1, SingleGeneralText(s.NT1)});
         outcome.writes.push_back({InputField::NT2, SingleGeneralText(s.NT2)});
         return;
@@ -50,6 +58,7 @@ void ExternalPair(GearPairState& s, double typedNT1, double typedNT2, BasicValue
     if (s.DP == 0.0) {
         return;
     }
+    ReserveWrites(outcome);
     PitchValues(s);
     PinionOutsideDiameter(s, outcome);
     if (s.NT2 != 0.0) {
@@ -70,6 +79,7 @@ void InternalPair(GearPairState& s, BasicValuesOutcome& outcome) {
     if (s.DP == 0.0) {
         return;
     }
+    ReserveWrites(outcome);
     PitchValues(s);
     PinionOutsideDiameter(s, outcome);
     if (s.NT2 != 0.0) {
@@ -107,9 +117,6 @@ BasicValuesOutcome GetBasicValues(GearPairState& state, double typedNT1, double 
     // state and the fields as they were.
     GearPairState work = state;
     BasicValuesOutcome outcome;
-    // At most the two diameters and the center distance, or the two tooth counts: one allocation.
-    constexpr std::size_t kMostWrites = 3;
-    outcome.writes.reserve(kMostWrites);
     try {
         // Nothing is estimated before a kind of pair has been chosen.
         if (KindChosen(work)) {
