@@ -117,17 +117,21 @@ bool InputForm::SetText(InputField field, const std::string& text) {
     if (!NumberFitsSingle(number)) {
         return false;
     }
-    Write(field, text);
-    KnowNumber(field, number);
+    Write(field, text, number);
     return true;
 }
 
-void InputForm::Write(InputField field, const std::string& text) {
+void InputForm::Write(InputField field, const std::string& text, std::optional<double> number) {
     if (texts_[Index(field)] == text) {
         return;
     }
     texts_[Index(field)] = text;
-    numbersKnown_ &= ~(1U << Index(field));
+    // Known before anything is told of the change, which may write the field again.
+    if (number) {
+        KnowNumber(field, *number);
+    } else {
+        numbersKnown_ &= ~(1U << Index(field));
+    }
     if (observer_.textChanged) {
         observer_.textChanged(field, text);
     }

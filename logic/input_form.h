@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,9 +64,10 @@ public:
 private:
     static const std::string& ExternalLabelOD();
     static const std::string& InternalLabelOD();
-    void Write(InputField field, const std::string& text); // every change of a text
-    void WriteEmpty(InputField field);                     // Write(field, "")
-    void Clear(InputField field);                          // empty text, value 0
+    // Every change of a text; `number` is its leading number when the caller has read it.
+    void Write(InputField field, const std::string& text, std::optional<double> number = std::nullopt);
+    void WriteEmpty(InputField field); // Write(field, "")
+    void Clear(InputField field);      // empty text, value 0
     void Changed(InputField field);
     void RunBasicValues();
     void EstimateDiametersAfresh();
