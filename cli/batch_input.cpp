@@ -80,7 +80,7 @@ std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& heade
     return parsed;
 }
 
-std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) const {
+std::optional<RowError> BatchHeader::Inputs(const CsvRecord& row, PairInputs& inputs) const {
     if (row.error) {
         return RowError{*row.error, std::nullopt, true};
     }
@@ -95,7 +95,13 @@ std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) con
                         "the module of a metric pair, not both",
                         InputField::DP, false};
     }
-    PairInputs inputs;
+    // As a fresh PairInputs, without making one for every row.
+    static const PairInputs fresh;
+    inputs.type = fresh.type;
+    inputs.fields = fresh.fields;
+    inputs.diameters.clear();
+    inputs.member = fresh.member;
+    inputs.measurementChoices = fresh.measurementChoices;
     inputs.measure = measure_;
     inputs.unit = *unit;
     for (std::size_t i = 0; i < columns_.size(); ++i) {
@@ -127,7 +133,7 @@ std::variant<PairInputs, RowError> BatchHeader::Inputs(const CsvRecord& row) con
         }
         inputs.fields[static_cast<int>(*column.field)] = value;
     }
-    return inputs;
+    return std::nullopt;
 }
 
 std::optional<LengthUnit> BatchHeader::Unit(const CsvRecord& row) const {

@@ -29,8 +29,9 @@ public:
     // The pair of one row: every non-empty cell typed into its field, as the single-pair options do,
     // and its measuring tools, with `measure` set as the header was parsed. A row with another number
     // of cells than the header, a value the field's keys would refuse, or both a dp and a module
-    // gives no pair.
-    std::variant<PairInputs, RowError> Inputs(const CsvRecord& row) const;
+    // gives no pair. The inputs are assigned, whatever they held, so that a batch reuses one for
+    // every row; they are not for use after an error.
+    std::optional<RowError> Inputs(const CsvRecord& row, PairInputs& inputs) const;
 
     // Whether the file names the column "module": its rows may be metric pairs.
     bool HasModule() const { return moduleColumn_.has_value(); }

@@ -1,6 +1,8 @@
 #include "cli/batch_output.h"
 
-#include <algorithm>
+#include <array>
+#include <charconv>
+#include <span>
 #include <vector>
 
 #include "cli/batch_columns.h"
@@ -30,14 +32,17 @@ std::string_view StatusName(RowStatus status) {
     return "ok";
 }
 
-// RFC 4180: a cell holding a comma, a quote or a line break goes in quotes, its quotes doubled.
-void AppendCell(std::string& line, std::string_view cell) {
-    const bool plain = std::none_of(cell.begin(), cell.end(),
-                                    [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
-    if (plain) {
-        line += cell;
-        return;
+// The characters that put a cell in quotes: a comma, a quote and the line breaks.
+constexpr std::array<bool, 256> kQuotedCharacters = [] {
+    std::array<bool, 256> quoted{};
+    for (const unsigned char c : {',', '"', '\r', '\n'}) {
+        quoted[c] = true;
     }
+    return quoted;
+}();
+
+// RFC 4180: the cell in quotes, its quotes doubled.
+void AppendQuotedCell(std::string& line, std::string_view cell) {
     line += '"';
     for (char c : cell) {
         line += c;
@@ -46,6 +51,20 @@ void AppendCell(std::string& line, std::string_view cell) {
         }
     }
     line += '"';
+}
+
+// A cell holding a comma, a quote or a line break goes in quotes. Looked at without a branch per
+// character: the cells are mostly short numbers, which hold none of them.
+void AppendCell(std::string& line, std::string_view cell) {
+    bool quoted = false;
+    for (const char c : cell) {
+        quoted |= kQuotedCharacters[static_cast<unsigned char>(c)];
+    }
+    if (quoted) {
+        AppendQuotedCell(line, cell);
+    } else {
+        line += cell;
+    }
 }
 
 std::string Joined(const std::vector<std::string>& texts) {
@@ -73,19 +92,59 @@ std::vector<JsonMember> RowIdentity(const BatchRow& row) {
     return identity;
 }
 
-// The pitch cells of a file with a module column: the diametral pitch pair, then the module pair; the
-// row's cells in the pair of its units, the other pair empty.
-void AppendPitchCells(std::string& line, const OutputCell& cell, const std::optional<LengthUnit>& unit) {
-    const bool metric = unit == LengthUnit::Millimetre;
-    if (metric) {
-        line += ",,";
+// The cells of the output table in the order of the columns: the two of every row, and in a file
+// with a module column the diametral pitch pair then the module pair of each pitch row, the row's
+// cells in the pair of its units, the other pair empty.
+constexpr std::size_t kMostTableCells = 2 * kOutputRowCount + 2 * kModuleRowNames.size();
+using TableCells = std::array<std::string_view, kMostTableCells>;
+
+std::size_t ListTableCells(const BatchRow& row, TableCells& list) {
+    std::size_t count = 0;
+    const auto add = [&list, &count](std::string_view cell) { list[count++] = cell; };
+    const bool metric = row.unit == LengthUnit::Millimetre;
+    const auto& cells = row.result.table.rows;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const bool withModule = row.withUnits && IsPitchRow(i);
+        if (withModule && metric) {
+            add({});
+            add({});
+        }
+        add(cells[i].pinion);
+        add(cells[i].gear);
+        if (withModule && !metric) {
+            add({});
+            add({});
+        }
     }
-    line += ',';
-    AppendCell(line, cell.pinion);
-    line += ',';
-    AppendCell(line, cell.gear);
-    if (!metric) {
-        line += ",,";
+    return count;
+}
+
+// Each cell after a comma. The table's cells are numbers and short words, which need no quotes: they
+// are copied into the line in one piece, looked at as they are copied; should one need quotes, the
+// cells are written one by one instead.
+void AppendCells(std::string& line, std::span<const std::string_view> cells) {
+    std::size_t length = cells.size();
+    for (const std::string_view cell : cells) {
+        length += cell.size();
+    }
+    const std::size_t start = line.size();
+    line.resize(start + length);
+    char* out = line.data() + start;
+    bool quoted = false;
+    for (const std::string_view cell : cells) {
+        *out++ = ',';
+        for (const char c : cell) {
+            *out++ = c;
+            quoted |= kQuotedCharacters[static_cast<unsigned char>(c)];
+        }
+    }
+    if (!quoted) {
+        return;
+    }
+    line.resize(start);
+    for (const std::string_view cell : cells) {
+        line += ',';
+        AppendCell(line, cell);
     }
 }
 
@@ -156,7 +215,13 @@ std::string BatchCsvLine(const BatchRow& row, bool measure) {
     constexpr std::size_t kTypicalLength = 512;
     std::string line;
     line.reserve(kTypicalLength);
-    line += std::to_string(row.line);
+    AppendBatchCsvLine(row, measure, line);
+    return line;
+}
+
+void AppendBatchCsvLine(const BatchRow& row, bool measure, std::string& line) {
+    std::array<char, 24> number{};
+    line.append(number.data(), std::to_chars(number.data(), number.data() + number.size(), row.line).ptr);
     line += ',';
     if (row.id) {
         AppendCell(line, VisibleText(*row.id));
@@ -171,17 +236,8 @@ std::string BatchCsvLine(const BatchRow& row, bool measure) {
         line += ',';
         line += row.unit ? UnitSymbol(*row.unit) : "";
     }
-    const auto& cells = row.result.table.rows;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (row.withUnits && IsPitchRow(i)) {
-            AppendPitchCells(line, cells[i], row.unit);
-            continue;
-        }
-        line += ',';
-        AppendCell(line, cells[i].pinion);
-        line += ',';
-        AppendCell(line, cells[i].gear);
-    }
+    TableCells cells;
+    AppendCells(line, std::span(cells).first(ListTableCells(row, cells)));
     if (measure) {
         AppendMeasurementCells(line, row.result.measurements);
     }
@@ -190,7 +246,6 @@ std::string BatchCsvLine(const BatchRow& row, bool measure) {
     line += ',';
     AppendCell(line, RowMessage(row));
     line += '\n';
-    return line;
 }
 
 std::string BatchJsonLine(const BatchRow& row) {

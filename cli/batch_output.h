@@ -38,6 +38,8 @@ std::string BatchCsvHeader(bool withId, bool measure, bool withUnits);
 // the measurements (empty but for a produced table; interference names the flagged members separated
 // by a blank), the warnings separated by line feeds, the rejection, fault or error message.
 std::string BatchCsvLine(const BatchRow& row, bool measure);
+// The same line appended to `line`: a batch writes every row into one text, which keeps its storage.
+void AppendBatchCsvLine(const BatchRow& row, bool measure, std::string& line);
 
 // One JSON line: the single-pair command's object with "line" (and "id", and "units": "in", "mm" or null
 // when the row cannot tell them) first; an invalid or malformed row gives an error object of the same

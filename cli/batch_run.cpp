@@ -24,15 +24,14 @@ RowStatus StatusOf(RunStatus status) {
 
 // The outcome of one record into `row`, whatever it held: every member is assigned, not replaced, so
 // that the texts keep their storage from row to row.
-void Calculate(const BatchHeader& header, const CsvRecord& record, BatchRow& row) {
+void Calculate(const BatchHeader& header, const CsvRecord& record, PairInputs& inputs, BatchRow& row) {
     row.line = record.line;
     if (header.HasId()) {
         row.id = header.Id(record);
     }
     row.withUnits = header.HasModule();
     row.unit = header.Unit(record);
-    auto inputs = header.Inputs(record);
-    if (auto* error = std::get_if<RowError>(&inputs)) {
+    if (auto error = header.Inputs(record, inputs)) {
         static const PairRunResult noPair;
         row.result = noPair;
         row.status = error->malformed ? RowStatus::Malformed : RowStatus::Invalid;
@@ -40,7 +39,7 @@ void Calculate(const BatchHeader& header, const CsvRecord& record, BatchRow& row
         return;
     }
     row.error = RowError{};
-    RunPair(std::get<PairInputs>(inputs), row.result);
+    RunPair(inputs, row.result);
     row.status = StatusOf(row.result.status);
 }
 
@@ -75,19 +74,28 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
         return WriteFailure(output, "results");
     }
     int status = 0;
+    // Reused from row to row, so that their texts keep their storage.
+    CsvRecord record;
+    PairInputs inputs;
     BatchRow row;
+    std::string line;
     for (;;) {
         // What is done is sent on before the input may have to be waited for.
-        if (input.in_avail() <= 0 && !output.Flush()) {
+        if (reader.Buffered() == 0 && input.in_avail() <= 0 && !output.Flush()) {
             return WriteFailure(output, "results");
         }
-        const std::optional<CsvRecord> record = reader.Next();
         // A record cut short by a failed read is not the row the file holds.
-        if (!record || input.ReadError()) {
+        if (!reader.Next(record) || input.ReadError()) {
             break;
         }
-        Calculate(header, *record, row);
-        if (!output.Write(options.json ? BatchJsonLine(row) : BatchCsvLine(row, options.measure))) {
+        Calculate(header, record, inputs, row);
+        if (options.json) {
+            line = BatchJsonLine(row);
+        } else {
+            line.clear();
+            AppendBatchCsvLine(row, options.measure, line);
+        }
+        if (!output.Write(line)) {
             return WriteFailure(output, "results");
         }
         if (row.status != RowStatus::Ok) {

@@ -1,5 +1,8 @@
 #include "cli/csv_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace korvanta::cli {
 
 namespace {
@@ -19,6 +22,32 @@ std::string TooLong() {
 
 } // namespace
 
+// The next character of the input: from what was taken of its buffer, taking the rest of the
+// buffer when that is used up, or else waiting for the input.
+int CsvReader::Bump() {
+    if (takenRead_ == taken_.size()) {
+        const std::streamsize available = input_.in_avail();
+        if (available <= 0) {
+            return input_.sbumpc();
+        }
+        taken_.resize(static_cast<std::size_t>(available));
+        taken_.resize(static_cast<std::size_t>(input_.sgetn(taken_.data(), available)));
+        takenRead_ = 0;
+        if (taken_.empty()) {
+            return input_.sbumpc();
+        }
+    }
+    return static_cast<unsigned char>(taken_[takenRead_++]);
+}
+
+// The character Bump would give, left to be taken.
+int CsvReader::PeekTaken() {
+    if (takenRead_ < taken_.size()) {
+        return static_cast<unsigned char>(taken_[takenRead_]);
+    }
+    return input_.sgetc();
+}
+
 // The next character, with CRLF taken as one LF.
 int CsvReader::TakeCharacter() {
     int c = kEnd;
@@ -29,10 +58,10 @@ int CsvReader::TakeCharacter() {
             replayed_ = 0;
         }
     } else {
-        c = input_.sbumpc();
+        c = Bump();
     }
-    if (c == '\r' && replay_.empty() && input_.sgetc() == '\n') {
-        c = input_.sbumpc();
+    if (c == '\r' && replay_.empty() && PeekTaken() == '\n') {
+        c = Bump();
     }
     if (c == '\n') {
         ++line_;
@@ -55,15 +84,23 @@ int CsvReader::Take() {
 
 void CsvReader::SkipByteOrderMark() {
     for (char expected : kByteOrderMark) {
-        if (input_.sgetc() != static_cast<unsigned char>(expected)) {
+        if (PeekTaken() != static_cast<unsigned char>(expected)) {
             return;
         }
-        replay_ += static_cast<char>(input_.sbumpc());
+        replay_ += static_cast<char>(Bump());
     }
     replay_.clear();
 }
 
 std::optional<CsvRecord> CsvReader::Next() {
+    CsvRecord record;
+    if (!Next(record)) {
+        return std::nullopt;
+    }
+    return record;
+}
+
+bool CsvReader::Next(CsvRecord& record) {
     if (!started_) {
         started_ = true;
         SkipByteOrderMark();
@@ -73,21 +110,79 @@ std::optional<CsvRecord> CsvReader::Next() {
         c = TakeCharacter();
     }
     if (c == kEnd) {
-        return std::nullopt;
+        return false;
     }
-    return Read(c);
+    Read(c, record);
+    return true;
 }
 
-CsvRecord CsvReader::Read(int first) {
-    CsvRecord record;
+void CsvReader::Read(int first, CsvRecord& record) {
     record.line = line_;
+    record.error.reset();
+    if (ReadPlainLine(first, record)) {
+        return;
+    }
+    record.cells.clear();
     record_.assign(1, static_cast<char>(first));
     if (auto error = Parse(first, record)) {
         record.cells.clear();
         record.error = std::move(error);
         ResumeAfterFirstLine(record.line);
     }
-    return record;
+}
+
+// Most records are one short line without quotes, already taken from the input: its cells are the
+// text between its commas, which Parse would read character by character to the same cells. Such a
+// line is too short to reach kMaxRecordLength or kMaxRecordCells, so it is never malformed. False,
+// and nothing is read, for any other record.
+bool CsvReader::ReadPlainLine(int first, CsvRecord& record) {
+    // A line of at most this many characters has at most kMaxRecordCells cells.
+    constexpr std::size_t kLongestPlainRest = kMaxRecordCells - 2;
+    if (first == '"' || !replay_.empty()) {
+        return false;
+    }
+    const char* const rest = taken_.data() + takenRead_;
+    const std::size_t available = std::min(taken_.size() - takenRead_, kLongestPlainRest + 1);
+    const auto* lineEnd = static_cast<const char*>(std::memchr(rest, '\n', available));
+    if (lineEnd == nullptr) {
+        return false;
+    }
+    std::string_view text(rest, static_cast<std::size_t>(lineEnd - rest));
+    if (text.find('"') != std::string_view::npos) {
+        return false;
+    }
+    takenRead_ += text.size() + 1;
+    ++line_;
+    // CRLF ends the line as LF does; a CR anywhere else is a character of its cell.
+    if (!text.empty() && text.back() == '\r') {
+        text.remove_suffix(1);
+    }
+    std::size_t count = 0;
+    const auto nextCell = [&record, &count]() -> std::string& {
+        if (count == record.cells.size()) {
+            record.cells.emplace_back();
+        }
+        std::string& cell = record.cells[count++];
+        cell.clear();
+        return cell;
+    };
+    std::string* cell = &nextCell();
+    if (first == ',') {
+        cell = &nextCell();
+    } else {
+        cell->push_back(static_cast<char>(first));
+    }
+    for (;;) {
+        const std::size_t comma = text.find(',');
+        cell->append(text.substr(0, comma));
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(comma + 1);
+        cell = &nextCell();
+    }
+    record.cells.resize(count);
+    return true;
 }
 
 // The cells from the first character on; what is wrong when the record is malformed.

@@ -25,6 +25,9 @@ struct CsvRecord {
 // cells) is returned with its error, and reading goes on at the line after the line it began on: a
 // stray quote costs only its own line. A record never holds more than kMaxRecordLength bytes, so any
 // input is read in bounded memory.
+//
+// The reader takes at once what the input holds in its buffer, never more: it waits for the input
+// only when nothing it has taken is left (Buffered() is 0) and the input's buffer is empty.
 class CsvReader {
 public:
     static constexpr std::size_t kMaxRecordLength = 65536;
@@ -34,16 +37,28 @@ public:
 
     // The next record, nothing at the end of the text.
     std::optional<CsvRecord> Next();
+    // The same into `record`, whatever it held (its cells keep their storage); false at the end.
+    bool Next(CsvRecord& record);
+
+    // Characters taken from the input and not yet read: while there are any, a record may be read
+    // without waiting for the input.
+    std::size_t Buffered() const { return (taken_.size() - takenRead_) + (replay_.size() - replayed_); }
 
 private:
+    int Bump();
+    int PeekTaken();
     int TakeCharacter();
+    bool ReadPlainLine(int first, CsvRecord& record);
     int Take();
     void SkipByteOrderMark();
-    CsvRecord Read(int first);
+    void Read(int first, CsvRecord& record);
     std::optional<std::string> Parse(int first, CsvRecord& record);
     void ResumeAfterFirstLine(LineNumber first);
 
     std::streambuf& input_;
+    // Characters moved from the input's buffer in one piece, read from `takenRead_` on.
+    std::string taken_;
+    std::size_t takenRead_ = 0;
     // Characters taken once and to be read again: a malformed record's lines after its first, or
     // what looked like the start of a byte order mark.
     std::string replay_;

@@ -8,7 +8,7 @@ namespace korvanta::cli {
 namespace {
 
 std::optional<std::string> NumberError(std::string_view name, std::string_view value, std::string_view keys) {
-    if (value.find_first_not_of(keys) != std::string_view::npos) {
+    if (!OnlyAllowed(keys, value)) {
         const bool tooth = keys == kToothKeys;
         return std::string(name) + " takes " +
                (tooth ? "a whole number (digits only)" : "a number (digits and points only)") + ", not '" +

@@ -1,28 +1,17 @@
 #include "core/arithmetic.h"
 
-#include <cmath>
+namespace korvanta::arithmetic_detail {
 
-namespace korvanta {
-
-double Divide(double a, double b) {
-    if (b == 0.0) {
-        throw ArithmeticError("division by zero");
-    }
-    return CheckedDouble(a / b);
+void RaiseDivisionByZero() {
+    throw ArithmeticError("division by zero");
 }
 
-double SquareRoot(double x) {
-    if (x < 0.0 || std::isnan(x)) {
-        throw ArithmeticError("square root of a negative number");
-    }
-    return std::sqrt(x);
+void RaiseNegativeRoot() {
+    throw ArithmeticError("square root of a negative number");
 }
 
-double CheckedDouble(double x) {
-    if (!std::isfinite(x)) {
-        throw ArithmeticError("value out of the range of a double");
-    }
-    return x;
+void RaiseNotFinite() {
+    throw ArithmeticError("value out of the range of a double");
 }
 
-} // namespace korvanta
+} // namespace korvanta::arithmetic_detail

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -12,13 +13,37 @@ public:
     explicit ArithmeticError(const std::string& what) : std::runtime_error(what) {}
 };
 
-// a / b in double precision; a zero divisor or a result that is not finite raises ArithmeticError.
-double Divide(double a, double b);
+namespace arithmetic_detail {
 
-// Square root in double precision; a negative operand raises ArithmeticError.
-double SquareRoot(double x);
+// Out of line: the checks are inlined into every calculation step, the throws are not.
+[[noreturn]] void RaiseDivisionByZero();
+[[noreturn]] void RaiseNegativeRoot();
+[[noreturn]] void RaiseNotFinite();
+
+} // namespace arithmetic_detail
 
 // A double-precision value about to be stored: raises ArithmeticError when it is not finite.
-double CheckedDouble(double x);
+inline double CheckedDouble(double x) {
+    if (!std::isfinite(x)) [[unlikely]] {
+        arithmetic_detail::RaiseNotFinite();
+    }
+    return x;
+}
+
+// a / b in double precision; a zero divisor or a result that is not finite raises ArithmeticError.
+inline double Divide(double a, double b) {
+    if (b == 0.0) [[unlikely]] {
+        arithmetic_detail::RaiseDivisionByZero();
+    }
+    return CheckedDouble(a / b);
+}
+
+// Square root in double precision; a negative operand raises ArithmeticError.
+inline double SquareRoot(double x) {
+    if (x < 0.0 || std::isnan(x)) [[unlikely]] {
+        arithmetic_detail::RaiseNegativeRoot();
+    }
+    return std::sqrt(x);
+}
 
 } // namespace korvanta

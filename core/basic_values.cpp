@@ -12,6 +12,13 @@ namespace korvanta {
 
 namespace {
 
+// Room for what the basic values write, at most the two diameters and the center distance, or the
+// two tooth counts, taken once when there is something to write.
+void ReserveWrites(BasicValuesOutcome& outcome) {
+    constexpr std::size_t kMostWrites = 3;
+    outcome.writes.reserve(kMostWrites);
+}
+
 // Transverse diametral pitch and the pitch diameters of the members whose teeth are known.
 void PitchValues(GearPairState& s) {
     s.TDP = s.DP * std::cos(kStartUpAngleConstants.DegToRad * s.HA);
@@ -39,11 +46,11 @@ void PinionOutsideDiameter(GearPairState& s, BasicValuesOutcome& outcome) {
     }
 }
 
-void ExternalPair(GearPairState& s, std::string_view textNT1, std::string_view textNT2,
-                  BasicValuesOutcome& outcome) {
-    if (s.NT1 != 0.0 && s.NT2 != 0.0 && LeadingNumber(textNT2) < LeadingNumber(textNT1)) {
+void ExternalPair(GearPairState& s, double typedNT1, double typedNT2, BasicValuesOutcome& outcome) {
+    if (s.NT1 != 0.0 && s.NT2 != 0.0 && typedNT2 < typedNT1) {
         outcome.toothExchangeWarning = true;
         std::swap(s.NT1, s.NT2);
+        ReserveWrites(outcome);
         outcome.writes.push_back({InputField::NT1, SingleGeneralText(s.NT1)});
         outcome.writes.push_back({InputField::NT2, SingleGeneralText(s.NT2)});
         return;
@@ -51,6 +58,7 @@ void ExternalPair(GearPairState& s, std::string_view textNT1, std::string_view t
     if (s.DP == 0.0) {
         return;
     }
+    ReserveWrites(outcome);
     PitchValues(s);
     PinionOutsideDiameter(s, outcome);
     if (s.NT2 != 0.0) {
@@ -71,6 +79,7 @@ void InternalPair(GearPairState& s, BasicValuesOutcome& outcome) {
     if (s.DP == 0.0) {
         return;
     }
+    ReserveWrites(outcome);
     PitchValues(s);
     PinionOutsideDiameter(s, outcome);
     if (s.NT2 != 0.0) {
@@ -100,6 +109,10 @@ Message ToothExchangeWarning() {
 }
 
 BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1, std::string_view textNT2) {
+    return GetBasicValues(state, LeadingNumber(textNT1), LeadingNumber(textNT2));
+}
+
+BasicValuesOutcome GetBasicValues(GearPairState& state, double typedNT1, double typedNT2) {
     // Worked on a copy: entries so extreme that a value leaves the range of its variable leave the
     // state and the fields as they were.
     GearPairState work = state;
@@ -108,7 +121,7 @@ BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1
         // Nothing is estimated before a kind of pair has been chosen.
         if (work.GearType.has_value()) {
             if (KindOf(work) == PairKind::External) {
-                ExternalPair(work, textNT1, textNT2, outcome);
+                ExternalPair(work, typedNT1, typedNT2, outcome);
             } else {
                 InternalPair(work, outcome);
             }

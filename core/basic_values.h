@@ -30,5 +30,7 @@ struct BasicValuesOutcome {
 // pinion than gear teeth (as typed in textNT1 / textNT2) exchanges the tooth counts instead.
 // Entries so extreme that a value leaves the Single range leave the state unchanged and write nothing.
 BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1, std::string_view textNT2);
+// The same from the leading numbers of the two texts, for a caller that has read them already.
+BasicValuesOutcome GetBasicValues(GearPairState& state, double typedNT1, double typedNT2);
 
 } // namespace korvanta

@@ -17,9 +17,55 @@ constexpr int kDoubleDigits = 15;
 // Decimal exponents below this use the exponent form, as C's %G does.
 constexpr int kSmallestPlainExponent = -4;
 
+// The general text of a rounded number that is written without an exponent, from its integer
+// digits: the digit string of the full path is not made. Nothing for the exponent form.
+std::optional<std::string> PlainGeneral(decimal::Scaled number, int precision) {
+    if (number.significand == 0) {
+        return "0";
+    }
+    while (number.significand % 10 == 0) {
+        number.significand /= 10;
+        ++number.exponent;
+    }
+    std::array<char, 20> digits; // filled from the end
+    char* const digitsEnd = digits.data() + digits.size();
+    char* first = digitsEnd;
+    for (std::uint64_t rest = number.significand; rest != 0; rest /= 10) {
+        *--first = static_cast<char>('0' + rest % 10);
+    }
+    const int count = static_cast<int>(digitsEnd - first);
+    const int pointPosition = count + number.exponent;
+    const int exponent = pointPosition - 1;
+    if (exponent < kSmallestPlainExponent || exponent >= precision) {
+        return std::nullopt;
+    }
+    std::string text;
+    if (number.negative) {
+        text += '-';
+    }
+    if (pointPosition <= 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-pointPosition), '0');
+        text.append(first, digitsEnd);
+    } else if (count <= pointPosition) {
+        text.append(first, digitsEnd);
+        text.append(static_cast<std::size_t>(pointPosition - count), '0');
+    } else {
+        text.append(first, first + pointPosition);
+        text += '.';
+        text.append(first + pointPosition, digitsEnd);
+    }
+    return text;
+}
+
 // C's %.<precision>G without the trailing zeros: plain decimals while the decimal exponent of the
 // rounded value lies in [-4, precision), otherwise d.ddddddE+XX with at least two exponent digits.
 std::string General(double value, int precision) {
+    if (const auto scaled = decimal::ScaledSignificant(value, precision)) {
+        if (auto text = PlainGeneral(*scaled, precision)) {
+            return std::move(*text);
+        }
+    }
     const decimal::Digits number = decimal::SignificantDigits(value, precision);
     if (number.digits.empty()) {
         return "0";
@@ -99,22 +145,51 @@ std::string PatternOfDigits(decimal::Digits number, int decimals) {
     return Fixed(decimal::RoundDecimals(std::move(number), decimals), decimals);
 }
 
+// "00" to "99": the digits of a number are written two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes the last two digits of `rest` before `end` and drops them from it.
+char* WriteDigitPair(char* end, std::uint64_t& rest) {
+    const std::size_t pair = 2 * static_cast<std::size_t>(rest % 100);
+    rest /= 100;
+    end[-2] = kDigitPairs[pair];
+    end[-1] = kDigitPairs[pair + 1];
+    return end - 2;
+}
+
 // The units of 10^-decimals written as Fixed writes the same digits.
 std::string FixedUnits(bool negative, std::uint64_t units, int decimals) {
-    std::array<char, 24> written{};
-    std::size_t start = written.size();
-    for (int place = 0; place < decimals; ++place, units /= 10) {
-        written[--start] = static_cast<char>('0' + units % 10);
+    std::array<char, 32> written; // filled from the end
+    char* const end = written.data() + written.size();
+    char* start = end;
+    int place = decimals;
+    for (; place >= 2; place -= 2) {
+        start = WriteDigitPair(start, units);
     }
-    written[--start] = '.';
-    do {
-        written[--start] = static_cast<char>('0' + units % 10);
+    if (place == 1) {
+        *--start = static_cast<char>('0' + units % 10);
         units /= 10;
-    } while (units != 0);
-    if (negative) {
-        written[--start] = '-';
     }
-    return std::string(written.data() + start, written.size() - start);
+    *--start = '.';
+    while (units >= 100) {
+        start = WriteDigitPair(start, units);
+    }
+    if (units >= 10) {
+        start = WriteDigitPair(start, units);
+    } else {
+        *--start = static_cast<char>('0' + units);
+    }
+    if (negative) {
+        *--start = '-';
+    }
+    return std::string(start, end);
 }
 
 // The pattern of a value's general text with `significant` digits: from integers where they hold it,

@@ -11,11 +11,23 @@ namespace korvanta {
 class Single {
 public:
     constexpr Single() = default;
-    Single(double value); // NOLINT(google-explicit-constructor): storing rounds, as a variable of that width
+    // NOLINTNEXTLINE(google-explicit-constructor): storing rounds, as a variable of that width
+    Single(double value) {
+        // Halfway between the largest float and the next power of two: from here on a value rounds
+        // to infinity when it is stored with single-precision width. Negated so that NaN fails too.
+        constexpr double kOverflowLimit = 0x1.ffffffp127;
+        if (!(value < kOverflowLimit && value > -kOverflowLimit)) [[unlikely]] {
+            RaiseOutOfRange();
+        }
+        value_ = static_cast<float>(value);
+    }
     constexpr operator double() const { return value_; } // NOLINT(google-explicit-constructor)
     constexpr float Value() const { return value_; }
 
 private:
+    // Out of line: every store of a Single is inlined, the throw is not.
+    [[noreturn]] static void RaiseOutOfRange();
+
     float value_ = 0.0f;
 };
 

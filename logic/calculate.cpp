@@ -20,16 +20,12 @@ constexpr std::string_view kBrenmark = "Brenmark";
 // The value of every field's text, read once: the checks compare them over and over.
 class FieldValues {
 public:
-    explicit FieldValues(const FieldTexts& texts) {
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            values_[i] = LeadingNumber(texts[i]);
-        }
-    }
+    explicit FieldValues(const FieldNumbers& numbers) : values_(numbers) {}
 
     double operator[](InputField field) const { return values_[static_cast<std::size_t>(field)]; }
 
 private:
-    std::array<double, std::tuple_size_v<FieldTexts>> values_{};
+    FieldNumbers values_;
 };
 
 CalculateOutcome Reject(std::string_view text, std::string_view title, InputField focus) {
@@ -58,21 +54,24 @@ void StoreFields(GearPairState& state, const FieldValues& values) {
 }
 
 std::optional<CalculateOutcome> PresenceCheck(const FieldValues& values, LengthUnit unit) {
+    // The message of the pitch names it in the pair's units: it is written only when it is shown.
     struct Presence {
         InputField field;
-        std::string message;
+        std::string_view message;
     };
-    const Presence presences[] = {
+    static constexpr Presence kPresences[] = {
         {InputField::NT1, "Enter the number of teeth for Pinion"},
         {InputField::NT2, "Enter the number of teeth for Gear"},
-        {InputField::DP, "Enter the " + NormalPitchCaption(unit)},
+        {InputField::DP, {}},
         {InputField::PA, "Enter the Normal Pressure Angle"},
         {InputField::OD1, "Enter the OD for gear 1"},
         {InputField::OD2, "Enter the OD for gear 2"},
     };
-    for (const Presence& presence : presences) {
+    for (const Presence& presence : kPresences) {
         if (values[presence.field] == 0) {
-            return Reject(presence.message, kMessageTitle, presence.field);
+            return presence.field == InputField::DP
+                       ? Reject("Enter the " + NormalPitchCaption(unit), kMessageTitle, presence.field)
+                       : Reject(presence.message, kMessageTitle, presence.field);
         }
     }
     return std::nullopt;
@@ -131,7 +130,16 @@ CalculateOutcome CalculateExternal(GearPairState& state, const FieldValues& valu
 } // namespace
 
 CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldTexts& texts) {
-    const FieldValues values(texts);
+    static_assert(std::tuple_size_v<FieldTexts> == std::tuple_size_v<FieldNumbers>);
+    FieldNumbers numbers{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        numbers[i] = LeadingNumber(texts[i]);
+    }
+    return Calculate(state, chosen, numbers);
+}
+
+CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldNumbers& numbers) {
+    const FieldValues values(numbers);
     state.GearType = chosen;
     if (auto rejection = PresenceCheck(values, state.Unit)) {
         return *rejection;

@@ -26,4 +26,10 @@ using FieldTexts = std::array<std::string, 8>; // indexed by InputField
 // stored leaves the stored and derived values in the state.
 CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldTexts& texts);
 
+using FieldNumbers = std::array<double, 8>; // indexed by InputField
+
+// The same from the number of every field's text as LeadingNumber reads it, for a caller that has
+// read them already.
+CalculateOutcome Calculate(GearPairState& state, PairKind chosen, const FieldNumbers& numbers);
+
 } // namespace korvanta

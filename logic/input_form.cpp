@@ -128,6 +128,17 @@ std::string Backspaced(const std::string& text, int position, int selectionLengt
 
 } // namespace
 
+// The two captions of the outside diameters, kept once: every form starts with one of them.
+const std::string& InputForm::ExternalLabelOD() {
+    static const std::string caption = "Outside Diameter";
+    return caption;
+}
+
+const std::string& InputForm::InternalLabelOD() {
+    static const std::string caption = "O.D. Pinion and I.D. Gear";
+    return caption;
+}
+
 InputForm::InputForm(GearPairState& state) : state_(state) {}
 
 void InputForm::SetObserver(Observer observer) {
@@ -162,19 +173,26 @@ bool InputForm::SetText(InputField field, const std::string& text) {
         }
         return false;
     }
-    if (!FitsSingle(text)) {
+    const double number = LeadingNumber(text);
+    if (!NumberFitsSingle(number)) {
         return false;
     }
-    Write(field, text);
+    Write(field, text, number);
     estimated_[Index(field)] = false;
     return true;
 }
 
-void InputForm::Write(InputField field, const std::string& text) {
+void InputForm::Write(InputField field, const std::string& text, std::optional<double> number) {
     if (texts_[Index(field)] == text) {
         return;
     }
     texts_[Index(field)] = text;
+    // Known before anything is told of the change, which may write the field again.
+    if (number) {
+        KnowNumber(field, *number);
+    } else {
+        numbersKnown_ &= ~(1U << Index(field));
+    }
     if (observer_.textChanged) {
         observer_.textChanged(field, text);
     }
@@ -182,13 +200,21 @@ void InputForm::Write(InputField field, const std::string& text) {
 }
 
 void InputForm::Clear(InputField field) {
-    Write(field, "");
+    WriteEmpty(field);
     StateValue(state_, field) = 0;
     estimated_[Index(field)] = false;
 }
 
 bool InputForm::IsEstimate(InputField field) const {
     return estimated_[Index(field)];
+}
+
+// Write(field, "") without making the empty text: an empty field stays as it is.
+void InputForm::WriteEmpty(InputField field) {
+    if (!Text(field).empty()) {
+        static const std::string empty;
+        Write(field, empty);
+    }
 }
 
 // Editing the teeth, the pitch or the helix angle makes the diameters and the center distance stale:
@@ -221,17 +247,30 @@ void InputForm::Enter(InputField field) {
     if (!state_.GearType.has_value()) {
         state_.GearType = PairKind::External;
     }
-    const std::string_view caption = IsInternal(state_) ? "O.D. Pinion and I.D. Gear" : "Outside Diameter";
-    if (caption != labelOD_) {
-        labelOD_ = caption;
+    const std::string& caption = IsInternal(state_) ? InternalLabelOD() : ExternalLabelOD();
+    if (&caption != labelOD_) {
+        labelOD_ = &caption;
         if (observer_.labelODChanged) {
-            observer_.labelODChanged(labelOD_);
+            observer_.labelODChanged(*labelOD_);
         }
     }
 }
 
+double InputForm::Number(InputField field) {
+    const unsigned bit = 1U << Index(field);
+    if ((numbersKnown_ & bit) == 0) {
+        KnowNumber(field, LeadingNumber(Text(field)));
+    }
+    return numbers_[Index(field)];
+}
+
+void InputForm::KnowNumber(InputField field, double number) {
+    numbers_[Index(field)] = number;
+    numbersKnown_ |= 1U << Index(field);
+}
+
 void InputForm::Leave(InputField field) {
-    const Single value = LeadingNumber(Text(field));
+    const Single value = Number(field);
     if (field == InputField::DP) {
         StorePitch(value);
     } else {
@@ -253,7 +292,7 @@ void InputForm::RunBasicValues(const FieldFlags& keptEmpty) {
     for (InputField field : kLengthFields) {
         wasEmpty[Index(field)] = StateValue(state_, field) == 0;
     }
-    const BasicValuesOutcome outcome = GetBasicValues(state_, Text(InputField::NT1), Text(InputField::NT2));
+    const BasicValuesOutcome outcome = GetBasicValues(state_, Number(InputField::NT1), Number(InputField::NT2));
     for (InputField field : kLengthFields) {
         if (keptEmpty[Index(field)]) {
             StateValue(state_, field) = 0;
@@ -275,10 +314,19 @@ void InputForm::RunBasicValues(const FieldFlags& keptEmpty) {
 }
 
 void InputForm::EmptyZeroFields() {
-    for (InputField field :
-         {InputField::DP, InputField::PA, InputField::CD, InputField::OD1, InputField::OD2}) {
-        if (StateValue(state_, field) == 0) {
-            Write(field, "");
+    // Run after every field is left: the fields with their values, without looking each one up.
+    struct Emptied {
+        InputField field;
+        Single GearPairState::*value;
+    };
+    static constexpr Emptied kEmptied[] = {
+        {InputField::DP, &GearPairState::DP},   {InputField::PA, &GearPairState::PA},
+        {InputField::CD, &GearPairState::CD},   {InputField::OD1, &GearPairState::OD1},
+        {InputField::OD2, &GearPairState::OD2},
+    };
+    for (const Emptied& emptied : kEmptied) {
+        if (state_.*emptied.value == 0) {
+            WriteEmpty(emptied.field);
         }
     }
 }
@@ -341,7 +389,7 @@ void InputForm::ChooseUnit(LengthUnit unit) {
     // The new pitch discards the lengths, as a typed pitch does; the typed ones are written back in
     // the new units and the estimates are made again from the new pitch.
     Write(InputField::DP, converted[Index(InputField::DP)]);
-    StorePitch(LeadingNumber(Text(InputField::DP)));
+    StorePitch(Number(InputField::DP));
     for (InputField field : kLengthFields) {
         const std::string& text = converted[Index(field)];
         if (text.empty()) {
@@ -356,17 +404,26 @@ void InputForm::ChooseUnit(LengthUnit unit) {
 }
 
 void InputForm::Activated() {
+    // The texts of the two defaults are the same at every activation (a zero of either sign reads
+    // "0.00000"): they are written once.
+    constexpr double kDefaultPressureAngle = 20;
+    static const std::string zeroText = FiveDecimalText(0);
+    static const std::string pressureAngleText = FiveDecimalText(kDefaultPressureAngle);
     if (state_.HA == 0) {
-        Write(InputField::HA, FiveDecimalText(state_.HA));
+        Write(InputField::HA, zeroText);
     }
     if (state_.PA == 0) {
-        state_.PA = 20;
-        Write(InputField::PA, FiveDecimalText(state_.PA));
+        state_.PA = kDefaultPressureAngle;
+        Write(InputField::PA, pressureAngleText);
     }
 }
 
 CalculateOutcome InputForm::CalculatePair() {
-    const CalculateOutcome outcome = Calculate(state_, chosen_, texts_);
+    FieldNumbers numbers{};
+    for (InputField field : kInputFields) {
+        numbers[Index(field)] = Number(field);
+    }
+    const CalculateOutcome outcome = Calculate(state_, chosen_, numbers);
     if (outcome.rejection) {
         Show(*outcome.rejection);
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,7 +34,7 @@ public:
 
     const std::string& Text(InputField field) const;
     PairKind ChosenKind() const { return chosen_; }
-    const std::string& LabelODCaption() const { return labelOD_; }
+    const std::string& LabelODCaption() const { return *labelOD_; }
 
     // A typed character: true when accepted (the key filter, and the text would still fit a Single
     // with the character inserted at `position` replacing `selectionLength` characters; position -1
@@ -70,8 +71,12 @@ public:
     CalculateOutcome CalculatePair();
 
 private:
-    void Write(InputField field, const std::string& text); // every change of a text
-    void Clear(InputField field);                          // empty text, value 0
+    static const std::string& ExternalLabelOD();
+    static const std::string& InternalLabelOD();
+    // Every change of a text; `number` is its leading number when the caller has read it.
+    void Write(InputField field, const std::string& text, std::optional<double> number = std::nullopt);
+    void WriteEmpty(InputField field); // Write(field, "")
+    void Clear(InputField field);      // empty text, value 0
     void Changed(InputField field);
     using FieldFlags = std::array<bool, 8>; // indexed by InputField
     // The basic values, with the estimates they write; a length marked in keptEmpty is neither
@@ -82,13 +87,19 @@ private:
     void EmptyZeroFields();
     void Show(const Message& message);
     void Focus(InputField field);
+    // LeadingNumber of the field's text, read once for each text it is given: leaving the field and
+    // Calculate read it again.
+    double Number(InputField field);
+    void KnowNumber(InputField field, double number);
 
     GearPairState& state_;
     Observer observer_;
     std::array<std::string, 8> texts_;
     FieldFlags estimated_{};
+    std::array<double, 8> numbers_{};
+    unsigned numbersKnown_ = 0; // a bit for each field whose number is that of its current text
     PairKind chosen_ = PairKind::External;
-    std::string labelOD_ = "Outside Diameter";
+    const std::string* labelOD_ = &ExternalLabelOD();
 };
 
 } // namespace korvanta

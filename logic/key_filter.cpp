@@ -22,6 +22,16 @@ std::string_view AllowedKeys(InputField field) {
     return field == InputField::NT1 || field == InputField::NT2 ? kToothKeys : kNumberKeys;
 }
 
+// The digits and the point of the fields' own sets are told by their codes, without looking them up.
+bool OnlyAllowed(std::string_view allowed, std::string_view text) {
+    const bool point = allowed == kNumberKeys;
+    if (!point && allowed != kToothKeys) {
+        return text.find_first_not_of(allowed) == std::string_view::npos;
+    }
+    return std::all_of(text.begin(), text.end(),
+                       [point](char c) { return (c >= '0' && c <= '9') || (point && c == '.'); });
+}
+
 namespace {
 
 // The characters of the text the keys would not type, once each, in their order: whole UTF-8
@@ -51,6 +61,9 @@ std::vector<std::string> RefusedCharacters(std::string_view allowed, std::string
 } // namespace
 
 std::optional<Message> PasteRefusal(std::string_view allowed, std::string_view text) {
+    if (OnlyAllowed(allowed, text)) {
+        return std::nullopt;
+    }
     bool space = false;
     const std::vector<std::string> refused = RefusedCharacters(allowed, text, space);
     if (refused.empty() && !space) {
@@ -78,8 +91,11 @@ std::optional<Message> PasteRefusal(std::string_view allowed, std::string_view t
 }
 
 bool FitsSingle(std::string_view text) {
-    const double value = LeadingNumber(text);
-    return std::isfinite(value) && std::fabs(value) <= FLT_MAX;
+    return NumberFitsSingle(LeadingNumber(text));
+}
+
+bool NumberFitsSingle(double number) {
+    return std::isfinite(number) && std::fabs(number) <= FLT_MAX;
 }
 
 } // namespace korvanta

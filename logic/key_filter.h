@@ -21,6 +21,9 @@ bool FilterKey(std::string_view allowed, int characterCode);
 // The allowed set of an input field: digits for the tooth counts, digits and points otherwise.
 std::string_view AllowedKeys(InputField field);
 
+// True when every character of the text (none for an empty text) is one of the allowed set.
+bool OnlyAllowed(std::string_view allowed, std::string_view text);
+
 // A paste, a drop or the middle-click selection that brings characters the keys of the allowed set
 // would not type is refused whole (a silently filtered "4,25" would become 425): the message says
 // which characters the field takes and which of the text it does not, and names the decimal comma.
@@ -30,5 +33,7 @@ std::optional<Message> PasteRefusal(std::string_view allowed, std::string_view t
 // False when the leading number of the text would not fit a Single (the keystroke or paste that
 // makes it so is refused like a rejected key).
 bool FitsSingle(std::string_view text);
+// The same for the leading number of a text, read already.
+bool NumberFitsSingle(double number);
 
 } // namespace korvanta

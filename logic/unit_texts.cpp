@@ -10,16 +10,22 @@ bool Metric(LengthUnit unit) {
 
 } // namespace
 
-std::string NormalPitchCaption(LengthUnit unit) {
-    return "Normal " + PitchCaption(unit);
+const std::string& NormalPitchCaption(LengthUnit unit) {
+    static const std::string inch = "Normal " + PitchCaption(LengthUnit::Inch);
+    static const std::string metric = "Normal " + PitchCaption(LengthUnit::Millimetre);
+    return Metric(unit) ? metric : inch;
 }
 
-std::string TransversePitchCaption(LengthUnit unit) {
-    return "Transverse " + PitchCaption(unit);
+const std::string& TransversePitchCaption(LengthUnit unit) {
+    static const std::string inch = "Transverse " + PitchCaption(LengthUnit::Inch);
+    static const std::string metric = "Transverse " + PitchCaption(LengthUnit::Millimetre);
+    return Metric(unit) ? metric : inch;
 }
 
-std::string PitchCaption(LengthUnit unit) {
-    return Metric(unit) ? "Module" : "Diametral Pitch";
+const std::string& PitchCaption(LengthUnit unit) {
+    static const std::string inch = "Diametral Pitch";
+    static const std::string metric = "Module";
+    return Metric(unit) ? metric : inch;
 }
 
 std::string InLengthUnit(std::string_view text, LengthUnit unit) {

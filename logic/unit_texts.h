@@ -9,12 +9,14 @@ namespace korvanta {
 
 // The words the windows and the command use for the pitch and the lengths of a pair in its units.
 
+// The captions are stored texts, built once: every table and every check takes them.
+
 // "Normal Diametral Pitch" or "Normal Module".
-std::string NormalPitchCaption(LengthUnit unit);
+const std::string& NormalPitchCaption(LengthUnit unit);
 // "Transverse Diametral Pitch" or "Transverse Module".
-std::string TransversePitchCaption(LengthUnit unit);
+const std::string& TransversePitchCaption(LengthUnit unit);
 // "Diametral Pitch" or "Module": the spur pair's one pitch.
-std::string PitchCaption(LengthUnit unit);
+const std::string& PitchCaption(LengthUnit unit);
 
 // A caption or title of lengths: an inch pair's as it is, a metric pair's with " (mm)" after it.
 std::string InLengthUnit(std::string_view text, LengthUnit unit);

@@ -167,3 +167,49 @@ TEST(RoundToFiveDecimalsPaths, SameAsReadingThePatternBack) {
 }
 
 } // namespace
+
+namespace {
+
+// The general text written from the digit string, as the full path writes it: plain decimals while
+// the decimal exponent lies in [-4, precision), otherwise the exponent form.
+std::string GeneralFromDigits(double value, int precision) {
+    const korvanta::decimal::Digits number = korvanta::decimal::SignificantDigits(value, precision);
+    if (number.digits.empty()) {
+        return "0";
+    }
+    const std::string sign = number.negative ? "-" : "";
+    const std::string& d = number.digits;
+    const int exponent = number.pointPosition - 1;
+    if (exponent < -4 || exponent >= precision) {
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        return sign + d.substr(0, 1) + (d.size() > 1 ? "." + d.substr(1) : "") +
+               (exponent < 0 ? "E-" : "E+") + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
+    }
+    if (number.pointPosition <= 0) {
+        return sign + "0." + std::string(static_cast<std::size_t>(-number.pointPosition), '0') + d;
+    }
+    const auto integerDigits = static_cast<std::size_t>(number.pointPosition);
+    if (d.size() <= integerDigits) {
+        return sign + d + std::string(integerDigits - d.size(), '0');
+    }
+    return sign + d.substr(0, integerDigits) + "." + d.substr(integerDigits);
+}
+
+// Texts written without an exponent come from the rounded integer digits at once; they must be those
+// written from the digit string, for whole numbers, their halves and values of every magnitude.
+TEST(GeneralTextPaths, PlainTextsFromTheIntegerDigitsAreThoseOfTheDigitString) {
+    std::mt19937_64 random(1789);
+    std::uniform_real_distribution<double> exponent(-8.0, 18.0);
+    std::uniform_int_distribution<int> whole(0, 2000);
+    for (int i = 0; i < 200000; ++i) {
+        const double sign = i % 2 == 0 ? 1.0 : -1.0;
+        for (double value : {std::pow(10.0, exponent(random)) * sign, whole(random) * sign,
+                             (whole(random) + 0.5) * sign, 9999999.5 * sign, 0.0, -0.0}) {
+            EXPECT_EQ(DoubleGeneralText(value), GeneralFromDigits(value, 15)) << std::hexfloat << value;
+            const korvanta::Single single = value;
+            EXPECT_EQ(SingleGeneralText(single), GeneralFromDigits(single, 7)) << std::hexfloat << value;
+        }
+    }
+}
+
+} // namespace

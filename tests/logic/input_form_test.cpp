@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "logic/field_tooltips.h"
+#include "logic/calculate.h"
 #include "logic/input_form.h"
 #include "logic/unit_texts.h"
 
@@ -849,6 +851,75 @@ TEST_F(InputFormTest, SwitchingBeforeAnythingIsTypedChangesNoText) {
     EXPECT_EQ(form.Unit(), LengthUnit::Millimetre);
     EXPECT_TRUE(changes.empty());
     EXPECT_TRUE(messages.empty());
+}
+
+// The form reads each text's number once and hands the numbers to Calculate and the basic values;
+// pressing Calculate at any point of any editing must do what Calculate does with the texts the
+// fields show.
+TEST(InputFormNumbers, CalculateFromTheReadNumbersIsCalculateFromTheTexts) {
+    std::mt19937_64 random(1969);
+    const std::vector<std::string> texts = {"",        "0",
+                                            "20",      "40",
+                                            "8",       "12",
+                                            "2.2",     "4.2",
+                                            "3",       "14.5",
+                                            "25",      "0.00001",
+                                            "123456",  ".",
+                                            "3.",      "1e5",
+                                            "4,2",     "1" + std::string(40, '0'),
+                                            "2.20000", "0.0000000000000000000001"};
+    std::uniform_int_distribution<std::size_t> pickText(0, texts.size() - 1);
+    std::uniform_int_distribution<int> pickField(0, 7);
+    std::uniform_int_distribution<int> pickStep(0, 9);
+    int accepted = 0;
+    for (int run = 0; run < 5000; ++run) {
+        GearPairState state;
+        SetStartUpConstants(state);
+        InputForm form(state);
+        form.Activated();
+        form.Enter(F::NT1);
+        for (int step = 0; step < 30; ++step) {
+            const InputField field = kInputFields[static_cast<std::size_t>(pickField(random))];
+            switch (pickStep(random)) {
+            case 0:
+                form.ChooseKind(random() % 2 == 0 ? PairKind::External : PairKind::Internal);
+                break;
+            case 1:
+                form.ChooseUnit(random() % 2 == 0 ? LengthUnit::Inch : LengthUnit::Millimetre);
+                break;
+            case 2: {
+                FieldTexts shown;
+                for (InputField f : kInputFields) {
+                    shown[static_cast<std::size_t>(f)] = form.Text(f);
+                }
+                GearPairState fromTexts = state;
+                const CalculateOutcome expected = Calculate(fromTexts, form.ChosenKind(), shown);
+                const CalculateOutcome outcome = form.CalculatePair();
+                accepted += outcome.opens ? 1 : 0;
+                ASSERT_EQ(outcome.rejection.has_value(), expected.rejection.has_value());
+                if (outcome.rejection) {
+                    EXPECT_EQ(outcome.rejection->text, expected.rejection->text);
+                }
+                EXPECT_EQ(outcome.focus, expected.focus);
+                EXPECT_EQ(outcome.opens, expected.opens);
+                EXPECT_TRUE(SameEntries(state, fromTexts));
+                for (const auto member : {&GearPairState::TDP, &GearPairState::TPA, &GearPairState::PD1,
+                                          &GearPairState::PD2, &GearPairState::DP, &GearPairState::Module}) {
+                    EXPECT_EQ((state.*member).Value(), (fromTexts.*member).Value());
+                }
+                EXPECT_EQ(state.DB1, fromTexts.DB1);
+                EXPECT_EQ(state.DB2, fromTexts.DB2);
+                break;
+            }
+            default:
+                form.Enter(field);
+                form.SetText(field, texts[pickText(random)]);
+                form.Leave(field);
+                break;
+            }
+        }
+    }
+    EXPECT_GT(accepted, 200);
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "logic/key_filter.h"
 
 namespace korvanta {
@@ -77,6 +80,30 @@ TEST(PasteRefusal, SaysWhatTheFieldTakesAndWhatTheTextBrings) {
               "This field takes only digits, not \",\": nothing was pasted.");
     EXPECT_FALSE(PasteRefusal(kNumberKeys, "12.50").has_value());
     EXPECT_FALSE(PasteRefusal(kToothKeys, "").has_value());
+}
+
+// Texts of allowed characters only are accepted at once; the refusal must be the one of looking at
+// each character, for the fields' own sets and for any other set.
+TEST(PasteRefusal, QuickAcceptanceAgreesWithTheCharacterByCharacterRefusal) {
+    std::mt19937_64 random(5025);
+    const std::string alphabet = "0123456789..,- eE\t\xC2\xB0/";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> length(0, 8);
+    for (const std::string_view allowed :
+         {kToothKeys, kNumberKeys, std::string_view("0123456789-"), std::string_view("12.")}) {
+        for (int i = 0; i < 20000; ++i) {
+            std::string text;
+            for (int n = length(random); n > 0; --n) {
+                text += alphabet[pick(random)];
+            }
+            const bool onlyAllowed = text.find_first_not_of(allowed) == std::string::npos;
+            const std::optional<Message> refusal = PasteRefusal(allowed, text);
+            EXPECT_EQ(refusal.has_value(), !onlyAllowed) << allowed << " " << text;
+            if (refusal) {
+                EXPECT_NE(refusal->text.find("nothing was pasted."), std::string::npos) << text;
+            }
+        }
+    }
 }
 
 } // namespace
