@@ -7,7 +7,7 @@
 namespace korvanta {
 
 // The program's own services: QMessageBox, QDesktopServices, the default printer (or a PDF file
-// when there is none) and the file dialog, with the program's durations.
+// when there is none), the file dialog and the system clipboard, with the program's durations.
 class SystemServices {
 public:
     SystemServices();
@@ -22,6 +22,7 @@ private:
     std::unique_ptr<Browser> browser_;
     std::unique_ptr<SaveFileChooser> fileChooser_;
     std::unique_ptr<PagePrinter> printer_;
+    std::unique_ptr<Clipboard> clipboard_;
     Services services_;
 };
 

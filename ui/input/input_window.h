@@ -29,6 +29,8 @@ public:
     ~InputWindow() override;
 
     void Activated() override;
+    // The field texts and the chosen kind, as the fields and the options show them.
+    const InputForm& Form() const { return form_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
