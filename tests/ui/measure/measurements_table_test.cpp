@@ -59,7 +59,9 @@ TEST_F(MeasurementsTableTest, SaveTableAsWritesTheMeasuredCommandOutputWithTheTy
     TypePinionPin(QStringLiteral("0.18"));
     QTemporaryDir folder;
     chooser.answer = folder.filePath(QStringLiteral("measured.csv"));
-    QTest::keyClick(&Control<QLineEdit>(*window, "TextCR1"), Qt::Key_E, Qt::ControlModifier);
+    QLineEdit& cell = Control<QLineEdit>(*window, "TextCR1");
+    cell.setFocus();
+    QTest::keyClick(&cell, Qt::Key_E, Qt::ControlModifier);
     ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown[0].text;
 
     PerMember<MeasurementChoice> choices;

@@ -86,7 +86,9 @@ TEST_F(OutputTableCopyTest, SaveTableAsWritesWhatTheCommandPrintsAsCsvOrJson) {
     for (const auto& [name, format] :
          {std::pair{"table.csv", cli::OutputFormat::Csv}, std::pair{"table.json", cli::OutputFormat::Json}}) {
         chooser.answer = folder.filePath(QString::fromLatin1(name));
-        QTest::keyClick(&FilledCell(), Qt::Key_E, Qt::ControlModifier);
+        QLineEdit& cell = FilledCell();
+        cell.setFocus();
+        QTest::keyClick(&cell, Qt::Key_E, Qt::ControlModifier);
         EXPECT_EQ(FileBytes(chooser.answer), CommandBytes(format)) << name;
     }
     EXPECT_EQ(chooser.calls, 2);
