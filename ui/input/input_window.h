@@ -43,6 +43,8 @@ public:
     bool OpenFile(const QString& fileName);
     // Writes the pair to the file; a failure is reported and the pair stays modified. True when written.
     bool SaveTo(const QString& fileName);
+    // The field texts and the chosen kind, as the fields and the options show them.
+    const InputForm& Form() const { return *form_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

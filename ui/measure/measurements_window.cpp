@@ -1,10 +1,12 @@
 #include "ui/measure/measurements_window.h"
 
+#include <QAction>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
 
+#include "cli/table_export.h"
 #include "logic/field_tooltips.h"
 #include "logic/key_filter.h"
 #include "ui/common/dialogs.h"
@@ -64,6 +66,15 @@ MeasurementsWindow::MeasurementsWindow(ProgramWindows& windows, QWidget* parent)
     }
     connect(ui->CommandClose, &QPushButton::clicked, this, &MeasurementsWindow::closeWindow);
     connect(ui->CommandPrint, &QPushButton::clicked, this, &MeasurementsWindow::print);
+    tableActions_ = AddTableActions(*this);
+    connect(tableActions_.copy, &QAction::triggered, this, &MeasurementsWindow::copyTable);
+    connect(tableActions_.save, &QAction::triggered, this, &MeasurementsWindow::saveTable);
+    for (QLineEdit* cell : findChildren<QLineEdit*>()) {
+        cell->setContextMenuPolicy(Qt::CustomContextMenu);
+        CopyWholeCellWhenNothingSelected(*cell, windows_.services());
+        connect(cell, &QWidget::customContextMenuRequested, this,
+                [this, cell](const QPoint& at) { ShowCellMenu(*cell, at, tableActions_); });
+    }
 }
 
 MeasurementsWindow::~MeasurementsWindow() = default;
@@ -225,6 +236,32 @@ void MeasurementsWindow::print() {
     } else {
         restore();
     }
+}
+
+void MeasurementsWindow::copyTable() {
+    if (form_) {
+        CopyTable(windows_.services(), windows_.session().Job(), CellsOf(*form_));
+    }
+}
+
+// Saved only while the entries are those measured: the command calculates the pair now entered.
+void MeasurementsWindow::saveTable() {
+    if (!form_) {
+        return;
+    }
+    if (!form_->Measures(windows_.State())) {
+        windows_.services().dialogs->Show(ChangedEntriesRefusal());
+        return;
+    }
+    const std::optional<FieldTexts> entries = EntriesShown(windows_);
+    if (!entries) {
+        return;
+    }
+    const PairKind kind = form_->Internal() ? PairKind::Internal : PairKind::External;
+    SaveTableAs(
+        windows_.services(),
+        cli::PairFileOfWindows(form_->Unit(), kind, *entries, form_->Choices(), windows_.session().Job()),
+        true);
 }
 
 void MeasurementsWindow::closeWindow() {

@@ -10,6 +10,7 @@
 #include "core/gear_pair_state.h"
 #include "core/pair_result.h"
 #include "logic/measurement_form.h"
+#include "ui/output/table_actions.h"
 
 namespace Ui {
 class FormMeasurements;
@@ -57,6 +58,9 @@ private:
     void fieldEdited(MeasurementField field, const QString& text);
     void fieldLeft(MeasurementField field, Qt::FocusReason reason);
     void print();
+    void copyTable();
+    // The table as the command prints the pair with its measurements and the tools typed here.
+    void saveTable();
     void closeWindow();
     void Paint(const QColor& colour);
     std::optional<MeasurementField> FieldOf(const QObject* widget) const;
@@ -66,6 +70,7 @@ private:
     std::unique_ptr<Ui::FormMeasurements> ui;
     std::array<RowWidgets, kMeasurementRowCount> rows_;
     std::optional<MeasurementForm> form_;
+    TableActions tableActions_;
 };
 
 // Measures the session's pair, calculated as its output window calculates it, and shows it in the

@@ -2,11 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenu>
 #include <QPushButton>
 #include <algorithm>
 #include <string_view>
 
+#include "cli/table_export.h"
 #include "logic/row_tooltips.h"
 #include "ui/common/length_caption.h"
 #include "ui/common/program_window.h"
@@ -68,8 +68,12 @@ OutputWindow::OutputWindow(ProgramWindows& windows, PairKind kind, QWidget* pare
     addAction(measurementsAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(measurementsAction_, &QAction::triggered, this, &OutputWindow::openMeasurements);
+    tableActions_ = AddTableActions(*this);
+    connect(tableActions_.copy, &QAction::triggered, this, &OutputWindow::copyTable);
+    connect(tableActions_.save, &QAction::triggered, this, &OutputWindow::saveTable);
     for (QLineEdit* cell : findChildren<QLineEdit*>()) {
         cell->setContextMenuPolicy(Qt::CustomContextMenu);
+        CopyWholeCellWhenNothingSelected(*cell, windows_.services());
         connect(cell, &QWidget::customContextMenuRequested, this,
                 [this, cell](const QPoint& at) { showCellMenu(*cell, at); });
     }
@@ -146,15 +150,24 @@ void OutputWindow::openMeasurements() {
     OpenMeasurements(windows_, *this);
 }
 
-// The menu pops up without an event loop of its own and is a child of the cell: a window closed from
-// outside while it is open takes the menu with it, and nothing runs afterwards.
 void OutputWindow::showCellMenu(QLineEdit& cell, const QPoint& at) {
-    QMenu* menu = cell.createStandardContextMenu();
-    menu->setParent(&cell, menu->windowFlags());
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addSeparator();
-    menu->addAction(measurementsAction_);
-    menu->popup(cell.mapToGlobal(at));
+    ShowCellMenu(cell, at, tableActions_, measurementsAction_);
+}
+
+void OutputWindow::copyTable() {
+    CopyTable(windows_.services(), windows_.session().Job(), CellsOf(table_, windows_.State().Unit));
+}
+
+void OutputWindow::saveTable() {
+    const std::optional<FieldTexts> entries = EntriesShown(windows_);
+    if (!entries) {
+        return;
+    }
+    Session& session = windows_.session();
+    SaveTableAs(windows_.services(),
+                cli::PairFileOfWindows(windows_.State().Unit, Kind(), *entries, session.MeasurementChoices(),
+                                       session.Job()),
+                false);
 }
 
 QPushButton& OutputWindow::Button(const char* name) const {

@@ -6,6 +6,7 @@
 #include "logic/output_table.h"
 #include "ui/common/program_window.h"
 #include "ui/output/output_table_view.h"
+#include "ui/output/table_actions.h"
 
 class QAction;
 class QLineEdit;
@@ -35,8 +36,11 @@ private:
     void openFormDiameterNote();
     void closeWindow();
     void openMeasurements();
-    // A cell's own menu (Copy, Select All) with the measurements below.
+    // A cell's own menu (Copy, Select All) with the table's actions and the measurements below.
     void showCellMenu(QLineEdit& cell, const QPoint& at);
+    void copyTable();
+    // The table as the command prints the pair without its measurements.
+    void saveTable();
 
     QPushButton& Button(const char* name) const;
     std::vector<QWidget*> WhitenedOnPrintout() const;
@@ -45,6 +49,7 @@ private:
     const OutputWindowDescription& description_;
     OutputTableView view_;
     QAction* measurementsAction_ = nullptr;
+    TableActions tableActions_;
     // Kept between activations: a calculation that stops part way leaves the later cells as they were.
     OutputTable table_;
 };
