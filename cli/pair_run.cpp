@@ -55,9 +55,15 @@ PairRunResult RunPair(const PairInputs& inputs) {
 }
 
 void RunPair(const PairInputs& inputs, PairRunResult& result) {
-    // Assigned, not replaced: the texts keep their storage.
-    static const PairRunResult fresh;
-    result = fresh;
+    // Cleared member by member, not replaced: the texts keep their storage from row to row.
+    static const OutputTable noTable;
+    result.status = RunStatus::Produced;
+    result.rejection.reset();
+    result.rejectedField.reset();
+    result.warnings.clear();
+    result.angles.clear();
+    result.measurements.reset();
+    result.tolerances.reset();
     GearPairState state;
     SetStartUpConstants(state);
     // The program starts in the units it was last used in: the pitch field then reads a module.
@@ -70,12 +76,14 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
         result.status = RunStatus::Rejected;
         result.rejection = outcome.rejection;
         result.rejectedField = outcome.focus;
+        result.table = noTable;
         return;
     }
     if (inputs.measure) {
         if (auto error = SpanChoiceError(state, inputs)) {
             result.status = RunStatus::Rejected;
             result.rejection = Message{*error, std::string(kCommandName)};
+            result.table = noTable;
             return;
         }
     }
@@ -84,8 +92,7 @@ void RunPair(const PairInputs& inputs, PairRunResult& result) {
     const PairSolution solution =
         SolvePair(state, inputs.measure ? std::optional(inputs.measurementChoices) : std::nullopt);
     KeepCalculatedValues(state, solution);
-    result.table = NewTableOf(result.type);
-    FillTable(solution, result.table);
+    FillFreshTable(solution, result.table);
     for (const Message& warning : result.table.warnings) {
         result.warnings.push_back(warning.text);
     }

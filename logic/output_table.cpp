@@ -219,6 +219,14 @@ const OutputTable& NewTableOf(PairKind kind) {
     return kind == PairKind::Internal ? NewInternalTable() : NewExternalTable();
 }
 
+void FillFreshTable(const PairSolution& solution, OutputTable& table) {
+    const OutputTable& fresh = NewTableOf(solution.kind);
+    if (!solution.Complete() || table.columns != fresh.columns) {
+        table = fresh;
+    }
+    FillTable(solution, table);
+}
+
 void FillTable(const PairSolution& solution, OutputTable& table) {
     table.warnings.clear();
     table.fault.reset();

@@ -69,4 +69,9 @@ const OutputTable& NewTableOf(PairKind kind);
 // stages before it are filled, the later cells keep their previous text and `fault` is set.
 void FillTable(const PairSolution& solution, OutputTable& table);
 
+// The fresh table of the solution's kind filled from it, in `table`, whatever it held: a complete
+// solution of a table of the same kind (only a fresh table sets the columns) overwrites every cell and
+// every caption a fill sets, so the fresh texts are copied only when they are needed.
+void FillFreshTable(const PairSolution& solution, OutputTable& table);
+
 } // namespace korvanta

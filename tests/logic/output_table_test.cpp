@@ -183,3 +183,32 @@ TEST(OutputTable, InternalFaultFillsNothing) {
 
 } // namespace
 } // namespace korvanta
+
+namespace korvanta {
+namespace {
+
+// A table reused from pair to pair, as a batch reuses one, ends as a fresh table filled with the last.
+TEST(FreshTable, AReusedTableEndsAsAFreshOneFilledFromTheLastPair) {
+    GearPairState complete = Calculated(true, {"20", "40", "10", "20", "15", "2.3", "4.4", "3.2"});
+    GearPairState faulting = complete;
+    faulting.CD = 0.01f; // the operating pressure angle cannot be found
+    GearPairState internal = complete;
+    internal.GearType = PairKind::Internal;
+    OutputTable reused;
+    for (const GearPairState* state : {&faulting, &complete, &internal, &complete, &faulting}) {
+        const PairSolution solution = SolvePair(*state);
+        FillFreshTable(solution, reused);
+        OutputTable fresh = NewTableOf(solution.kind);
+        FillTable(solution, fresh);
+        EXPECT_EQ(reused.title, fresh.title);
+        EXPECT_EQ(reused.columns, fresh.columns);
+        for (int row = 0; row < kOutputRowCount; ++row) {
+            EXPECT_EQ(reused.rows[row].caption, fresh.rows[row].caption) << row;
+            EXPECT_EQ(reused.rows[row].pinion, fresh.rows[row].pinion) << row;
+            EXPECT_EQ(reused.rows[row].gear, fresh.rows[row].gear) << row;
+        }
+    }
+}
+
+} // namespace
+} // namespace korvanta

@@ -60,7 +60,7 @@ TableActions AddTableActions(QWidget& window) {
     return {WindowAction(window, QStringLiteral("&Copy Table"), "ActionCopyTable",
                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
             WindowAction(window, QStringLiteral("Save Table &As..."), "ActionSaveTable",
-                         QKeySequence(Qt::CTRL | Qt::Key_E))};
+                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T))};
 }
 
 void ShowCellMenu(QLineEdit& cell, const QPoint& at, const TableActions& actions, QAction* more) {

@@ -17,8 +17,8 @@ namespace korvanta {
 class ProgramWindows;
 struct Services;
 
-// Copy Table (Ctrl+Shift+C) and Save Table As... (Ctrl+E) of a window that shows a table, with window
-// shortcuts, so that they work whichever cell has the focus.
+// Copy Table (Ctrl+Shift+C) and Save Table As... (Ctrl+Shift+T: Ctrl+E moves to the end of a cell on X11) of
+// a window that shows a table, with window shortcuts, so that they work whichever cell has the focus.
 struct TableActions {
     QAction* copy = nullptr;
     QAction* save = nullptr;

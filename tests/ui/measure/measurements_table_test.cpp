@@ -61,7 +61,7 @@ TEST_F(MeasurementsTableTest, SaveTableAsWritesTheMeasuredCommandOutputWithTheTy
     chooser.answer = folder.filePath(QStringLiteral("measured.csv"));
     QLineEdit& cell = Control<QLineEdit>(*window, "TextCR1");
     cell.setFocus();
-    QTest::keyClick(&cell, Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(&cell, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown[0].text;
 
     PerMember<MeasurementChoice> choices;

@@ -88,7 +88,7 @@ TEST_F(OutputTableCopyTest, SaveTableAsWritesWhatTheCommandPrintsAsCsvOrJson) {
         chooser.answer = folder.filePath(QString::fromLatin1(name));
         QLineEdit& cell = FilledCell();
         cell.setFocus();
-        QTest::keyClick(&cell, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(&cell, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(FileBytes(chooser.answer), CommandBytes(format)) << name;
     }
     EXPECT_EQ(chooser.calls, 2);
