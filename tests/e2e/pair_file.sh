@@ -4,11 +4,14 @@
 # the file dialog (the copy must equal the file byte for byte), changes a field, then File › Exit: the
 # save question must come, Cancel must keep the program running, and Discard must end it with status 0.
 #
-# Usage: pair_file.sh PROGRAM WORK_DIR
+# The output window's table, copied with Copy Table, must be the table `korvanta-calc --pair` gives.
+#
+# Usage: pair_file.sh PROGRAM CALC WORK_DIR
 set -euo pipefail
 
 program=$1
-work=$2
+calc=$2
+work=$3
 rm -rf "$work"
 mkdir -p "$work"
 shot=$work/pair_file_output.png
@@ -42,6 +45,14 @@ keys_to "$input" key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Return
 output=$(window_named 'Korvanta Output Data') || fail "no output window"
 [[ -n $output ]] || fail "no output window"
 settled_shot "$output"
+keys_to "$output" key --delay 50 ctrl+shift+c
+sleep 0.5
+# The rows after the units and column headings, against the command's rows of the same file.
+xclip -o -selection clipboard | sed -n '/^\tPINION\t/,$p' | tail -n +2 >"$work/copied.txt"
+"$calc" --pair "$work/spur.korvanta" --json |
+  sed -n 's/.*"caption": "\([^"]*\)", "pinion": "\([^"]*\)", "gear": "\([^"]*\)".*/\1\t\2\t\3/p' >"$work/command.txt"
+[[ -s $work/command.txt ]] || fail "the command gave no rows"
+diff "$work/command.txt" "$work/copied.txt" >&2 || fail "the output window's table is not the command's"
 keys_to "$output" key --delay 50 alt+c
 gone 'Korvanta Output Data' || fail "the output window did not close"
 
@@ -69,4 +80,4 @@ box=$(message_box_over "$input")
 keys_to "$box" key --delay 50 alt+d
 ended_well "$pid"
 trap - EXIT
-echo "The pair file went through the real program: opened, calculated, saved as, asked about, discarded"
+echo "The pair file went through the real program: opened, calculated as the command does, saved as, asked about, discarded"
