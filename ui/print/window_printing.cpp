@@ -1,5 +1,9 @@
 #include "ui/print/window_printing.h"
 
+#include <QLineEdit>
+#include <QPointer>
+#include <vector>
+
 #include "core/arithmetic.h"
 #include "logic/print_placement.h"
 #include "ui/common/dialogs.h"
@@ -20,8 +24,43 @@ Message PlacementFailure() {
 
 } // namespace
 
+// A page shows the window's values, not where the user was working: the focus frame, the selection
+// and the mouse's hover highlight are taken away for the picture and given back after it.
 QImage CaptureWindowImage(QWidget& window) {
-    return WindowContent(window).grab().toImage();
+    const QPointer<QWidget> focused = window.focusWidget();
+    QLineEdit* const edit = qobject_cast<QLineEdit*>(focused.data());
+    const int selectionStart = edit != nullptr ? edit->selectionStart() : -1;
+    const int selectionLength = edit != nullptr ? edit->selectionLength() : 0;
+    const int cursor = edit != nullptr ? edit->cursorPosition() : 0;
+    if (focused) {
+        focused->clearFocus();
+    }
+    if (edit != nullptr) {
+        edit->deselect();
+    }
+    std::vector<QPointer<QWidget>> hovered;
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->testAttribute(Qt::WA_UnderMouse)) {
+            child->setAttribute(Qt::WA_UnderMouse, false);
+            hovered.emplace_back(child);
+        }
+    }
+    QImage picture = WindowContent(window).grab().toImage();
+    for (const QPointer<QWidget>& child : hovered) {
+        if (child) {
+            child->setAttribute(Qt::WA_UnderMouse, true);
+        }
+    }
+    if (focused) {
+        focused->setFocus(Qt::OtherFocusReason);
+    }
+    if (edit != nullptr && focused) {
+        edit->setCursorPosition(cursor);
+        if (selectionStart >= 0) {
+            edit->setSelection(selectionStart, selectionLength);
+        }
+    }
+    return picture;
 }
 
 bool PrintImageScaled(const Services& services, const QImage& picture, std::int16_t sizePercent,

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -94,6 +96,29 @@ TEST(WindowPrinting, CaptureTakesTheClientAreaAsShown) {
     EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(749, 582));
     EXPECT_EQ(picture.pixelColor(100, 100), QColor(10, 200, 30));
     window.close();
+}
+
+// The page shows no focus frame or selection; the user finds the cell as it was after printing.
+TEST(WindowPrinting, CaptureLeavesOutTheFocusAndTheSelectionAndGivesThemBack) {
+    QWidget window;
+    window.setFixedSize(300, 120);
+    auto* plain = new QLineEdit(QStringLiteral("2.86290"), &window);
+    plain->setGeometry(20, 20, 120, 24);
+    auto* focused = new QLineEdit(QStringLiteral("2.86290"), &window);
+    focused->setGeometry(160, 20, 120, 24);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    focused->setFocus();
+    focused->setSelection(1, 3);
+    ASSERT_TRUE(focused->hasFocus());
+
+    const QImage picture = CaptureWindowImage(window);
+    // The focused cell prints as the other one does.
+    EXPECT_EQ(picture.copy(160, 20, 120, 24), picture.copy(20, 20, 120, 24));
+    EXPECT_TRUE(focused->hasFocus());
+    EXPECT_EQ(focused->selectionStart(), 1);
+    EXPECT_EQ(focused->selectedText(), QStringLiteral(".86"));
 }
 
 TEST(WindowPrinting, PortraitPageIsLimitedByTheWidth) {
