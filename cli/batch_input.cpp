@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::string_view kIdColumn = "id";
 constexpr std::string_view kDpColumn = "dp";
+constexpr std::string_view kClassColumn = "class";
+constexpr std::string_view kFaceWidthColumn = "face_width";
 
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -36,7 +38,8 @@ std::string KnownNames(bool measure) {
             names += "," + std::string(input.name);
         }
     }
-    return names + "," + std::string(kIdColumn);
+    return names + "," + std::string(kClassColumn) + "," + std::string(kFaceWidthColumn) + "," +
+           std::string(kIdColumn);
 }
 
 // Whether the row fills the column, when the file names it.
@@ -66,7 +69,11 @@ std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& heade
         } else if (name == kModuleColumn) {
             parsed.moduleColumn_ = parsed.columns_.size();
         }
-        if (name == kIdColumn) {
+        if (name == kClassColumn) {
+            parsed.classColumn_ = parsed.columns_.size();
+        } else if (name == kFaceWidthColumn) {
+            parsed.faceWidthColumn_ = parsed.columns_.size();
+        } else if (name == kIdColumn) {
             parsed.idColumn_ = parsed.columns_.size();
         } else if (column.measurement && !measure) {
             return where + "column '" + std::string(name) + "' chooses a tool for the measurements and " +
@@ -76,6 +83,9 @@ std::variant<BatchHeader, std::string> BatchHeader::Parse(const CsvRecord& heade
                    KnownNames(measure);
         }
         parsed.columns_.push_back(column);
+    }
+    if (parsed.classColumn_.has_value() != parsed.faceWidthColumn_.has_value()) {
+        return where + "the columns class and face_width go together: the tolerances need both";
     }
     return parsed;
 }
@@ -104,6 +114,22 @@ std::optional<RowError> BatchHeader::Inputs(const CsvRecord& row, PairInputs& in
     inputs.measurementChoices = fresh.measurementChoices;
     inputs.measure = measure_;
     inputs.unit = *unit;
+    inputs.tolerances.reset();
+    if (classColumn_) {
+        const std::string& accuracyClass = row.cells[*classColumn_];
+        const std::string& faceWidth = row.cells[*faceWidthColumn_];
+        if (accuracyClass.empty() != faceWidth.empty()) {
+            return RowError{"class and face_width go together: the tolerances need both", std::nullopt,
+                            false};
+        }
+        if (!accuracyClass.empty()) {
+            auto choice = ToleranceChoiceOf(accuracyClass, faceWidth, kClassColumn, kFaceWidthColumn);
+            if (auto* error = std::get_if<std::string>(&choice)) {
+                return RowError{*error, std::nullopt, false};
+            }
+            inputs.tolerances = std::get<ToleranceChoice>(choice);
+        }
+    }
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const std::string& value = row.cells[i];
         if (value.empty()) {

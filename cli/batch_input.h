@@ -40,6 +40,8 @@ public:
     // for a malformed row or one that fills both dp and module.
     std::optional<LengthUnit> Unit(const CsvRecord& row) const;
 
+    // Whether the file names the columns "class" and "face_width": its rows may ask for tolerances.
+    bool HasTolerances() const { return classColumn_.has_value(); }
     // Whether the file names the column "id", which is not calculated but copied into the output.
     bool HasId() const { return idColumn_.has_value(); }
 
@@ -58,6 +60,8 @@ private:
     std::optional<std::size_t> idColumn_;
     std::optional<std::size_t> dpColumn_;
     std::optional<std::size_t> moduleColumn_;
+    std::optional<std::size_t> classColumn_;
+    std::optional<std::size_t> faceWidthColumn_;
     bool measure_ = false;
 };
 

@@ -1,4 +1,5 @@
 #include "cli/batch_output.h"
+#include "cli/tolerance_keys.h"
 
 #include <array>
 #include <charconv>
@@ -148,6 +149,29 @@ void AppendCells(std::string& line, std::span<const std::string_view> cells) {
     }
 }
 
+// The tolerance cells in micrometres, outside_range naming the entries separated by a blank: empty
+// when the row asked for none or produced no table.
+void AppendToleranceCells(std::string& line, const std::optional<PairTolerances>& tolerances) {
+    if (!tolerances) {
+        line.append(2 * (kToleranceKeys.size() + 1), ',');
+        return;
+    }
+    for (const ToleranceKey& key : kToleranceKeys) {
+        for (Member member : kMembers) {
+            line += ',';
+            line += ToleranceText(tolerances->members[member].*key.value);
+        }
+    }
+    for (Member member : kMembers) {
+        line += ',';
+        const std::vector<std::string_view> outside = OutsideRange(tolerances->members[member]);
+        for (std::size_t i = 0; i < outside.size(); ++i) {
+            line += i == 0 ? "" : " ";
+            line += outside[i];
+        }
+    }
+}
+
 // The measurement cells after the table's: empty when the row produced no table.
 void AppendMeasurementCells(std::string& line, const std::optional<MeasuredPair>& measured) {
     if (!measured) {
@@ -187,7 +211,7 @@ std::string RowMessage(const BatchRow& row) {
     return "";
 }
 
-std::string BatchCsvHeader(bool withId, bool measure, bool withUnits) {
+std::string BatchCsvHeader(bool withId, bool measure, bool withUnits, bool tolerances) {
     std::string line = withId ? "line,id,status,type" : "line,status,type";
     if (withUnits) {
         line += ",units";
@@ -206,6 +230,12 @@ std::string BatchCsvHeader(bool withId, bool measure, bool withUnits) {
         for (const MeasurementKey& key : kMeasurementKeys) {
             line += "," + std::string(key.key) + "_pinion," + std::string(key.key) + "_gear";
         }
+    }
+    if (tolerances) {
+        for (const ToleranceKey& key : kToleranceKeys) {
+            appendPair(key.key);
+        }
+        appendPair("outside_range");
     }
     return line + ",warnings,message\n";
 }
@@ -240,6 +270,9 @@ void AppendBatchCsvLine(const BatchRow& row, bool measure, std::string& line) {
     AppendCells(line, std::span(cells).first(ListTableCells(row, cells)));
     if (measure) {
         AppendMeasurementCells(line, row.result.measurements);
+    }
+    if (row.withTolerances) {
+        AppendToleranceCells(line, row.result.tolerances);
     }
     line += ',';
     AppendCell(line, Joined(row.result.warnings));

@@ -17,6 +17,9 @@ struct BatchRow {
     // Whether the file names a module column, so that every row tells its units: those of its pair
     // (`unit`), or none when the row cannot tell them.
     bool withUnits = false;
+    // Whether the file names the class and face_width columns, so that every row has the tolerance
+    // cells (empty but for a produced table with a class).
+    bool withTolerances = false;
     std::optional<LengthUnit> unit;
     RowStatus status = RowStatus::Ok;
     PairRunResult result; // Ok, Rejected and Fault
@@ -31,7 +34,9 @@ std::string RowMessage(const BatchRow& row);
 // each pitch row has also the two cells of its module, named in kModuleRowNames, after its own), with
 // `measure` contact_ratio, interference and the two cells of every member measurement (named in
 // kMeasurementKeys), then warnings, message.
-std::string BatchCsvHeader(bool withId, bool measure, bool withUnits);
+// With `tolerances`, the two cells of every tolerance (named in kToleranceKeys) and outside_range
+// come after the measurements.
+std::string BatchCsvHeader(bool withId, bool measure, bool withUnits, bool tolerances = false);
 
 // One CSV line: the cells as the output window shows them (those a fault left unfilled are empty; an
 // inch pair leaves the module cells empty, a metric pair the diametral pitch cells), with `measure`

@@ -30,6 +30,7 @@ void Calculate(const BatchHeader& header, const CsvRecord& record, PairInputs& i
         row.id = header.Id(record);
     }
     row.withUnits = header.HasModule();
+    row.withTolerances = header.HasTolerances();
     row.unit = header.Unit(record);
     if (auto error = header.Inputs(record, inputs)) {
         static const PairRunResult noPair;
@@ -70,7 +71,8 @@ std::variant<int, BatchFileError> RunBatch(FileInput& input, OutputChannel& outp
         return BatchFileError{*message, kUsageStatus};
     }
     const BatchHeader& header = std::get<BatchHeader>(parsed);
-    if (!options.json && !output.Write(BatchCsvHeader(header.HasId(), options.measure, header.HasModule()))) {
+    if (!options.json && !output.Write(BatchCsvHeader(header.HasId(), options.measure, header.HasModule(),
+                                                      header.HasTolerances()))) {
         return WriteFailure(output, "results");
     }
     int status = 0;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "cli/batch_columns.h"
+#include "cli/tolerance_keys.h"
 #include "cli/visible_text.h"
 #include "core/input_field.h"
 #include "core/number_text.h"
@@ -231,38 +232,6 @@ void AppendMeasurements(JsonText& out, const MeasuredPair& measured) {
     out.Break(kMeasuredMemberIndent);
     AppendMember(out, kMeasurementMemberNames[1], measured.values.members.gear, measured.texts.members.gear);
     out += "]}";
-}
-
-struct ToleranceKey {
-    std::string_view key;
-    double Tolerances::*value;
-};
-
-constexpr std::array<ToleranceKey, 8> kToleranceKeys = {{
-    {"single_pitch", &Tolerances::singlePitch},
-    {"total_cumulative_pitch", &Tolerances::totalCumulativePitch},
-    {"profile_slope", &Tolerances::profileSlope},
-    {"profile_form", &Tolerances::profileForm},
-    {"total_profile", &Tolerances::totalProfile},
-    {"helix_slope", &Tolerances::helixSlope},
-    {"helix_form", &Tolerances::helixForm},
-    {"total_helix", &Tolerances::totalHelix},
-}};
-
-// The entries of a member outside the range the formulas were made for.
-std::vector<std::string_view> OutsideRange(const Tolerances& t) {
-    std::vector<std::string_view> names;
-    const std::pair<bool, std::string_view> marks[] = {{t.teethOutsideRange, "teeth"},
-                                                       {t.diameterOutsideRange, "reference_diameter"},
-                                                       {t.moduleOutsideRange, "normal_module"},
-                                                       {t.faceWidthOutsideRange, "face_width"},
-                                                       {t.helixOutsideRange, "helix_angle"}};
-    for (const auto& [outside, name] : marks) {
-        if (outside) {
-            names.push_back(name);
-        }
-    }
-    return names;
 }
 
 // Each tolerance in micrometres as the standard rounds it; an inch pair's also in inches.

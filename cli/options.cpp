@@ -1,13 +1,11 @@
 #include "cli/options.h"
 
-#include <charconv>
 #include <optional>
 #include <set>
 
 #include "cli/measurement_inputs.h"
 #include "cli/value_check.h"
 #include "cli/visible_text.h"
-#include "core/number_text.h"
 
 namespace korvanta::cli {
 
@@ -98,8 +96,15 @@ public:
             return UsageError{"--write-pair writes the file and prints no results: it takes no --json, --csv "
                               "or --measure"};
         }
-        if (line.inputs.tolerances.has_value() != faceWidthGiven_) {
+        if (classText_.has_value() != faceWidthText_.has_value()) {
             return UsageError{"--class and --face-width go together: the tolerances need both"};
+        }
+        if (classText_) {
+            auto choice = ToleranceChoiceOf(*classText_, *faceWidthText_, "--class", "--face-width");
+            if (auto* error = std::get_if<std::string>(&choice)) {
+                return UsageError{*error};
+            }
+            line.inputs.tolerances = std::get<ToleranceChoice>(choice);
         }
         if (line.batch && line.inputs.tolerances) {
             return UsageError{"--batch takes no --class or --face-width"};
@@ -166,33 +171,11 @@ private:
             return std::nullopt;
         }
         if (name == "--class") {
-            int accuracyClass = 0;
-            const auto [end, error] =
-                std::from_chars(value.data(), value.data() + value.size(), accuracyClass);
-            if (error != std::errc() || end != value.data() + value.size() || accuracyClass < 1 ||
-                accuracyClass > 11) {
-                return "--class takes an ISO 1328-1 accuracy class from 1 to 11, not '" + VisibleText(value) +
-                       "'";
-            }
-            inputs.tolerances.emplace().accuracyClass = accuracyClass;
-            if (faceWidth_) {
-                inputs.tolerances->faceWidth = *faceWidth_;
-            }
+            classText_ = std::string(value);
             return std::nullopt;
         }
         if (name == "--face-width") {
-            if (auto error = DiameterValueError(name, value)) {
-                return error;
-            }
-            const double width = LeadingNumber(value);
-            if (!(width > 0.0)) {
-                return "--face-width takes a width greater than 0, not '" + VisibleText(value) + "'";
-            }
-            faceWidth_ = width;
-            faceWidthGiven_ = true;
-            if (inputs.tolerances) {
-                inputs.tolerances->faceWidth = width;
-            }
+            faceWidthText_ = std::string(value);
             return std::nullopt;
         }
         if (name == "--pair") {
@@ -243,8 +226,8 @@ private:
     std::set<std::string> seen_;
     std::optional<std::string> pairOption_;        // the first option that describes a single pair
     std::optional<std::string> measurementOption_; // the first that chooses a measuring tool
-    std::optional<double> faceWidth_;
-    bool faceWidthGiven_ = false;
+    std::optional<std::string> classText_;
+    std::optional<std::string> faceWidthText_;
 };
 
 } // namespace

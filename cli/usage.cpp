@@ -40,7 +40,8 @@ then Calculate is pressed.
   --json                    print one JSON object instead of the table
   --csv                     print the pair as a batch prints it: the CSV header and line 1
   --class A, --face-width B add the ISO 1328-1:2013 tolerances of accuracy class A (1 to 11)
-                            for a face width B to the JSON; with --json only
+                            for a face width B to the JSON; with --json only (a batch takes
+                            the columns class and face_width instead)
   --pair FILE               calculate the pair of a pair file (.korvanta) as the windows do
   --write-pair FILE         write the pair file of the pair the options give; nothing else
   --batch FILE              calculate every pair of a CSV file (- reads standard input)
@@ -59,7 +60,9 @@ Every row is calculated as by a fresh start of the command with those options. T
 is CSV (line, id if given, status, type, the two cells of each table row, warnings, message)
 or, with --json, one JSON object per line carrying "line" (and "id"). With --measure the file
 may also name pin1,pin2,span1,span2, and the CSV adds contact_ratio, interference and the two
-cells of each measurement before warnings. A file with a module column may mix inch and metric
+cells of each measurement before warnings. Columns class and face_width (together) give a row
+the tolerances of --class and --face-width, in the JSON and as CSV cells after the measurements.
+A file with a module column may mix inch and metric
 rows: the CSV adds a units column (in, mm) after type and module columns beside the dp ones,
 and every JSON object carries "units"; a row with both dp and module is invalid.
 Status of a row: ok, rejected, fault, invalid (a cell the field would refuse) or malformed.

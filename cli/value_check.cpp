@@ -1,6 +1,9 @@
 #include "cli/value_check.h"
 
+#include <charconv>
+
 #include "cli/visible_text.h"
+#include "core/number_text.h"
 #include "logic/key_filter.h"
 
 namespace korvanta::cli {
@@ -38,6 +41,28 @@ std::optional<PairKind> PairKindNamed(std::string_view text) {
         return PairKind::Internal;
     }
     return std::nullopt;
+}
+
+std::variant<ToleranceChoice, std::string> ToleranceChoiceOf(std::string_view accuracyClass,
+                                                             std::string_view faceWidth,
+                                                             std::string_view className,
+                                                             std::string_view faceWidthName) {
+    ToleranceChoice choice;
+    const char* const end = accuracyClass.data() + accuracyClass.size();
+    const auto [last, error] = std::from_chars(accuracyClass.data(), end, choice.accuracyClass);
+    if (error != std::errc() || last != end || choice.accuracyClass < 1 || choice.accuracyClass > 11) {
+        return std::string(className) + " takes an ISO 1328-1 accuracy class from 1 to 11, not '" +
+               VisibleText(accuracyClass) + "'";
+    }
+    if (auto widthError = DiameterValueError(faceWidthName, faceWidth)) {
+        return *widthError;
+    }
+    choice.faceWidth = LeadingNumber(faceWidth);
+    if (!(choice.faceWidth > 0.0)) {
+        return std::string(faceWidthName) + " takes a width greater than 0, not '" + VisibleText(faceWidth) +
+               "'";
+    }
+    return choice;
 }
 
 } // namespace korvanta::cli

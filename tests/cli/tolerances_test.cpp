@@ -50,3 +50,34 @@ TEST(Tolerances, AClassOrFaceWidthThatCannotBeIsAUsageError) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Tolerances, ABatchWithClassAndFaceWidthColumnsHasTheirCellsPerRow) {
+    const CommandRun run = RunCalc({"--batch", "-"}, "nt1,nt2,module,class,face_width\n"
+                                                     "20,40,2,7,20\n"
+                                                     "20,40,2,,\n"
+                                                     "20,40,2,7,\n");
+    EXPECT_EQ(run.status, 1); // the third row is invalid
+    EXPECT_NE(run.out.find(",single_pitch_pinion,single_pitch_gear,total_cumulative_pitch_pinion,"),
+              std::string::npos);
+    EXPECT_NE(run.out.find(",outside_range_pinion,outside_range_gear,warnings,message\n"), std::string::npos);
+    EXPECT_NE(run.out.find(",12,12,34,37,9.5,10.0,12,12,16,16,12,12,13,13,17,18,,,,\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\n3,ok,"), std::string::npos);
+    EXPECT_NE(run.out.find("class and face_width go together"), std::string::npos);
+
+    const CommandRun json =
+        RunCalc({"--batch", "-", "--json"}, "nt1,nt2,dp,class,face_width\n20,40,10,7,1\n");
+    EXPECT_EQ(json.status, 0);
+    EXPECT_NE(json.out.find(R"("tolerances": {"standard": "ISO 1328-1:2013", "class": 7,)"),
+              std::string::npos);
+}
+
+TEST(Tolerances, ABatchNamingOnlyOneOfTheColumnsIsAUsageError) {
+    const CommandRun run = RunCalc({"--batch", "-"}, "nt1,nt2,dp,class\n20,40,10,7\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("class and face_width go together"), std::string::npos);
+}
+
+} // namespace
