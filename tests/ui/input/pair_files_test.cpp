@@ -9,9 +9,11 @@
 
 #include "input_window_test.h"
 #include "logic/pair_document.h"
+#include "output/pair_setup.h"
 #include "print/recording_chooser.h"
 #include "ui/common/open_file_chooser.h"
 #include "ui/input/job_data_editor.h"
+#include "ui/measure/measurements_window.h"
 #include "ui/program_windows.h"
 
 namespace korvanta {
@@ -132,6 +134,19 @@ TEST_F(PairFilesTest, EveryBadFileIsReportedAndLeavesTheFieldsAsTheyWere) {
         EXPECT_EQ(window->windowTitle(), "Korvanta");
     }
     EXPECT_EQ(dialogs.saveQuestions, 0);
+}
+
+TEST_F(PairFilesTest, OpeningClosesTheWindowsOfThePreviousPair) {
+    QWidget* output = testing::CalculateThroughInputWindow(true, testing::kExternalSpurPair);
+    ASSERT_NE(output, nullptr);
+    OpenMeasurements(testing::Windows(), *output);
+    ASSERT_NE(testing::Windows().LoadedMeasurements(), nullptr);
+
+    ASSERT_TRUE(window->OpenFile(Write("internal.korvanta", PairFileText(InternalPair()))));
+    EXPECT_EQ(testing::Windows().LoadedOutput(PairKind::External), nullptr);
+    EXPECT_EQ(testing::Windows().LoadedMeasurements(), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(Field("TextNT2").text(), "60");
 }
 
 TEST_F(PairFilesTest, NewerMinorVersionOpensWithItsNoticeOnce) {
