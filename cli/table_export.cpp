@@ -9,17 +9,6 @@
 
 namespace korvanta::cli {
 
-PairFile PairFileOfWindows(LengthUnit unit, PairKind kind, const FieldTexts& entries,
-                           const PerMember<MeasurementChoice>& choices, const JobData& job) {
-    PairFile pair;
-    pair.unit = unit;
-    pair.kind = kind;
-    pair.entries = entries;
-    pair.job = job;
-    StoreChoices(pair, choices);
-    return pair;
-}
-
 OutputFormat SavedTableFormat(std::string_view fileName) {
     constexpr std::string_view json = ".json";
     if (fileName.size() < json.size()) {

@@ -9,11 +9,6 @@
 
 namespace korvanta::cli {
 
-// The pair of the windows as its file keeps it: the unit, the kind, the eight entries as the input
-// fields show them, the tools typed in the measurements window and the job data.
-PairFile PairFileOfWindows(LengthUnit unit, PairKind kind, const FieldTexts& entries,
-                           const PerMember<MeasurementChoice>& choices, const JobData& job);
-
 // A table saved from a window is JSON when its name ends in ".json" (in any case), else the CSV.
 OutputFormat SavedTableFormat(std::string_view fileName);
 

@@ -18,8 +18,11 @@ PairFile MeasuredPair() {
     choices[Member::Gear].spanTeeth = 6;
     JobData job;
     job.pinionPart = "P-1";
-    return PairFileOfWindows(LengthUnit::Inch, PairKind::External,
-                             {"20", "40", "10", "20", "0", "2.2", "4.2", "3"}, choices, job);
+    PairFile pair;
+    pair.entries = {"20", "40", "10", "20", "0", "2.2", "4.2", "3"};
+    pair.job = job;
+    StoreChoices(pair, choices);
+    return pair;
 }
 
 // The pair's file in a fresh temporary folder, removed with the object.
@@ -48,13 +51,6 @@ TEST(SavedTableFormat, IsJsonOnlyForANameEndingInDotJson) {
     EXPECT_EQ(SavedTableFormat("pair.csv"), OutputFormat::Csv);
     EXPECT_EQ(SavedTableFormat("pair"), OutputFormat::Csv);
     EXPECT_EQ(SavedTableFormat("json"), OutputFormat::Csv);
-}
-
-TEST(PairFileOfWindows, KeepsTheTypedToolsAndTheJobData) {
-    const PairFile pair = MeasuredPair();
-    EXPECT_EQ(ChoicesOf(pair)[Member::Pinion].pinDiameter, 0.18);
-    EXPECT_EQ(ChoicesOf(pair)[Member::Gear].spanTeeth, 6);
-    EXPECT_EQ(pair.job.pinionPart, "P-1");
 }
 
 TEST(SavedTableOf, GivesTheBytesTheCommandPrintsForThePairFile) {

@@ -253,15 +253,9 @@ void MeasurementsWindow::saveTable() {
         windows_.services().dialogs->Show(ChangedEntriesRefusal());
         return;
     }
-    const std::optional<FieldTexts> entries = EntriesShown(windows_);
-    if (!entries) {
-        return;
+    if (const std::optional<PairFile> pair = PairShown(windows_)) {
+        SaveTableAs(windows_.services(), *pair, true);
     }
-    const PairKind kind = form_->Internal() ? PairKind::Internal : PairKind::External;
-    SaveTableAs(
-        windows_.services(),
-        cli::PairFileOfWindows(form_->Unit(), kind, *entries, form_->Choices(), windows_.session().Job()),
-        true);
 }
 
 void MeasurementsWindow::closeWindow() {

@@ -159,15 +159,9 @@ void OutputWindow::copyTable() {
 }
 
 void OutputWindow::saveTable() {
-    const std::optional<FieldTexts> entries = EntriesShown(windows_);
-    if (!entries) {
-        return;
+    if (const std::optional<PairFile> pair = PairShown(windows_)) {
+        SaveTableAs(windows_.services(), *pair, false);
     }
-    Session& session = windows_.session();
-    SaveTableAs(windows_.services(),
-                cli::PairFileOfWindows(windows_.State().Unit, Kind(), *entries, session.MeasurementChoices(),
-                                       session.Job()),
-                false);
 }
 
 QPushButton& OutputWindow::Button(const char* name) const {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "cli/table_export.h"
+#include "logic/pair_document.h"
 #include "ui/common/clipboard.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/services.h"
@@ -89,16 +90,12 @@ void CopyTable(Services& services, const JobData& job, const TableCells& cells) 
 }
 
 // The input window lives as long as the windows that show a table in the program.
-std::optional<FieldTexts> EntriesShown(ProgramWindows& windows) {
+std::optional<PairFile> PairShown(ProgramWindows& windows) {
     const InputWindow* input = windows.LoadedInput();
     if (input == nullptr) {
         return std::nullopt;
     }
-    FieldTexts entries;
-    for (std::size_t field = 0; field < entries.size(); ++field) {
-        entries[field] = input->Form().Text(static_cast<InputField>(field));
-    }
-    return entries;
+    return PairOfWindows(input->Form(), windows.session());
 }
 
 void SaveTableAs(Services& services, const PairFile& pair, bool measure) {

@@ -37,8 +37,8 @@ void CopyWholeCellWhenNothingSelected(QLineEdit& cell, Services& services);
 // Puts the table on the clipboard as tab-separated text and as an HTML table.
 void CopyTable(Services& services, const JobData& job, const TableCells& cells);
 
-// The entries as the input window's fields show them; none when it is not loaded.
-std::optional<FieldTexts> EntriesShown(ProgramWindows& windows);
+// The pair of the windows as its file keeps it; none when the input window is not loaded.
+std::optional<PairFile> PairShown(ProgramWindows& windows);
 
 // Asks where to save the table, then writes what `korvanta-calc --pair` prints for the pair as CSV or
 // JSON (by the name's ending) whole or not at all; a failure names the file and why.

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "logic/pair_document.h"
+
 #include "cli/pair_file_io.h"
 #include "cli/pair_output.h"
 #include "cli/pair_run.h"
@@ -64,10 +66,8 @@ TEST_F(MeasurementsTableTest, SaveTableAsWritesTheMeasuredCommandOutputWithTheTy
     QTest::keyClick(&cell, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_TRUE(dialogs.shown.empty()) << dialogs.shown[0].text;
 
-    PerMember<MeasurementChoice> choices;
-    choices[Member::Pinion].pinDiameter = 0.18;
-    const PairFile pair =
-        cli::PairFileOfWindows(LengthUnit::Inch, PairKind::External, kExternalSpurPair, choices, {});
+    const PairFile pair = PairOfWindows(Windows().Input().Form(), TheSession());
+    ASSERT_EQ(ChoicesOf(pair).pinion.pinDiameter, 0.18);
     auto inputs = cli::InputsOfPairFile(pair, true);
     const std::string expected =
         cli::ResultText(cli::RunPair(std::get<cli::PairInputs>(inputs)), cli::OutputFormat::Csv, true);

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "logic/pair_document.h"
+
 #include "cli/pair_file_io.h"
 #include "cli/pair_output.h"
 #include "cli/pair_run.h"
@@ -38,8 +40,7 @@ protected:
 
     // What `korvanta-calc --pair FILE` prints for the file of the pair entered.
     static std::string CommandBytes(cli::OutputFormat format) {
-        const PairFile pair = cli::PairFileOfWindows(LengthUnit::Inch, PairKind::External, kExternalSpurPair,
-                                                     {}, TheSession().Job());
+        const PairFile pair = PairOfWindows(Windows().Input().Form(), TheSession());
         auto inputs = cli::InputsOfPairFile(pair, false);
         return cli::ResultText(cli::RunPair(std::get<cli::PairInputs>(inputs)), format, false);
     }
