@@ -149,6 +149,22 @@ void AppendCells(std::string& line, std::span<const std::string_view> cells) {
     }
 }
 
+} // namespace
+
+RowStatus RowStatusOf(RunStatus status) {
+    switch (status) {
+    case RunStatus::Rejected:
+        return RowStatus::Rejected;
+    case RunStatus::Fault:
+        return RowStatus::Fault;
+    case RunStatus::Produced:
+        break;
+    }
+    return RowStatus::Ok;
+}
+
+namespace {
+
 // The tolerance cells in micrometres, outside_range naming the entries separated by a blank: empty
 // when the row asked for none or produced no table.
 void AppendToleranceCells(std::string& line, const std::optional<PairTolerances>& tolerances) {

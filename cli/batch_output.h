@@ -10,6 +10,9 @@ namespace korvanta::cli {
 
 enum class RowStatus { Ok, Rejected, Fault, Invalid, Malformed };
 
+// The row status of a pair the command ran.
+RowStatus RowStatusOf(RunStatus status);
+
 // The outcome of one row of a batch file.
 struct BatchRow {
     LineNumber line = 0;

@@ -10,18 +10,6 @@ namespace korvanta::cli {
 
 namespace {
 
-RowStatus StatusOf(RunStatus status) {
-    switch (status) {
-    case RunStatus::Rejected:
-        return RowStatus::Rejected;
-    case RunStatus::Fault:
-        return RowStatus::Fault;
-    case RunStatus::Produced:
-        break;
-    }
-    return RowStatus::Ok;
-}
-
 // The outcome of one record into `row`, whatever it held: every member is assigned, not replaced, so
 // that the texts keep their storage from row to row.
 void Calculate(const BatchHeader& header, const CsvRecord& record, PairInputs& inputs, BatchRow& row) {
@@ -41,7 +29,7 @@ void Calculate(const BatchHeader& header, const CsvRecord& record, PairInputs& i
     }
     row.error = RowError{};
     RunPair(inputs, row.result);
-    row.status = StatusOf(row.result.status);
+    row.status = RowStatusOf(row.result.status);
 }
 
 BatchFileError ReadFailure(const FileInput& input) {

@@ -9,22 +9,6 @@
 
 namespace korvanta::cli {
 
-namespace {
-
-RowStatus RowStatusOf(RunStatus status) {
-    switch (status) {
-    case RunStatus::Rejected:
-        return RowStatus::Rejected;
-    case RunStatus::Fault:
-        return RowStatus::Fault;
-    case RunStatus::Produced:
-        break;
-    }
-    return RowStatus::Ok;
-}
-
-} // namespace
-
 std::string ResultText(const PairRunResult& result, OutputFormat format, bool measure) {
     switch (format) {
     case OutputFormat::Json: {
