@@ -1,10 +1,25 @@
 #include "cli/file_input.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 namespace korvanta::cli {
+
+std::variant<int, std::string> OpenToRead(const std::string& path) {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return std::generic_category().message(errno);
+    }
+    struct stat file {};
+    if (fstat(descriptor, &file) == 0 && S_ISDIR(file.st_mode)) {
+        close(descriptor);
+        return std::string("it is a folder");
+    }
+    return descriptor;
+}
 
 FileInput::int_type FileInput::underflow() {
     if (readError_) {

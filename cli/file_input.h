@@ -5,6 +5,7 @@
 #include <streambuf>
 #include <string>
 #include <system_error>
+#include <variant>
 
 namespace korvanta::cli {
 
@@ -12,6 +13,10 @@ namespace korvanta::cli {
 // with the system's reason, so that the reader can tell a lost rest from the end of the file. Nothing
 // is read ahead: characters still in the block are available without waiting (in_avail), an empty
 // block means the next character may have to be waited for.
+// Opens a file to be read: its descriptor, or why it cannot be read ("it is a folder", or the system's
+// reason).
+std::variant<int, std::string> OpenToRead(const std::string& path);
+
 class FileInput : public std::streambuf {
 public:
     static constexpr std::size_t kBlockSize = 65536;

@@ -1,11 +1,7 @@
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include "cli/batch_run.h"
@@ -104,16 +100,11 @@ int Batch(const CommandLine& line, Streams& streams) {
     if (path == "-") {
         return RunBatchFrom(STDIN_FILENO, "standard input", line, streams);
     }
-    const std::string cannotRead = "cannot read '" + VisibleText(path) + "': ";
-    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return FileError(streams, cannotRead + std::generic_category().message(errno), kUsageStatus);
+    const auto opened = OpenToRead(path);
+    if (const auto* reason = std::get_if<std::string>(&opened)) {
+        return FileError(streams, "cannot read '" + VisibleText(path) + "': " + *reason, kUsageStatus);
     }
-    struct stat file {};
-    if (fstat(descriptor, &file) == 0 && S_ISDIR(file.st_mode)) {
-        close(descriptor);
-        return FileError(streams, cannotRead + "it is a folder", kUsageStatus);
-    }
+    const int descriptor = std::get<int>(opened);
     const int status = RunBatchFrom(descriptor, path, line, streams);
     close(descriptor);
     return status;

@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <system_error>
 
+#include "cli/file_input.h"
 #include "cli/measurement_inputs.h"
+#include "cli/output_channel.h"
 #include "core/number_text.h"
 
 namespace korvanta::cli {
@@ -22,35 +24,20 @@ std::string SystemReason(int error) {
 } // namespace
 
 std::variant<LoadedPair, std::string> LoadPairFile(const std::string& path) {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return UnreadablePairFile(path, SystemReason(errno));
+    const auto opened = OpenToRead(path);
+    if (const auto* reason = std::get_if<std::string>(&opened)) {
+        return UnreadablePairFile(path, *reason);
     }
-    struct stat file {};
-    if (fstat(descriptor, &file) == 0 && S_ISDIR(file.st_mode)) {
-        close(descriptor);
-        return UnreadablePairFile(path, "it is a folder");
-    }
+    const int descriptor = std::get<int>(opened);
+    FileInput input(descriptor, path);
     // One byte more than a pair file may hold tells a file that is too large.
     std::string bytes(kPairFileLimit + 1, '\0');
-    std::size_t length = 0;
-    while (length < bytes.size()) {
-        const ssize_t got = read(descriptor, bytes.data() + length, bytes.size() - length);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            const int error = errno;
-            close(descriptor);
-            return UnreadablePairFile(path, SystemReason(error));
-        }
-        if (got == 0) {
-            break;
-        }
-        length += static_cast<std::size_t>(got);
-    }
+    bytes.resize(
+        static_cast<std::size_t>(input.sgetn(bytes.data(), static_cast<std::streamsize>(bytes.size()))));
     close(descriptor);
-    bytes.resize(length);
+    if (input.ReadError()) {
+        return UnreadablePairFile(path, input.ReadError()->message());
+    }
     PairFileReading reading = ReadPairFile(path, bytes);
     if (!reading.pair) {
         return reading.error;
@@ -68,31 +55,23 @@ std::optional<std::string> SavePairFile(const std::string& path, const std::stri
     if (descriptor < 0) {
         return SystemReason(errno);
     }
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t put = write(descriptor, text.data() + written, text.size() - written);
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put < 0) {
-            const int error = errno;
-            close(descriptor);
-            unlink(temporary.c_str());
-            return SystemReason(error);
-        }
-        written += static_cast<std::size_t>(put);
+    OutputChannel output(descriptor, 0);
+    std::optional<std::string> failure;
+    if (!output.Write(text)) {
+        failure = output.WriteError()->message();
+    } else if (fsync(descriptor) != 0) {
+        failure = SystemReason(errno);
     }
-    if (fsync(descriptor) != 0 || close(descriptor) != 0) {
-        const int error = errno;
+    if (close(descriptor) != 0 && !failure) {
+        failure = SystemReason(errno);
+    }
+    if (!failure && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        failure = SystemReason(errno);
+    }
+    if (failure) {
         unlink(temporary.c_str());
-        return SystemReason(error);
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        unlink(temporary.c_str());
-        return SystemReason(error);
-    }
-    return std::nullopt;
+    return failure;
 }
 
 std::variant<PairInputs, std::string> InputsOfPairFile(const PairFile& pair, bool measure) {
