@@ -32,7 +32,9 @@ struct MeshCircle {
 
 // One tooth of a member, at the turn it was drawn for, as point lists from the root up: each flank the
 // involute from the TIF (or the base circle, where that is larger) to the outside diameter, the tip
-// joining them, and below the TIF the assumed root, kept apart so that it is drawn as assumed.
+// joining them, and below the TIF the assumed root, kept apart so that it is drawn as assumed. The
+// leading flank is the working one, which touches the mate on the line of action drawn; each root runs
+// from the middle of the space beside its flank up to the flank's first point.
 struct ToothOutline {
     std::vector<MeshPoint> leadingFlank;
     std::vector<MeshPoint> trailingFlank;
@@ -45,7 +47,12 @@ struct ToothOutline {
 struct LinePoint {
     std::string name; // "T1", "T2", "A", "E", "P", "B", "D"
     MeshPoint at;
-    double fromT1 = 0.0; // along the line of action, from T1 towards T2
+    double fromT1 = 0.0; // along the line of action, from T1 towards P (an internal pair's T2 lies behind T1)
+};
+
+enum class MeshTroubleKind {
+    Interference, // contact would start beyond the member's base tangent point, below its base circle
+    SAPBelowTIF,  // contact starts before the true involute form (the internal gear: beyond its TIF)
 };
 
 // A stretch of the line of action (or of a flank) that is in trouble, with the sentence that says why
@@ -54,6 +61,8 @@ struct MeshTrouble {
     MeshPoint from;
     MeshPoint to;
     std::string sentence;
+    Member member = Member::Pinion;
+    MeshTroubleKind kind = MeshTroubleKind::Interference;
 };
 
 // Where two teeth in mesh touch at the turn drawn, with the roll angle of the point on each member.
