@@ -118,7 +118,8 @@ ToothForm FormOf(const PairSolution& solution, const PairMeasurements& measureme
     form.teeth = static_cast<int>(std::lround(values.teeth[member]));
     form.baseRadius = values.baseDiameter[member] / 2.0;
     form.formRadius = std::max(solution.result.TIF[member] / 2.0, form.baseRadius);
-    form.tipRadius = std::max(values.outsideDiameter[member] / 2.0, form.baseRadius);
+    form.outsideRadius = values.outsideDiameter[member] / 2.0;
+    form.tipRadius = std::max(form.outsideRadius, form.baseRadius);
     const double clearance = kRootClearance / solution.calculated.DP;
     const double reach = MateTipReach(solution, member);
     form.rootRadius = form.internal ? std::max(form.formRadius, reach + clearance)
@@ -316,8 +317,8 @@ MeshPicture MeshOf(const PairSolution& solution, double turn) {
         }
     }
     picture.rootAssumption =
-        "The root below the TIF is assumed: each flank goes on radially to a root circle a quarter of the "
-        "normal module clear of the mate's tip circle (on the internal gear, outward beyond the TIF); the "
+        "The root is assumed: below the TIF (on the internal gear, beyond it) each flank goes on radially to "
+        "a root circle that clears the mate's tip circle by a quarter of the normal module (0.25 / DP); the "
         "real fillet is the one the cutter leaves.";
     return picture;
 }

@@ -28,8 +28,13 @@ double AngleBetween(double a, double b) {
     return std::remainder(a - b, 2.0 * pi);
 }
 
+// The roll length to a radius, r² = r_b² + L²; a point on the base circle may lie a rounding inside it.
+double RollLength(double baseRadius, double radius) {
+    return std::sqrt(std::max(0.0, radius * radius - baseRadius * baseRadius));
+}
+
 double InvoluteAt(double baseRadius, double radius) {
-    const double tangent = std::sqrt(radius * radius - baseRadius * baseRadius) / baseRadius;
+    const double tangent = RollLength(baseRadius, radius) / baseRadius;
     return tangent - std::atan(tangent);
 }
 
@@ -100,7 +105,7 @@ TEST_P(PairInMesh, EveryFlankPointLiesOnItsInvoluteFromTheTIFToTheOutsideDiamete
     for (Member member : kMembers) {
         const double base = BaseRadius(member);
         const double form = std::max(solution.result.TIF[member] / 2.0, base);
-        const double tip = solution.values.outsideDiameter[member] / 2.0;
+        const double tip = std::max(solution.values.outsideDiameter[member] / 2.0, base);
         for (const ToothOutline& tooth : picture.teeth[member]) {
             const FlankInvolute leading = InvoluteOf(tooth.leadingFlank, picture.centre[member], base);
             const FlankInvolute trailing = InvoluteOf(tooth.trailingFlank, picture.centre[member], base);
@@ -113,7 +118,7 @@ TEST_P(PairInMesh, EveryFlankPointLiesOnItsInvoluteFromTheTIFToTheOutsideDiamete
                     const double radius = Radius(p, involute->centre);
                     EXPECT_NEAR(AngleBetween(Polar(p, involute->centre), involute->AngleAt(radius)), 0.0,
                                 1e-12);
-                    const MeshPoint unwound = involute->PointAt(std::sqrt(radius * radius - base * base));
+                    const MeshPoint unwound = involute->PointAt(RollLength(base, radius));
                     EXPECT_NEAR(Radius(p, unwound), 0.0, 1e-12);
                 }
             }
@@ -181,7 +186,9 @@ TEST_P(PairInMesh, ContactRunsFromTheSAPToTheTipOfEachMember) {
     const MemberMeasurements& pinion = solution.measurements->members.pinion;
     const MeshPoint a = Point("A").at;
     const MeshPoint e = Point("E").at;
-    EXPECT_NEAR(Radius(a, picture.centre.gear), solution.values.outsideDiameter.gear / 2.0, 1e-9);
+    // An inside circle within the base circle lets contact start no sooner than at the base circle.
+    EXPECT_NEAR(Radius(a, picture.centre.gear),
+                std::max(solution.values.outsideDiameter.gear / 2.0, BaseRadius(Member::Gear)), 1e-9);
     EXPECT_NEAR(Radius(e, picture.centre.pinion), solution.values.outsideDiameter.pinion / 2.0, 1e-9);
     if (!pinion.interference) {
         EXPECT_NEAR(Radius(a, picture.centre.pinion), solution.result.SAP.pinion / 2.0, 1e-4);
@@ -257,12 +264,14 @@ TEST_P(PairInMesh, InterferenceIsShownOnTheMemberTheMeasurementsFlag) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pairs, PairInMesh,
-    ::testing::Values(MeshCase{"External20To40", PairKind::External, {20, 40, 10, 20, 0, 2.2, 4.2, 3.0}},
-                      MeshCase{"ExchangedExternal", PairKind::External, {40, 20, 10, 20, 0, 4.2, 2.2, 3.02}},
-                      MeshCase{"Helical", PairKind::External, {20, 40, 10, 20, 15, 2.3, 4.4, 3.2}},
-                      MeshCase{"UndercutPinion", PairKind::External, {12, 40, 10, 20, 0, 1.4, 4.2, 2.6}},
-                      MeshCase{"Internal20To60", PairKind::Internal, {20, 60, 10, 20, 0, 2.2, 5.8, 2.0}},
-                      MeshCase{"InternalHelical", PairKind::Internal, {24, 70, 8, 25, 20, 3.4, 8.7, 3}}),
+    ::testing::Values(
+        MeshCase{"External20To40", PairKind::External, {20, 40, 10, 20, 0, 2.2, 4.2, 3.0}},
+        MeshCase{"ExchangedExternal", PairKind::External, {40, 20, 10, 20, 0, 4.2, 2.2, 3.02}},
+        MeshCase{"Helical", PairKind::External, {20, 40, 10, 20, 15, 2.3, 4.4, 3.2}},
+        MeshCase{"UndercutPinion", PairKind::External, {12, 40, 10, 20, 0, 1.4, 4.2, 2.6}},
+        MeshCase{"Internal20To60", PairKind::Internal, {20, 60, 10, 20, 0, 2.2, 5.8, 2.0}},
+        MeshCase{"InternalHelical", PairKind::Internal, {24, 70, 8, 25, 20, 3.4, 8.7, 3}},
+        MeshCase{"InsideDiameterWithinBaseCircle", PairKind::Internal, {18, 50, 8, 20, 15, 2.6, 6.0, 2}}),
     [](const ::testing::TestParamInfo<MeshCase>& param) { return std::string(param.param.name); });
 
 TEST(MeshTroubles, TheInternal20To60PairShowsThePinionInterferingFromAToT1) {
