@@ -124,6 +124,7 @@ TEST_P(PairInMesh, EveryFlankPointLiesOnItsInvoluteFromTheTIFToTheOutsideDiamete
                 EXPECT_NEAR(Radius(flank.back(), involute->centre), tip, 1e-12);
                 for (const MeshPoint& p : flank) {
                     const double radius = Radius(p, involute->centre);
+                    EXPECT_LE(std::abs(radius - (form + tip) / 2.0), std::abs(tip - form) / 2.0 + 1e-12);
                     EXPECT_NEAR(AngleBetween(Polar(p, involute->centre), involute->AngleAt(radius)), 0.0,
                                 1e-12);
                     const MeshPoint unwound = involute->PointAt(RollLength(base, radius));
