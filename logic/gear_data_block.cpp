@@ -16,8 +16,7 @@ namespace {
 
 using std::numbers::pi;
 
-// The x coefficients and the computed angles keep the output table's four decimals, the contact
-// ratio the measurements' three.
+// The contact ratio to the measurements' three decimals.
 constexpr int kContactRatioDecimals = 3;
 constexpr const char* kPerInch = " 1/in";
 
@@ -110,38 +109,32 @@ void AddBasePitches(Block& block) {
                            block.Unit()));
 }
 
-// The measurements of the member, "—" where there are none.
+std::optional<double> ValueOf(const std::optional<ContactMeasurement>& measurement) {
+    return measurement ? std::optional<double>(measurement->value) : std::nullopt;
+}
+
+// The measurements of each member under the measurements window's captions, "—" where there are none.
 void AddMeasurements(Block& block) {
     const std::optional<PairMeasurements>& measured = block.Solution().measurements;
     const LengthUnit unit = block.Unit();
     const auto length = [unit](const std::optional<double>& value) {
         return value ? SheetLength(*value, unit) : std::string(kSheetNoValue);
     };
-    const auto member = [&](Member m) -> const MemberMeasurements* {
-        return measured ? &measured->members[m] : nullptr;
+    const auto add = [&](std::string_view key,
+                         const std::function<std::string(const MemberMeasurements&)>& text) {
+        const MeasurementKey& found = *std::ranges::find(kMeasurementKeys, key, &MeasurementKey::key);
+        const bool internalCaption = block.Internal() && !found.internalCaption.empty();
+        block.Each(std::string(internalCaption ? found.internalCaption : found.caption), [&](Member m) {
+            return measured ? text(measured->members[m]) : std::string(kSheetNoValue);
+        });
     };
-    const auto caption = [&](std::string_view name) {
-        const MeasurementKey& key = *std::ranges::find(kMeasurementKeys, name, &MeasurementKey::key);
-        return std::string(block.Internal() && !key.internalCaption.empty() ? key.internalCaption
-                                                                            : key.caption);
-    };
-    block.Each(caption("tooth_thickness"), [&](Member m) {
-        return length(member(m) ? std::optional<double>(member(m)->toothThickness) : std::nullopt);
+    add("tooth_thickness", [&](const MemberMeasurements& m) { return SheetLength(m.toothThickness, unit); });
+    add("pin_diameter", [&](const MemberMeasurements& m) { return length(m.pinDiameter); });
+    add("over_pins", [&](const MemberMeasurements& m) { return length(ValueOf(m.overPins)); });
+    add("span_teeth", [&](const MemberMeasurements& m) {
+        return m.spanTeeth ? std::to_string(*m.spanTeeth) : std::string(kSheetNoValue);
     });
-    block.Each(caption("pin_diameter"),
-               [&](Member m) { return length(member(m) ? member(m)->pinDiameter : std::nullopt); });
-    block.Each(caption("over_pins"), [&](Member m) {
-        return length(member(m) && member(m)->overPins ? std::optional<double>(member(m)->overPins->value)
-                                                       : std::nullopt);
-    });
-    block.Each(caption("span_teeth"), [&](Member m) {
-        return member(m) && member(m)->spanTeeth ? std::to_string(*member(m)->spanTeeth)
-                                                 : std::string(kSheetNoValue);
-    });
-    block.Each(caption("span"), [&](Member m) {
-        return length(member(m) && member(m)->span ? std::optional<double>(member(m)->span->value)
-                                                   : std::nullopt);
-    });
+    add("span", [&](const MemberMeasurements& m) { return length(ValueOf(m.span)); });
 }
 
 } // namespace

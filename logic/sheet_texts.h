@@ -8,7 +8,11 @@
 
 namespace korvanta {
 
-// The number texts of the inspection sheet, each with the unit it is in.
+// The number texts of the inspection sheet, each with the unit it is in. The sheet reads as the
+// windows do: the entered values (pitch, angles, diameters, center distance) and the base diameters
+// as the output table shows them; the lengths the calculation finds (TIF, SAP, EAP, lead, base pitches,
+// stations, measurements) as the measurements show lengths; the x coefficients and the angles the
+// calculation finds to the table's four decimals, the roll angles to its three.
 
 // What the sheet shows where a member has no value.
 inline constexpr const char* kSheetNoValue = "\xE2\x80\x94";
