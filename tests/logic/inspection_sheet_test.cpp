@@ -59,7 +59,6 @@ TEST_P(SheetStations, ChartRollAnglesAreTheOutputTables) {
     const InspectionSheet sheet = SheetOf(solution, {}, {});
     OutputTable table;
     FillFreshTable(solution, table);
-    const std::string tip = GetParam().kind == PairKind::Internal ? "ID" : "OD";
     for (Member member : kMembers) {
         const auto cell = [&](OutputRow row) {
             return member == Member::Pinion ? table[row].pinion : table[row].gear;
@@ -67,7 +66,8 @@ TEST_P(SheetStations, ChartRollAnglesAreTheOutputTables) {
         const std::pair<std::string, OutputRow> rows[] = {
             {"TIF", OutputRow::RollTIF},
             {"SAP", OutputRow::RollSAP},
-            {member == Member::Pinion ? "OD" : tip, OutputRow::RollOutside}};
+            {member == Member::Gear && GetParam().kind == PairKind::Internal ? "ID" : "OD",
+             OutputRow::RollOutside}};
         for (const auto& [name, row] : rows) {
             const ProfileChart::StationLine* line = LineOf(sheet.charts[member], name);
             ASSERT_NE(line, nullptr) << name;
@@ -169,10 +169,14 @@ TEST(SheetTolerances, NotesEachMemberOutsideTheStandardsRange) {
     EXPECT_TRUE(sheet.toleranceNotes[2].starts_with("Gear: "));
 }
 
-TEST(ProfileChart, WithoutAClassShowsTheStationsOnly) {
-    const InspectionSheet sheet = SheetOf(Solved(PairKind::External, kExternal20To40), {}, {});
-    EXPECT_TRUE(sheet.tolerances.empty());
-    EXPECT_TRUE(sheet.toleranceNotes.empty());
+TEST(InspectionSheet, CopiesTheHeaderAndWithoutAClassShowsTheStationsOnly) {
+    SheetHeader header;
+    header.job.drawing = "D-100";
+    header.units = SheetUnitsText(LengthUnit::Inch);
+    const InspectionSheet sheet = SheetOf(Solved(PairKind::External, kExternal20To40), {}, header);
+    EXPECT_EQ(sheet.header.job.drawing, "D-100");
+    EXPECT_EQ(sheet.header.units, "Units: in (diametral pitch)");
+    EXPECT_TRUE(sheet.tolerances.empty() && sheet.toleranceNotes.empty());
     for (Member member : kMembers) {
         const ProfileChart& chart = sheet.charts[member];
         EXPECT_EQ(chart.stations.size(), 7u);
@@ -191,16 +195,16 @@ TEST(ProfileChart, BandIsTheTotalProfileToleranceAboutTheInvoluteAndTheKBelowIt)
     const double sap = LineOf(chart, "SAP")->rollAngle;
     const double od = LineOf(chart, "OD")->rollAngle;
     const double half = 6.0 / 2.54;
-    const std::vector<ProfileChart::Point> upper = {{sap, half}, {30.0, half}, {od, -2.0}};
-    const std::vector<ProfileChart::Point> lower = {{sap, -half}, {30.0, -half}, {od, -5.0}};
-    ASSERT_EQ(chart.upperLimit.size(), 3u);
-    ASSERT_EQ(chart.lowerLimit.size(), 3u);
-    for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_DOUBLE_EQ(chart.upperLimit[i].rollAngle, upper[i].rollAngle);
-        EXPECT_NEAR(chart.upperLimit[i].deviation, upper[i].deviation, 1e-12);
-        EXPECT_DOUBLE_EQ(chart.lowerLimit[i].rollAngle, lower[i].rollAngle);
-        EXPECT_NEAR(chart.lowerLimit[i].deviation, lower[i].deviation, 1e-12);
-    }
+    const auto expectLine = [](const std::vector<ProfileChart::Point>& line,
+                               const std::vector<std::pair<double, double>>& expected) {
+        ASSERT_EQ(line.size(), expected.size());
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            EXPECT_DOUBLE_EQ(line[i].rollAngle, expected[i].first);
+            EXPECT_NEAR(line[i].deviation, expected[i].second, 1e-12);
+        }
+    };
+    expectLine(chart.upperLimit, {{sap, half}, {30.0, half}, {od, -2.0}});
+    expectLine(chart.lowerLimit, {{sap, -half}, {30.0, -half}, {od, -5.0}});
     EXPECT_LT(chart.deviationFrom, -5.0);
     EXPECT_GT(chart.deviationTo, half);
     EXPECT_EQ(sheet.stations.pinion[5].name, "Start of tip relief");
@@ -225,21 +229,6 @@ TEST(ProfileChart, InternalGearRunsFromItsInsideDiameterOutward) {
         EXPECT_GE(chart.stations[i - 1].rollAngle, chart.stations[i].rollAngle) << chart.stations[i].label;
     }
     EXPECT_GT(chart.upperLimit.front().rollAngle, chart.upperLimit.back().rollAngle);
-}
-
-TEST(SheetHeader, IsCopiedAndNamesTheUnitsAndTheKind) {
-    SheetHeader header;
-    header.job.drawing = "D-100";
-    header.date = "2026-12-09";
-    header.units = SheetUnitsText(LengthUnit::Inch);
-    header.pairKind = SheetPairKindText(PairKind::Internal);
-    const InspectionSheet sheet = SheetOf(Solved(PairKind::External, kExternal20To40), {}, header);
-    EXPECT_EQ(sheet.header.job.drawing, "D-100");
-    EXPECT_EQ(sheet.header.date, "2026-12-09");
-    EXPECT_EQ(sheet.header.units, "Units: in (diametral pitch)");
-    EXPECT_EQ(sheet.header.pairKind, "Internal pair");
-    EXPECT_EQ(SheetUnitsText(LengthUnit::Millimetre), "Units: mm (module)");
-    EXPECT_TRUE(SheetProgramText().starts_with("Korvanta "));
 }
 
 } // namespace
