@@ -61,9 +61,9 @@ std::vector<ProfileStation> ProfileStationsOf(const PairSolution& solution, cons
     for (const StationValue& value : StationsOf(solution, line, member)) {
         if (value.station == Station::EAP && relief) {
             stations.push_back(
-                {"Start of tip relief", ReliefStart(*relief, solution.values.baseDiameter[member]), true});
+                {"Start of tip relief", ReliefStart(*relief, solution.values.baseDiameter[member])});
         } else {
-            stations.push_back({StationName(value.station, member, solution.kind), value, false});
+            stations.push_back({StationName(value.station, member, solution.kind), value});
         }
     }
     // The single tooth contact zone need not hold the pitch point (a contact ratio near 2 makes it short)
