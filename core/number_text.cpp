@@ -178,7 +178,7 @@ char* WriteDigitPair(char* end, std::uint64_t& rest) {
 
 // The units of 10^-decimals written as Fixed writes the same digits, ending before `end`; returns
 // where they start.
-char* WriteFixedUnits(char* const end, bool negative, std::uint64_t units, int decimals) {
+char* WriteAnyFixedUnits(char* const end, bool negative, std::uint64_t units, int decimals) {
     char* start = end;
     int place = decimals;
     for (; place >= 2; place -= 2) {
@@ -201,6 +201,53 @@ char* WriteFixedUnits(char* const end, bool negative, std::uint64_t units, int d
         *--start = '-';
     }
     return start;
+}
+
+// The same for a number of decimals known when compiled: the decimals are split off by one division
+// by a constant and written two at a time in 32 bits.
+template <int Decimals> char* WriteFixedUnits(char* const end, bool negative, std::uint64_t units) {
+    constexpr auto scale = static_cast<std::uint64_t>(decimal::detail::kPowersOfTen[Decimals]);
+    std::uint64_t whole = units / scale;
+    auto fraction = static_cast<std::uint32_t>(units % scale);
+    char* start = end;
+    for (int place = Decimals; place >= 2; place -= 2) {
+        const std::size_t pair = 2 * static_cast<std::size_t>(fraction % 100);
+        fraction /= 100;
+        *--start = kDigitPairs[pair + 1];
+        *--start = kDigitPairs[pair];
+    }
+    if constexpr (Decimals % 2 == 1) {
+        *--start = static_cast<char>('0' + fraction);
+    }
+    *--start = '.';
+    while (whole >= 100) {
+        start = WriteDigitPair(start, whole);
+    }
+    if (whole >= 10) {
+        start = WriteDigitPair(start, whole);
+    } else {
+        *--start = static_cast<char>('0' + whole);
+    }
+    if (negative) {
+        *--start = '-';
+    }
+    return start;
+}
+
+char* WriteFixedUnits(char* const end, bool negative, std::uint64_t units, int decimals) {
+    switch (decimals) {
+    case kRollAngleDecimals:
+        return WriteFixedUnits<kRollAngleDecimals>(end, negative, units);
+    case kResultDecimals:
+        return WriteFixedUnits<kResultDecimals>(end, negative, units);
+    case kEnteredValueDecimals:
+        return WriteFixedUnits<kEnteredValueDecimals>(end, negative, units);
+    case kPreciseDecimals:
+        return WriteFixedUnits<kPreciseDecimals>(end, negative, units);
+    default:
+        break;
+    }
+    return WriteAnyFixedUnits(end, negative, units, decimals);
 }
 
 // Room for the digits of 64-bit units, a point and a sign.
