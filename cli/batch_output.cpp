@@ -151,6 +151,28 @@ bool MayNeedQuotes(std::string_view text) {
     return below != 0;
 }
 
+// The cell copied to `out`, returning the end of the copy: a short cell, as nearly every one is, by
+// two overlapping moves of a fixed size, which need no call.
+char* CopyCell(std::string_view cell, char* out) {
+    const std::size_t size = cell.size();
+    const char* const in = cell.data();
+    const auto moveTwice = [size, in, out](auto word) {
+        constexpr std::size_t kWord = sizeof(word);
+        std::memcpy(&word, in, kWord);
+        std::memcpy(out, &word, kWord);
+        std::memcpy(&word, in + size - kWord, kWord);
+        std::memcpy(out + size - kWord, &word, kWord);
+    };
+    if (size >= sizeof(std::uint64_t) && size <= 2 * sizeof(std::uint64_t)) {
+        moveTwice(std::uint64_t{});
+    } else if (size >= sizeof(std::uint32_t) && size < sizeof(std::uint64_t)) {
+        moveTwice(std::uint32_t{});
+    } else {
+        std::copy(cell.begin(), cell.end(), out);
+    }
+    return out + size;
+}
+
 // Each cell after a comma. The table's cells are numbers and short words, which need no quotes: they
 // are copied into the line in one piece, a digit in place of each comma while the cells are looked at;
 // should one need quotes, the cells are written one by one instead.
@@ -165,7 +187,7 @@ void AppendCells(std::string& line, std::span<const std::string_view> cells) {
     char* out = first;
     for (const std::string_view cell : cells) {
         *out++ = '0';
-        out = std::copy(cell.begin(), cell.end(), out);
+        out = CopyCell(cell, out);
     }
     if (!MayNeedQuotes(std::string_view(first, length))) {
         char* separator = first;
