@@ -228,16 +228,25 @@ bool InputForm::IsEstimate(InputField field) const {
 }
 
 void InputForm::WriteFiveDecimals(InputField field, Single value) {
-    // Only the teeth, the pitch and the helix angle change other fields when they change.
+    // Only the teeth, the pitch and the helix angle change other fields when they change: they do so
+    // when the text changes, which it surely does from a text without five decimals after a point.
     const bool changesOthers = IsToothField(field) || field == InputField::DP || field == InputField::HA;
-    if (observer_.textChanged || changesOthers) {
+    constexpr std::size_t kPointFromEnd = kEnteredValueDecimals + 1;
+    const std::string& written = texts_[Index(field)];
+    const bool unwritten = (unwritten_ & (1U << Index(field))) != 0;
+    const bool changes =
+        !unwritten && (written.size() < kPointFromEnd || written[written.size() - kPointFromEnd] != '.');
+    if (observer_.textChanged || (changesOthers && !changes)) {
         Write(field, FiveDecimalText(value));
         return;
     }
-    // Whether or not the text changes, the field ends with it; its number is read when it is asked.
+    // The field ends with the text, whether or not it changes; its number is read when it is asked.
     unwrittenValues_[Index(field)] = value;
     unwritten_ |= 1U << Index(field);
     numbersKnown_ &= ~(1U << Index(field));
+    if (changesOthers) {
+        Changed(field);
+    }
 }
 
 // Write(field, "") without making the empty text: an empty field stays as it is.
