@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 // Decimal digit strings of numbers, rounded half away from zero on the digits themselves, without
 // the C library's locale.
@@ -135,22 +134,6 @@ inline std::optional<Leading> LeadingDigits(double value, int count) {
     return std::nullopt;
 }
 
-// n / 10^Power rounded half up, by a constant divisor: the compiler makes the division a
-// multiplication, which costs a fraction of a division by a divisor known only at run time.
-template <std::size_t Power> std::uint64_t RoundedDivision(std::uint64_t n) {
-    constexpr auto divisor = static_cast<std::uint64_t>(kPowersOfTen[Power]);
-    return n / divisor + (n % divisor >= divisor / 2 ? 1 : 0);
-}
-
-template <std::size_t... Powers> constexpr auto RoundedDivisions(std::index_sequence<Powers...>) {
-    return std::array<std::uint64_t (*)(std::uint64_t), sizeof...(Powers)>{&RoundedDivision<Powers>...};
-}
-
-// 10^19 is the largest power of ten in 64 bits.
-inline constexpr int kLargestDivisorPower = 19;
-inline constexpr auto kRoundedDivisions =
-    RoundedDivisions(std::make_index_sequence<static_cast<std::size_t>(kLargestDivisorPower) + 1>());
-
 } // namespace detail
 
 inline std::optional<Scaled> ScaledSignificant(double value, int count) {
@@ -184,10 +167,12 @@ inline std::optional<std::uint64_t> DecimalUnits(const Scaled& number, int decim
         }
         return static_cast<std::uint64_t>(units);
     }
-    if (-shift > detail::kLargestDivisorPower) {
+    constexpr int kLargestPower = 19; // 10^19 is the largest power of ten in 64 bits
+    if (-shift > kLargestPower) {
         return 0; // every digit lies past the last decimal, the first dropped one too
     }
-    return detail::kRoundedDivisions[static_cast<std::size_t>(-shift)](number.significand);
+    const auto divisor = static_cast<std::uint64_t>(detail::kPowersOfTen[static_cast<std::size_t>(-shift)]);
+    return number.significand / divisor + (number.significand % divisor >= divisor / 2 ? 1 : 0);
 }
 
 } // namespace korvanta::decimal
