@@ -1,5 +1,7 @@
 #include "cli/pair_run.h"
 
+#include <utility>
+
 #include "cli/command_name.h"
 #include "cli/measurement_inputs.h"
 #include "core/gear_pair_state.h"
@@ -18,7 +20,7 @@ CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& input
     InputForm form(state);
     InputForm::Observer observer;
     observer.showMessage = [&result](const Message& message) { result.warnings.push_back(message.text); };
-    form.SetObserver(observer);
+    form.SetObserver(std::move(observer));
     TypeEntries(form, inputs.type, inputs.fields);
     // Calculate's own message is the rejection, not a warning.
     form.SetObserver({});

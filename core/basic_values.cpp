@@ -12,11 +12,8 @@ namespace korvanta {
 
 namespace {
 
-// Room for what the basic values write, at most the two diameters and the center distance, or the
-// two tooth counts, taken once when there is something to write.
-void ReserveWrites(BasicValuesOutcome& outcome) {
-    constexpr std::size_t kMostWrites = 3;
-    outcome.writes.reserve(kMostWrites);
+void Add(BasicValuesWrites& outcome, InputField field, Single value) {
+    outcome.writes[outcome.count++] = FieldValueWrite{field, value};
 }
 
 // Transverse diametral pitch and the pitch diameters of the members whose teeth are known.
@@ -37,49 +34,46 @@ Single StandardOutsideDiameter(Single teeth, Single tdp) {
 
 // The pinion's outside diameter, estimated when it is not entered, shown in either case. Both pair
 // kinds estimate it the same way: the pinion always has external teeth.
-void PinionOutsideDiameter(GearPairState& s, BasicValuesOutcome& outcome) {
+void PinionOutsideDiameter(GearPairState& s, BasicValuesWrites& outcome) {
     if (s.NT1 != 0.0) {
         if (s.OD1 == 0.0) {
             s.OD1 = StandardOutsideDiameter(s.NT1, s.TDP);
         }
-        outcome.writes.push_back({InputField::OD1, FiveDecimalText(s.OD1)});
+        Add(outcome, InputField::OD1, s.OD1);
     }
 }
 
-void ExternalPair(GearPairState& s, double typedNT1, double typedNT2, BasicValuesOutcome& outcome) {
+void ExternalPair(GearPairState& s, double typedNT1, double typedNT2, BasicValuesWrites& outcome) {
     if (s.NT1 != 0.0 && s.NT2 != 0.0 && typedNT2 < typedNT1) {
         outcome.toothExchangeWarning = true;
         std::swap(s.NT1, s.NT2);
-        ReserveWrites(outcome);
-        outcome.writes.push_back({InputField::NT1, SingleGeneralText(s.NT1)});
-        outcome.writes.push_back({InputField::NT2, SingleGeneralText(s.NT2)});
+        Add(outcome, InputField::NT1, s.NT1);
+        Add(outcome, InputField::NT2, s.NT2);
         return;
     }
     if (s.DP == 0.0) {
         return;
     }
-    ReserveWrites(outcome);
     PitchValues(s);
     PinionOutsideDiameter(s, outcome);
     if (s.NT2 != 0.0) {
         if (s.OD2 == 0.0) {
             s.OD2 = StandardOutsideDiameter(s.NT2, s.TDP);
         }
-        outcome.writes.push_back({InputField::OD2, FiveDecimalText(s.OD2)});
+        Add(outcome, InputField::OD2, s.OD2);
     }
     if (s.NT1 != 0.0 && s.NT2 != 0.0 && s.CD == 0.0) {
+        // The estimate is the number of its five-decimal text.
         const Single standardDistance = (s.PD2 + s.PD1) / 2.0;
-        const std::string text = FiveDecimalText(standardDistance);
-        outcome.writes.push_back({InputField::CD, text});
-        s.CD = LeadingNumber(text);
+        Add(outcome, InputField::CD, standardDistance);
+        s.CD = FiveDecimalNumber(standardDistance);
     }
 }
 
-void InternalPair(GearPairState& s, BasicValuesOutcome& outcome) {
+void InternalPair(GearPairState& s, BasicValuesWrites& outcome) {
     if (s.DP == 0.0) {
         return;
     }
-    ReserveWrites(outcome);
     PitchValues(s);
     PinionOutsideDiameter(s, outcome);
     if (s.NT2 != 0.0) {
@@ -88,13 +82,13 @@ void InternalPair(GearPairState& s, BasicValuesOutcome& outcome) {
             // the pitch circle on each side.
             s.OD2 = s.PD2 - 2.0 * Divide(1.0, s.DP);
         }
-        outcome.writes.push_back({InputField::OD2, FiveDecimalText(s.OD2)});
+        Add(outcome, InputField::OD2, s.OD2);
     }
     if (s.NT1 != 0.0 && s.NT2 != 0.0 && s.CD == 0.0) {
         s.PD1 = Divide(s.NT1, s.TDP);
         s.PD2 = Divide(s.NT2, s.TDP);
         s.CD = (s.PD2 - s.PD1) / 2.0;
-        outcome.writes.push_back({InputField::CD, FiveDecimalText(s.CD)});
+        Add(outcome, InputField::CD, s.CD);
     }
 }
 
@@ -112,11 +106,26 @@ BasicValuesOutcome GetBasicValues(GearPairState& state, std::string_view textNT1
     return GetBasicValues(state, LeadingNumber(textNT1), LeadingNumber(textNT2));
 }
 
+std::string FieldValueText(const FieldValueWrite& write) {
+    const bool teeth = write.field == InputField::NT1 || write.field == InputField::NT2;
+    return teeth ? SingleGeneralText(write.value) : FiveDecimalText(write.value);
+}
+
 BasicValuesOutcome GetBasicValues(GearPairState& state, double typedNT1, double typedNT2) {
+    const BasicValuesWrites values = GetBasicValueWrites(state, typedNT1, typedNT2);
+    BasicValuesOutcome outcome;
+    outcome.toothExchangeWarning = values.toothExchangeWarning;
+    for (const FieldValueWrite& write : values.Writes()) {
+        outcome.writes.push_back({write.field, FieldValueText(write)});
+    }
+    return outcome;
+}
+
+BasicValuesWrites GetBasicValueWrites(GearPairState& state, double typedNT1, double typedNT2) {
     // Worked on a copy: entries so extreme that a value leaves the range of its variable leave the
     // state and the fields as they were.
     GearPairState work = state;
-    BasicValuesOutcome outcome;
+    BasicValuesWrites outcome;
     try {
         // Nothing is estimated before a kind of pair has been chosen.
         if (work.GearType.has_value()) {

@@ -1,7 +1,9 @@
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -61,6 +63,16 @@ std::optional<std::string> PlainGeneral(decimal::Scaled number, int precision) {
 // C's %.<precision>G without the trailing zeros: plain decimals while the decimal exponent of the
 // rounded value lies in [-4, precision), otherwise d.ddddddE+XX with at least two exponent digits.
 std::string General(double value, int precision) {
+    // A whole number of at most `precision` digits is exact at that precision: its text is the
+    // integer's (the tooth counts).
+    static_assert(kSingleDigits == 7 && kDoubleDigits == 15);
+    const double wholeLimit = precision == kSingleDigits ? 1e7 : 1e15;
+    if (std::fabs(value) < wholeLimit && value == std::trunc(value)) {
+        std::array<char, 24> digits;
+        const auto written =
+            std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<std::int64_t>(value));
+        return std::string(digits.data(), written.ptr);
+    }
     if (const auto scaled = decimal::ScaledSignificant(value, precision)) {
         if (auto text = PlainGeneral(*scaled, precision)) {
             return std::move(*text);
@@ -164,10 +176,9 @@ char* WriteDigitPair(char* end, std::uint64_t& rest) {
     return end - 2;
 }
 
-// The units of 10^-decimals written as Fixed writes the same digits.
-std::string FixedUnits(bool negative, std::uint64_t units, int decimals) {
-    std::array<char, 32> written; // filled from the end
-    char* const end = written.data() + written.size();
+// The units of 10^-decimals written as Fixed writes the same digits, ending before `end`; returns
+// where they start.
+char* WriteAnyFixedUnits(char* const end, bool negative, std::uint64_t units, int decimals) {
     char* start = end;
     int place = decimals;
     for (; place >= 2; place -= 2) {
@@ -189,16 +200,100 @@ std::string FixedUnits(bool negative, std::uint64_t units, int decimals) {
     if (negative) {
         *--start = '-';
     }
-    return std::string(start, end);
+    return start;
 }
 
-// The pattern of a value's general text with `significant` digits: from integers where they hold it,
-// else from the digit string.
-std::string PatternOfSignificant(double value, int significant, int decimals) {
+// The same for a number of decimals known when compiled: the decimals are split off by one division
+// by a constant and written two at a time in 32 bits.
+template <int Decimals> char* WriteFixedUnits(char* const end, bool negative, std::uint64_t units) {
+    constexpr auto scale = static_cast<std::uint64_t>(decimal::detail::kPowersOfTen[Decimals]);
+    std::uint64_t whole = units / scale;
+    auto fraction = static_cast<std::uint32_t>(units % scale);
+    char* start = end;
+    for (int place = Decimals; place >= 2; place -= 2) {
+        const std::size_t pair = 2 * static_cast<std::size_t>(fraction % 100);
+        fraction /= 100;
+        *--start = kDigitPairs[pair + 1];
+        *--start = kDigitPairs[pair];
+    }
+    if constexpr (Decimals % 2 == 1) {
+        *--start = static_cast<char>('0' + fraction);
+    }
+    *--start = '.';
+    while (whole >= 100) {
+        start = WriteDigitPair(start, whole);
+    }
+    if (whole >= 10) {
+        start = WriteDigitPair(start, whole);
+    } else {
+        *--start = static_cast<char>('0' + whole);
+    }
+    if (negative) {
+        *--start = '-';
+    }
+    return start;
+}
+
+char* WriteFixedUnits(char* const end, bool negative, std::uint64_t units, int decimals) {
+    switch (decimals) {
+    case kRollAngleDecimals:
+        return WriteFixedUnits<kRollAngleDecimals>(end, negative, units);
+    case kResultDecimals:
+        return WriteFixedUnits<kResultDecimals>(end, negative, units);
+    case kEnteredValueDecimals:
+        return WriteFixedUnits<kEnteredValueDecimals>(end, negative, units);
+    case kPreciseDecimals:
+        return WriteFixedUnits<kPreciseDecimals>(end, negative, units);
+    default:
+        break;
+    }
+    return WriteAnyFixedUnits(end, negative, units, decimals);
+}
+
+// Room for the digits of 64-bit units, a point and a sign.
+using FixedBuffer = std::array<char, 24>;
+
+// How many characters WriteFixedUnits writes: the sign, the integer digits (at least one), the point
+// and the decimals.
+std::size_t FixedUnitsLength(bool negative, std::uint64_t units, int decimals) {
+    constexpr std::size_t kMostDigits = 20; // of a 64-bit integer
+    auto digits = static_cast<std::size_t>(decimals) + 1;
+    while (digits < kMostDigits &&
+           units >= static_cast<std::uint64_t>(decimal::detail::kPowersOfTen[digits])) {
+        ++digits;
+    }
+    return (negative ? 1 : 0) + digits + 1;
+}
+
+// The pattern of a value's general text with `significant` digits, then `unit`, into `text`: from
+// integers where they hold it, else from the digit string. The digits are written into the text's
+// own storage, which a text rewritten with one of the same length, as a table's cell mostly is from
+// pair to pair, keeps as it is.
+void AssignPatternOfSignificant(std::string& text, double value, int significant, int decimals,
+                                std::string_view unit) {
     if (const auto scaled = decimal::ScaledSignificant(value, significant)) {
         if (const auto units = decimal::DecimalUnits(*scaled, decimals)) {
             // A zero is written without its sign, as read back from its text "0".
-            return FixedUnits(scaled->negative && scaled->significand != 0, *units, decimals);
+            const bool negative = scaled->negative && scaled->significand != 0;
+            const std::size_t length = FixedUnitsLength(negative, *units, decimals);
+            text.resize(length + unit.size());
+            WriteFixedUnits(text.data() + length, negative, *units, decimals);
+            std::copy(unit.begin(), unit.end(), text.begin() + static_cast<std::ptrdiff_t>(length));
+            return;
+        }
+    }
+    text = PatternOfDigits(decimal::SignificantDigits(value, significant), decimals);
+    text += unit;
+}
+
+std::string PatternOfSignificant(double value, int significant, int decimals) {
+    if (const auto scaled = decimal::ScaledSignificant(value, significant)) {
+        if (const auto units = decimal::DecimalUnits(*scaled, decimals)) {
+            FixedBuffer written;
+            char* const end = written.data() + written.size();
+            const char* const start =
+                WriteFixedUnits(end, scaled->negative && scaled->significand != 0, *units, decimals);
+            return std::string(start, static_cast<std::size_t>(end - start));
         }
     }
     return PatternOfDigits(decimal::SignificantDigits(value, significant), decimals);
@@ -293,6 +388,18 @@ std::string PatternOfDoubleGeneral(double value, int decimals) {
     return PatternValue(value, decimals);
 }
 
+void AssignPatternValue(std::string& text, double value, int decimals, std::string_view unit) {
+    AssignPatternOfSignificant(text, value, kDoubleDigits, decimals, unit);
+}
+
+void AssignPatternOfSingleGeneral(std::string& text, Single value, int decimals, std::string_view unit) {
+    AssignPatternOfSignificant(text, value, kSingleDigits, decimals, unit);
+}
+
+void AssignPatternOfDoubleGeneral(std::string& text, double value, int decimals) {
+    AssignPatternValue(text, value, decimals);
+}
+
 std::string FiveDecimalText(Single value) {
     return PatternOfSingleGeneral(value, kEnteredValueDecimals);
 }
@@ -317,17 +424,30 @@ double LeadingNumber(std::string_view text) {
     return value;
 }
 
-Single RoundToFiveDecimals(Single value) {
+namespace {
+
+// The five-decimal units of a value's general text with `significant` digits, read back as the
+// quick reading of a short text does (one division of the units; see ShortNumber); its zero reads
+// unsigned. Nothing where the units are too many for that reading.
+std::optional<double> FiveDecimalUnitsNumber(double value, int significant) {
     constexpr double kUnitsPerOne = 1e5;
     constexpr std::uint64_t kShortDigitsLimit = 1'000'000'000'000'000;
-    // The pattern's digits are its units of 10^-5, and reading a text of so few digits back is one
-    // division of them (see ShortNumber): the text itself is not needed. Its zero reads unsigned.
-    if (const auto scaled = decimal::ScaledSignificant(value, kDoubleDigits)) {
+    if (const auto scaled = decimal::ScaledSignificant(value, significant)) {
         const auto units = decimal::DecimalUnits(*scaled, kEnteredValueDecimals);
         if (units && *units < kShortDigitsLimit) {
             const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
             return scaled->negative && *units != 0 ? -magnitude : magnitude;
         }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Single RoundToFiveDecimals(Single value) {
+    // The pattern's digits are its units of 10^-5: the text itself is not needed.
+    if (const std::optional<double> rounded = FiveDecimalUnitsNumber(value, kDoubleDigits)) {
+        return *rounded;
     }
     return LeadingNumber(PatternValue(value, kEnteredValueDecimals));
 }
@@ -337,6 +457,13 @@ std::string ShortestFixedText(double value) {
     const auto written =
         std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
     return {digits.data(), written.ptr};
+}
+
+double FiveDecimalNumber(Single value) {
+    if (const std::optional<double> number = FiveDecimalUnitsNumber(value, kSingleDigits)) {
+        return *number;
+    }
+    return LeadingNumber(FiveDecimalText(value));
 }
 
 } // namespace korvanta

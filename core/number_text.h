@@ -47,6 +47,12 @@ std::string PatternValue(double value, int decimals);
 std::string PatternOfSingleGeneral(Single value, int decimals);
 std::string PatternOfDoubleGeneral(double value, int decimals);
 
+// The same three patterns written into `text` in place of what it held, followed by `unit` (the
+// degree sign of an angle): a text that is rewritten pair after pair keeps its storage.
+void AssignPatternValue(std::string& text, double value, int decimals, std::string_view unit = {});
+void AssignPatternOfSingleGeneral(std::string& text, Single value, int decimals, std::string_view unit = {});
+void AssignPatternOfDoubleGeneral(std::string& text, double value, int decimals);
+
 // The five-decimal display form of the input fields: PatternOfSingleGeneral(value, 5).
 std::string FiveDecimalText(Single value);
 
@@ -62,5 +68,9 @@ double LeadingNumber(std::string_view text);
 
 // The value rounded to five decimals: pattern "0.00000" of the value, read back as a Single.
 Single RoundToFiveDecimals(Single value);
+
+// The number a field holds once it shows the value with five decimals: LeadingNumber(FiveDecimalText
+// (value)), without writing the text.
+double FiveDecimalNumber(Single value);
 
 } // namespace korvanta

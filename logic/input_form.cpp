@@ -146,7 +146,24 @@ void InputForm::SetObserver(Observer observer) {
 }
 
 const std::string& InputForm::Text(InputField field) const {
+    const unsigned bit = 1U << Index(field);
+    if ((unwritten_ & bit) != 0) {
+        texts_[Index(field)] = FiveDecimalText(unwrittenValues_[Index(field)]);
+        unwritten_ &= ~bit;
+    }
     return texts_[Index(field)];
+}
+
+bool InputForm::HasText(InputField field) const {
+    return (unwritten_ & (1U << Index(field))) != 0 || !texts_[Index(field)].empty();
+}
+
+// An unwritten five-decimal text is never empty, and is written only to be compared with another.
+bool InputForm::TextIs(InputField field, const std::string& text) const {
+    if (text.empty()) {
+        return !HasText(field);
+    }
+    return Text(field) == text;
 }
 
 bool InputForm::KeyPress(InputField field, int characterCode, int position, int selectionLength) {
@@ -183,9 +200,10 @@ bool InputForm::SetText(InputField field, const std::string& text) {
 }
 
 void InputForm::Write(InputField field, const std::string& text, std::optional<double> number) {
-    if (texts_[Index(field)] == text) {
+    if (TextIs(field, text)) {
         return;
     }
+    unwritten_ &= ~(1U << Index(field));
     texts_[Index(field)] = text;
     // Known before anything is told of the change, which may write the field again.
     if (number) {
@@ -209,9 +227,31 @@ bool InputForm::IsEstimate(InputField field) const {
     return estimated_[Index(field)];
 }
 
+void InputForm::WriteFiveDecimals(InputField field, Single value) {
+    // Only the teeth, the pitch and the helix angle change other fields when they change: they do so
+    // when the text changes, which it surely does from a text without five decimals after a point.
+    const bool changesOthers = IsToothField(field) || field == InputField::DP || field == InputField::HA;
+    constexpr std::size_t kPointFromEnd = kEnteredValueDecimals + 1;
+    const std::string& written = texts_[Index(field)];
+    const bool unwritten = (unwritten_ & (1U << Index(field))) != 0;
+    const bool changes =
+        !unwritten && (written.size() < kPointFromEnd || written[written.size() - kPointFromEnd] != '.');
+    if (observer_.textChanged || (changesOthers && !changes)) {
+        Write(field, FiveDecimalText(value));
+        return;
+    }
+    // The field ends with the text, whether or not it changes; its number is read when it is asked.
+    unwrittenValues_[Index(field)] = value;
+    unwritten_ |= 1U << Index(field);
+    numbersKnown_ &= ~(1U << Index(field));
+    if (changesOthers) {
+        Changed(field);
+    }
+}
+
 // Write(field, "") without making the empty text: an empty field stays as it is.
 void InputForm::WriteEmpty(InputField field) {
-    if (!Text(field).empty()) {
+    if (HasText(field)) {
         static const std::string empty;
         Write(field, empty);
     }
@@ -259,7 +299,9 @@ void InputForm::Enter(InputField field) {
 double InputForm::Number(InputField field) {
     const unsigned bit = 1U << Index(field);
     if ((numbersKnown_ & bit) == 0) {
-        KnowNumber(field, LeadingNumber(Text(field)));
+        const bool unwritten = (unwritten_ & bit) != 0;
+        KnowNumber(field, unwritten ? FiveDecimalNumber(unwrittenValues_[Index(field)])
+                                    : LeadingNumber(Text(field)));
     }
     return numbers_[Index(field)];
 }
@@ -277,7 +319,7 @@ void InputForm::Leave(InputField field) {
         StateValue(state_, field) = value;
     }
     if (!IsToothField(field)) {
-        Write(field, FiveDecimalText(value));
+        WriteFiveDecimals(field, value);
     }
     const bool basicValues = IsToothField(field) || field == InputField::DP || field == InputField::HA;
     if (basicValues && state_.NT1 != 0 && state_.NT2 != 0) {
@@ -292,7 +334,8 @@ void InputForm::RunBasicValues(const FieldFlags& keptEmpty) {
     for (InputField field : kLengthFields) {
         wasEmpty[Index(field)] = StateValue(state_, field) == 0;
     }
-    const BasicValuesOutcome outcome = GetBasicValues(state_, Number(InputField::NT1), Number(InputField::NT2));
+    const BasicValuesWrites outcome =
+        GetBasicValueWrites(state_, Number(InputField::NT1), Number(InputField::NT2));
     for (InputField field : kLengthFields) {
         if (keptEmpty[Index(field)]) {
             StateValue(state_, field) = 0;
@@ -301,9 +344,14 @@ void InputForm::RunBasicValues(const FieldFlags& keptEmpty) {
     if (outcome.toothExchangeWarning) {
         Show(ToothExchangeWarning());
     }
-    for (const FieldWrite& write : outcome.writes) {
-        if (!keptEmpty[Index(write.field)]) {
-            Write(write.field, write.text);
+    for (const FieldValueWrite& write : outcome.Writes()) {
+        if (keptEmpty[Index(write.field)]) {
+            continue;
+        }
+        if (IsToothField(write.field)) {
+            Write(write.field, FieldValueText(write));
+        } else {
+            WriteFiveDecimals(write.field, write.value);
         }
     }
     for (InputField field : kLengthFields) {
@@ -410,11 +458,11 @@ void InputForm::Activated() {
     static const std::string zeroText = FiveDecimalText(0);
     static const std::string pressureAngleText = FiveDecimalText(kDefaultPressureAngle);
     if (state_.HA == 0) {
-        Write(InputField::HA, zeroText);
+        Write(InputField::HA, zeroText, 0.0);
     }
     if (state_.PA == 0) {
         state_.PA = kDefaultPressureAngle;
-        Write(InputField::PA, pressureAngleText);
+        Write(InputField::PA, pressureAngleText, kDefaultPressureAngle);
     }
 }
 

@@ -75,8 +75,13 @@ private:
     static const std::string& InternalLabelOD();
     // Every change of a text; `number` is its leading number when the caller has read it.
     void Write(InputField field, const std::string& text, std::optional<double> number = std::nullopt);
+    // Write(field, FiveDecimalText(value)); the text is made when it is read, unless the change is
+    // reported or the field has a change behaviour.
+    void WriteFiveDecimals(InputField field, Single value);
     void WriteEmpty(InputField field); // Write(field, "")
-    void Clear(InputField field);      // empty text, value 0
+    bool HasText(InputField field) const;
+    bool TextIs(InputField field, const std::string& text) const;
+    void Clear(InputField field); // empty text, value 0
     void Changed(InputField field);
     using FieldFlags = std::array<bool, 8>; // indexed by InputField
     // The basic values, with the estimates they write; a length marked in keptEmpty is neither
@@ -94,7 +99,11 @@ private:
 
     GearPairState& state_;
     Observer observer_;
-    std::array<std::string, 8> texts_;
+    // A field shown with five decimals keeps the value until its text is read: a pair typed in
+    // without a window never needs most of them.
+    mutable std::array<std::string, 8> texts_;
+    std::array<Single, 8> unwrittenValues_{};
+    mutable unsigned unwritten_ = 0; // a bit for each field whose text is that of its unwritten value
     FieldFlags estimated_{};
     std::array<double, 8> numbers_{};
     unsigned numbersKnown_ = 0; // a bit for each field whose number is that of its current text

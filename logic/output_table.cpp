@@ -46,23 +46,50 @@ OutputTable NewTable(const std::string& gearColumn, const std::string& rollPrepo
     return table;
 }
 
-void SetBoth(OutputCell& cell, const std::string& text) {
+// Every cell's text is written into the cell, which keeps its storage from pair to pair: a batch
+// fills the same table for every row.
+void SetBothText(OutputCell& cell, const char* text) {
     cell.pinion = text;
     cell.gear = cell.pinion;
 }
 
-void SetEach(OutputCell& cell, std::string pinion, std::string gear) {
-    cell.pinion = std::move(pinion);
-    cell.gear = std::move(gear);
+template <class Value, class Write> void SetBoth(OutputCell& cell, Value value, Write write) {
+    write(cell.pinion, value);
+    cell.gear = cell.pinion;
 }
 
-std::string Degrees(std::string text) {
-    text += kDegreeSign;
-    return text;
+template <class Value, class Write>
+void SetEach(OutputCell& cell, const PerMember<Value>& values, Write write) {
+    write(cell.pinion, values.pinion);
+    write(cell.gear, values.gear);
 }
 
-std::string Roll(Single angle) {
-    return Degrees(PatternValue(angle, kRollAngleDecimals));
+void Teeth(std::string& cell, Single teeth) {
+    cell = SingleGeneralText(teeth);
+}
+
+void Entered(std::string& cell, Single value) {
+    AssignPatternOfSingleGeneral(cell, value, kEnteredValueDecimals);
+}
+
+void EnteredDegrees(std::string& cell, Single angle) {
+    AssignPatternOfSingleGeneral(cell, angle, kEnteredValueDecimals, kDegreeSign);
+}
+
+void Precise(std::string& cell, double value) {
+    AssignPatternOfDoubleGeneral(cell, value, kPreciseDecimals);
+}
+
+void Result(std::string& cell, Single value) {
+    AssignPatternValue(cell, value, kResultDecimals);
+}
+
+void ResultDegrees(std::string& cell, Single angle) {
+    AssignPatternValue(cell, angle, kResultDecimals, kDegreeSign);
+}
+
+void Roll(std::string& cell, Single angle) {
+    AssignPatternValue(cell, angle, kRollAngleDecimals, kDegreeSign);
 }
 
 Message FaultMessage() {
@@ -75,21 +102,11 @@ Message FaultMessage() {
 // The title and the pitch rows' captions in the pair's units: a metric pair is entered by its module
 // and its lengths are millimetres.
 void SetUnitCaptions(LengthUnit unit, OutputTable& table) {
-    table.title = InLengthUnit(kOutputTitle, unit);
+    static const std::string inchTitle = InLengthUnit(kOutputTitle, LengthUnit::Inch);
+    static const std::string metricTitle = InLengthUnit(kOutputTitle, LengthUnit::Millimetre);
+    table.title = unit == LengthUnit::Millimetre ? metricTitle : inchTitle;
     table[OutputRow::DiametralPitch].caption = NormalPitchCaption(unit);
     table[OutputRow::TransverseDiametralPitch].caption = TransversePitchCaption(unit);
-}
-
-std::string Entered(Single value) {
-    return PatternOfSingleGeneral(value, kEnteredValueDecimals);
-}
-
-std::string Precise(double value) {
-    return PatternOfDoubleGeneral(value, kPreciseDecimals);
-}
-
-std::string Result(Single value) {
-    return PatternValue(value, kResultDecimals);
 }
 
 // The entered values, as the external window shows them after the orientation step.
@@ -97,21 +114,21 @@ void FillExternalValues(const PairValues& values, OutputTable& table) {
     const bool spur = values.helixAngle == 0;
     table[OutputRow::OperatingPressureAngle].caption =
         spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
-    SetEach(table[OutputRow::Teeth], SingleGeneralText(values.teeth.pinion),
-            SingleGeneralText(values.teeth.gear));
-    SetBoth(table[OutputRow::DiametralPitch], Entered(values.normalPitch));
-    SetBoth(table[OutputRow::TransverseDiametralPitch], spur ? kNotShown : Entered(values.transversePitch));
-    SetBoth(table[OutputRow::TransversePressureAngle],
-            spur ? kNotShown : Entered(values.transversePressureAngle));
-    SetEach(table[OutputRow::PitchDiameter], Entered(values.pitchDiameter.pinion),
-            Entered(values.pitchDiameter.gear));
-    SetEach(table[OutputRow::BaseDiameter], Precise(values.baseDiameter.pinion),
-            Precise(values.baseDiameter.gear));
-    SetBoth(table[OutputRow::PressureAngle], Degrees(Entered(values.pressureAngle)));
-    SetBoth(table[OutputRow::HelixAngle], Degrees(Entered(values.helixAngle)));
-    SetEach(table[OutputRow::OutsideDiameter], Entered(values.outsideDiameter.pinion),
-            Entered(values.outsideDiameter.gear));
-    SetBoth(table[OutputRow::CenterDistance], Entered(values.centerDistance));
+    SetEach(table[OutputRow::Teeth], values.teeth, Teeth);
+    SetBoth(table[OutputRow::DiametralPitch], values.normalPitch, Entered);
+    if (spur) {
+        SetBothText(table[OutputRow::TransverseDiametralPitch], kNotShown);
+        SetBothText(table[OutputRow::TransversePressureAngle], kNotShown);
+    } else {
+        SetBoth(table[OutputRow::TransverseDiametralPitch], values.transversePitch, Entered);
+        SetBoth(table[OutputRow::TransversePressureAngle], values.transversePressureAngle, Entered);
+    }
+    SetEach(table[OutputRow::PitchDiameter], values.pitchDiameter, Entered);
+    SetEach(table[OutputRow::BaseDiameter], values.baseDiameter, Precise);
+    SetBoth(table[OutputRow::PressureAngle], values.pressureAngle, EnteredDegrees);
+    SetBoth(table[OutputRow::HelixAngle], values.helixAngle, EnteredDegrees);
+    SetEach(table[OutputRow::OutsideDiameter], values.outsideDiameter, Entered);
+    SetBoth(table[OutputRow::CenterDistance], values.centerDistance, Entered);
 }
 
 void FillInternalValues(const PairValues& values, LengthUnit unit, OutputTable& table) {
@@ -122,37 +139,39 @@ void FillInternalValues(const PairValues& values, LengthUnit unit, OutputTable& 
         spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)";
     table[OutputRow::OutsideDiameter].caption = "Pinion Outside Dia. / Gear Inside Dia.";
 
-    SetEach(table[OutputRow::Teeth], SingleGeneralText(values.teeth.pinion),
-            SingleGeneralText(values.teeth.gear));
-    SetBoth(table[OutputRow::DiametralPitch], Entered(values.normalPitch));
-    SetBoth(table[OutputRow::TransverseDiametralPitch],
-            spur ? kNotApplicable : Entered(values.transversePitch));
-    SetBoth(table[OutputRow::PressureAngle], Degrees(Entered(values.pressureAngle)));
-    SetBoth(table[OutputRow::TransversePressureAngle],
-            spur ? kNotApplicable : Degrees(Entered(values.transversePressureAngle)));
-    SetBoth(table[OutputRow::HelixAngle], Degrees(Entered(values.helixAngle)));
-    SetEach(table[OutputRow::BaseDiameter], Precise(values.baseDiameter.pinion),
-            Precise(values.baseDiameter.gear));
-    SetEach(table[OutputRow::PitchDiameter], Entered(values.pitchDiameter.pinion),
-            Entered(values.pitchDiameter.gear));
-    SetEach(table[OutputRow::OutsideDiameter], Entered(values.outsideDiameter.pinion),
-            Entered(values.outsideDiameter.gear));
-    SetBoth(table[OutputRow::CenterDistance], Entered(values.centerDistance));
+    SetEach(table[OutputRow::Teeth], values.teeth, Teeth);
+    SetBoth(table[OutputRow::DiametralPitch], values.normalPitch, Entered);
+    if (spur) {
+        SetBothText(table[OutputRow::TransverseDiametralPitch], kNotApplicable);
+    } else {
+        SetBoth(table[OutputRow::TransverseDiametralPitch], values.transversePitch, Entered);
+    }
+    SetBoth(table[OutputRow::PressureAngle], values.pressureAngle, EnteredDegrees);
+    if (spur) {
+        SetBothText(table[OutputRow::TransversePressureAngle], kNotApplicable);
+    } else {
+        SetBoth(table[OutputRow::TransversePressureAngle], values.transversePressureAngle, EnteredDegrees);
+    }
+    SetBoth(table[OutputRow::HelixAngle], values.helixAngle, EnteredDegrees);
+    SetEach(table[OutputRow::BaseDiameter], values.baseDiameter, Precise);
+    SetEach(table[OutputRow::PitchDiameter], values.pitchDiameter, Entered);
+    SetEach(table[OutputRow::OutsideDiameter], values.outsideDiameter, Entered);
+    SetBoth(table[OutputRow::CenterDistance], values.centerDistance, Entered);
 }
 
 void FillDiameters(const PairResult& result, OutputTable& table) {
-    SetEach(table[OutputRow::ModificationCoefficient], Result(result.X.pinion), Result(result.X.gear));
-    SetEach(table[OutputRow::SAPDiameter], Result(result.SAP.pinion), Result(result.SAP.gear));
-    SetEach(table[OutputRow::TIFDiameter], Result(result.TIF.pinion), Result(result.TIF.gear));
+    SetEach(table[OutputRow::ModificationCoefficient], result.X, Result);
+    SetEach(table[OutputRow::SAPDiameter], result.SAP, Result);
+    SetEach(table[OutputRow::TIFDiameter], result.TIF, Result);
 }
 
 void FillAngles(const PairResult& result, OutputTable& table) {
-    SetEach(table[OutputRow::RollTIF], Roll(result.RollTIF.pinion), Roll(result.RollTIF.gear));
-    SetEach(table[OutputRow::RollSAP], Roll(result.RollSAP.pinion), Roll(result.RollSAP.gear));
-    SetEach(table[OutputRow::RollPitch], Roll(result.RollPD.pinion), Roll(result.RollPD.gear));
-    SetEach(table[OutputRow::RollOutside], Roll(result.RollOD.pinion), Roll(result.RollOD.gear));
-    SetBoth(table[OutputRow::OperatingPressureAngle], Degrees(Result(result.OperatingPA)));
-    SetBoth(table[OutputRow::ProfileOverlap], Result(result.ProfileOverlap));
+    SetEach(table[OutputRow::RollTIF], result.RollTIF, Roll);
+    SetEach(table[OutputRow::RollSAP], result.RollSAP, Roll);
+    SetEach(table[OutputRow::RollPitch], result.RollPD, Roll);
+    SetEach(table[OutputRow::RollOutside], result.RollOD, Roll);
+    SetBoth(table[OutputRow::OperatingPressureAngle], result.OperatingPA, ResultDegrees);
+    SetBoth(table[OutputRow::ProfileOverlap], result.ProfileOverlap, Result);
 }
 
 // The stage the fault met, as the command names it.

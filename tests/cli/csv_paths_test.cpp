@@ -116,8 +116,9 @@ std::string CsvCell(const std::string& cell) {
 TEST(CsvLinePaths, TableCellsWrittenAtOnceGiveTheCellByCellLine) {
     std::mt19937_64 random(1904);
     const std::vector<std::string> texts = {
-        "",    "1.2500", "-0.0001", "NA", "----------",          "20.00000\xC2\xB0",
-        "a,b", "\"",     "x\ny",    "\r", "12345678901234567890"};
+        "",    "1.2500", "-0.0001", "NA", "----------",           "20.00000\xC2\xB0",
+        "a,b", "\"",     "x\ny",    "\r", "12345678901234567890", "a b",
+        "+1",  ",,"};
     std::uniform_int_distribution<std::size_t> pick(0, texts.size() - 1);
     std::uniform_int_distribution<int> plain(0, 3);
     for (int i = 0; i < 20000; ++i) {

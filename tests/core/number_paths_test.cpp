@@ -166,6 +166,25 @@ TEST(RoundToFiveDecimalsPaths, SameAsReadingThePatternBack) {
     }
 }
 
+// A field that shows a value with five decimals holds the number its text reads; the quick path
+// skips the text and must give the same double, "-0.00000" reading an unsigned zero.
+TEST(FiveDecimalNumberPaths, SameAsReadingTheFieldTextBack) {
+    std::mt19937_64 random(606);
+    std::uniform_real_distribution<double> exponent(-12.0, 20.0);
+    std::uniform_int_distribution<int> stem(0, 99999999);
+    for (int i = 0; i < 200000; ++i) {
+        const double scaled = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
+        const double half = (stem(random) * 10 + 5) * std::pow(10.0, -(i % 12)) * (i % 3 == 0 ? -1.0 : 1.0);
+        for (double wide : {scaled, half, std::nextafter(half, 0.0), 0.0, -0.0, -0.000004, 0.000005, 3e38}) {
+            const korvanta::Single value = wide;
+            const double expected = LeadingNumber(korvanta::FiveDecimalText(value));
+            const double number = korvanta::FiveDecimalNumber(value);
+            EXPECT_EQ(number, expected) << std::hexfloat << wide;
+            EXPECT_EQ(std::signbit(number), std::signbit(expected)) << std::hexfloat << wide;
+        }
+    }
+}
+
 } // namespace
 
 namespace {
@@ -203,8 +222,10 @@ TEST(GeneralTextPaths, PlainTextsFromTheIntegerDigitsAreThoseOfTheDigitString) {
     std::uniform_int_distribution<int> whole(0, 2000);
     for (int i = 0; i < 200000; ++i) {
         const double sign = i % 2 == 0 ? 1.0 : -1.0;
-        for (double value : {std::pow(10.0, exponent(random)) * sign, whole(random) * sign,
-                             (whole(random) + 0.5) * sign, 9999999.5 * sign, 0.0, -0.0}) {
+        const double magnitude = std::pow(10.0, exponent(random));
+        for (double value : {magnitude * sign, std::trunc(magnitude) * sign, whole(random) * sign,
+                             (whole(random) + 0.5) * sign, 9999999.5 * sign, 9999999.0 * sign, 1e7 * sign,
+                             999999999999999.0 * sign, 1e15 * sign, 0.0, -0.0}) {
             EXPECT_EQ(DoubleGeneralText(value), GeneralFromDigits(value, 15)) << std::hexfloat << value;
             const korvanta::Single single = value;
             EXPECT_EQ(SingleGeneralText(single), GeneralFromDigits(single, 7)) << std::hexfloat << value;

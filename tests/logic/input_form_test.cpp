@@ -9,8 +9,8 @@
 #include "core/gear_pair_state.h"
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
-#include "logic/field_tooltips.h"
 #include "logic/calculate.h"
+#include "logic/field_tooltips.h"
 #include "logic/input_form.h"
 #include "logic/unit_texts.h"
 
@@ -920,6 +920,71 @@ TEST(InputFormNumbers, CalculateFromTheReadNumbersIsCalculateFromTheTexts) {
         }
     }
     EXPECT_GT(accepted, 200);
+}
+
+// A form whose text changes nobody is told of writes a five-decimal text only when it is read; after
+// every step of any editing it must hold the entries, and show the texts and know the estimates, of a
+// form whose every change is reported.
+TEST(InputFormNumbers, AFormNobodyWatchesShowsWhatAWatchedFormShows) {
+    std::mt19937_64 random(2024);
+    const std::vector<std::string> texts = {"",      "0",       "20",       "40",      "8",   "12",
+                                            "2.2",   "4.2",     "3",        "14.5",    "15",  "0.00001",
+                                            "10.5",  "2.20000", "10.00000", "3.14159", "1e5", "-2.5",
+                                            "99999", "0.5",     "7.123456", "60",      "4,2", "."};
+    std::uniform_int_distribution<std::size_t> pickText(0, texts.size() - 1);
+    std::uniform_int_distribution<int> pickField(0, 7);
+    std::uniform_int_distribution<int> pickStep(0, 9);
+    for (int run = 0; run < 3000; ++run) {
+        GearPairState watchedState;
+        GearPairState unwatchedState;
+        SetStartUpConstants(watchedState);
+        SetStartUpConstants(unwatchedState);
+        InputForm watched(watchedState);
+        InputForm unwatched(unwatchedState);
+        InputForm::Observer observer;
+        int reported = 0;
+        observer.textChanged = [&reported](InputField, const std::string&) { ++reported; };
+        watched.SetObserver(observer);
+        for (InputForm* form : {&watched, &unwatched}) {
+            form->Activated();
+            form->Enter(F::NT1);
+        }
+        for (int step = 0; step < 30; ++step) {
+            const InputField field = kInputFields[static_cast<std::size_t>(pickField(random))];
+            const int action = pickStep(random);
+            const PairKind kind = random() % 2 == 0 ? PairKind::External : PairKind::Internal;
+            const LengthUnit unit = random() % 2 == 0 ? LengthUnit::Inch : LengthUnit::Millimetre;
+            const std::string& text = texts[pickText(random)];
+            for (InputForm* form : {&watched, &unwatched}) {
+                switch (action) {
+                case 0:
+                    form->ChooseKind(kind);
+                    break;
+                case 1:
+                    form->ChooseUnit(unit);
+                    break;
+                case 2:
+                    form->CalculatePair();
+                    break;
+                default:
+                    form->Enter(field);
+                    form->SetText(field, text);
+                    form->Leave(field);
+                    break;
+                }
+            }
+            ASSERT_TRUE(SameEntries(watchedState, unwatchedState)) << "run " << run << " step " << step;
+            // Read now and then, so that texts also stay unwritten over several steps.
+            if (step % 4 != 3) {
+                continue;
+            }
+            for (InputField f : kInputFields) {
+                ASSERT_EQ(unwatched.Text(f), watched.Text(f)) << FieldControlName(f);
+                ASSERT_EQ(unwatched.IsEstimate(f), watched.IsEstimate(f)) << FieldControlName(f);
+            }
+        }
+        EXPECT_GT(reported, 0);
+    }
 }
 
 } // namespace
