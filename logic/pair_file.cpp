@@ -101,14 +101,6 @@ std::string FieldEntry(const Json& object, const std::string& path, const char* 
     return text;
 }
 
-// The shortest fixed-point text that reads back as the same double.
-std::string ExactText(double value) {
-    std::array<char, 400> digits{};
-    const auto written =
-        std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
-    return {digits.data(), written.ptr};
-}
-
 // A number of the sheet: empty for an empty text, else the whole text read as a finite decimal number.
 std::optional<double> SheetNumber(const Json& object, const std::string& path, const char* key) {
     const std::string text = Text(object, path, key);
@@ -216,16 +208,16 @@ SheetEntries SheetOf(const Json& file) {
 
 Json SheetJson(const SheetEntries& entries) {
     Json sheet = Json::object();
-    sheet["face_width"] = entries.faceWidth ? ExactText(*entries.faceWidth) : "";
+    sheet["face_width"] = entries.faceWidth ? ShortestFixedText(*entries.faceWidth) : "";
     sheet["accuracy_class"] = entries.accuracyClass ? std::to_string(*entries.accuracyClass) : "";
     sheet["helix_hand"] = !entries.helixHand ? "" : *entries.helixHand == HelixHand::Right ? "right" : "left";
     for (Member member : kMembers) {
         Json relief = Json::object();
         if (const std::optional<TipRelief>& given = entries.tipRelief[member]) {
             const bool byDiameter = given->startGiven == TipRelief::StartGiven::Diameter;
-            relief[byDiameter ? "start_diameter" : "start_roll_angle"] = ExactText(given->start);
-            relief["least"] = ExactText(given->least);
-            relief["most"] = ExactText(given->most);
+            relief[byDiameter ? "start_diameter" : "start_roll_angle"] = ShortestFixedText(given->start);
+            relief["least"] = ShortestFixedText(given->least);
+            relief["most"] = ShortestFixedText(given->most);
         }
         sheet[kTipReliefKeys[IndexOf(member)]] = relief;
     }
@@ -408,7 +400,7 @@ void StoreChoices(PairFile& pair, const PerMember<MeasurementChoice>& choices) {
         pair.pinDiameter[member].clear();
         pair.spanTeeth[member].clear();
         if (const std::optional<double>& pin = choices[member].pinDiameter) {
-            pair.pinDiameter[member] = ExactText(*pin);
+            pair.pinDiameter[member] = ShortestFixedText(*pin);
         }
         if (const std::optional<int>& span = choices[member].spanTeeth) {
             pair.spanTeeth[member] = std::to_string(*span);
