@@ -131,15 +131,22 @@ void DrawGrid(QPainter& painter, const QRectF& plot, const ChartPlace& place, co
         across);
 }
 
+// Each label reads upwards beside its line, on the left; where the label before it would be in the
+// way (stations close together, or at the same roll angle), on the right.
 void DrawStations(QPainter& painter, const QRectF& plot, const ChartPlace& place, const ProfileChart& chart) {
     const PageFont label(6.0);
+    const double thickness = label.Ascent() + 0.6;
+    double lastRight = -1e9; // the right edge of the label drawn last
     for (const ProfileChart::StationLine& station : chart.stations) {
         const double x = place.X(station.rollAngle);
         painter.setPen(LinePen(kStationColour, 0.2, Qt::DashLine));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        const bool right = x - thickness < lastRight;
+        const double baseline = right ? x + thickness : x - 0.6;
         painter.setPen(kStationColour);
         const QString text = FromModel(station.label);
-        label.DrawUpwards(painter, QPointF(x - 0.6, plot.top() + 1.5 + label.Width(text)), text);
+        label.DrawUpwards(painter, QPointF(baseline, plot.top() + 1.5 + label.Width(text)), text);
+        lastRight = right ? x + thickness + 0.4 : x;
     }
 }
 

@@ -14,10 +14,10 @@ namespace korvanta {
 namespace {
 
 constexpr double kMargin = 15.0;
-constexpr double kBlockGap = 6.0;
-constexpr double kTitleHeight = 8.0;
-constexpr double kHeaderCellHeight = 8.5;
-constexpr double kRowHeight = 4.4;
+constexpr double kBlockGap = 5.0;
+constexpr double kTitleHeight = 7.5;
+constexpr double kHeaderCellHeight = 8.0;
+constexpr double kRowHeight = 3.9;
 constexpr double kHeadingHeight = 6.0;
 constexpr double kCellPadding = 1.5;
 constexpr double kNoticePadding = 1.8;
@@ -46,11 +46,11 @@ const PageFont& ValueFont() {
     return font;
 }
 const PageFont& TableFont() {
-    static const PageFont font(7.5);
+    static const PageFont font(7.0);
     return font;
 }
 const PageFont& TableHeadFont() {
-    static const PageFont font(7.5, PageFont::Style::Bold);
+    static const PageFont font(7.0, PageFont::Style::Bold);
     return font;
 }
 const PageFont& NoteFont() {
@@ -211,7 +211,7 @@ void DrawMemberTable(QPainter& painter, QPointF at, double width, const QString&
     const double top = at.y() + kHeadingHeight;
     const double captionWidth = width * 0.5;
     const double memberWidth = (width - captionWidth) / 2.0;
-    const double baseline = kRowHeight - 1.2;
+    const double baseline = kRowHeight - 1.05;
     const auto valueRight = [&](Member member) {
         return at.x() + captionWidth + memberWidth * (member == Member::Pinion ? 1.0 : 2.0) - kCellPadding;
     };
@@ -250,7 +250,7 @@ void DrawStationTable(QPainter& painter, QPointF at, double width, const QString
                       const std::vector<SheetStation>& stations) {
     const double nameWidth = width * 0.31;
     const double valueWidth = (width - nameWidth) / 3.0;
-    const double baseline = kRowHeight - 1.2;
+    const double baseline = kRowHeight - 1.05;
     const std::array<QString, 3> heads{QStringLiteral("Diameter"), QStringLiteral("Roll angle (°)"),
                                        QStringLiteral("Roll length")};
     painter.setPen(Qt::black);
@@ -374,26 +374,26 @@ Block ChecksBlock(const InspectionSheet& sheet, double width) {
             }};
 }
 
-Block ChartBlock(const ProfileChart& chart, const ChartScale& scale, double height, bool startsPage) {
-    return {height,
-            [&chart, scale, height](QPainter& painter, QPointF at, double width) {
+Block ChartBlock(const ProfileChart& chart, const ChartScale& scale, double height) {
+    return {height, [&chart, scale, height](QPainter& painter, QPointF at, double width) {
                 painter.setPen(Qt::black);
                 HeadingFont().Draw(painter, at + QPointF(0.0, 4.2), FromModel(chart.title));
                 RenderProfileChart(painter,
                                    QRectF(at.x(), at.y() + kHeadingHeight, width, height - kHeadingHeight),
                                    chart, scale);
-            },
-            startsPage};
+            }};
 }
 
+// The data, the stations and the checks first; the tolerances start the next page, over the two charts
+// that are judged by them.
 std::vector<Block> BlocksOf(const InspectionSheet& sheet, const ChartScale& scale, double width,
                             double pageBody) {
-    std::vector<Block> blocks{DataBlock(sheet), StationsBlock(sheet, width), TolerancesBlock(sheet, width),
-                              ChecksBlock(sheet, width)};
-    // The two charts share a page of their own.
-    const double chartHeight = (pageBody - kBlockGap) / 2.0;
-    blocks.push_back(ChartBlock(sheet.charts.pinion, scale, chartHeight, true));
-    blocks.push_back(ChartBlock(sheet.charts.gear, scale, chartHeight, false));
+    std::vector<Block> blocks{DataBlock(sheet), StationsBlock(sheet, width), ChecksBlock(sheet, width),
+                              TolerancesBlock(sheet, width)};
+    blocks.back().startsPage = true;
+    const double chartHeight = (pageBody - blocks.back().height - 2.0 * kBlockGap) / 2.0;
+    blocks.push_back(ChartBlock(sheet.charts.pinion, scale, chartHeight));
+    blocks.push_back(ChartBlock(sheet.charts.gear, scale, chartHeight));
     return blocks;
 }
 

@@ -62,13 +62,15 @@ std::vector<double> BandHeightsAt(const RecordingPage& page, double x) {
 
 class SheetOnPaperTest : public ::testing::TestWithParam<QPageSize::PageSizeId> {};
 
-TEST_P(SheetOnPaperTest, TakesOnePageOfDataAndOneOfCharts) {
+TEST_P(SheetOnPaperTest, TakesOnePageOfDataAndOneOfTolerancesAndCharts) {
     const InspectionSheet sheet = HandFilledSheet();
     ASSERT_EQ(SheetPageCount(PaperOf(GetParam()), sheet), 2);
     const QString first = RecordedPage(sheet, GetParam(), 0)->AllText();
     const QString second = RecordedPage(sheet, GetParam(), 1)->AllText();
     EXPECT_TRUE(first.contains(QStringLiteral("Gear data")));
+    EXPECT_TRUE(first.contains(QStringLiteral("Designer's checks")));
     EXPECT_FALSE(first.contains(QStringLiteral("Pinion profile")));
+    EXPECT_TRUE(second.contains(QStringLiteral("Tolerances")));
     EXPECT_TRUE(second.contains(QStringLiteral("Pinion profile")));
     EXPECT_TRUE(second.contains(QStringLiteral("Gear profile")));
 }
@@ -92,7 +94,8 @@ TEST_P(SheetOnPaperTest, NothingIsWrittenInTheMargins) {
     const QSizeF paper = PaperOf(GetParam());
     const QRectF body = QRectF(QPointF(0.0, 0.0), paper).adjusted(kMargin, kMargin, -kMargin, -kMargin);
     for (int index : {0, 1}) {
-        for (const DrawnText& text : RecordedPage(sheet, GetParam(), index)->texts) {
+        const auto page = RecordedPage(sheet, GetParam(), index);
+        for (const DrawnText& text : page->texts) {
             EXPECT_TRUE(body.contains(text.at)) << text.text.toStdString() << " at " << text.at.x() << ", "
                                                 << text.at.y() << " on page " << index;
         }
@@ -101,15 +104,16 @@ TEST_P(SheetOnPaperTest, NothingIsWrittenInTheMargins) {
 
 INSTANTIATE_TEST_SUITE_P(A4AndLetter, SheetOnPaperTest, ::testing::Values(QPageSize::A4, QPageSize::Letter));
 
-TEST(SheetPageTest, TheFirstPageHoldsEveryTextOfTheTables) {
+TEST(SheetPageTest, ThePagesHoldEveryTextOfTheTables) {
     const InspectionSheet sheet = HandFilledSheet();
     const auto page = RecordedPage(sheet, QPageSize::A4, 0);
-    for (const std::vector<SheetRow>* rows : {&sheet.dataBlock, &sheet.tolerances}) {
+    const auto second = RecordedPage(sheet, QPageSize::A4, 1);
+    for (const auto& [rows, on] :
+         {std::pair{&sheet.dataBlock, page.get()}, std::pair{&sheet.tolerances, second.get()}}) {
         for (const SheetRow& row : *rows) {
-            EXPECT_NE(page->Find(QString::fromStdString(row.caption)), nullptr) << row.caption;
+            EXPECT_NE(on->Find(QString::fromStdString(row.caption)), nullptr) << row.caption;
             for (Member member : kMembers) {
-                EXPECT_NE(page->Find(QString::fromStdString(row.texts[member])), nullptr)
-                    << row.texts[member];
+                EXPECT_NE(on->Find(QString::fromStdString(row.texts[member])), nullptr) << row.texts[member];
             }
         }
     }
@@ -120,7 +124,7 @@ TEST(SheetPageTest, TheFirstPageHoldsEveryTextOfTheTables) {
             }
         }
     }
-    EXPECT_NE(page->Find(QString::fromStdString(sheet.toleranceNotes.front())), nullptr);
+    EXPECT_NE(second->Find(QString::fromStdString(sheet.toleranceNotes.front())), nullptr);
     EXPECT_NE(page->Find(QString::fromStdString(sheet.checks.front())), nullptr);
 }
 
