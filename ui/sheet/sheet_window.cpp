@@ -96,7 +96,8 @@ SheetWindow::SheetWindow(ProgramWindows& windows, QWidget* parent)
     preview_ = new SheetPreview(scroll);
     scroll->setWidget(preview_);
     scroll->setWidgetResizable(false);
-    scroll->setMinimumWidth(preview_->sizeHint().width() + 24);
+    scroll->setAlignment(Qt::AlignHCenter);
+    scroll->setBackgroundRole(QPalette::Dark);
 
     auto* side = new QVBoxLayout;
     side->addWidget(BuildEntries());
@@ -117,7 +118,9 @@ SheetWindow::SheetWindow(ProgramWindows& windows, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(scroll, 1);
     layout->addLayout(side);
-    resize(scroll->minimumWidth() + 380, 760);
+    // A page's width with the form beside it, as far as the screen has room: the pages scroll.
+    const QSize wanted(preview_->sizeHint().width() + 24 + side->sizeHint().width() + 30, 860);
+    resize(wanted.boundedTo(AvailableArea(*this).size().shrunkBy(FrameAllowance(*this))));
 
     connect(printButton, &QPushButton::clicked, this, &SheetWindow::print);
     connect(pdfButton, &QPushButton::clicked, this, &SheetWindow::saveAsPdf);
