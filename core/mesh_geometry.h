@@ -32,7 +32,9 @@ struct MeshCircle {
 
 // One tooth of a member, at the turn it was drawn for, as point lists from the root up: each flank the
 // involute from the TIF (or the base circle, where that is larger) to the outside diameter, the tip
-// joining them, and below the TIF the assumed root, kept apart so that it is drawn as assumed.
+// joining them, and below the TIF the assumed root, kept apart so that it is drawn as assumed. The
+// leading flank is the working one, which touches the mate on the line of action drawn; each root runs
+// from the middle of the space beside its flank up to the flank's first point.
 struct ToothOutline {
     std::vector<MeshPoint> leadingFlank;
     std::vector<MeshPoint> trailingFlank;
@@ -45,7 +47,12 @@ struct ToothOutline {
 struct LinePoint {
     std::string name; // "T1", "T2", "A", "E", "P", "B", "D"
     MeshPoint at;
-    double fromT1 = 0.0; // along the line of action, from T1 towards T2
+    double fromT1 = 0.0; // along the line of action, from T1 towards P (an internal pair's T2 lies behind T1)
+};
+
+enum class MeshTroubleKind {
+    Interference, // contact would start beyond the member's base tangent point, below its base circle
+    SAPBelowTIF,  // contact starts before the true involute form (the internal gear: beyond its TIF)
 };
 
 // A stretch of the line of action (or of a flank) that is in trouble, with the sentence that says why
@@ -54,6 +61,8 @@ struct MeshTrouble {
     MeshPoint from;
     MeshPoint to;
     std::string sentence;
+    Member member = Member::Pinion;
+    MeshTroubleKind kind = MeshTroubleKind::Interference;
 };
 
 // Where two teeth in mesh touch at the turn drawn, with the roll angle of the point on each member.
@@ -75,12 +84,15 @@ struct MeshPicture {
     double basePitch = 0.0;            // transverse
     double contactRatio = 0.0;
     std::vector<MeshTrouble> troubles;
-    std::vector<MeshContact> contacts;
-    std::string rootAssumption; // what the root drawn below the TIF assumes
+    std::vector<MeshContact> contacts; // from A to E, where both flanks are involutes
+    std::string rootAssumption;        // what the root drawn below the TIF assumes
 };
 
 // The picture of a complete solution with its measurements (the tooth thicknesses), with the pinion
-// turned by `turn` transverse base pitches from its start (the gear follows at the tooth ratio).
+// turned by `turn` transverse base pitches from its start (the gear follows at the tooth ratio). At
+// turn 0 a pinion tooth and a gear tooth touch at the pitch point; a positive turn moves the contacts
+// from A towards E: on an external pair the pinion turns clockwise and the gear counter-clockwise, on
+// an internal pair both counter-clockwise. An incomplete solution gives a picture of no shapes.
 MeshPicture MeshOf(const PairSolution& solution, double turn);
 
 } // namespace korvanta

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "core/number_text.h"
+#include "core/top_land.h"
 #include "logic/measurement_rows.h"
 #include "logic/sheet_texts.h"
 #include "logic/unit_texts.h"
@@ -169,6 +170,11 @@ std::vector<SheetRow> GearDataBlockOf(const PairSolution& solution, const SheetE
     block.Each("Profile Shift Coefficient (x)",
                [&](Member m) { return PatternValue(r.X[m], kResultDecimals); });
     AddMeasurements(block);
+    // The normal tooth thickness at the tip: the outside diameter, the internal gear's inside diameter.
+    block.Each("Top Land (Normal)", [&](Member m) {
+        const std::optional<double> topLand = TopLandOf(solution, m);
+        return topLand ? SheetLength(*topLand, unit) : std::string(kSheetNoValue);
+    });
     block.Both("Center Distance", SheetEnteredLength(v.centerDistance, unit));
     block.Both(spur ? "Operating Pressure Angle" : "Operating Pressure Angle (Transverse)",
                SheetDegrees(r.OperatingPA, kResultDecimals));

@@ -2,6 +2,7 @@
 
 #include "core/line_of_action.h"
 #include "core/number_text.h"
+#include "logic/design_checks.h"
 #include "logic/gear_data_block.h"
 #include "logic/profile_chart.h"
 #include "logic/profile_stations.h"
@@ -56,6 +57,7 @@ InspectionSheet SheetOf(const PairSolution& solution, const SheetEntries& entrie
             tolerances ? std::optional<Tolerances>(tolerances->values[member]) : std::nullopt;
         sheet.charts[member] = ProfileChartOf(solution, member, stations, memberTolerances, relief);
     }
+    sheet.checks = DesignChecksOf(solution);
     return sheet;
 }
 

@@ -21,7 +21,7 @@ struct SheetRow {
 // One station of a member's profile: where the inspector reads the trace.
 struct SheetStation {
     std::string name;       // "TIF", "SAP", "EAP", ...
-    std::string diameter;   // in the pair's length unit, as the table shows lengths
+    std::string diameter;   // in the pair's length unit, as the measurements show lengths
     std::string rollAngle;  // degrees
     std::string rollLength; // ½√(d² − d_b²)
 };

@@ -61,18 +61,21 @@ std::vector<ProfileStation> ProfileStationsOf(const PairSolution& solution, cons
     for (const StationValue& value : StationsOf(solution, line, member)) {
         if (value.station == Station::EAP && relief) {
             stations.push_back(
-                {"Start of tip relief", ReliefStart(*relief, solution.values.baseDiameter[member]), true});
+                {"Start of tip relief", ReliefStart(*relief, solution.values.baseDiameter[member])});
         } else {
-            stations.push_back({StationName(value.station, member, solution.kind), value, false});
+            stations.push_back({StationName(value.station, member, solution.kind), value});
         }
     }
     // The single tooth contact zone need not hold the pitch point (a contact ratio near 2 makes it short)
-    // and a relief may start below it: the stations are put in their order along the profile, the
-    // internal gear's roll angle falling from its root to its inside diameter.
+    // and a relief may start below it: the stations between the SAP and the outside diameter are put
+    // in their order along the profile, the internal gear's roll angle falling from its root to its
+    // inside diameter. The TIF, the SAP and the outside diameter keep their places: the EAP lies on
+    // the outside diameter, its roll angle found in double precision a hair from the table's.
     const bool inward = solution.kind == PairKind::Internal && member == Member::Gear;
-    std::ranges::stable_sort(stations, [inward](const ProfileStation& a, const ProfileStation& b) {
-        return inward ? a.value.rollAngle > b.value.rollAngle : a.value.rollAngle < b.value.rollAngle;
-    });
+    std::stable_sort(
+        stations.begin() + 2, stations.end() - 1, [inward](const ProfileStation& a, const ProfileStation& b) {
+            return inward ? a.value.rollAngle > b.value.rollAngle : a.value.rollAngle < b.value.rollAngle;
+        });
     return stations;
 }
 

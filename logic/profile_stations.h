@@ -14,8 +14,7 @@ namespace korvanta {
 // A station of a member's profile as the sheet shows it and the chart marks it.
 struct ProfileStation {
     std::string name;
-    StationValue value;
-    bool tipReliefStart = false; // in the place of the EAP: where the entered tip relief starts
+    StationValue value; // the start of tip relief keeps the station of the EAP it stands for
 };
 
 // The stations of one member (StationsOf) in their order from the root up; with a tip relief entered

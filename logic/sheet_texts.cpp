@@ -40,7 +40,7 @@ std::string SheetEnteredDegrees(Single degrees) {
     return text;
 }
 
-std::string MemberName(PairKind kind, Member member) {
+std::string SheetMemberName(PairKind kind, Member member) {
     if (member == Member::Pinion) {
         return "Pinion";
     }

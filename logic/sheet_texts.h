@@ -34,6 +34,6 @@ std::string SheetDegrees(double degrees, int decimals);
 std::string SheetEnteredDegrees(Single degrees);
 
 // "Pinion", "Gear" or "Internal gear".
-std::string MemberName(PairKind kind, Member member);
+std::string SheetMemberName(PairKind kind, Member member);
 
 } // namespace korvanta

@@ -97,7 +97,7 @@ std::optional<SheetTolerances> SheetTolerancesOf(const PairSolution& solution, c
         sheet.values[member] = TolerancesOf(e);
         const std::vector<std::string> outside = OutsideEntries(e, sheet.values[member]);
         if (!outside.empty()) {
-            sheet.notes.push_back(OutsideNote(MemberName(solution.kind, member), outside));
+            sheet.notes.push_back(OutsideNote(SheetMemberName(solution.kind, member), outside));
         }
     }
     for (const ToleranceRow& row : kToleranceRows) {

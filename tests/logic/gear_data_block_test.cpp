@@ -5,7 +5,8 @@
 // TIF = SAP − 0.05 / P; ε = (L1 + L2 − T1T2) / p_bt = 1.635; tooth thickness π / (2P) = 0.15708; the
 // ideal pin of contact at the pitch circle has φ_c = φ + π / (2z) and D = d_b (tan φ_c − tan φ):
 // 0.17244 and 0.16967, over them d_b / cos φ_c + D = 2.23779 and 4.23084; the span over k teeth
-// cos φ / P (π (k − ½) + z inv φ): 0.76604 over 3 and 1.38448 over 5.
+// cos φ / P (π (k − ½) + z inv φ): 0.76604 over 3 and 1.38448 over 5; the top land
+// d_a (s / d + inv φ − inv φ_a) with cos φ_a = d_b / d_a: 0.06949 and 0.07607.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,6 +86,7 @@ const NumberRow kKnownPairRows[] = {
     {"Measurement over Pins or Balls", 2.23779, 4.23084, " in", kLength},
     {"Number of Teeth Spanned", 3, 5, "", 0},
     {"Span Measurement", 0.76604, 1.38448, " in", kLength},
+    {"Top Land (Normal)", 0.06949, 0.07607, " in", kLength},
     {"Center Distance", 3, 3, " in", 0},
     {"Operating Pressure Angle", 20, 20, "\xC2\xB0", 1e-4},
     {"Contact Ratio (Transverse)", 1.635, 1.635, "", 5e-4},

@@ -12,6 +12,7 @@
 
 #include "../core/pair_fixtures.h"
 #include "core/number_text.h"
+#include "logic/design_checks.h"
 #include "logic/inspection_sheet.h"
 #include "logic/output_table.h"
 #include "logic/sheet_header.h"
@@ -138,6 +139,13 @@ INSTANTIATE_TEST_SUITE_P(
                                  "No single tooth contact zone: with a contact ratio of 2.367 two pairs of "
                                  "teeth or more are always in contact."}),
     [](const ::testing::TestParamInfo<NoZoneCase>& param) { return std::string(param.param.name); });
+
+TEST(InspectionSheet, CarriesTheDesignersChecks) {
+    const PairSolution solution = Solved(PairKind::External, {20, 40, 10, 20, 0, 2.1, 4.1, 3.0});
+    const InspectionSheet sheet = SheetOf(solution, {}, {});
+    EXPECT_FALSE(sheet.checks.empty());
+    EXPECT_EQ(sheet.checks, DesignChecksOf(solution));
+}
 
 SheetEntries ClassSix() {
     SheetEntries entries;
