@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "logic/design_checks.h"
 #include "logic/sheet_header.h"
 
 namespace korvanta {
@@ -24,9 +23,6 @@ InspectionSheet SheetOfPair(PairSolution solution, const PerMember<MeasurementCh
         solution.measurements = Remeasure(solution, solution.choices);
     }
     InspectionSheet sheet = SheetOf(solution, entries, header);
-    if (solution.Complete()) {
-        sheet.checks = DesignChecksOf(solution);
-    }
     if (stale) {
         sheet.staleNotice = std::string(kSheetEntriesChangedNotice);
     }

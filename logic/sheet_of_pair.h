@@ -18,7 +18,7 @@ SheetHeader SheetHeaderOf(const JobData& job, LengthUnit unit, PairKind kind, st
                           std::string fileName);
 
 // The sheet of a complete solution measured with `choices` (those the pair cannot take give way to the
-// default), with the designer's checks; `stale` when the entries have changed since.
+// default); `stale` when the entries have changed since.
 InspectionSheet SheetOfPair(PairSolution solution, const PerMember<MeasurementChoice>& choices,
                             const SheetEntries& entries, const SheetHeader& header, bool stale);
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "logic/sheet_entries.h"
 #include "ui/sheet/page_text.h"
 
 namespace korvanta {
@@ -97,7 +98,7 @@ QRectF PlotOf(const QRectF& area) {
 }
 
 void DrawGrid(QPainter& painter, const QRectF& plot, const ChartPlace& place, const ChartMapping& mapping,
-              const QString& deviationUnit) {
+              const QString& deviationUnit, bool tipAtRollFrom) {
     const PageFont numbers(6.5);
     const double rollStep = NiceStep(kLeastRollSpacing / mapping.millimetresPerDegree);
     const double deviationStep = NiceStep(kLeastDeviationSpacing / mapping.millimetresPerDeviation);
@@ -125,6 +126,14 @@ void DrawGrid(QPainter& painter, const QRectF& plot, const ChartPlace& place, co
     painter.setPen(Qt::black);
     caption.Draw(painter, QPointF(plot.center().x(), plot.bottom() + 7.5), QStringLiteral("Roll angle (°)"),
                  Qt::AlignHCenter);
+    // Which end of the trace is the root and which the tip: the internal gear's tip is its inside
+    // diameter, at the low roll angles.
+    const PageFont ends(6.5, PageFont::Style::Italic);
+    const QString root = QStringLiteral("root");
+    const QString tip = QStringLiteral("tip");
+    ends.Draw(painter, QPointF(plot.left(), plot.bottom() + 7.5), tipAtRollFrom ? tip : root);
+    ends.Draw(painter, QPointF(plot.right(), plot.bottom() + 7.5), tipAtRollFrom ? root : tip,
+              Qt::AlignRight);
     const QString across = QStringLiteral("Deviation (%1), + material").arg(deviationUnit);
     caption.DrawUpwards(
         painter, QPointF(plot.left() - kLeftRoom + 3.5, plot.center().y() + caption.Width(across) / 2.0),
@@ -179,7 +188,7 @@ void DrawScale(QPainter& painter, const QRectF& plot, const ProfileChart& chart,
 double DeviationUnitMillimetres(const ProfileChart& chart) {
     constexpr double kMicrometre = 0.001;
     constexpr double kTenThousandthInch = 0.00254;
-    return chart.deviationUnit.find("in") != std::string::npos ? kTenThousandthInch : kMicrometre;
+    return chart.deviationUnit == DeviationUnitOf(LengthUnit::Inch) ? kTenThousandthInch : kMicrometre;
 }
 
 ChartMapping MappingOf(const ProfileChart& chart, const ChartScale& scale, double width, double height) {
@@ -204,7 +213,7 @@ void RenderProfileChart(QPainter& painter, const QRectF& area, const ProfileChar
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(area);
-    DrawGrid(painter, plot, place, mapping, FromModel(chart.deviationUnit));
+    DrawGrid(painter, plot, place, mapping, FromModel(chart.deviationUnit), chart.tipAtRollFrom);
     painter.save();
     painter.setClipRect(plot);
     // The design involute: no deviation.

@@ -38,10 +38,6 @@ QString UnitName(LengthUnit unit) {
     return unit == LengthUnit::Millimetre ? QStringLiteral("mm") : QStringLiteral("in");
 }
 
-QString DeviationName(LengthUnit unit) {
-    return unit == LengthUnit::Millimetre ? QStringLiteral("µm") : QStringLiteral("0.0001 in");
-}
-
 // A positive number typed for the chart's scale; anything else leaves the chart fitted that way.
 std::optional<double> ScaleNumber(const QLineEdit& edit) {
     bool number = false;
@@ -258,7 +254,10 @@ void SheetWindow::ShowEntries() {
         fields.least->setText(FromModel(relief.least));
         fields.most->setText(FromModel(relief.most));
         for (QLineEdit* amount : {fields.least, fields.most}) {
-            amount->setToolTip(QStringLiteral("At the outside diameter, in %1").arg(DeviationName(unit)));
+            amount->setToolTip(
+                QStringLiteral("At the outside diameter, in %1")
+                    .arg(QString::fromUtf8(DeviationUnitOf(unit).data(),
+                                           static_cast<qsizetype>(DeviationUnitOf(unit).size()))));
         }
     }
 }
