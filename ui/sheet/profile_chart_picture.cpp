@@ -140,22 +140,28 @@ void DrawGrid(QPainter& painter, const QRectF& plot, const ChartPlace& place, co
         across);
 }
 
-// Each label reads upwards beside its line, on the left; where the label before it would be in the
-// way (stations close together, or at the same roll angle), on the right.
+// Each label reads upwards beside its line, on the left; where the labels before it (along the roll
+// angle) are in the way, as at stations close together or at the same roll angle, next to them on the
+// right.
 void DrawStations(QPainter& painter, const QRectF& plot, const ChartPlace& place, const ProfileChart& chart) {
-    const PageFont label(6.0);
-    const double thickness = label.Ascent() + 0.6;
-    double lastRight = -1e9; // the right edge of the label drawn last
+    std::vector<const ProfileChart::StationLine*> along;
     for (const ProfileChart::StationLine& station : chart.stations) {
-        const double x = place.X(station.rollAngle);
+        along.push_back(&station);
+    }
+    std::stable_sort(along.begin(), along.end(),
+                     [](const auto* a, const auto* b) { return a->rollAngle < b->rollAngle; });
+    const PageFont label(6.0);
+    const double thickness = label.Ascent() + 0.4;
+    double lastBaseline = -1e9;
+    for (const ProfileChart::StationLine* station : along) {
+        const double x = place.X(station->rollAngle);
         painter.setPen(LinePen(kStationColour, 0.2, Qt::DashLine));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        const bool right = x - thickness < lastRight;
-        const double baseline = right ? x + thickness : x - 0.6;
+        const double baseline = std::max(x - 0.6, lastBaseline + thickness);
         painter.setPen(kStationColour);
-        const QString text = FromModel(station.label);
+        const QString text = FromModel(station->label);
         label.DrawUpwards(painter, QPointF(baseline, plot.top() + 1.5 + label.Width(text)), text);
-        lastRight = right ? x + thickness + 0.4 : x;
+        lastBaseline = baseline;
     }
 }
 
