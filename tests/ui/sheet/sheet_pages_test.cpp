@@ -204,6 +204,27 @@ TEST(ProfileChartTest, FittedTheStationsLieInsideTheChart) {
     }
 }
 
+// An internal gear's stations come from the root (high roll angles) down; two share a roll angle.
+TEST(ProfileChartTest, LabelsOfStationsAtOneRollAngleLieSideBySide) {
+    ProfileChart chart = HandFilledSheet().charts.gear;
+    chart.stations = {{"TIF Ø 6.1770 25.61°", 25.61},
+                      {"SAP Ø 6.1720 25.51°", 25.51},
+                      {"EAP Ø 5.8000 13.80°", 13.8},
+                      {"ID Ø 5.8000 13.80°", 13.8}};
+    chart.rollFrom = 13.8;
+    chart.rollTo = 25.61;
+    const auto page = RecordedChart(chart, QRectF(10.0, 10.0, 180.0, 100.0), {});
+    std::vector<double> baselines;
+    for (const char* name : {"EAP", "ID", "SAP", "TIF"}) {
+        const DrawnText* label = page->Find(QString::fromLatin1(name) + QStringLiteral(" Ø"));
+        ASSERT_NE(label, nullptr) << name;
+        baselines.push_back(label->at.x());
+    }
+    for (std::size_t next = 1; next < baselines.size(); ++next) {
+        EXPECT_GT(baselines[next] - baselines[next - 1], 2.0) << next; // a 6 pt label is 2.1 mm high
+    }
+}
+
 TEST(ProfileChartTest, WithoutAClassOnlyTheStationsAreDrawn) {
     ProfileChart chart = HandFilledSheet().charts.gear;
     chart.upperLimit.clear();
