@@ -17,6 +17,7 @@
 #include "logic/pair_document.h"
 #include "logic/sheet_entry_form.h"
 #include "logic/sheet_of_pair.h"
+#include "logic/unit_texts.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
 #include "ui/common/program_window.h"
@@ -34,8 +35,8 @@ namespace korvanta {
 
 namespace {
 
-QString UnitName(LengthUnit unit) {
-    return unit == LengthUnit::Millimetre ? QStringLiteral("mm") : QStringLiteral("in");
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A positive number typed for the chart's scale; anything else leaves the chart fitted that way.
@@ -240,7 +241,7 @@ void SheetWindow::ShowEntries() {
     const LengthUnit unit = windows_.State().Unit;
     const SheetEntryTexts texts = TextsOf(windows_.session().Sheet());
     faceWidth_->setText(FromModel(texts.faceWidth));
-    faceWidth_->setToolTip(QStringLiteral("In %1").arg(UnitName(unit)));
+    faceWidth_->setToolTip(QStringLiteral("In %1").arg(FromView(UnitSymbol(unit))));
     accuracyClass_->setCurrentIndex(
         texts.accuracyClass.empty() ? 0 : accuracyClass_->findText(FromModel(texts.accuracyClass)));
     helixHand_->setCurrentIndex(!texts.helixHand ? 0 : *texts.helixHand == HelixHand::Right ? 1 : 2);
@@ -250,14 +251,12 @@ void SheetWindow::ShowEntries() {
         fields.given->setCurrentIndex(relief.startGiven == TipRelief::StartGiven::RollAngle ? 1 : 0);
         fields.start->setText(FromModel(relief.start));
         fields.start->setToolTip(
-            QStringLiteral("A diameter in %1, or a roll angle in degrees").arg(UnitName(unit)));
+            QStringLiteral("A diameter in %1, or a roll angle in degrees").arg(FromView(UnitSymbol(unit))));
         fields.least->setText(FromModel(relief.least));
         fields.most->setText(FromModel(relief.most));
         for (QLineEdit* amount : {fields.least, fields.most}) {
             amount->setToolTip(
-                QStringLiteral("At the outside diameter, in %1")
-                    .arg(QString::fromUtf8(DeviationUnitOf(unit).data(),
-                                           static_cast<qsizetype>(DeviationUnitOf(unit).size()))));
+                QStringLiteral("At the outside diameter, in %1").arg(FromView(DeviationUnitOf(unit))));
         }
     }
 }
