@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "logic/sheet_header.h"
+#include "logic/sheet_texts.h"
 #include "ui/sheet/page_text.h"
 #include "ui/sheet/profile_chart_picture.h"
 
@@ -204,8 +206,14 @@ double MemberTableHeight(const std::vector<SheetRow>& rows) {
     return kHeadingHeight + kRowHeight * static_cast<double>(rows.size() + 1);
 }
 
+// The name a member's column goes by: "Pinion", "Gear", or "Internal gear" in an internal pair.
+QString MemberHeading(const InspectionSheet& sheet, Member member) {
+    const bool internal = sheet.header.pairKind == SheetPairKindText(PairKind::Internal);
+    return FromModel(SheetMemberName(internal ? PairKind::Internal : PairKind::External, member));
+}
+
 void DrawMemberTable(QPainter& painter, QPointF at, double width, const QString& heading,
-                     const std::vector<SheetRow>& rows) {
+                     const InspectionSheet& sheet, const std::vector<SheetRow>& rows) {
     painter.setPen(Qt::black);
     HeadingFont().Draw(painter, at + QPointF(0.0, 4.2), heading);
     const double top = at.y() + kHeadingHeight;
@@ -216,10 +224,10 @@ void DrawMemberTable(QPainter& painter, QPointF at, double width, const QString&
         return at.x() + captionWidth + memberWidth * (member == Member::Pinion ? 1.0 : 2.0) - kCellPadding;
     };
 
-    TableHeadFont().Draw(painter, QPointF(valueRight(Member::Pinion), top + baseline),
-                         QStringLiteral("Pinion"), Qt::AlignRight);
-    TableHeadFont().Draw(painter, QPointF(valueRight(Member::Gear), top + baseline), QStringLiteral("Gear"),
-                         Qt::AlignRight);
+    for (Member member : kMembers) {
+        TableHeadFont().Draw(painter, QPointF(valueRight(member), top + baseline),
+                             MemberHeading(sheet, member), Qt::AlignRight);
+    }
     painter.setPen(Rule(0.3, Qt::black));
     painter.drawLine(QPointF(at.x(), top + kRowHeight), QPointF(at.x() + width, top + kRowHeight));
 
@@ -314,7 +322,7 @@ void DrawWrappedLines(QPainter& painter, QPointF at, double width, const std::ve
 
 Block DataBlock(const InspectionSheet& sheet) {
     return {MemberTableHeight(sheet.dataBlock), [&sheet](QPainter& painter, QPointF at, double width) {
-                DrawMemberTable(painter, at, width, QStringLiteral("Gear data"), sheet.dataBlock);
+                DrawMemberTable(painter, at, width, QStringLiteral("Gear data"), sheet, sheet.dataBlock);
             }};
 }
 
@@ -333,8 +341,7 @@ Block StationsBlock(const InspectionSheet& sheet, double width) {
             for (Member member : {Member::Pinion, Member::Gear}) {
                 const double x = member == Member::Pinion ? 0.0 : tableWidth + kStationGap;
                 DrawStationTable(painter, at + QPointF(x, kHeadingHeight), tableWidth,
-                                 member == Member::Pinion ? QStringLiteral("Pinion") : QStringLiteral("Gear"),
-                                 sheet.stations[member]);
+                                 MemberHeading(sheet, member), sheet.stations[member]);
             }
             DrawWrappedLines(painter, at + QPointF(0.0, tables + 1.5), shownWidth, notice, QString());
         }};
@@ -355,7 +362,8 @@ Block TolerancesBlock(const InspectionSheet& sheet, double width) {
     }
     const double table = MemberTableHeight(sheet.tolerances);
     return {table + notes, [&sheet, table](QPainter& painter, QPointF at, double shownWidth) {
-                DrawMemberTable(painter, at, shownWidth, QStringLiteral("Tolerances"), sheet.tolerances);
+                DrawMemberTable(painter, at, shownWidth, QStringLiteral("Tolerances"), sheet,
+                                sheet.tolerances);
                 DrawWrappedLines(painter, at + QPointF(0.0, table + 1.5), shownWidth, sheet.toleranceNotes,
                                  QString());
             }};

@@ -144,6 +144,14 @@ TEST(SheetPageTest, ASheetWithoutSingleToothContactSaysWhy) {
               nullptr);
 }
 
+TEST(SheetPageTest, AnInternalPairsColumnsNameTheInternalGear) {
+    InspectionSheet sheet = HandFilledSheet();
+    sheet.header.pairKind = "Internal pair";
+    EXPECT_NE(RecordedPage(sheet, QPageSize::A4, 0)->Find(QStringLiteral("Internal gear")), nullptr);
+    EXPECT_EQ(RecordedPage(HandFilledSheet(), QPageSize::A4, 0)->Find(QStringLiteral("Internal gear")),
+              nullptr);
+}
+
 TEST(SheetPageTest, APageBeyondTheSheetDrawsNothing) {
     EXPECT_TRUE(RecordedPage(HandFilledSheet(), QPageSize::A4, 2)->texts.empty());
 }
