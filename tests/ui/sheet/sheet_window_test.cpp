@@ -82,6 +82,14 @@ TEST_F(SheetWindowTest, PrintGoesThroughThePrintDialogStartingFromTheChosenPaper
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// A printer that cannot take the pages: here a file in a folder that does not exist.
+TEST_F(SheetWindowTest, APrintThatFailsIsSaid) {
+    printChooser.file = folder.filePath(QStringLiteral("no such folder/printed.pdf"));
+    Control<QPushButton>(*sheet, "SheetPrint").click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown.front().text.find("could not be printed"), std::string::npos);
+}
+
 TEST_F(SheetWindowTest, ACancelledPrintDialogPrintsNothing) {
     Control<QPushButton>(*sheet, "SheetPrint").click();
     EXPECT_EQ(printChooser.calls, 1);
