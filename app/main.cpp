@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QGuiApplication>
 #include <QStringList>
+#include <cstdio>
 
+#include "cli/exit_status.h"
 #include "core/version.h"
 #include "logic/session.h"
 #include "ui/common/enter_presses_button.h"
@@ -9,6 +12,8 @@
 #include "ui/common/system_services.h"
 #include "ui/input/start_up.h"
 #include "ui/program_windows.h"
+#include "ui/sheet/sheet_command.h"
+#include "ui/sheet/sheet_document.h"
 
 namespace {
 
@@ -36,6 +41,69 @@ void AnswerInformationOptions(QCommandLineParser& parser, int& argc, char** argv
     parser.process(information);
 }
 
+const QCommandLineOption& SheetOption() {
+    static const QCommandLineOption option(
+        QStringLiteral("sheet"),
+        QStringLiteral("Writes the inspection sheet of the pair file FILE as a PDF file (--output) "
+                       "and opens no window; no display is needed."),
+        QStringLiteral("FILE"));
+    return option;
+}
+
+const QCommandLineOption& OutputOption() {
+    static const QCommandLineOption option(
+        QStringLiteral("output"), QStringLiteral("The PDF file --sheet writes."), QStringLiteral("PDF"));
+    return option;
+}
+
+const QCommandLineOption& PaperOption() {
+    static const QCommandLineOption option(
+        QStringLiteral("paper"),
+        QStringLiteral("The paper of --sheet: A4 or Letter (by default that of the locale)."),
+        QStringLiteral("SIZE"));
+    return option;
+}
+
+int RefuseUsage(const QString& message) {
+    std::fprintf(
+        stderr,
+        "korvanta: %s\nUsage: korvanta --sheet FILE.korvanta --output SHEET.pdf [--paper A4|Letter]\n",
+        qPrintable(message));
+    return korvanta::cli::kUsageStatus;
+}
+
+// The sheet of a pair file without a window: on the offscreen platform unless another is asked for,
+// with the application of pictures and fonts alone, so that no display is opened.
+int WriteSheet(QCommandLineParser& parser, int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const QGuiApplication application(argc, argv);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        return RefuseUsage(parser.errorText());
+    }
+    const QString output = parser.value(OutputOption());
+    if (output.isEmpty()) {
+        return RefuseUsage(QStringLiteral("--sheet needs the PDF file to write: --output SHEET.pdf."));
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return RefuseUsage(QStringLiteral("--sheet takes one pair file, not also %1.")
+                               .arg(parser.positionalArguments().join(QLatin1Char(' '))));
+    }
+    QPageSize paper = korvanta::LocalPageSize();
+    if (parser.isSet(PaperOption())) {
+        const QString asked = parser.value(PaperOption());
+        if (asked.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0) {
+            paper = QPageSize(QPageSize::A4);
+        } else if (asked.compare(QStringLiteral("Letter"), Qt::CaseInsensitive) == 0) {
+            paper = QPageSize(QPageSize::Letter);
+        } else {
+            return RefuseUsage(QStringLiteral("--paper takes A4 or Letter, not %1.").arg(asked));
+        }
+    }
+    return korvanta::WriteSheetOfPairFile(parser.value(SheetOption()), output, paper);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -53,7 +121,11 @@ int main(int argc, char** argv) {
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A pair file (.korvanta) to open."),
                                  QStringLiteral("[FILE]"));
+    parser.addOptions({SheetOption(), OutputOption(), PaperOption()});
     AnswerInformationOptions(parser, argc, argv);
+    if (parser.isSet(SheetOption())) {
+        return WriteSheet(parser, argc, argv);
+    }
 
     QApplication application(argc, argv);
     parser.process(application);

@@ -15,7 +15,7 @@ test_packages=(
   "${program_packages[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils shared-mime-info libglib2.0-bin dpkg-dev file lintian appstream parallel
-  xvfb xauth xdotool x11-utils xclip imagemagick locales openbox
+  xvfb xauth xdotool x11-utils xclip imagemagick locales openbox poppler-utils
 )
 
 case $set_name in

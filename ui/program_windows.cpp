@@ -18,6 +18,7 @@
 #include "ui/measure/measurements_window.h"
 #include "ui/output/output_window.h"
 #include "ui/print/status_window.h"
+#include "ui/sheet/sheet_window.h"
 
 namespace korvanta {
 
@@ -106,7 +107,7 @@ ProgramWindows::~ProgramWindows() {
     releasing_ = true;
     for (QWidget* window : std::initializer_list<QWidget*>{
              splash_, input_, outputs_[0], outputs_[1], diagram_, notes_[0], notes_[1], help_, limitations_,
-             license_, about_, status_, measurements_}) {
+             license_, about_, status_, measurements_, sheet_}) {
         delete window;
     }
 }
@@ -198,6 +199,11 @@ MeasurementsWindow& ProgramWindows::Measurements() {
     return Get(measurements_, [this] { return new MeasurementsWindow(*this); });
 }
 
+// Modeless like the measurements window: it makes its sheet from a copy of the pair.
+SheetWindow& ProgramWindows::Sheet() {
+    return Get(sheet_, [this] { return new SheetWindow(*this); });
+}
+
 SplashWindow* ProgramWindows::LoadedSplash() const {
     return Loaded(splash_);
 }
@@ -240,6 +246,10 @@ StatusWindow* ProgramWindows::LoadedStatus() const {
 
 MeasurementsWindow* ProgramWindows::LoadedMeasurements() const {
     return Loaded(measurements_);
+}
+
+SheetWindow* ProgramWindows::LoadedSheet() const {
+    return Loaded(sheet_);
 }
 
 } // namespace korvanta

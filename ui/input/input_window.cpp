@@ -24,6 +24,7 @@
 #include "ui/output/output_window.h"
 #include "ui/print/show_status.h"
 #include "ui/program_windows.h"
+#include "ui/sheet/sheet_window.h"
 #include "ui_input_window.h"
 
 namespace korvanta {
@@ -86,6 +87,7 @@ void InputWindow::BindModel(bool followFocus) {
 void InputWindow::ConnectHandlers() {
     connect(ui->Command1, &QPushButton::clicked, this, &InputWindow::calculate);
     connect(ui->MnuMeasurements, &QAction::triggered, this, &InputWindow::openMeasurements);
+    connect(ui->MnuSheet, &QAction::triggered, this, &InputWindow::openSheet);
     connect(ui->Command2, &QPushButton::clicked, this, &InputWindow::exitProgram);
     connect(ui->Option1, &QRadioButton::clicked, this, &InputWindow::chooseExternalPair);
     connect(ui->Option2, &QRadioButton::clicked, this, &InputWindow::chooseInternalPair);
@@ -210,6 +212,7 @@ void InputWindow::fieldLeft(InputField field, Qt::FocusReason reason) {
     }
     form_->Leave(field);
     MeasurementsFollowEntries(windows_);
+    SheetFollowEntries(windows_);
 }
 
 // Typing, Backspace, Delete, paste, drop, undo: the model takes the text, or refuses it (a number too
@@ -258,6 +261,14 @@ void InputWindow::openMeasurements() {
     }
 }
 
+// Calculate's checks, then the sheet of the accepted pair, as the measurements open.
+void InputWindow::openSheet() {
+    ui->Command1->setFocus(Qt::ShortcutFocusReason);
+    if (form_->CalculatePair().opens) {
+        OpenSheet(windows_, *this);
+    }
+}
+
 // The window's closing asks about a changed pair of a file (MayClose).
 void InputWindow::exitProgram() {
     Unload(this);
@@ -266,12 +277,14 @@ void InputWindow::exitProgram() {
 void InputWindow::chooseExternalPair() {
     form_->ChooseKind(PairKind::External);
     MeasurementsFollowEntries(windows_);
+    SheetFollowEntries(windows_);
     ShowDocument();
 }
 
 void InputWindow::chooseInternalPair() {
     form_->ChooseKind(PairKind::Internal);
     MeasurementsFollowEntries(windows_);
+    SheetFollowEntries(windows_);
     ShowDocument();
 }
 
@@ -286,6 +299,7 @@ void InputWindow::chooseMetric(bool metric) {
         return;
     }
     MeasurementsFollowEntries(windows_);
+    SheetFollowEntries(windows_);
     if (!RememberUnit(unit)) {
         windows_.services().dialogs->Show(
             Message{"The choice of units could not be saved for the next start; it holds "

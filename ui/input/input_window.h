@@ -45,6 +45,7 @@ public:
     bool SaveTo(const QString& fileName);
     // The field texts and the chosen kind, as the fields and the options show them.
     const InputForm& Form() const { return *form_; }
+    const PairDocument& Document() const { return document_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +76,7 @@ private:
 
     void calculate();
     void openMeasurements();
+    void openSheet();
     void exitProgram();
     void chooseExternalPair();
     void chooseInternalPair();

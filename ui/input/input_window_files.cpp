@@ -21,6 +21,7 @@
 #include "ui/output/output_window.h"
 #include "ui/print/save_file_chooser.h"
 #include "ui/program_windows.h"
+#include "ui/sheet/sheet_window.h"
 #include "ui_input_window.h"
 
 namespace korvanta {
@@ -146,6 +147,7 @@ void InputWindow::StartPair(LengthUnit unit) {
     Unload(windows_.LoadedOutput(PairKind::External));
     Unload(windows_.LoadedOutput(PairKind::Internal));
     Unload(windows_.LoadedMeasurements());
+    Unload(windows_.LoadedSheet());
     StartAfresh(windows_.State());
     windows_.session().MeasurementChoices() = {};
     windows_.session().Job() = {};

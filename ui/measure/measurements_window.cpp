@@ -19,6 +19,7 @@
 #include "ui/print/window_background.h"
 #include "ui/print/window_printing.h"
 #include "ui/program_windows.h"
+#include "ui/sheet/sheet_window.h"
 #include "ui_measurements_window.h"
 
 namespace korvanta {
@@ -83,13 +84,21 @@ MeasurementsWindow::MeasurementsWindow(ProgramWindows& windows, QWidget* parent)
     connect(ui->CommandClose, &QPushButton::clicked, this, &MeasurementsWindow::closeWindow);
     connect(ui->CommandPrint, &QPushButton::clicked, this, &MeasurementsWindow::print);
     tableActions_ = AddTableActions(*this);
+    // The inspection sheet of the pair measured: the menu of a right click on the window or a cell.
+    auto* sheetAction = new QAction(QStringLiteral("Inspection &Sheet..."), this);
+    sheetAction->setObjectName(QStringLiteral("ActionSheet"));
+    addAction(sheetAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(sheetAction, &QAction::triggered, this, [this] { OpenSheet(windows_, *this); });
     connect(tableActions_.copy, &QAction::triggered, this, &MeasurementsWindow::copyTable);
     connect(tableActions_.save, &QAction::triggered, this, &MeasurementsWindow::saveTable);
     for (QLineEdit* cell : findChildren<QLineEdit*>()) {
         cell->setContextMenuPolicy(Qt::CustomContextMenu);
         CopyWholeCellWhenNothingSelected(*cell, windows_.services());
         connect(cell, &QWidget::customContextMenuRequested, this,
-                [this, cell](const QPoint& at) { ShowCellMenu(*cell, at, tableActions_); });
+                [this, cell, sheetAction](const QPoint& at) {
+                    ShowCellMenu(*cell, at, tableActions_, {sheetAction});
+                });
     }
 }
 
@@ -236,6 +245,7 @@ void MeasurementsWindow::fieldLeft(MeasurementField field, Qt::FocusReason reaso
     const std::optional<Message> refusal = form_->Leave(field);
     windows_.session().MeasurementChoices() = form_->Choices();
     ShowForm();
+    SheetFollowEntries(windows_);
     if (!refusal) {
         return;
     }

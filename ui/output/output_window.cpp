@@ -19,6 +19,7 @@
 #include "ui/output/output_window_description.h"
 #include "ui/output/output_window_form.h"
 #include "ui/program_windows.h"
+#include "ui/sheet/sheet_window.h"
 
 namespace korvanta {
 
@@ -68,6 +69,11 @@ OutputWindow::OutputWindow(ProgramWindows& windows, PairKind kind, QWidget* pare
     addAction(measurementsAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(measurementsAction_, &QAction::triggered, this, &OutputWindow::openMeasurements);
+    // The inspection sheet of the pair shown, from the same menus.
+    sheetAction_ = new QAction(QStringLiteral("Inspection &Sheet..."), this);
+    sheetAction_->setObjectName(QStringLiteral("ActionSheet"));
+    addAction(sheetAction_);
+    connect(sheetAction_, &QAction::triggered, this, [this] { OpenSheet(windows_, *this); });
     tableActions_ = AddTableActions(*this);
     connect(tableActions_.copy, &QAction::triggered, this, &OutputWindow::copyTable);
     connect(tableActions_.save, &QAction::triggered, this, &OutputWindow::saveTable);
@@ -93,6 +99,7 @@ void OutputWindow::Activated() {
     ShowTable(*this, view_, table_);
     ShowUnitSign(*Named<QLabel>(*this, "LabelUnit"), windows_.State().Unit);
     MeasurementsFollowPair(windows_);
+    SheetFollowPair(windows_);
     ReportTable(windows_.services(), table_);
 }
 
@@ -151,7 +158,7 @@ void OutputWindow::openMeasurements() {
 }
 
 void OutputWindow::showCellMenu(QLineEdit& cell, const QPoint& at) {
-    ShowCellMenu(cell, at, tableActions_, measurementsAction_);
+    ShowCellMenu(cell, at, tableActions_, {measurementsAction_, sheetAction_});
 }
 
 void OutputWindow::copyTable() {
