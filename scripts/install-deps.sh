@@ -7,7 +7,7 @@ set -euo pipefail
 set_name=${1:-program}
 
 program_packages=(
-  g++ cmake ninja-build pkg-config
+  g++ lld cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins nlohmann-json3-dev
   fonts-liberation
 )

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -13,6 +14,7 @@
 #include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "output/pair_setup.h"
 #include "print/recording_printer.h"
@@ -96,14 +98,48 @@ TEST_P(WindowOnASmallScreenTest, OpensInsideTheAvailableScreenArea) {
         << "x" << area.height();
 }
 
+// A property of the window as the X server holds it, as xprop prints it.
+QByteArray WindowProperty(const QWidget& window, const char* name) {
+    QByteArray printed;
+    EXPECT_TRUE(RunTool(QStringLiteral("xprop"), {"-id", QString::number(window.winId()), name}, &printed));
+    return printed;
+}
+
+// A size of WM_NORMAL_HINTS ("minimum", "maximum") in the X server's pixels, if the window gives one.
+std::optional<QSize> SizeHint(const QByteArray& hints, const char* which) {
+    const QRegularExpression line(QStringLiteral("specified %1 size: (\\d+) by (\\d+)").arg(which));
+    const QRegularExpressionMatch match = line.match(QString::fromLatin1(hints));
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    return QSize(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
+// The maximise bits of _MOTIF_WM_HINTS: the function (0x10) and the title bar button (0x40).
+bool MotifHintsOfferMaximise(const QByteArray& hints) {
+    const QList<QByteArray> fields = hints.mid(hints.indexOf('=') + 1).split(',');
+    const auto field = [&fields](qsizetype index) {
+        return fields.value(index).trimmed().toUInt(nullptr, 16);
+    };
+    return (field(1) & 0x10) != 0 || (field(2) & 0x40) != 0;
+}
+
+// A window manager decides from the size hints whether a window can grow: only where the smallest size
+// is the largest does it leave out maximising (Openbox lists its actions in _NET_WM_ALLOWED_ACTIONS).
 TEST_P(WindowOnASmallScreenTest, OffersNoMaximise) {
     QWidget& window = GetParam().open();
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    if (!OnX11()) {
+        return;
+    }
+    const QByteArray hints = WindowProperty(window, "WM_NORMAL_HINTS");
+    const std::optional<QSize> smallest = SizeHint(hints, "minimum");
+    ASSERT_TRUE(smallest.has_value()) << hints.toStdString();
+    EXPECT_EQ(smallest, SizeHint(hints, "maximum")) << hints.toStdString();
+    EXPECT_FALSE(MotifHintsOfferMaximise(WindowProperty(window, "_MOTIF_WM_HINTS")));
     if (UnderAWindowManager()) {
-        QByteArray actions;
-        ASSERT_TRUE(RunTool(QStringLiteral("xprop"),
-                            {"-id", QString::number(window.winId()), "_NET_WM_ALLOWED_ACTIONS"}, &actions));
+        const QByteArray actions = WindowProperty(window, "_NET_WM_ALLOWED_ACTIONS");
         EXPECT_FALSE(actions.contains("MAXIMIZE")) << actions.toStdString();
         EXPECT_TRUE(actions.contains("CLOSE")) << actions.toStdString();
     }
@@ -178,6 +214,28 @@ TEST_P(WindowOnASmallScreenTest, EveryButtonTakesARealClick) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowOnASmallScreenTest, ::testing::ValuesIn(EveryWindow()), CaseName);
+
+class ResizableWindowTest : public WindowTest {};
+
+// Fitting leaves a window that can change its size as it was: the window manager still maximises it.
+TEST_F(ResizableWindowTest, KeepsItsMaximise) {
+    QWidget window;
+    window.resize(320, 200);
+    const Qt::WindowFlags flags = window.windowFlags();
+    FitToScreen(window);
+    EXPECT_EQ(window.windowFlags(), flags);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window, 2000));
+    if (!OnX11()) {
+        return;
+    }
+    const QByteArray hints = WindowProperty(window, "WM_NORMAL_HINTS");
+    EXPECT_FALSE(SizeHint(hints, "maximum").has_value()) << hints.toStdString();
+    if (UnderAWindowManager()) {
+        QTRY_VERIFY_WITH_TIMEOUT(WindowProperty(window, "_NET_WM_ALLOWED_ACTIONS").contains("MAXIMIZE_HORZ"),
+                                 2000);
+    }
+}
 
 // A line seen at one spot: some device pixel across it has the ink.
 bool InkAcross(const QImage& picture, const QRect& band, bool across_rows, int along, const QColor& ink) {
