@@ -20,6 +20,7 @@ class InputWindow;
 class LicenseWindow;
 class LimitationsWindow;
 class MeasurementsWindow;
+class MeshWindow;
 class OutputWindow;
 class SplashWindow;
 class StatusWindow;
@@ -56,6 +57,7 @@ public:
     AboutWindow& About();
     StatusWindow& Status();
     MeasurementsWindow& Measurements();
+    MeshWindow& Mesh();
 
     // The window if it exists and has not been closed, else nullptr; none is created for this.
     SplashWindow* LoadedSplash() const;
@@ -69,6 +71,7 @@ public:
     AboutWindow* LoadedAbout() const;
     StatusWindow* LoadedStatus() const;
     MeasurementsWindow* LoadedMeasurements() const;
+    MeshWindow* LoadedMesh() const;
 
 private:
     template <class W, class Create> W& Get(QPointer<W>& slot, Create create);
@@ -91,6 +94,7 @@ private:
     QPointer<AboutWindow> about_;
     QPointer<StatusWindow> status_;
     QPointer<MeasurementsWindow> measurements_;
+    QPointer<MeshWindow> mesh_;
 };
 
 } // namespace korvanta

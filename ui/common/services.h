@@ -7,6 +7,7 @@ namespace korvanta {
 class Browser;
 class Clipboard;
 class Dialogs;
+class DocumentPrinter;
 class JobDataEditor;
 class OpenFileChooser;
 class PagePrinter;
@@ -21,6 +22,7 @@ struct Services {
     Dialogs* dialogs = nullptr;
     Browser* browser = nullptr;
     PagePrinter* printer = nullptr;
+    DocumentPrinter* documentPrinter = nullptr; // pages drawn as vectors, through the print dialog
     SaveFileChooser* fileChooser = nullptr;
     OpenFileChooser* openChooser = nullptr;
     JobDataEditor* jobEditor = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/common/open_file_chooser.h"
 #include "ui/input/job_data_editor.h"
 #include "ui/print/save_file_chooser.h"
+#include "ui/print/system_document_printer.h"
 #include "ui/print/system_page_printer.h"
 
 namespace korvanta {
@@ -15,6 +16,7 @@ SystemServices::SystemServices()
       fileChooser_(std::make_unique<FileDialogChooser>()),
       openChooser_(std::make_unique<FileDialogOpenChooser>()), jobEditor_(std::make_unique<JobDataDialog>()),
       printer_(std::make_unique<SystemPagePrinter>(*dialogs_, *fileChooser_)),
+      documentPrinter_(std::make_unique<SystemDocumentPrinter>(*dialogs_)),
       clipboard_(std::make_unique<SystemClipboard>()) {
     services_.dialogs = dialogs_.get();
     services_.browser = browser_.get();
@@ -22,6 +24,7 @@ SystemServices::SystemServices()
     services_.openChooser = openChooser_.get();
     services_.jobEditor = jobEditor_.get();
     services_.printer = printer_.get();
+    services_.documentPrinter = documentPrinter_.get();
     services_.clipboard = clipboard_.get();
 }
 

@@ -75,6 +75,7 @@ private:
 
     void calculate();
     void openMeasurements();
+    void openMesh();
     void exitProgram();
     void chooseExternalPair();
     void chooseInternalPair();

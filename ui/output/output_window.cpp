@@ -14,6 +14,7 @@
 #include "ui/info/form_diameter_note.h"
 #include "ui/input/input_window.h"
 #include "ui/measure/measurements_window.h"
+#include "ui/mesh/mesh_window.h"
 #include "ui/output/info_icon.h"
 #include "ui/output/output_print.h"
 #include "ui/output/output_window_description.h"
@@ -68,6 +69,13 @@ OutputWindow::OutputWindow(ProgramWindows& windows, PairKind kind, QWidget* pare
     addAction(measurementsAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(measurementsAction_, &QAction::triggered, this, &OutputWindow::openMeasurements);
+    // The pair in mesh: Ctrl+Shift+M, or the same menus.
+    meshAction_ = new QAction(QStringLiteral("Mesh &Picture..."), this);
+    meshAction_->setObjectName(QStringLiteral("ActionMesh"));
+    meshAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    meshAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(meshAction_);
+    connect(meshAction_, &QAction::triggered, this, &OutputWindow::openMesh);
     tableActions_ = AddTableActions(*this);
     connect(tableActions_.copy, &QAction::triggered, this, &OutputWindow::copyTable);
     connect(tableActions_.save, &QAction::triggered, this, &OutputWindow::saveTable);
@@ -150,8 +158,12 @@ void OutputWindow::openMeasurements() {
     OpenMeasurements(windows_, *this);
 }
 
+void OutputWindow::openMesh() {
+    OpenMesh(windows_, *this);
+}
+
 void OutputWindow::showCellMenu(QLineEdit& cell, const QPoint& at) {
-    ShowCellMenu(cell, at, tableActions_, measurementsAction_);
+    ShowCellMenu(cell, at, tableActions_, {measurementsAction_, meshAction_});
 }
 
 void OutputWindow::copyTable() {

@@ -64,16 +64,17 @@ TableActions AddTableActions(QWidget& window) {
                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T))};
 }
 
-void ShowCellMenu(QLineEdit& cell, const QPoint& at, const TableActions& actions, QAction* more) {
+void ShowCellMenu(QLineEdit& cell, const QPoint& at, const TableActions& actions,
+                  const QList<QAction*>& more) {
     QMenu* menu = cell.createStandardContextMenu();
     menu->setParent(&cell, menu->windowFlags());
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
     menu->addAction(actions.copy);
     menu->addAction(actions.save);
-    if (more != nullptr) {
+    if (!more.isEmpty()) {
         menu->addSeparator();
-        menu->addAction(more);
+        menu->addActions(more);
     }
     menu->popup(cell.mapToGlobal(at));
 }
