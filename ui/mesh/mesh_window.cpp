@@ -114,19 +114,29 @@ MeshWindow::MeshWindow(ProgramWindows& windows, QWidget* parent)
 MeshWindow::~MeshWindow() = default;
 
 void MeshWindow::ShowPair(const PairSolution& solution) {
+    playButton_->setChecked(false);
+    {
+        const QSignalBlocker quiet(slider_);
+        slider_->setValue(0);
+    }
+    FollowPair(solution);
+    canvas_->SetView(ContactZoneView(canvas_->Picture()));
+    slider_->setFocus();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MeshWindow::FollowPair(const PairSolution& solution) {
     solution_ = solution;
     if (!solution_->measurements) {
         solution_->measurements = Remeasure(*solution_, windows_.session().MeasurementChoices());
     }
-    playButton_->setChecked(false);
-    const QSignalBlocker quiet(slider_);
-    slider_->setRange(0, PinionTeeth(*solution_) * kTurnStepsPerPitch);
-    slider_->setValue(0);
-    turnTo(0);
-    canvas_->SetView(ContactZoneView(canvas_->Picture()));
-    show();
-    raise();
-    activateWindow();
+    {
+        const QSignalBlocker quiet(slider_);
+        slider_->setRange(0, PinionTeeth(*solution_) * kTurnStepsPerPitch);
+    }
+    turnTo(slider_->value());
 }
 
 MeshPage MeshWindow::Page() const {
@@ -202,6 +212,14 @@ void OpenMesh(ProgramWindows& windows, const QWidget& openedFrom) {
         PlaceBeside(window, openedFrom);
     }
     window.ShowPair(*solution);
+}
+
+void MeshFollowPair(ProgramWindows& windows) {
+    MeshWindow* open = windows.LoadedMesh();
+    const PairSolution* solution = windows.session().SolutionOfEntries();
+    if (open != nullptr && solution != nullptr && solution->Complete()) {
+        open->FollowPair(*solution);
+    }
 }
 
 } // namespace korvanta

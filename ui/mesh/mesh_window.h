@@ -30,6 +30,8 @@ public:
     // Shows the complete solution at its start, the contact zone in view, and brings the window to the
     // front; a solution without measurements is measured with the session's tools.
     void ShowPair(const PairSolution& solution);
+    // The same, for a pair calculated again while the window is open: the turn and the view stay.
+    void FollowPair(const PairSolution& solution);
 
     MeshCanvas& Canvas() { return *canvas_; }
     // The page a print or a file gets: the job's header over the picture as the window shows it.
@@ -58,5 +60,8 @@ inline constexpr int kTurnStepsPerPitch = 24;
 // beside the window it was asked for from; a calculation that stops on an arithmetic fault shows its
 // message instead.
 void OpenMesh(ProgramWindows& windows, const QWidget& openedFrom);
+
+// An open mesh window follows the session's pair when it has been calculated again.
+void MeshFollowPair(ProgramWindows& windows);
 
 } // namespace korvanta

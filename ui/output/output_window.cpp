@@ -101,6 +101,7 @@ void OutputWindow::Activated() {
     ShowTable(*this, view_, table_);
     ShowUnitSign(*Named<QLabel>(*this, "LabelUnit"), windows_.State().Unit);
     MeasurementsFollowPair(windows_);
+    MeshFollowPair(windows_);
     ReportTable(windows_.services(), table_);
 }
 

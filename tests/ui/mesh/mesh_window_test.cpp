@@ -183,6 +183,21 @@ TEST_F(MeshWindowTest, TheSliderTurnsBothMembersAndABasePitchBringsTheContactsBa
     }
 }
 
+TEST_F(MeshWindowTest, FollowsThePairCalculatedAgainKeepingTheTurnAndTheView) {
+    MeshWindow& mesh = OpenedFromTheOutputWindow();
+    QSlider& slider = Control<QSlider>(mesh, "SliderTurn");
+    slider.setValue(5);
+    Control<QPushButton>(mesh, "ButtonZoomIn").click();
+    const MeshView view = mesh.Canvas().View();
+    const double contactRatio = mesh.Canvas().Picture().contactRatio;
+    // A larger pinion tip lengthens the path of contact.
+    CalculatePair(true, {"20", "40", "10", "20", "0", "2.25", "4.2", "3"});
+    Windows().Output(PairKind::External).Activated();
+    EXPECT_GT(mesh.Canvas().Picture().contactRatio, contactRatio);
+    EXPECT_EQ(slider.value(), 5);
+    EXPECT_DOUBLE_EQ(mesh.Canvas().View().span, view.span);
+}
+
 TEST_F(MeshWindowTest, PlayTurnsStepByStepUntilPaused) {
     MeshWindow& mesh = OpenedFromTheOutputWindow();
     QSlider& slider = Control<QSlider>(mesh, "SliderTurn");
