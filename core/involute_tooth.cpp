@@ -93,8 +93,19 @@ ToothOutline OutlineOf(const ToothForm& form, MeshPoint centre, double centreAng
     tooth.leadingFlank = Flank(form, centre, centreAngle, working, tipRadius);
     tooth.trailingFlank = Flank(form, centre, centreAngle, -working, tipRadius);
     const double tipHalfAngle = HalfToothAngle(form, tipRadius);
-    AppendArc(tooth.tip, centre, tipRadius, centreAngle + working * tipHalfAngle,
-              centreAngle - working * tipHalfAngle, kTipPoints);
+    const double leadingEnd = centreAngle + working * tipHalfAngle;
+    const double trailingEnd = centreAngle - working * tipHalfAngle;
+    // A tooth whose flanks meet has no tip beyond their point.
+    const bool pointed = tipRadius != form.tipRadius;
+    const bool beyondInvolute = !pointed && form.outsideRadius < form.tipRadius;
+    if (beyondInvolute) {
+        tooth.tip.push_back(Polar(centre, tipRadius, leadingEnd));
+    }
+    AppendArc(tooth.tip, centre, beyondInvolute ? form.outsideRadius : tipRadius, leadingEnd, trailingEnd,
+              kTipPoints);
+    if (beyondInvolute) {
+        tooth.tip.push_back(Polar(centre, tipRadius, trailingEnd));
+    }
     tooth.leadingRoot = Root(form, centre, centreAngle, working);
     tooth.trailingRoot = Root(form, centre, centreAngle, -working);
     return tooth;

@@ -13,6 +13,9 @@ struct ToothForm {
     double baseRadius = 0.0;
     double formRadius = 0.0; // where the drawn involute begins at the root end: the TIF, or the base circle
     double tipRadius = 0.0;  // where it ends: the outside circle (the internal gear's inside circle)
+    // The outside circle itself, which lies within the base circle where an internal gear's inside
+    // diameter does: its teeth then reach in beyond the end of the involute.
+    double outsideRadius = 0.0;
     double rootRadius = 0.0; // the assumed root circle below the form radius (beyond it, internal)
     // Half the angle at the base circle of the tooth (the internal gear: of its space): s / 2r + inv φ
     // at the reference pitch circle, s the transverse tooth thickness (space width) there.
@@ -33,8 +36,9 @@ double HalfToothAngle(const ToothForm& form, double radius);
 double PointedTipRadius(const ToothForm& form);
 
 // One tooth with its centre line at `centreAngle` (radians, counter-clockwise from the x axis) about
-// `centre`. The flanks run from the form radius to the tip; each root runs from the middle of the
-// space beside it along the root circle, then radially up to the start of its flank.
+// `centre`. The flanks run from the form radius to the tip; the tip joins their ends along the tip
+// circle (radially out to the outside circle and back where the involute ends short of it); each root
+// runs from the middle of the space beside it along the root circle, then radially up to its flank.
 ToothOutline OutlineOf(const ToothForm& form, MeshPoint centre, double centreAngle);
 
 } // namespace korvanta

@@ -118,7 +118,8 @@ ToothForm FormOf(const PairSolution& solution, const PairMeasurements& measureme
     form.teeth = static_cast<int>(std::lround(values.teeth[member]));
     form.baseRadius = values.baseDiameter[member] / 2.0;
     form.formRadius = std::max(solution.result.TIF[member] / 2.0, form.baseRadius);
-    form.tipRadius = std::max(values.outsideDiameter[member] / 2.0, form.baseRadius);
+    form.outsideRadius = values.outsideDiameter[member] / 2.0;
+    form.tipRadius = std::max(form.outsideRadius, form.baseRadius);
     const double clearance = kRootClearance / solution.calculated.DP;
     const double reach = MateTipReach(solution, member);
     form.rootRadius = form.internal ? std::max(form.formRadius, reach + clearance)
@@ -159,7 +160,8 @@ LinePoint NamedPoint(const char* name, const LineFrame& frame, double fromT1) {
 }
 
 // The stretch of the path of contact from A to E where the member's roll length is negative: the
-// mate's tip circle crosses the line beyond the member's base tangent point.
+// mate's tip circle (the internal gear's inside circle) meets the line beyond the member's base tangent
+// point, its interference point, so contact would start below its base circle.
 std::optional<MeshTrouble> InterferenceOf(const PairSolution& solution, const LineOfAction& line,
                                           const LineFrame& frame, const PerMember<MemberOnLine>& members,
                                           Member member) {
@@ -174,15 +176,16 @@ std::optional<MeshTrouble> InterferenceOf(const PairSolution& solution, const Li
     const char* mateTip =
         pinion ? (solution.kind == PairKind::Internal ? "gear's inside circle" : "gear's tip circle")
                : "pinion's tip circle";
+    const double beyond = -std::min(on.RollAt(line.start.fromT1), on.RollAt(line.end.fromT1));
     MeshTrouble trouble;
     trouble.from = frame.At(from);
     trouble.to = frame.At(to);
     trouble.member = member;
     trouble.kind = MeshTroubleKind::Interference;
     trouble.sentence = std::string("The ") + NameOf(member) + " interferes: the " + mateTip +
-                       " crosses the line of action beyond " + (pinion ? "T1" : "T2") +
-                       ", so contact would start below the " + NameOf(member) + "'s base circle, over " +
-                       PatternValue(to - from, kResultDecimals) + " of the path.";
+                       " meets the line of action " + PatternValue(beyond, kResultDecimals) + " beyond " +
+                       (pinion ? "T1" : "T2") + ", the " + NameOf(member) +
+                       "'s interference point, so contact would start below its base circle.";
     return trouble;
 }
 
@@ -316,8 +319,8 @@ MeshPicture MeshOf(const PairSolution& solution, double turn) {
         }
     }
     picture.rootAssumption =
-        "The root below the TIF is assumed: each flank goes on radially to a root circle a quarter of the "
-        "normal module clear of the mate's tip circle (on the internal gear, outward beyond the TIF); the "
+        "The root is assumed: below the TIF (on the internal gear, beyond it) each flank goes on radially to "
+        "a root circle that clears the mate's tip circle by a quarter of the normal module (0.25 / DP); the "
         "real fillet is the one the cutter leaves.";
     return picture;
 }

@@ -84,12 +84,15 @@ struct MeshPicture {
     double basePitch = 0.0;            // transverse
     double contactRatio = 0.0;
     std::vector<MeshTrouble> troubles;
-    std::vector<MeshContact> contacts;
-    std::string rootAssumption; // what the root drawn below the TIF assumes
+    std::vector<MeshContact> contacts; // from A to E, where both flanks are involutes
+    std::string rootAssumption;        // what the root drawn below the TIF assumes
 };
 
 // The picture of a complete solution with its measurements (the tooth thicknesses), with the pinion
-// turned by `turn` transverse base pitches from its start (the gear follows at the tooth ratio).
+// turned by `turn` transverse base pitches from its start (the gear follows at the tooth ratio). At
+// turn 0 a pinion tooth and a gear tooth touch at the pitch point; a positive turn moves the contacts
+// from A towards E: on an external pair the pinion turns clockwise and the gear counter-clockwise, on
+// an internal pair both counter-clockwise. An incomplete solution gives a picture of no shapes.
 MeshPicture MeshOf(const PairSolution& solution, double turn);
 
 } // namespace korvanta

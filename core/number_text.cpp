@@ -332,4 +332,11 @@ Single RoundToFiveDecimals(Single value) {
     return LeadingNumber(PatternValue(value, kEnteredValueDecimals));
 }
 
+std::string ShortestFixedText(double value) {
+    std::array<char, 400> digits{};
+    const auto written =
+        std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
+    return {digits.data(), written.ptr};
+}
+
 } // namespace korvanta

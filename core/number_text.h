@@ -50,6 +50,10 @@ std::string PatternOfDoubleGeneral(double value, int decimals);
 // The five-decimal display form of the input fields: PatternOfSingleGeneral(value, 5).
 std::string FiveDecimalText(Single value);
 
+// The shortest fixed-point text that reads back as the same double ("0.1", "1.5", "25"): how a value
+// the user gave is kept in a file and shown again.
+std::string ShortestFixedText(double value);
+
 // The value of the longest leading part of the text that reads as a decimal number: leading blanks,
 // an optional sign, digits with at most one decimal point, and an optional exponent ("1E-05", as the
 // general texts write it). "2.5.1" reads 2.5; "", "." and "abc" read 0. A number beyond the range of

@@ -21,7 +21,7 @@ struct SheetRow {
 // One station of a member's profile: where the inspector reads the trace.
 struct SheetStation {
     std::string name;       // "TIF", "SAP", "EAP", ...
-    std::string diameter;   // in the pair's length unit, as the table shows lengths
+    std::string diameter;   // in the pair's length unit, as the measurements show lengths
     std::string rollAngle;  // degrees
     std::string rollLength; // ½√(d² − d_b²)
 };
@@ -54,12 +54,16 @@ struct ProfileChart {
     std::string deviationUnit;
     double rollFrom = 0.0; // the range drawn, in degrees: the lowest station to the highest
     double rollTo = 0.0;
+    // Where the tip lies along the roll angle: an external member's tip (its outside diameter) at
+    // rollTo, the internal gear's (its inside diameter) at rollFrom, its trace running outward to the root.
+    bool tipAtRollFrom = false;
     double deviationFrom = 0.0; // the range drawn across
     double deviationTo = 0.0;
     std::vector<StationLine> stations;
     // The tolerance band: empty without an accuracy class. Over the evaluation range the two lines lie
     // F_αT apart about the design involute; from a start of tip relief each runs straight to the least
-    // and the most relief at the outside diameter, on the minus side (the "K").
+    // and the most relief at the outside diameter, on the minus side (the "K"). Each runs from the SAP
+    // towards the tip.
     std::vector<Point> upperLimit;
     std::vector<Point> lowerLimit;
 };

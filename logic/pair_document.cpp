@@ -111,6 +111,7 @@ PairFile PairOfWindows(const InputForm& form, const Session& session) {
     }
     StoreChoices(pair, session.MeasurementChoices());
     pair.job = session.Job();
+    pair.sheet = session.Sheet();
     return pair;
 }
 
@@ -124,6 +125,7 @@ void ApplyPair(InputForm& freshForm, Session& session, const PairFile& pair) {
     TypeEntries(freshForm, pair.kind, TypedEntries(pair));
     session.MeasurementChoices() = ChoicesOf(pair);
     session.Job() = pair.job;
+    session.Sheet() = pair.sheet;
 }
 
 std::string CleanJobText(std::string_view text, bool multiline) {

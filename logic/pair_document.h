@@ -67,14 +67,15 @@ std::string WithPairExtension(std::string_view fileName);
 std::string ShownFileName(std::string_view fileName);
 
 // The pair the windows show: the input form's entries, kind and units, the session's measurement
-// choices and job data.
+// choices, job data and sheet entries.
 PairFile PairOfWindows(const InputForm& form, const Session& session);
 
 // Puts the state back to what a fresh start gives (the start-up angle constants, nothing entered).
 void StartAfresh(GearPairState& state);
 
 // Puts the pair of a file into a fresh form of a fresh state (StartAfresh) and the session: the units
-// chosen, the entries typed as a user types them, the measurement choices and the job data.
+// chosen, the entries typed as a user types them, the measurement choices, the job data and the sheet
+// entries.
 void ApplyPair(InputForm& freshForm, Session& session, const PairFile& pair);
 
 // A typed job text as the file keeps it: control characters taken out (the note keeps its line

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "core/number_text.h"
@@ -31,6 +32,12 @@ constexpr std::array<JobKey, 6> kJobKeys = {{
     {"inspector", &JobData::inspector, false},
     {"note", &JobData::note, true},
 }};
+
+// The members' tip reliefs, in the output table's columns as the measurement tools are.
+constexpr std::array<const char*, 2> kTipReliefKeys = {"tip_relief1", "tip_relief2"};
+
+// The first version whose files hold the sheet's entries.
+constexpr int kSheetMinorVersion = 1;
 
 // A fault of the file's content, with the reason the user is told.
 struct BadContent {
@@ -92,6 +99,129 @@ std::string FieldEntry(const Json& object, const std::string& path, const char* 
         throw BadContent{"the entry " + Quoted(path + key) + " is too large for its field"};
     }
     return text;
+}
+
+// A number of the sheet: empty for an empty text, else the whole text read as a finite decimal number.
+std::optional<double> SheetNumber(const Json& object, const std::string& path, const char* key) {
+    const std::string text = Text(object, path, key);
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [last, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || last != end || !std::isfinite(value)) {
+        throw BadContent{"the key " + Quoted(path + key) + " must hold a number, not " + Quoted(text)};
+    }
+    return value;
+}
+
+double RequiredSheetNumber(const Json& object, const std::string& path, const char* key) {
+    const std::optional<double> value = SheetNumber(object, path, key);
+    if (!value) {
+        throw BadContent{"the key " + Quoted(path + key) + " must hold a number, not an empty text"};
+    }
+    return *value;
+}
+
+std::optional<int> AccuracyClass(const Json& sheet) {
+    const std::string text = Text(sheet, "sheet.", "accuracy_class");
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [last, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || last != end || value < kLowestAccuracyClass ||
+        value > kHighestAccuracyClass) {
+        throw BadContent{"the key \"sheet.accuracy_class\" must hold a class from 1 to 11, not " +
+                         Quoted(text)};
+    }
+    return value;
+}
+
+std::optional<HelixHand> HandOf(const Json& sheet) {
+    const std::string text = Text(sheet, "sheet.", "helix_hand");
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    if (text != "right" && text != "left") {
+        throw BadContent{"the key \"sheet.helix_hand\" must hold \"right\", \"left\" or an empty text, not " +
+                         Quoted(text)};
+    }
+    return text == "right" ? HelixHand::Right : HelixHand::Left;
+}
+
+// A member's tip relief: an empty object for none, else its start (a diameter or a roll angle, above
+// 0) and the least and the most relief at the outside diameter (0 or more, the least not above the
+// most).
+std::optional<TipRelief> TipReliefOf(const Json& sheet, const char* key) {
+    const std::string path = std::string("sheet.") + key;
+    const Json& value = Value(sheet, "sheet.", key);
+    if (!value.is_object()) {
+        throw BadContent{"the key " + Quoted(path) + " must hold an object"};
+    }
+    if (value.empty()) {
+        return std::nullopt;
+    }
+    const bool byDiameter = value.contains("start_diameter");
+    if (byDiameter == value.contains("start_roll_angle")) {
+        throw BadContent{"the key " + Quoted(path) +
+                         " must hold either \"start_diameter\" or \"start_roll_angle\""};
+    }
+    const std::string inside = path + ".";
+    const char* startKey = byDiameter ? "start_diameter" : "start_roll_angle";
+    TipRelief relief;
+    relief.startGiven = byDiameter ? TipRelief::StartGiven::Diameter : TipRelief::StartGiven::RollAngle;
+    relief.start = RequiredSheetNumber(value, inside, startKey);
+    relief.least = RequiredSheetNumber(value, inside, "least");
+    relief.most = RequiredSheetNumber(value, inside, "most");
+    if (relief.start <= 0.0) {
+        throw BadContent{"the key " + Quoted(inside + startKey) + " must hold a number above 0"};
+    }
+    if (relief.least < 0.0 || relief.most < 0.0) {
+        throw BadContent{"the keys " + Quoted(inside + "least") + " and " + Quoted(inside + "most") +
+                         " must hold amounts of 0 or more"};
+    }
+    if (relief.least > relief.most) {
+        throw BadContent{"the key " + Quoted(inside + "least") + " holds more relief than " +
+                         Quoted(inside + "most")};
+    }
+    return relief;
+}
+
+SheetEntries SheetOf(const Json& file) {
+    const Json& sheet = Object(file, "sheet");
+    SheetEntries entries;
+    entries.faceWidth = SheetNumber(sheet, "sheet.", "face_width");
+    if (entries.faceWidth && *entries.faceWidth <= 0.0) {
+        throw BadContent{"the key \"sheet.face_width\" must hold a face width above 0, not " +
+                         Quoted(Text(sheet, "sheet.", "face_width"))};
+    }
+    entries.accuracyClass = AccuracyClass(sheet);
+    entries.helixHand = HandOf(sheet);
+    for (Member member : kMembers) {
+        entries.tipRelief[member] = TipReliefOf(sheet, kTipReliefKeys[IndexOf(member)]);
+    }
+    return entries;
+}
+
+Json SheetJson(const SheetEntries& entries) {
+    Json sheet = Json::object();
+    sheet["face_width"] = entries.faceWidth ? ShortestFixedText(*entries.faceWidth) : "";
+    sheet["accuracy_class"] = entries.accuracyClass ? std::to_string(*entries.accuracyClass) : "";
+    sheet["helix_hand"] = !entries.helixHand ? "" : *entries.helixHand == HelixHand::Right ? "right" : "left";
+    for (Member member : kMembers) {
+        Json relief = Json::object();
+        if (const std::optional<TipRelief>& given = entries.tipRelief[member]) {
+            const bool byDiameter = given->startGiven == TipRelief::StartGiven::Diameter;
+            relief[byDiameter ? "start_diameter" : "start_roll_angle"] = ShortestFixedText(given->start);
+            relief["least"] = ShortestFixedText(given->least);
+            relief["most"] = ShortestFixedText(given->most);
+        }
+        sheet[kTipReliefKeys[IndexOf(member)]] = relief;
+    }
+    return sheet;
 }
 
 struct Version {
@@ -163,6 +293,11 @@ PairFile PairOf(const Json& file) {
         }
         pair.job.*key.text = std::move(text);
     }
+    // The sheet's entries came with version 1.1; an older file has none.
+    if (file.contains("sheet") || version.major > 1 ||
+        (version.major == 1 && version.minor >= kSheetMinorVersion)) {
+        pair.sheet = SheetOf(file);
+    }
     return pair;
 }
 
@@ -223,6 +358,7 @@ std::string PairFileText(const PairFile& pair) {
         job[key.key] = pair.job.*key.text;
     }
     file["job"] = job;
+    file["sheet"] = SheetJson(pair.sheet);
     // Text that is not UTF-8 is written with replacement characters rather than refused.
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
@@ -264,11 +400,7 @@ void StoreChoices(PairFile& pair, const PerMember<MeasurementChoice>& choices) {
         pair.pinDiameter[member].clear();
         pair.spanTeeth[member].clear();
         if (const std::optional<double>& pin = choices[member].pinDiameter) {
-            // The shortest fixed-point text that reads back as the same double.
-            std::array<char, 400> digits{};
-            const auto written =
-                std::to_chars(digits.data(), digits.data() + digits.size(), *pin, std::chars_format::fixed);
-            pair.pinDiameter[member].assign(digits.data(), written.ptr);
+            pair.pinDiameter[member] = ShortestFixedText(*pin);
         }
         if (const std::optional<int>& span = choices[member].spanTeeth) {
             pair.spanTeeth[member] = std::to_string(*span);

@@ -9,6 +9,7 @@
 #include "core/length_unit.h"
 #include "core/member.h"
 #include "logic/calculate.h"
+#include "logic/sheet_entries.h"
 
 namespace korvanta {
 
@@ -32,10 +33,11 @@ inline constexpr std::size_t kPairFileLimit = 1024 * 1024;
 inline constexpr std::string_view kPairFileExtension = ".korvanta";
 inline constexpr std::string_view kPairFileFormat = "korvanta-pair";
 inline constexpr int kPairFileMajorVersion = 1;
-inline constexpr int kPairFileMinorVersion = 0;
+inline constexpr int kPairFileMinorVersion = 1;
 
-// A kept pair: what the input window and the measurements window show, and the job data. An empty
-// entry is a field left empty; an empty measurement entry takes the default tool.
+// A kept pair: what the input window and the measurements window show, the job data and the entries
+// of the inspection sheet. An empty entry is a field left empty; an empty measurement entry takes the
+// default tool. The sheet's tip reliefs, like the tools, follow the output table's columns.
 struct PairFile {
     LengthUnit unit = LengthUnit::Inch;
     PairKind kind = PairKind::External;
@@ -43,6 +45,7 @@ struct PairFile {
     PerMember<std::string> pinDiameter; // as the measurements window shows them when typed
     PerMember<std::string> spanTeeth;
     JobData job;
+    SheetEntries sheet; // a file of version 1.0 has none: all empty
 
     bool operator==(const PairFile&) const = default;
 };

@@ -9,6 +9,7 @@
 #include "core/pair_kind.h"
 #include "core/pair_solution.h"
 #include "logic/pair_file.h"
+#include "logic/sheet_entries.h"
 
 namespace korvanta {
 
@@ -47,6 +48,10 @@ public:
     // Who and what the pair belongs to, kept in its file and shown on what is printed of it.
     JobData& Job() { return job_; }
     const JobData& Job() const { return job_; }
+
+    // What the inspection sheet needs beyond the pair, kept in its file with the job data.
+    SheetEntries& Sheet() { return sheet_; }
+    const SheetEntries& Sheet() const { return sheet_; }
 
     // The pair as an output window calculated it last, measured with the typed tools; the values the
     // calculation leaves for the diagram are kept in the state (KeepCalculatedValues).
@@ -91,6 +96,7 @@ private:
     PerMember<MeasurementChoice> measurementChoices_{};
     std::optional<PairSolution> solution_;
     JobData job_;
+    SheetEntries sheet_;
     EnableWindow enable_;
     std::array<WindowState, 5> windows_{};
 };

@@ -9,6 +9,10 @@ namespace korvanta {
 
 enum class HelixHand { Right, Left };
 
+// The accuracy classes of ISO 1328-1:2013.
+inline constexpr int kLowestAccuracyClass = 1;
+inline constexpr int kHighestAccuracyClass = 11;
+
 // Where a member's tip relief starts, and how much it takes off at the outside diameter. The amounts
 // are in the chart's unit of deviation (µm for a metric pair, 0.0001 in for an inch pair).
 struct TipRelief {

@@ -122,6 +122,11 @@ void TypeIn(Typed& typed, LengthUnit unit, PairKind kind, const FieldTexts& text
     TypeEntries(typed.form, kind, entries);
     typed.session.MeasurementChoices() = {MeasurementChoice{0.25, 3}, MeasurementChoice{std::nullopt, 5}};
     typed.session.Job() = JobData{"P-100", "G-200 & co", "DWG-7", "C", "Ann Ohm", "first line\n\tsecond"};
+    SheetEntries& sheet = typed.session.Sheet();
+    sheet.faceWidth = 1.25;
+    sheet.accuracyClass = 7;
+    sheet.helixHand = HelixHand::Left;
+    sheet.tipRelief.gear = TipRelief{TipRelief::StartGiven::RollAngle, 31.5, 5.0, 12.5};
 }
 
 struct RoundTripCase {
@@ -152,6 +157,7 @@ TEST_P(PairRoundTripTest, EverythingSurvivesOpenAndSaveByteForByte) {
     EXPECT_EQ(again, saved);
     EXPECT_EQ(opened.MeasurementChoices(), typed.session.MeasurementChoices());
     EXPECT_EQ(opened.Job(), typed.session.Job());
+    EXPECT_EQ(opened.Sheet(), typed.session.Sheet());
     EXPECT_EQ(opened.State().Unit, GetParam().unit);
     EXPECT_EQ(PairFileText(again), text);
 }

@@ -14,6 +14,10 @@ PairFile ExternalPair() {
     pair.spanTeeth.gear = "5";
     pair.job = {"P-1042", "G-1043",        "D 77-210",
                 "C",      "Åsa Lindqvist", "Batch 7\nSecond shift\twith <tabs> & \"quotes\""};
+    pair.sheet.faceWidth = 1.5;
+    pair.sheet.accuracyClass = 6;
+    pair.sheet.helixHand = HelixHand::Right;
+    pair.sheet.tipRelief.pinion = TipRelief{TipRelief::StartGiven::Diameter, 2.1, 2.0, 6.0};
     return pair;
 }
 
@@ -56,6 +60,13 @@ std::string Edited(const std::string& from, const std::string& to) {
     return text.replace(at, from.size(), to);
 }
 
+// The text without its sheet entries, the last key of the file.
+std::string WithoutSheet(std::string text) {
+    const auto at = text.find(",\n  \"sheet\"");
+    EXPECT_NE(at, std::string::npos);
+    return text.replace(at, std::string::npos, "\n}\n");
+}
+
 struct BadFile {
     const char* name;
     std::string bytes;
@@ -88,8 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"TooLarge", kGood + std::string(kPairFileLimit, ' '), "larger than 1 MiB"},
         BadFile{"AnArray", "[1, 2]", "does not hold a JSON object"},
         BadFile{"OtherFormat", Edited("korvanta-pair", "gear-table"), "its format is \"gear-table\""},
-        BadFile{"NewerMajorVersion", Edited("\"1.0\"", "\"2.0\""), "format version 2.0 by a newer Korvanta"},
-        BadFile{"VersionNotANumber", Edited("\"1.0\"", "\"one\""), "a version such as \"1.0\""},
+        BadFile{"NewerMajorVersion", Edited("\"1.1\"", "\"2.0\""), "format version 2.0 by a newer Korvanta"},
+        BadFile{"VersionNotANumber", Edited("\"1.1\"", "\"one\""), "a version such as \"1.0\""},
         BadFile{"MissingEntry", Edited("    \"od2\": \"4.20000\",\n", ""), "\"entries.od2\" is missing"},
         BadFile{"MissingJob", Edited("\"job\"", "\"jobs\""), "\"job\" is missing"},
         BadFile{"NumberForText", Edited("\"nt1\": \"20\"", "\"nt1\": 20"),
@@ -104,17 +115,76 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"LongJobText", Edited("\"D 77-210\"", "\"" + std::string(kJobTextLimit + 1, 'x') + "\""),
                 "longer than 300 characters"},
         BadFile{"ControlCharacterInJobText", Edited("\"P-1042\"", "\"P-\\u001b[31m1042\""),
-                "holds control characters"}),
+                "holds control characters"},
+        BadFile{"MissingSheet", WithoutSheet(PairFileText(ExternalPair())), "\"sheet\" is missing"},
+        BadFile{"FaceWidthZero", Edited("\"face_width\": \"1.5\"", "\"face_width\": \"0\""),
+                "\"sheet.face_width\" must hold a face width above 0"},
+        BadFile{"FaceWidthWithAComma", Edited("\"face_width\": \"1.5\"", "\"face_width\": \"1,5\""),
+                "\"sheet.face_width\" must hold a number, not \"1,5\""},
+        BadFile{"FaceWidthInfinite", Edited("\"face_width\": \"1.5\"", "\"face_width\": \"inf\""),
+                "\"sheet.face_width\" must hold a number"},
+        BadFile{"ClassZero", Edited("\"accuracy_class\": \"6\"", "\"accuracy_class\": \"0\""),
+                "a class from 1 to 11, not \"0\""},
+        BadFile{"ClassTwelve", Edited("\"accuracy_class\": \"6\"", "\"accuracy_class\": \"12\""),
+                "a class from 1 to 11, not \"12\""},
+        BadFile{"ClassWithAFraction", Edited("\"accuracy_class\": \"6\"", "\"accuracy_class\": \"6.5\""),
+                "a class from 1 to 11"},
+        BadFile{"UnknownHand", Edited("\"right\"", "\"both\""), "\"sheet.helix_hand\" must hold \"right\""},
+        BadFile{"ReliefNotAnObject", Edited("\"tip_relief2\": {}", "\"tip_relief2\": \"\""),
+                "\"sheet.tip_relief2\" must hold an object"},
+        BadFile{"ReliefWithBothStarts",
+                Edited("\"start_diameter\"", "\"start_roll_angle\": \"20\", \"start_diameter\""),
+                "either \"start_diameter\" or \"start_roll_angle\""},
+        BadFile{"ReliefStartZero", Edited("\"start_diameter\": \"2.1\"", "\"start_diameter\": \"0\""),
+                "\"sheet.tip_relief1.start_diameter\" must hold a number above 0"},
+        BadFile{"ReliefNegative", Edited("\"least\": \"2\"", "\"least\": \"-1\""), "amounts of 0 or more"},
+        BadFile{"ReliefLeastAboveMost", Edited("\"least\": \"2\"", "\"least\": \"7\""),
+                "\"sheet.tip_relief1.least\" holds more relief than \"sheet.tip_relief1.most\""},
+        BadFile{"ReliefWithoutMost", Edited(",\n      \"most\": \"6\"", ""),
+                "\"sheet.tip_relief1.most\" is missing"},
+        BadFile{"ReliefEmptyAmount", Edited("\"most\": \"6\"", "\"most\": \"\""),
+                "\"sheet.tip_relief1.most\" must hold a number, not an empty text"}),
     [](const ::testing::TestParamInfo<BadFile>& param) { return std::string(param.param.name); });
 
 TEST(PairFile, ANewerMinorVersionOpensWithoutWhatItDoesNotKnowAndSaysSo) {
     const std::string newer =
-        Edited("\"1.0\"", "\"1.4\"").insert(1, "\n  \"surface_finish\": {\"ra\": 0.8},");
+        Edited("\"1.1\"", "\"1.4\"").insert(1, "\n  \"surface_finish\": {\"ra\": 0.8},");
     const PairFileReading reading = ReadPairFile("newer.korvanta", newer);
     ASSERT_TRUE(reading.pair.has_value()) << reading.error;
     EXPECT_EQ(*reading.pair, ExternalPair());
     ASSERT_TRUE(reading.notice.has_value());
     EXPECT_NE(reading.notice->find("format version 1.4"), std::string::npos);
+}
+
+TEST(PairFile, AFileOfVersionOneZeroHasNoSheetEntries) {
+    PairFile older = ExternalPair();
+    older.sheet = {};
+    std::string text = WithoutSheet(PairFileText(older));
+    text.replace(text.find("\"1.1\""), 5, "\"1.0\"");
+    const PairFileReading reading = ReadPairFile("older.korvanta", text);
+    ASSERT_TRUE(reading.pair.has_value()) << reading.error;
+    EXPECT_EQ(*reading.pair, older);
+    EXPECT_FALSE(reading.notice.has_value());
+}
+
+TEST(PairFile, WritesTheSheetEntriesAsTexts) {
+    const std::string text = PairFileText(ExternalPair());
+    EXPECT_NE(text.find("\"version\": \"1.1\""), std::string::npos);
+    EXPECT_NE(
+        text.find(
+            "  \"sheet\": {\n    \"face_width\": \"1.5\",\n    \"accuracy_class\": \"6\",\n"
+            "    \"helix_hand\": \"right\",\n    \"tip_relief1\": {\n      \"start_diameter\": \"2.1\",\n"
+            "      \"least\": \"2\",\n      \"most\": \"6\"\n    },\n    \"tip_relief2\": {}\n  }\n}\n"),
+        std::string::npos)
+        << text;
+}
+
+TEST(PairFile, KeepsARollAngleStartAndNoHand) {
+    PairFile pair = InternalMetricPair();
+    pair.sheet.tipRelief.gear = TipRelief{TipRelief::StartGiven::RollAngle, 1.0 / 3.0, 0.0, 0.1};
+    const PairFileReading reading = ReadPairFile("relief.korvanta", PairFileText(pair));
+    ASSERT_TRUE(reading.pair.has_value()) << reading.error;
+    EXPECT_EQ(*reading.pair, pair);
 }
 
 TEST(PairFile, TypesOnlyTheEntriesThatAreNotEmpty) {

@@ -151,6 +151,7 @@ void InputWindow::StartPair(LengthUnit unit) {
     StartAfresh(windows_.State());
     windows_.session().MeasurementChoices() = {};
     windows_.session().Job() = {};
+    windows_.session().Sheet() = {};
     form_.emplace(windows_.State());
     BindModel();
     focusedField_.reset();
