@@ -1,6 +1,9 @@
 #include "logic/mesh_texts.h"
 
+#include <array>
+
 #include "core/number_text.h"
+#include "logic/sheet_header.h"
 #include "logic/table_copy.h"
 #include "logic/unit_texts.h"
 
@@ -67,13 +70,17 @@ std::string TurnText(double basePitches, int pinionTeeth) {
     return "Pinion turned " + PatternValue(degrees, kRollAngleDecimals) + std::string(kDegreeSign);
 }
 
-std::vector<std::string> MeshHeaderLines(const JobData& job, LengthUnit unit, std::string_view date,
-                                         std::string_view version) {
+std::vector<std::string> MeshHeaderLines(const JobData& job, PairKind kind, LengthUnit unit,
+                                         std::string_view date) {
+    std::vector<std::array<std::string, 2>> jobLines = HeadLines(job, unit);
+    jobLines.pop_back(); // the units, said below as the sheet says them
     std::vector<std::string> lines;
-    for (const auto& [label, text] : HeadLines(job, unit)) {
+    for (const auto& [label, text] : jobLines) {
         lines.push_back(label + ": " + OneLine(text));
     }
-    lines.push_back("Made " + std::string(date) + " by Korvanta " + std::string(version));
+    lines.push_back(SheetPairKindText(kind));
+    lines.push_back(SheetUnitsText(unit));
+    lines.push_back("Made " + std::string(date) + " by " + SheetProgramText());
     return lines;
 }
 

@@ -40,10 +40,11 @@ PerMember<std::string> RollAngleTexts(const MeshContact& contact);
 // How far the pinion has turned from the start of the picture: "Pinion turned 4.500°".
 std::string TurnText(double basePitches, int pinionTeeth);
 
-// The lines a printed or saved picture begins with: the job texts that are typed and the units, each as
-// "Label: text" (the note on one line), then when and by what it was made.
-std::vector<std::string> MeshHeaderLines(const JobData& job, LengthUnit unit, std::string_view date,
-                                         std::string_view version);
+// The lines a printed or saved picture begins with, as the sheet's header: the job texts that are typed,
+// each as "Label: text" (the note on one line), the kind of pair, the units, then when and by what it
+// was made.
+std::vector<std::string> MeshHeaderLines(const JobData& job, PairKind kind, LengthUnit unit,
+                                         std::string_view date);
 
 // What `korvanta --mesh` takes, said when it is given something else.
 inline constexpr std::string_view kMeshCommandUsage =

@@ -1,5 +1,7 @@
 #include "logic/mesh_texts.h"
 
+#include "logic/sheet_header.h"
+
 #include <gtest/gtest.h>
 
 namespace korvanta {
@@ -32,13 +34,13 @@ TEST(MeshTexts, TheTurnIsThePinionsAngle) {
     EXPECT_EQ(TurnText(0.25, 24), "Pinion turned 3.750\u00B0");
 }
 
-TEST(MeshTexts, TheHeaderHasTheTypedJobTextsTheUnitsAndWhenAndByWhatItWasMade) {
+TEST(MeshTexts, TheHeaderHasTheTypedJobTextsThePairTheUnitsAndWhenAndByWhatItWasMade) {
     JobData job;
     job.drawing = "D-7";
     job.note = "first\nsecond";
-    EXPECT_EQ(MeshHeaderLines(job, LengthUnit::Millimetre, "2026-12-09", "1.4.0"),
-              (std::vector<std::string>{"Drawing: D-7", "Note: first second", "Units: mm",
-                                        "Made 2026-12-09 by Korvanta 1.4.0"}));
+    EXPECT_EQ(MeshHeaderLines(job, PairKind::Internal, LengthUnit::Millimetre, "2026-12-09"),
+              (std::vector<std::string>{"Drawing: D-7", "Note: first second", "Internal pair",
+                                        "Units: mm (module)", "Made 2026-12-09 by " + SheetProgramText()}));
 }
 
 TEST(MeshTexts, AnUnwritablePictureNamesTheFileAndTheReason) {

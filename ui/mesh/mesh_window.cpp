@@ -11,7 +11,6 @@
 #include <cmath>
 
 #include "core/mesh_geometry.h"
-#include "core/version.h"
 #include "logic/measurement_form.h"
 #include "logic/mesh_texts.h"
 #include "ui/common/dialogs.h"
@@ -141,7 +140,7 @@ void MeshWindow::FollowPair(const PairSolution& solution) {
 
 MeshPage MeshWindow::Page() const {
     const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
-    return {MeshHeaderLines(windows_.session().Job(), canvas_->Picture().unit, date, kVersion),
+    return {MeshHeaderLines(windows_.session().Job(), canvas_->Picture().kind, canvas_->Picture().unit, date),
             canvas_->Picture(), canvas_->View()};
 }
 
