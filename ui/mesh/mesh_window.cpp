@@ -107,7 +107,10 @@ MeshWindow::MeshWindow(ProgramWindows& windows, QWidget* parent)
     AddShortcuts(*this, {QKeySequence(Qt::Key_Minus), QKeySequence::ZoomOut}, "ActionZoomOut",
                  [this] { canvas_->ZoomOut(); });
     AddShortcuts(*this, {QKeySequence(Qt::Key_Home)}, "ActionHome", [this] { canvas_->ShowWholePair(); });
-    resize(980, 760);
+    // Large enough for the contact zone and its legend, but never beyond the screen: the window may be
+    // made larger or smaller as the user likes.
+    const QMargins frame = FrameAllowance(*this);
+    resize(QSize(980, 760).boundedTo(AvailableArea(*this).size().shrunkBy(frame)));
 }
 
 MeshWindow::~MeshWindow() = default;

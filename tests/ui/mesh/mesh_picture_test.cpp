@@ -63,6 +63,10 @@ struct PictureCase {
     FieldTexts texts;
 };
 
+void PrintTo(const PictureCase& pair, std::ostream* stream) {
+    *stream << pair.name;
+}
+
 class MeshPictureReference : public WindowTest, public ::testing::WithParamInterface<PictureCase> {};
 
 // The picture of the pair at its start, contact zone in view, against the one looked at and kept with

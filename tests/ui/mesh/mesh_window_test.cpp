@@ -18,6 +18,7 @@
 #include "print/recording_chooser.h"
 #include "support/recording_document_printer.h"
 #include "support/window_test.h"
+#include "ui/common/window_placement.h"
 #include "ui/input/input_window.h"
 #include "ui/mesh/mesh_canvas.h"
 #include "ui/mesh/mesh_window.h"
@@ -88,6 +89,13 @@ TEST_F(MeshWindowTest, OpensFromTheInputWindowsInspectionMenuWithoutAnOutputWind
     ASSERT_NE(Windows().LoadedMesh(), nullptr);
     EXPECT_TRUE(Windows().LoadedMesh()->isVisible());
     EXPECT_EQ(Windows().LoadedOutput(PairKind::External), nullptr);
+}
+
+// The offscreen platform's screen of 800 x 600 pixels is smaller than the window would be.
+TEST_F(MeshWindowTest, OpensInsideTheScreenAndMayBeResized) {
+    MeshWindow& mesh = OpenedFromTheOutputWindow();
+    EXPECT_TRUE(AvailableArea(mesh).contains(mesh.geometry()));
+    EXPECT_NE(mesh.minimumSize(), mesh.maximumSize());
 }
 
 TEST_F(MeshWindowTest, FirstShowsTheContactZone) {
