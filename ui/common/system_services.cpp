@@ -5,8 +5,8 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/open_file_chooser.h"
 #include "ui/input/job_data_editor.h"
+#include "ui/print/print_chooser.h"
 #include "ui/print/save_file_chooser.h"
-#include "ui/print/system_document_printer.h"
 #include "ui/print/system_page_printer.h"
 
 namespace korvanta {
@@ -16,15 +16,14 @@ SystemServices::SystemServices()
       fileChooser_(std::make_unique<FileDialogChooser>()),
       openChooser_(std::make_unique<FileDialogOpenChooser>()), jobEditor_(std::make_unique<JobDataDialog>()),
       printer_(std::make_unique<SystemPagePrinter>(*dialogs_, *fileChooser_)),
-      documentPrinter_(std::make_unique<SystemDocumentPrinter>(*dialogs_)),
-      clipboard_(std::make_unique<SystemClipboard>()) {
+      printChooser_(std::make_unique<PrintDialogChooser>()), clipboard_(std::make_unique<SystemClipboard>()) {
     services_.dialogs = dialogs_.get();
     services_.browser = browser_.get();
     services_.fileChooser = fileChooser_.get();
     services_.openChooser = openChooser_.get();
     services_.jobEditor = jobEditor_.get();
     services_.printer = printer_.get();
-    services_.documentPrinter = documentPrinter_.get();
+    services_.printChooser = printChooser_.get();
     services_.clipboard = clipboard_.get();
 }
 

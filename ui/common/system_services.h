@@ -7,8 +7,8 @@
 namespace korvanta {
 
 // The program's own services: QMessageBox, QDesktopServices, the default printer (or a PDF file
-// when there is none), the print dialog's printer for vector drawings, the file dialogs, the job data dialog
-// and the system clipboard, with the program's durations.
+// when there is none), Qt's print dialog, the file dialogs, the job data dialog and the system clipboard,
+// with the program's durations.
 class SystemServices {
 public:
     SystemServices();
@@ -25,7 +25,7 @@ private:
     std::unique_ptr<OpenFileChooser> openChooser_;
     std::unique_ptr<JobDataEditor> jobEditor_;
     std::unique_ptr<PagePrinter> printer_;
-    std::unique_ptr<DocumentPrinter> documentPrinter_;
+    std::unique_ptr<PrintChooser> printChooser_;
     std::unique_ptr<Clipboard> clipboard_;
     Services services_;
 };

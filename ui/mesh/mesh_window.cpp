@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -17,7 +19,7 @@
 #include "ui/common/program_window.h"
 #include "ui/common/window_placement.h"
 #include "ui/mesh/mesh_canvas.h"
-#include "ui/print/document_printer.h"
+#include "ui/print/print_chooser.h"
 #include "ui/print/save_file_chooser.h"
 #include "ui/program_windows.h"
 
@@ -170,11 +172,23 @@ void MeshWindow::advance() {
     slider_->setValue(slider_->value() >= slider_->maximum() ? 0 : slider_->value() + 1);
 }
 
+// One page across the sheet, drawn on the printer itself as lines and texts.
 void MeshWindow::print() {
-    const MeshPage page = Page();
-    windows_.services().documentPrinter->PrintPage(
-        QStringLiteral("Korvanta mesh picture"),
-        [&page](QPainter& painter, const QRectF& area) { RenderMeshPage(painter, area, page); });
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Korvanta mesh picture"));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!windows_.services().printChooser->ChoosePrinter(printer)) {
+        return;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        windows_.services().dialogs->Show(
+            {"The page could not be printed. Please check the printer and try again.",
+             std::string(kMessageTitle), MessageIcon::Stop});
+        return;
+    }
+    RenderMeshPage(painter, QRectF(0, 0, printer.width(), printer.height()), Page());
+    painter.end();
 }
 
 // A name without a known ending is saved as SVG, the drawing programs' format.

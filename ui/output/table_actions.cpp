@@ -65,16 +65,18 @@ TableActions AddTableActions(QWidget& window) {
 }
 
 void ShowCellMenu(QLineEdit& cell, const QPoint& at, const TableActions& actions,
-                  const QList<QAction*>& more) {
+                  const std::vector<QAction*>& more) {
     QMenu* menu = cell.createStandardContextMenu();
     menu->setParent(&cell, menu->windowFlags());
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
     menu->addAction(actions.copy);
     menu->addAction(actions.save);
-    if (!more.isEmpty()) {
+    if (!more.empty()) {
         menu->addSeparator();
-        menu->addActions(more);
+        for (QAction* action : more) {
+            menu->addAction(action);
+        }
     }
     menu->popup(cell.mapToGlobal(at));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "logic/calculate.h"
 #include "logic/pair_file.h"
@@ -26,11 +26,11 @@ struct TableActions {
 };
 TableActions AddTableActions(QWidget& window);
 
-// A cell's own menu (Copy, Select All) with the table's actions and `more` below; it pops up without
-// an event loop of its own as a child of the cell, so a window closed from outside while it is open
+// A cell's own menu (Copy, Select All) with the table's actions and the `more` actions below; it pops up
+// without an event loop of its own as a child of the cell, so a window closed from outside while it is open
 // takes the menu with it.
 void ShowCellMenu(QLineEdit& cell, const QPoint& at, const TableActions& actions,
-                  const QList<QAction*>& more = {});
+                  const std::vector<QAction*>& more = {});
 
 // Ctrl+C in a cell copies its selection, or the whole text when nothing is selected: a click into a
 // read-only cell selects nothing, and the value is what the user is after.

@@ -16,7 +16,7 @@
 #include "logic/mesh_texts.h"
 #include "mesh/mesh_pairs.h"
 #include "print/recording_chooser.h"
-#include "support/recording_document_printer.h"
+#include "sheet/recording_print_chooser.h"
 #include "support/window_test.h"
 #include "ui/common/window_placement.h"
 #include "ui/input/input_window.h"
@@ -223,20 +223,40 @@ TEST_F(MeshWindowTest, PlayTurnsStepByStepUntilPaused) {
     EXPECT_EQ(slider.value(), stopped);
 }
 
-TEST_F(MeshWindowTest, PrintsOnePageWithTheJobHeaderAndTheLabelsAsText) {
-    RecordingDocumentPrinter printer;
-    TheSession().Job().drawing = "D-4711";
+TEST_F(MeshWindowTest, PrintsOnePageAcrossTheSheetAsLinesAndTexts) {
+    RecordingPrintChooser chooser;
+    QTemporaryDir folder;
+    chooser.file = folder.filePath("printed.pdf");
     MeshWindow& mesh = OpenedFromTheOutputWindow();
     Control<QPushButton>(mesh, "ButtonPrint").click();
-    ASSERT_EQ(printer.pages.size(), 1U);
-    const QString page = QString::fromUtf8(printer.pages.front());
-    EXPECT_TRUE(page.contains("Drawing: D-4711"));
-    EXPECT_TRUE(page.contains("Units: in"));
-    EXPECT_TRUE(
-        page.contains(QString::fromStdString(ContactRatioText(mesh.Canvas().Picture().contactRatio))));
-    EXPECT_TRUE(page.contains(">P<"));
-    // Drawn as lines, not as a picture of them.
-    EXPECT_FALSE(page.contains("<image"));
+    EXPECT_EQ(chooser.calls, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+    QFile file(chooser.file);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+    EXPECT_TRUE(pdf.contains("/Font"));
+    EXPECT_FALSE(pdf.contains("/Subtype /Image"));
+}
+
+TEST_F(MeshWindowTest, PrintingThatTheUserCancelsPrintsNothing) {
+    RecordingPrintChooser chooser;
+    MeshWindow& mesh = OpenedFromTheOutputWindow();
+    Control<QPushButton>(mesh, "ButtonPrint").click();
+    EXPECT_EQ(chooser.calls, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// The page printed and saved begins with the job's header.
+TEST_F(MeshWindowTest, ThePageHasTheJobHeaderOverThePicture) {
+    TheSession().Job().drawing = "D-4711";
+    MeshWindow& mesh = OpenedFromTheOutputWindow();
+    const MeshPage page = mesh.Page();
+    ASSERT_FALSE(page.header.empty());
+    EXPECT_EQ(page.header.front(), "Drawing: D-4711");
+    EXPECT_EQ(page.header.back().rfind("Made ", 0), 0U);
+    EXPECT_DOUBLE_EQ(page.view.span, mesh.Canvas().View().span);
 }
 
 class SavingTheMesh : public MeshWindowTest {
