@@ -292,8 +292,7 @@ void InputForm::RunBasicValues(const FieldFlags& keptEmpty) {
     for (InputField field : kLengthFields) {
         wasEmpty[Index(field)] = StateValue(state_, field) == 0;
     }
-    const BasicValuesOutcome outcome =
-        GetBasicValues(state_, Number(InputField::NT1), Number(InputField::NT2));
+    const BasicValuesOutcome outcome = GetBasicValues(state_, Number(InputField::NT1), Number(InputField::NT2));
     for (InputField field : kLengthFields) {
         if (keptEmpty[Index(field)]) {
             StateValue(state_, field) = 0;

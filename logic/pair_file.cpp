@@ -294,8 +294,7 @@ PairFile PairOf(const Json& file) {
         pair.job.*key.text = std::move(text);
     }
     // The sheet's entries came with version 1.1; an older file has none.
-    if (file.contains("sheet") || version.major > 1 ||
-        (version.major == 1 && version.minor >= kSheetMinorVersion)) {
+    if (file.contains("sheet") || version.minor >= kSheetMinorVersion) {
         pair.sheet = SheetOf(file);
     }
     return pair;

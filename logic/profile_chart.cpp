@@ -45,10 +45,6 @@ void AddBand(ProfileChart& chart, const std::vector<ProfileStation>& stations, d
 
 } // namespace
 
-std::string ChartDeviationUnit(LengthUnit unit) {
-    return unit == LengthUnit::Millimetre ? "\xC2\xB5m" : "0.0001 in";
-}
-
 ProfileChart ProfileChartOf(const PairSolution& solution, Member member,
                             const std::vector<ProfileStation>& stations,
                             const std::optional<Tolerances>& tolerances,
@@ -57,7 +53,7 @@ ProfileChart ProfileChartOf(const PairSolution& solution, Member member,
     ProfileChart chart;
     chart.member = member;
     chart.title = "Profile: " + SheetMemberName(solution.kind, member);
-    chart.deviationUnit = ChartDeviationUnit(unit);
+    chart.deviationUnit = std::string(DeviationUnitOf(unit));
     // The internal gear's roll angle grows from its inside diameter (its tip) to its root.
     chart.tipAtRollFrom = solution.kind == PairKind::Internal && member == Member::Gear;
     const auto [lowest, highest] = std::ranges::minmax(

@@ -18,7 +18,4 @@ ProfileChart ProfileChartOf(const PairSolution& solution, Member member,
                             const std::optional<Tolerances>& tolerances,
                             const std::optional<TipRelief>& relief);
 
-// The chart's unit of deviation: "µm" for a metric pair, "0.0001 in" for an inch pair.
-std::string ChartDeviationUnit(LengthUnit unit);
-
 } // namespace korvanta

@@ -2,10 +2,18 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "core/length_unit.h"
 #include "core/member.h"
 
 namespace korvanta {
+
+// The unit the deviations from the design involute are given and charted in: micrometres for a metric
+// pair, ten-thousandths of an inch for an inch pair.
+inline std::string_view DeviationUnitOf(LengthUnit unit) {
+    return unit == LengthUnit::Millimetre ? "\xC2\xB5m" : "0.0001 in";
+}
 
 enum class HelixHand { Right, Left };
 

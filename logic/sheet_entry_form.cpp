@@ -42,10 +42,6 @@ std::optional<double> DecimalNumber(std::string_view text) {
     return value;
 }
 
-std::string_view DeviationUnit(LengthUnit unit) {
-    return unit == LengthUnit::Millimetre ? "\xC2\xB5m" : "0.0001 in";
-}
-
 std::string MemberName(Member member) {
     return member == Member::Gear ? "gear" : "pinion";
 }
@@ -117,7 +113,7 @@ std::optional<TipRelief> TipReliefOf(const TipReliefTexts& texts, Member member,
                    ", not " + Quoted(texts.start) + ".");
     }
     relief.start = *startValue;
-    const std::string amount = "an amount of 0 or more (in " + std::string(DeviationUnit(unit)) + ")";
+    const std::string amount = "an amount of 0 or more (in " + std::string(DeviationUnitOf(unit)) + ")";
     const std::optional<double> leastValue = DecimalNumber(least);
     if (!leastValue) {
         Refuse(field(SheetEntryItem::ReliefLeast),

@@ -9,8 +9,8 @@
 #include "core/gear_pair_state.h"
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
-#include "logic/calculate.h"
 #include "logic/field_tooltips.h"
+#include "logic/calculate.h"
 #include "logic/input_form.h"
 #include "logic/unit_texts.h"
 

@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     LengthUnit::Millimetre,
                                     PairKind::External,
                                     {"12", "24", "3", "20", "0", "44.84", "79.4", "56.5"}}),
-    [](const ::testing::TestParamInfo<RoundTripCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<RoundTripCase>& testCase) { return std::string(testCase.param.name); });
 
 TEST(ApplyPairTest, FreshStateForgetsThePreviousPair) {
     Typed typed;

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "cli/table_export.h"
+#include "logic/design_checks.h"
 #include "logic/field_tooltips.h"
 #include "logic/key_filter.h"
 #include "ui/common/dialogs.h"
@@ -27,6 +28,9 @@ namespace {
 QString FromModel(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// The space between the checks and the buttons below them.
+constexpr int kChecksGap = 10;
 
 } // namespace
 
@@ -52,6 +56,18 @@ MeasurementsWindow::MeasurementsWindow(ProgramWindows& windows, QWidget* parent)
     font.setBold(true);
     setFont(font);
     setFixedSize(size());
+    heightWithoutChecks_ = height();
+    const QRect sentence = ui->LabelInterferenceWords->geometry();
+    checks_ = new QLabel(this);
+    checks_->setObjectName(QStringLiteral("LabelDesignChecks"));
+    checks_->setWordWrap(true);
+    checks_->setGeometry(sentence.x(), ui->LabelEntriesChanged->y(), sentence.width(),
+                         ui->LabelUnit->height());
+    checks_->hide();
+    for (QWidget* below : {static_cast<QWidget*>(ui->CommandClose), static_cast<QWidget*>(ui->CommandPrint),
+                           static_cast<QWidget*>(ui->LabelEntriesChanged)}) {
+        belowChecks_.emplace_back(below, below->y());
+    }
     CentreOnScreen(*this);
     Paint(ButtonFace());
     QPalette notice = ui->LabelEntriesChanged->palette();
@@ -90,6 +106,7 @@ void MeasurementsWindow::ShowPair(const PairSolution& solution) {
 void MeasurementsWindow::FollowPair(const PairSolution& solution) {
     form_.emplace(solution, windows_.session().MeasurementChoices());
     ShowForm();
+    ShowChecks(DesignChecksOf(solution));
     FollowEntries(windows_.State());
 }
 
@@ -113,6 +130,25 @@ void MeasurementsWindow::ShowForm() {
     StyleFields();
     ui->LabelInterferenceWords->setText(FromModel(form_->InterferenceSentence()));
     ui->LabelEntriesChanged->setText(FromModel(std::string(kEntriesChangedNotice)));
+}
+
+// Nothing is shown, and nothing moves, for a pair without checks.
+void MeasurementsWindow::ShowChecks(const std::vector<std::string>& checks) {
+    QStringList sentences;
+    for (const std::string& check : checks) {
+        sentences.append(FromModel(check));
+    }
+    checks_->setText(sentences.join(QLatin1Char('\n')));
+    checks_->setVisible(!checks.empty());
+    int shift = 0;
+    if (!checks.empty()) {
+        checks_->resize(checks_->width(), checks_->heightForWidth(checks_->width()));
+        shift = checks_->height() + kChecksGap;
+    }
+    for (const auto& [widget, y] : belowChecks_) {
+        widget->move(widget->x(), y + shift);
+    }
+    setFixedSize(width(), heightWithoutChecks_ + shift);
 }
 
 // The fields the user may type into are white; the internal gear has no span to choose.

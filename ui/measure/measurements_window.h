@@ -6,6 +6,8 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/gear_pair_state.h"
 #include "core/pair_result.h"
@@ -22,7 +24,9 @@ class ProgramWindows;
 
 // The inspection measurements of a calculated pair, pinion and gear side by side: tooth thickness,
 // pins or balls, span, their contact diameters, the contact ratio and the interference flags. The
-// pin or ball diameter and the teeth spanned may be typed in; leaving the field measures again.
+// pin or ball diameter and the teeth spanned may be typed in; leaving the field measures again. Below
+// the table stand the designer's checks of the pair, when there are any: the window grows to hold them
+// and its buttons move down.
 class MeasurementsWindow : public QWidget {
     Q_OBJECT
 
@@ -52,6 +56,7 @@ private:
     };
 
     void ShowForm();
+    void ShowChecks(const std::vector<std::string>& checks);
     void StyleFields();
     // A key typed in a field; true when the field's keys discard it.
     bool fieldKeyDiscarded(MeasurementField field, const QKeyEvent& key);
@@ -70,6 +75,10 @@ private:
     std::unique_ptr<Ui::FormMeasurements> ui;
     std::array<RowWidgets, kMeasurementRowCount> rows_;
     std::optional<MeasurementForm> form_;
+    QLabel* checks_ = nullptr;
+    int heightWithoutChecks_ = 0;
+    // The widgets below the checks, with where they stand when there are none.
+    std::vector<std::pair<QWidget*, int>> belowChecks_;
     TableActions tableActions_;
 };
 

@@ -51,6 +51,9 @@ PairFile InternalPair() {
     pair.pinDiameter = {"0.2", ""};
     pair.spanTeeth = {"3", ""};
     pair.job = JobData{"P-1", "G-2", "D-3", "B", "Ann", "two\nlines"};
+    pair.sheet.faceWidth = 0.75;
+    pair.sheet.accuracyClass = 8;
+    pair.sheet.tipRelief.gear = TipRelief{TipRelief::StartGiven::Diameter, 2.05, 1.0, 3.0};
     return pair;
 }
 
@@ -95,6 +98,7 @@ TEST_F(PairFilesTest, OpenedFileFillsTheFieldsAndSavesAgainByteForByte) {
                                              "5.80000", "2.00000"}));
     EXPECT_TRUE(Control<QRadioButton>("Option2").isChecked());
     EXPECT_EQ(testing::TheSession().Job(), InternalPair().job);
+    EXPECT_EQ(testing::TheSession().Sheet(), InternalPair().sheet);
     EXPECT_EQ(window->windowTitle(), "internal.korvanta[*] - Korvanta");
     EXPECT_FALSE(window->isWindowModified());
 
@@ -110,7 +114,7 @@ TEST_F(PairFilesTest, EveryBadFileIsReportedAndLeavesTheFieldsAsTheyWere) {
     const std::vector<QString> before = Texts();
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.korvanta"));
     std::string newerMajor = PairFileText(InternalPair());
-    newerMajor.replace(newerMajor.find("\"1.0\""), 5, "\"2.0\"");
+    newerMajor.replace(newerMajor.find("\"1.1\""), 5, "\"2.0\"");
     std::string refusedEntry = PairFileText(InternalPair());
     refusedEntry.replace(refusedEntry.find("\"2.20000\""), 9, "\"2,2\"");
     const std::vector<QString> bad = {
@@ -151,7 +155,7 @@ TEST_F(PairFilesTest, OpeningClosesTheWindowsOfThePreviousPair) {
 
 TEST_F(PairFilesTest, NewerMinorVersionOpensWithItsNoticeOnce) {
     std::string newerMinor = PairFileText(InternalPair());
-    newerMinor.replace(newerMinor.find("\"1.0\""), 5, "\"1.7\"");
+    newerMinor.replace(newerMinor.find("\"1.1\""), 5, "\"1.7\"");
     ASSERT_TRUE(window->OpenFile(Write("minor.korvanta", newerMinor)));
     ASSERT_EQ(dialogs.shown.size(), 1U);
     EXPECT_EQ(Field("TextNT2").text(), "60");
@@ -179,7 +183,9 @@ TEST_F(PairFilesTest, SaveAnswerWritesTheChangedPairBeforeANewOne) {
     Control<QAction>("MnuNew").trigger();
     EXPECT_EQ(dialogs.saveQuestions, 1);
     EXPECT_TRUE(Read(path).contains("\"21\""));
+    EXPECT_EQ(ReadPairFile("internal.korvanta", Read(path).toStdString()).pair->sheet, InternalPair().sheet);
     EXPECT_EQ(Field("TextNT1").text(), "");
+    EXPECT_EQ(testing::TheSession().Sheet(), SheetEntries{});
     EXPECT_EQ(window->windowTitle(), "Korvanta");
 }
 

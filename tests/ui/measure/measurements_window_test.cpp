@@ -9,6 +9,7 @@
 #include "core/normal_pitch.h"
 #include "core/number_text.h"
 #include "logic/calculate.h"
+#include "logic/design_checks.h"
 #include "logic/field_tooltips.h"
 #include "logic/measurement_form.h"
 #include "print/recording_printer.h"
@@ -224,6 +225,42 @@ TEST_P(MeasurementsWindowTest, PrintsOnePageWithoutItsButtons) {
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return Control<QPushButton>(*window, "CommandClose").isVisible(); }, 5000));
     EXPECT_TRUE(Control<QPushButton>(*window, "CommandPrint").isVisible());
+}
+
+TEST_P(MeasurementsWindowTest, APairWithoutDesignChecksShowsNoneAndKeepsItsSize) {
+    ASSERT_TRUE(DesignChecksOf(pair).empty());
+    EXPECT_FALSE(Control<QLabel>(*window, "LabelDesignChecks").isVisible());
+    EXPECT_EQ(window->size(), QSize(580, 405));
+    EXPECT_EQ(Control<QPushButton>(*window, "CommandClose").y(), 365);
+}
+
+class DesignChecksWindowTest : public WindowTest {};
+
+// Short addenda: the contact ratio falls below 1, which the window says below the table, above its
+// buttons, without a message box.
+TEST_F(DesignChecksWindowTest, DesignChecksStandBelowTheTable) {
+    const PairSolution pair = Calculated(
+        {"ShortAddenda", PairKind::External, {"20", "40", "10", "20", "0", "2.1", "4.1", "3"}, ""});
+    const std::vector<std::string> checks = DesignChecksOf(pair);
+    ASSERT_EQ(checks.size(), 1u);
+    MeasurementsWindow& window = Windows().Measurements();
+    window.ShowPair(pair);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 2000));
+    const QLabel& shown = Control<QLabel>(window, "LabelDesignChecks");
+    EXPECT_TRUE(shown.isVisible());
+    EXPECT_EQ(shown.text().toStdString(), checks.front());
+    const QLabel& interference = Control<QLabel>(window, "LabelInterferenceWords");
+    EXPECT_GE(shown.y(), interference.geometry().bottom());
+    const QPushButton& close = Control<QPushButton>(window, "CommandClose");
+    EXPECT_GT(close.y(), shown.geometry().bottom());
+    EXPECT_LE(close.geometry().bottom(), window.height());
+    EXPECT_TRUE(dialogs.shown.empty());
+    ExpectTextsFit(window);
+
+    // Measured again as a pair without checks, the window is as it always was.
+    window.FollowPair(Calculated(kPairs[0]));
+    EXPECT_FALSE(shown.isVisible());
+    EXPECT_EQ(window.size(), QSize(580, 405));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, MeasurementsWindowTest, ::testing::ValuesIn(kPairs),
