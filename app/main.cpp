@@ -6,6 +6,7 @@
 
 #include "cli/exit_status.h"
 #include "core/version.h"
+#include "headless_mesh.h"
 #include "logic/session.h"
 #include "ui/common/enter_presses_button.h"
 #include "ui/common/program_window.h"
@@ -111,6 +112,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("korvanta"));
     QCoreApplication::setApplicationName(QStringLiteral("korvanta"));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(korvanta::kVersion));
+    if (const std::optional<int> status = korvanta::RunHeadlessMesh(argc, argv)) {
+        return *status;
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Calculates the inspection data of a mating pair of involute gears in its windows."));

@@ -58,7 +58,7 @@ calc_depends=$(field "$calc" Depends)
 [[ $calc_depends != *qt* && $calc_depends != *Qt* && $calc_depends != *fonts* ]] ||
   fail "korvanta-calc depends on Qt or fonts: $calc_depends"
 desktop_depends=$(field "$desktop" Depends)
-for needed in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation; do
+for needed in libqt6widgets6 libqt6printsupport6 libqt6svg6 qt6-qpa-plugins fonts-liberation; do
   [[ $desktop_depends == *"$needed"* ]] || fail "korvanta does not depend on $needed: $desktop_depends"
 done
 [[ $(field "$desktop" Recommends) == *xdg-utils* ]] || fail "korvanta does not recommend xdg-utils"

@@ -8,7 +8,7 @@ set_name=${1:-program}
 
 program_packages=(
   g++ lld cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins nlohmann-json3-dev
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev qt6-qpa-plugins nlohmann-json3-dev
   fonts-liberation
 )
 test_packages=(

@@ -16,6 +16,7 @@
 #include "ui/input/input_window.h"
 #include "ui/input/splash_window.h"
 #include "ui/measure/measurements_window.h"
+#include "ui/mesh/mesh_window.h"
 #include "ui/output/output_window.h"
 #include "ui/print/status_window.h"
 #include "ui/sheet/sheet_window.h"
@@ -107,7 +108,7 @@ ProgramWindows::~ProgramWindows() {
     releasing_ = true;
     for (QWidget* window : std::initializer_list<QWidget*>{
              splash_, input_, outputs_[0], outputs_[1], diagram_, notes_[0], notes_[1], help_, limitations_,
-             license_, about_, status_, measurements_, sheet_}) {
+             license_, about_, status_, measurements_, sheet_, mesh_}) {
         delete window;
     }
 }
@@ -204,6 +205,11 @@ SheetWindow& ProgramWindows::Sheet() {
     return Get(sheet_, [this] { return new SheetWindow(*this); });
 }
 
+// Modeless beside the others, as the measurements window: it draws a copy of the pair.
+MeshWindow& ProgramWindows::Mesh() {
+    return Get(mesh_, [this] { return new MeshWindow(*this); });
+}
+
 SplashWindow* ProgramWindows::LoadedSplash() const {
     return Loaded(splash_);
 }
@@ -250,6 +256,10 @@ MeasurementsWindow* ProgramWindows::LoadedMeasurements() const {
 
 SheetWindow* ProgramWindows::LoadedSheet() const {
     return Loaded(sheet_);
+}
+
+MeshWindow* ProgramWindows::LoadedMesh() const {
+    return Loaded(mesh_);
 }
 
 } // namespace korvanta

@@ -20,6 +20,7 @@ class InputWindow;
 class LicenseWindow;
 class LimitationsWindow;
 class MeasurementsWindow;
+class MeshWindow;
 class OutputWindow;
 class SheetWindow;
 class SplashWindow;
@@ -58,6 +59,7 @@ public:
     StatusWindow& Status();
     MeasurementsWindow& Measurements();
     SheetWindow& Sheet();
+    MeshWindow& Mesh();
 
     // The window if it exists and has not been closed, else nullptr; none is created for this.
     SplashWindow* LoadedSplash() const;
@@ -72,6 +74,7 @@ public:
     StatusWindow* LoadedStatus() const;
     MeasurementsWindow* LoadedMeasurements() const;
     SheetWindow* LoadedSheet() const;
+    MeshWindow* LoadedMesh() const;
 
 private:
     template <class W, class Create> W& Get(QPointer<W>& slot, Create create);
@@ -95,6 +98,7 @@ private:
     QPointer<StatusWindow> status_;
     QPointer<MeasurementsWindow> measurements_;
     QPointer<SheetWindow> sheet_;
+    QPointer<MeshWindow> mesh_;
 };
 
 } // namespace korvanta

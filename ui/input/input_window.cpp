@@ -21,6 +21,7 @@
 #include "ui/input/input_window_form.h"
 #include "ui/input/unit_choice.h"
 #include "ui/measure/measurements_window.h"
+#include "ui/mesh/mesh_window.h"
 #include "ui/output/output_window.h"
 #include "ui/print/show_status.h"
 #include "ui/program_windows.h"
@@ -88,6 +89,7 @@ void InputWindow::ConnectHandlers() {
     connect(ui->Command1, &QPushButton::clicked, this, &InputWindow::calculate);
     connect(ui->MnuMeasurements, &QAction::triggered, this, &InputWindow::openMeasurements);
     connect(ui->MnuSheet, &QAction::triggered, this, &InputWindow::openSheet);
+    connect(ui->MnuMesh, &QAction::triggered, this, &InputWindow::openMesh);
     connect(ui->Command2, &QPushButton::clicked, this, &InputWindow::exitProgram);
     connect(ui->Option1, &QRadioButton::clicked, this, &InputWindow::chooseExternalPair);
     connect(ui->Option2, &QRadioButton::clicked, this, &InputWindow::chooseInternalPair);
@@ -266,6 +268,14 @@ void InputWindow::openSheet() {
     ui->Command1->setFocus(Qt::ShortcutFocusReason);
     if (form_->CalculatePair().opens) {
         OpenSheet(windows_, *this);
+    }
+}
+
+// Calculate's checks, then the accepted pair in mesh, as for the measurements.
+void InputWindow::openMesh() {
+    ui->Command1->setFocus(Qt::ShortcutFocusReason);
+    if (form_->CalculatePair().opens) {
+        OpenMesh(windows_, *this);
     }
 }
 

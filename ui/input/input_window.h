@@ -77,6 +77,7 @@ private:
     void calculate();
     void openMeasurements();
     void openSheet();
+    void openMesh();
     void exitProgram();
     void chooseExternalPair();
     void chooseInternalPair();

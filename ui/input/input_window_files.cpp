@@ -18,6 +18,7 @@
 #include "ui/input/job_data_editor.h"
 #include "ui/input/unit_choice.h"
 #include "ui/measure/measurements_window.h"
+#include "ui/mesh/mesh_window.h"
 #include "ui/output/output_window.h"
 #include "ui/print/save_file_chooser.h"
 #include "ui/program_windows.h"
@@ -148,6 +149,7 @@ void InputWindow::StartPair(LengthUnit unit) {
     Unload(windows_.LoadedOutput(PairKind::Internal));
     Unload(windows_.LoadedMeasurements());
     Unload(windows_.LoadedSheet());
+    Unload(windows_.LoadedMesh());
     StartAfresh(windows_.State());
     windows_.session().MeasurementChoices() = {};
     windows_.session().Job() = {};

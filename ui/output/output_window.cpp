@@ -14,6 +14,7 @@
 #include "ui/info/form_diameter_note.h"
 #include "ui/input/input_window.h"
 #include "ui/measure/measurements_window.h"
+#include "ui/mesh/mesh_window.h"
 #include "ui/output/info_icon.h"
 #include "ui/output/output_print.h"
 #include "ui/output/output_window_description.h"
@@ -74,6 +75,13 @@ OutputWindow::OutputWindow(ProgramWindows& windows, PairKind kind, QWidget* pare
     sheetAction_->setObjectName(QStringLiteral("ActionSheet"));
     addAction(sheetAction_);
     connect(sheetAction_, &QAction::triggered, this, [this] { OpenSheet(windows_, *this); });
+    // The pair in mesh: Ctrl+Shift+M, or the same menus.
+    meshAction_ = new QAction(QStringLiteral("Mesh &Picture..."), this);
+    meshAction_->setObjectName(QStringLiteral("ActionMesh"));
+    meshAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    meshAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(meshAction_);
+    connect(meshAction_, &QAction::triggered, this, &OutputWindow::openMesh);
     tableActions_ = AddTableActions(*this);
     connect(tableActions_.copy, &QAction::triggered, this, &OutputWindow::copyTable);
     connect(tableActions_.save, &QAction::triggered, this, &OutputWindow::saveTable);
@@ -100,6 +108,7 @@ void OutputWindow::Activated() {
     ShowUnitSign(*Named<QLabel>(*this, "LabelUnit"), windows_.State().Unit);
     MeasurementsFollowPair(windows_);
     SheetFollowPair(windows_);
+    MeshFollowPair(windows_);
     ReportTable(windows_.services(), table_);
 }
 
@@ -157,8 +166,12 @@ void OutputWindow::openMeasurements() {
     OpenMeasurements(windows_, *this);
 }
 
+void OutputWindow::openMesh() {
+    OpenMesh(windows_, *this);
+}
+
 void OutputWindow::showCellMenu(QLineEdit& cell, const QPoint& at) {
-    ShowCellMenu(cell, at, tableActions_, {measurementsAction_, sheetAction_});
+    ShowCellMenu(cell, at, tableActions_, {measurementsAction_, sheetAction_, meshAction_});
 }
 
 void OutputWindow::copyTable() {

@@ -36,7 +36,9 @@ private:
     void openFormDiameterNote();
     void closeWindow();
     void openMeasurements();
-    // A cell's own menu (Copy, Select All) with the table's actions, the measurements and the sheet below.
+    void openMesh();
+    // A cell's own menu (Copy, Select All) with the table's actions, the measurements, the sheet and the
+    // mesh below.
     void showCellMenu(QLineEdit& cell, const QPoint& at);
     void copyTable();
     // The table as the command prints the pair without its measurements.
@@ -50,6 +52,7 @@ private:
     OutputTableView view_;
     QAction* measurementsAction_ = nullptr;
     QAction* sheetAction_ = nullptr;
+    QAction* meshAction_ = nullptr;
     TableActions tableActions_;
     // Kept between activations: a calculation that stops part way leaves the later cells as they were.
     OutputTable table_;
