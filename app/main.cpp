@@ -51,9 +51,20 @@ const QCommandLineOption& SheetOption() {
     return option;
 }
 
+// Answered by RunHeadlessMesh before this parser runs; listed here so that --help names it.
+const QCommandLineOption& MeshOption() {
+    static const QCommandLineOption option(
+        QStringLiteral("mesh"),
+        QStringLiteral("Writes the mesh picture of the pair file FILE as an SVG or PDF file (--output, by "
+                       "its ending) and opens no window; no display is needed."),
+        QStringLiteral("FILE"));
+    return option;
+}
+
 const QCommandLineOption& OutputOption() {
     static const QCommandLineOption option(
-        QStringLiteral("output"), QStringLiteral("The PDF file --sheet writes."), QStringLiteral("PDF"));
+        QStringLiteral("output"), QStringLiteral("The file --sheet (PDF) or --mesh (SVG or PDF) writes."),
+        QStringLiteral("FILE"));
     return option;
 }
 
@@ -125,7 +136,7 @@ int main(int argc, char** argv) {
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A pair file (.korvanta) to open."),
                                  QStringLiteral("[FILE]"));
-    parser.addOptions({SheetOption(), OutputOption(), PaperOption()});
+    parser.addOptions({SheetOption(), MeshOption(), OutputOption(), PaperOption()});
     AnswerInformationOptions(parser, argc, argv);
     if (parser.isSet(SheetOption())) {
         return WriteSheet(parser, argc, argv);
