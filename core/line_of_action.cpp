@@ -97,9 +97,18 @@ std::vector<StationValue> StationsOf(const PairSolution& solution, const LineOfA
     if (lowest && highest) {
         stations.push_back(onLine(Station::HighestSingleContact, *highest));
     }
-    stations.push_back(onLine(Station::EAP, pinion ? line.end : line.start));
-    stations.push_back(
-        fromTable(Station::OutsideDiameter, solution.values.outsideDiameter[member], result.RollOD[member]));
+    // Contact ends on the member's own tip circle, so its EAP is normally the outside diameter: it then
+    // takes the table's roll angle there, so that one diameter never shows two roll angles.
+    const StationValue outside =
+        fromTable(Station::OutsideDiameter, solution.values.outsideDiameter[member], result.RollOD[member]);
+    const StationValue end = onLine(Station::EAP, pinion ? line.end : line.start);
+    if (std::abs(end.diameter - outside.diameter) <= 1e-9 * outside.diameter) {
+        stations.push_back(
+            StationValue{Station::EAP, outside.diameter, outside.rollAngle, outside.rollLength});
+    } else {
+        stations.push_back(end);
+    }
+    stations.push_back(outside);
     return stations;
 }
 

@@ -92,5 +92,18 @@ TEST(Stations, LeaveOutTheSingleToothContactZoneWhereThereIsNone) {
     EXPECT_EQ(StationsOf(solution, LineOfActionOf(solution), Member::Pinion).size(), 5u);
 }
 
+TEST(Stations, AnEAPOnTheOutsideDiameterShowsTheTableRollAngleThere) {
+    const PairSolution solution =
+        SolvePair(testing::EnteredPair(PairKind::Internal, {20, 60, 10, 20, 0, 2.2, 5.8, 2.0}));
+    const LineOfAction line = LineOfActionOf(solution);
+    for (Member member : kMembers) {
+        const std::vector<StationValue> stations = StationsOf(solution, line, member);
+        const StationValue& eap = stations[stations.size() - 2];
+        ASSERT_EQ(eap.station, Station::EAP);
+        EXPECT_EQ(eap.diameter, solution.values.outsideDiameter[member].Value());
+        EXPECT_EQ(eap.rollAngle, solution.result.RollOD[member].Value());
+    }
+}
+
 } // namespace
 } // namespace korvanta
