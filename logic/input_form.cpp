@@ -194,9 +194,13 @@ bool InputForm::SetText(InputField field, const std::string& text) {
     if (!NumberFitsSingle(number)) {
         return false;
     }
+    SetCheckedText(field, text, number);
+    return true;
+}
+
+void InputForm::SetCheckedText(InputField field, const std::string& text, double number) {
     Write(field, text, number);
     estimated_[Index(field)] = false;
-    return true;
 }
 
 void InputForm::Write(InputField field, const std::string& text, std::optional<double> number) {
