@@ -356,6 +356,10 @@ void InputForm::RunBasicValues(const FieldFlags& keptEmpty) {
             Write(write.field, FieldValueText(write));
         } else {
             WriteFiveDecimals(write.field, write.value);
+            // The field now shows the value's five-decimal text, whether written yet or not.
+            if (write.number) {
+                KnowNumber(write.field, *write.number);
+            }
         }
     }
     for (InputField field : kLengthFields) {
