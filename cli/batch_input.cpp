@@ -109,6 +109,7 @@ std::optional<RowError> BatchHeader::Inputs(const CsvRecord& row, PairInputs& in
     static const PairInputs fresh;
     inputs.type = fresh.type;
     inputs.fields = fresh.fields;
+    inputs.checkedNumbers = fresh.checkedNumbers;
     inputs.diameters.clear();
     inputs.member = fresh.member;
     inputs.measurementChoices = fresh.measurementChoices;
@@ -154,10 +155,13 @@ std::optional<RowError> BatchHeader::Inputs(const CsvRecord& row, PairInputs& in
             inputs.type = *type;
             continue;
         }
-        if (auto error = FieldValueError(column.name, value, *column.field)) {
-            return RowError{*error, column.field, false};
+        auto checked = CheckedFieldNumber(column.name, value, *column.field);
+        if (auto* error = std::get_if<std::string>(&checked)) {
+            return RowError{std::move(*error), column.field, false};
         }
-        inputs.fields[static_cast<int>(*column.field)] = value;
+        const auto index = static_cast<std::size_t>(*column.field);
+        inputs.fields[index] = value;
+        inputs.checkedNumbers[index] = std::get<double>(checked);
     }
     return std::nullopt;
 }

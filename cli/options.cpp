@@ -212,13 +212,16 @@ private:
             return "--dp and --module cannot go together: --dp gives the diametral pitch of an inch pair, "
                    "--module the module of a metric pair";
         }
-        if (auto error = FieldValueError(name, value, field)) {
-            return error;
+        auto checked = CheckedFieldNumber(name, value, field);
+        if (auto* error = std::get_if<std::string>(&checked)) {
+            return std::move(*error);
         }
         if (name == kModuleOption) {
             inputs.unit = LengthUnit::Millimetre;
         }
-        inputs.fields[static_cast<int>(field)] = std::string(value);
+        const auto index = static_cast<std::size_t>(field);
+        inputs.fields[index] = std::string(value);
+        inputs.checkedNumbers[index] = std::get<double>(checked);
         return std::nullopt;
     }
 

@@ -21,7 +21,7 @@ CalculateOutcome ReplayInputWindow(GearPairState& state, const PairInputs& input
     InputForm::Observer observer;
     observer.showMessage = [&result](const Message& message) { result.warnings.push_back(message.text); };
     form.SetObserver(std::move(observer));
-    TypeEntries(form, inputs.type, inputs.fields);
+    TypeEntries(form, inputs.type, inputs.fields, inputs.checkedNumbers);
     // Calculate's own message is the rejection, not a warning.
     form.SetObserver({});
     return form.CalculatePair();

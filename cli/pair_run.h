@@ -35,6 +35,9 @@ struct PairInputs {
     PairKind type = PairKind::External;
     LengthUnit unit = LengthUnit::Inch;
     std::array<std::optional<std::string>, 8> fields; // indexed by InputField
+    // The number of a field's text, where the check that accepted the text has read it: the text is
+    // typed in without being checked and read again.
+    std::array<std::optional<double>, 8> checkedNumbers;
     std::vector<std::string> diameters;
     std::optional<Member> member; // default: pinion of an external pair, gear of an internal pair
     bool measure = false;

@@ -1,6 +1,7 @@
 #include "cli/value_check.h"
 
 #include <charconv>
+#include <utility>
 
 #include "cli/visible_text.h"
 #include "core/number_text.h"
@@ -10,27 +11,34 @@ namespace korvanta::cli {
 
 namespace {
 
-std::optional<std::string> NumberError(std::string_view name, std::string_view value, std::string_view keys) {
+std::variant<double, std::string> CheckedNumber(std::string_view name, std::string_view value,
+                                                std::string_view keys) {
     if (!OnlyAllowed(keys, value)) {
         const bool tooth = keys == kToothKeys;
         return std::string(name) + " takes " +
                (tooth ? "a whole number (digits only)" : "a number (digits and points only)") + ", not '" +
                VisibleText(value) + "'";
     }
-    if (!FitsSingle(value)) {
+    const double number = LeadingNumber(value);
+    if (!NumberFitsSingle(number)) {
         return std::string(name) + " " + VisibleText(value) + " is too large";
     }
-    return std::nullopt;
+    return number;
 }
 
 } // namespace
 
-std::optional<std::string> FieldValueError(std::string_view name, std::string_view value, InputField field) {
-    return NumberError(name, value, AllowedKeys(field));
+std::variant<double, std::string> CheckedFieldNumber(std::string_view name, std::string_view value,
+                                                     InputField field) {
+    return CheckedNumber(name, value, AllowedKeys(field));
 }
 
 std::optional<std::string> DiameterValueError(std::string_view name, std::string_view value) {
-    return NumberError(name, value, kNumberKeys);
+    auto checked = CheckedNumber(name, value, kNumberKeys);
+    if (auto* error = std::get_if<std::string>(&checked)) {
+        return std::move(*error);
+    }
+    return std::nullopt;
 }
 
 std::optional<PairKind> PairKindNamed(std::string_view text) {

@@ -10,9 +10,11 @@
 
 namespace korvanta::cli {
 
-// Why the value could not be typed into the field, or nothing when it could: only characters the
-// field's keys accept, and a number that fits a Single. `name` is how the message names the field.
-std::optional<std::string> FieldValueError(std::string_view name, std::string_view value, InputField field);
+// The number the value reads once typed into the field, or why it could not be typed: only
+// characters the field's keys accept, and a number that fits a Single. `name` is how the message
+// names the field.
+std::variant<double, std::string> CheckedFieldNumber(std::string_view name, std::string_view value,
+                                                     InputField field);
 
 // Why a diameter text could not be typed into the diagram's diameter box, or nothing when it could.
 std::optional<std::string> DiameterValueError(std::string_view name, std::string_view value);

@@ -12,8 +12,9 @@ namespace korvanta {
 
 namespace {
 
-void Add(BasicValuesWrites& outcome, InputField field, Single value) {
-    outcome.writes[outcome.count++] = FieldValueWrite{field, value};
+void Add(BasicValuesWrites& outcome, InputField field, Single value,
+         std::optional<double> number = std::nullopt) {
+    outcome.writes[outcome.count++] = FieldValueWrite{field, value, number};
 }
 
 // Transverse diametral pitch and the pitch diameters of the members whose teeth are known.
@@ -65,8 +66,9 @@ void ExternalPair(GearPairState& s, double typedNT1, double typedNT2, BasicValue
     if (s.NT1 != 0.0 && s.NT2 != 0.0 && s.CD == 0.0) {
         // The estimate is the number of its five-decimal text.
         const Single standardDistance = (s.PD2 + s.PD1) / 2.0;
-        Add(outcome, InputField::CD, standardDistance);
-        s.CD = FiveDecimalNumber(standardDistance);
+        const double number = FiveDecimalNumber(standardDistance);
+        Add(outcome, InputField::CD, standardDistance, number);
+        s.CD = number;
     }
 }
 

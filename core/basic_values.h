@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,6 +35,9 @@ struct BasicValuesOutcome {
 struct FieldValueWrite {
     InputField field = InputField::NT1;
     Single value;
+    // The number the field's five-decimal text reads (FiveDecimalNumber(value)), where the basic
+    // values have found it already.
+    std::optional<double> number;
 };
 
 std::string FieldValueText(const FieldValueWrite& write);

@@ -51,8 +51,10 @@ void ExternalPairCalculation::Geometry() {
     GearPairState& s = state_;
     PairResult& r = result_;
 
-    const Single tdp = s.DP * std::cos(Radians(s.HA));
-    const Single transversePA = Degrees(std::atan(Divide(std::tan(Radians(s.PA)), std::cos(Radians(s.HA)))));
+    // One cosine of the helix angle for the transverse pitch and the transverse pressure angle.
+    const double cosHelix = std::cos(Radians(s.HA));
+    const Single tdp = s.DP * cosHelix;
+    const Single transversePA = Degrees(std::atan(Divide(std::tan(Radians(s.PA)), cosHelix)));
     r.OperatingPA = Degrees(ArcCos(Divide(s.DB2 + s.DB1, s.CD + s.CD)));
     d1_ = Divide(s.NT1, s.TDP);
     d2_ = Divide(s.NT2, tdp);

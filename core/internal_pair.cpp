@@ -41,7 +41,8 @@ PairResult CalcInternalPair(GearPairState& state) {
     r.OperatingPA = Degrees(ArcCos(Divide(s.DB1 - s.DB2, -2.0 * s.CD)));
     const Single pitchDiameter1 = Divide(s.NT1, s.TDP);
     const Single pitchDiameter2 = Divide(s.NT2, pitch);
-    s.TPA = Degrees(std::atan(Divide(std::tan(Radians(s.PA)), std::cos(Radians(s.HA)))));
+    // The transverse pressure angle of the entered angles, the one the base diameters were found with.
+    s.TPA = derivedTPA;
 
     r.ProfileOverlap = ((s.OD1 - s.OD2) / 2.0 + s.CD) * s.DP;
 

@@ -265,12 +265,52 @@ std::size_t FixedUnitsLength(bool negative, std::uint64_t units, int decimals) {
     return (negative ? 1 : 0) + digits + 1;
 }
 
-// The pattern of a value's general text with `significant` digits, then `unit`, into `text`: from
+// The pattern of a value's general text from its digit string, then `unit`, into `text`: for values
+// beyond the integer arithmetic.
+void AssignPatternFromDigits(std::string& text, double value, int significant, int decimals,
+                             std::string_view unit) {
+    text = PatternOfDigits(decimal::SignificantDigits(value, significant), decimals);
+    text += unit;
+}
+
+// The pattern of a value's general text with `Significant` digits, then `unit`, into `text`: from
 // integers where they hold it, else from the digit string. The digits are written into the text's
 // own storage, which a text rewritten with one of the same length, as a table's cell mostly is from
-// pair to pair, keeps as it is.
+// pair to pair, keeps as it is. The digits and decimals are known when compiled, so that the integer
+// arithmetic takes its powers of ten as constants.
+template <int Significant, int Decimals>
+void AssignPatternOf(std::string& text, double value, std::string_view unit) {
+    if (const auto scaled = decimal::ScaledSignificant(value, Significant)) {
+        if (const auto units = decimal::DecimalUnits(*scaled, Decimals)) {
+            const bool negative = scaled->negative && scaled->significand != 0;
+            const std::size_t length = FixedUnitsLength(negative, *units, Decimals);
+            text.resize(length + unit.size());
+            WriteFixedUnits<Decimals>(text.data() + length, negative, *units);
+            std::copy(unit.begin(), unit.end(), text.begin() + static_cast<std::ptrdiff_t>(length));
+            return;
+        }
+    }
+    AssignPatternFromDigits(text, value, Significant, Decimals, unit);
+}
+
+// The same for digits and decimals given when run: the patterns of the table's cells take their own
+// instances.
 void AssignPatternOfSignificant(std::string& text, double value, int significant, int decimals,
                                 std::string_view unit) {
+    if (significant == kDoubleDigits) {
+        switch (decimals) {
+        case kRollAngleDecimals:
+            return AssignPatternOf<kDoubleDigits, kRollAngleDecimals>(text, value, unit);
+        case kResultDecimals:
+            return AssignPatternOf<kDoubleDigits, kResultDecimals>(text, value, unit);
+        case kPreciseDecimals:
+            return AssignPatternOf<kDoubleDigits, kPreciseDecimals>(text, value, unit);
+        default:
+            break;
+        }
+    } else if (significant == kSingleDigits && decimals == kEnteredValueDecimals) {
+        return AssignPatternOf<kSingleDigits, kEnteredValueDecimals>(text, value, unit);
+    }
     if (const auto scaled = decimal::ScaledSignificant(value, significant)) {
         if (const auto units = decimal::DecimalUnits(*scaled, decimals)) {
             // A zero is written without its sign, as read back from its text "0".
@@ -282,8 +322,7 @@ void AssignPatternOfSignificant(std::string& text, double value, int significant
             return;
         }
     }
-    text = PatternOfDigits(decimal::SignificantDigits(value, significant), decimals);
-    text += unit;
+    AssignPatternFromDigits(text, value, significant, decimals, unit);
 }
 
 std::string PatternOfSignificant(double value, int significant, int decimals) {
@@ -426,13 +465,14 @@ double LeadingNumber(std::string_view text) {
 
 namespace {
 
-// The five-decimal units of a value's general text with `significant` digits, read back as the
+// The five-decimal units of a value's general text with `Significant` digits, read back as the
 // quick reading of a short text does (one division of the units; see ShortNumber); its zero reads
-// unsigned. Nothing where the units are too many for that reading.
-std::optional<double> FiveDecimalUnitsNumber(double value, int significant) {
+// unsigned. Nothing where the units are too many for that reading. The digits are known when
+// compiled, as for the table's patterns.
+template <int Significant> std::optional<double> FiveDecimalUnitsNumber(double value) {
     constexpr double kUnitsPerOne = 1e5;
     constexpr std::uint64_t kShortDigitsLimit = 1'000'000'000'000'000;
-    if (const auto scaled = decimal::ScaledSignificant(value, significant)) {
+    if (const auto scaled = decimal::ScaledSignificant(value, Significant)) {
         const auto units = decimal::DecimalUnits(*scaled, kEnteredValueDecimals);
         if (units && *units < kShortDigitsLimit) {
             const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
@@ -446,7 +486,7 @@ std::optional<double> FiveDecimalUnitsNumber(double value, int significant) {
 
 Single RoundToFiveDecimals(Single value) {
     // The pattern's digits are its units of 10^-5: the text itself is not needed.
-    if (const std::optional<double> rounded = FiveDecimalUnitsNumber(value, kDoubleDigits)) {
+    if (const std::optional<double> rounded = FiveDecimalUnitsNumber<kDoubleDigits>(value)) {
         return *rounded;
     }
     return LeadingNumber(PatternValue(value, kEnteredValueDecimals));
@@ -460,7 +500,7 @@ std::string ShortestFixedText(double value) {
 }
 
 double FiveDecimalNumber(Single value) {
-    if (const std::optional<double> number = FiveDecimalUnitsNumber(value, kSingleDigits)) {
+    if (const std::optional<double> number = FiveDecimalUnitsNumber<kSingleDigits>(value)) {
         return *number;
     }
     return LeadingNumber(FiveDecimalText(value));

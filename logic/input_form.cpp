@@ -194,9 +194,13 @@ bool InputForm::SetText(InputField field, const std::string& text) {
     if (!NumberFitsSingle(number)) {
         return false;
     }
+    SetCheckedText(field, text, number);
+    return true;
+}
+
+void InputForm::SetCheckedText(InputField field, const std::string& text, double number) {
     Write(field, text, number);
     estimated_[Index(field)] = false;
-    return true;
 }
 
 void InputForm::Write(InputField field, const std::string& text, std::optional<double> number) {
@@ -352,6 +356,10 @@ void InputForm::RunBasicValues(const FieldFlags& keptEmpty) {
             Write(write.field, FieldValueText(write));
         } else {
             WriteFiveDecimals(write.field, write.value);
+            // The field now shows the value's five-decimal text, whether written yet or not.
+            if (write.number) {
+                KnowNumber(write.field, *write.number);
+            }
         }
     }
     for (InputField field : kLengthFields) {

@@ -48,6 +48,9 @@ public:
     // field's keys refuse: those came with a paste or a drop, which is refused whole with the message
     // that says what the field takes (PasteRefusal).
     bool SetText(InputField field, const std::string& text);
+    // SetText of a text already checked as SetText checks it, with the number it reads: the text is
+    // not looked at again. A pair typed in without a window checks its entries before it types them.
+    void SetCheckedText(InputField field, const std::string& text, double number);
     void Enter(InputField field); // focus gained (select all is the window's)
     void Leave(InputField field); // focus lost
     // The gear-type options: a change of kind forgets the diameters and the center distance.

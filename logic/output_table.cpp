@@ -240,8 +240,15 @@ const OutputTable& NewTableOf(PairKind kind) {
 
 void FillFreshTable(const PairSolution& solution, OutputTable& table) {
     const OutputTable& fresh = NewTableOf(solution.kind);
-    if (!solution.Complete() || table.columns != fresh.columns) {
+    if (!solution.Complete()) {
         table = fresh;
+    } else if (table.columns != fresh.columns) {
+        // A complete fill writes every cell, the title, the warnings and the fault: only the columns
+        // and the captions of the other kind's table have to give way.
+        table.columns = fresh.columns;
+        for (std::size_t row = 0; row < table.rows.size(); ++row) {
+            table.rows[row].caption = fresh.rows[row].caption;
+        }
     }
     FillTable(solution, table);
 }

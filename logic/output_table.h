@@ -70,8 +70,8 @@ const OutputTable& NewTableOf(PairKind kind);
 void FillTable(const PairSolution& solution, OutputTable& table);
 
 // The fresh table of the solution's kind filled from it, in `table`, whatever it held: a complete
-// solution of a table of the same kind (only a fresh table sets the columns) overwrites every cell and
-// every caption a fill sets, so the fresh texts are copied only when they are needed.
+// solution overwrites every cell and every caption a fill sets, so the fresh texts are copied only
+// when they are needed (the columns and captions when the table held the other kind or none).
 void FillFreshTable(const PairSolution& solution, OutputTable& table);
 
 } // namespace korvanta

@@ -12,6 +12,7 @@
 #include "logic/calculate.h"
 #include "logic/field_tooltips.h"
 #include "logic/input_form.h"
+#include "logic/key_filter.h"
 #include "logic/unit_texts.h"
 
 namespace korvanta {
@@ -984,6 +985,58 @@ TEST(InputFormNumbers, AFormNobodyWatchesShowsWhatAWatchedFormShows) {
             }
         }
         EXPECT_GT(reported, 0);
+    }
+}
+
+} // namespace
+} // namespace korvanta
+
+namespace korvanta {
+namespace {
+
+// A pair typed in without a window checks each entry before it types it, and hands the form the
+// number the check read: the form must end as when it checks and reads the text itself.
+TEST(InputFormNumbers, ACheckedTextWithItsNumberIsTheTextTyped) {
+    std::mt19937_64 random(77);
+    const std::vector<std::string> texts = {"0",   "20",       "40",    "8",       "12",   "2.2",     "4.2",
+                                            "3",   "14.5",     "15",    "0.00001", "10.5", "2.20000", "60",
+                                            "0.5", "7.123456", "99999", "25.4",    "."};
+    std::uniform_int_distribution<std::size_t> pickText(0, texts.size() - 1);
+    std::uniform_int_distribution<int> pickField(0, 7);
+    for (int run = 0; run < 2000; ++run) {
+        GearPairState typedState;
+        GearPairState checkedState;
+        SetStartUpConstants(typedState);
+        SetStartUpConstants(checkedState);
+        InputForm typed(typedState);
+        InputForm checked(checkedState);
+        for (InputForm* form : {&typed, &checked}) {
+            form->Activated();
+            form->Enter(F::NT1);
+        }
+        for (int step = 0; step < 12; ++step) {
+            const InputField field = kInputFields[static_cast<std::size_t>(pickField(random))];
+            const std::string& text = texts[pickText(random)];
+            if (!OnlyAllowed(AllowedKeys(field), text)) {
+                continue;
+            }
+            typed.Enter(field);
+            ASSERT_TRUE(typed.SetText(field, text));
+            typed.Leave(field);
+            checked.Enter(field);
+            checked.SetCheckedText(field, text, LeadingNumber(text));
+            checked.Leave(field);
+            ASSERT_TRUE(SameEntries(typedState, checkedState)) << "run " << run << " step " << step;
+        }
+        for (InputField f : kInputFields) {
+            ASSERT_EQ(checked.Text(f), typed.Text(f)) << FieldControlName(f);
+            ASSERT_EQ(checked.IsEstimate(f), typed.IsEstimate(f)) << FieldControlName(f);
+        }
+        const CalculateOutcome fromTyped = typed.CalculatePair();
+        const CalculateOutcome fromChecked = checked.CalculatePair();
+        ASSERT_EQ(fromChecked.opens, fromTyped.opens);
+        ASSERT_EQ(fromChecked.rejection.has_value(), fromTyped.rejection.has_value());
+        ASSERT_TRUE(SameEntries(typedState, checkedState)) << "run " << run;
     }
 }
 
