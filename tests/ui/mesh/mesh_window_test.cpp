@@ -49,6 +49,9 @@ protected:
         if (mesh == nullptr) {
             throw MissingControl("MeshWindow");
         }
+        // Its keys are window shortcuts: under a window manager they act once it has made the window
+        // active.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(mesh));
         return *mesh;
     }
 };
