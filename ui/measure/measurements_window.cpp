@@ -13,6 +13,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
 #include "ui/common/length_caption.h"
+#include "ui/common/pair_window_opening.h"
 #include "ui/common/program_window.h"
 #include "ui/common/window_placement.h"
 #include "ui/print/show_status.h"
@@ -335,37 +336,12 @@ QLineEdit& MeasurementsWindow::Edit(MeasurementField field) const {
     return pin ? *ui->TextPin2 : *ui->TextSpanTeeth2;
 }
 
-// The pair the output window shows is measured already; opened from the input window, the pair is
-// calculated here, for this window alone.
 void OpenMeasurements(ProgramWindows& windows, const QWidget& openedFrom) {
-    Session& session = windows.session();
-    std::optional<PairSolution> solvedHere;
-    const PairSolution* solution = session.SolutionOfEntries();
-    if (solution == nullptr) {
-        solution = &solvedHere.emplace(SolvePair(windows.State(), session.MeasurementChoices()));
-    }
-    if (!solution->Complete()) {
-        windows.services().dialogs->Show(MeasurementFault());
-        return;
-    }
-    MeasurementsWindow& window = windows.Measurements();
-    if (!window.isVisible()) {
-        PlaceBeside(window, openedFrom);
-    }
-    window.ShowPair(*solution);
+    OpenPairWindow(windows, openedFrom, &ProgramWindows::Measurements);
 }
 
 void MeasurementsFollowPair(ProgramWindows& windows) {
-    MeasurementsWindow* open = windows.LoadedMeasurements();
-    if (open == nullptr) {
-        return;
-    }
-    const PairSolution* solution = windows.session().SolutionOfEntries();
-    if (solution != nullptr && solution->Complete()) {
-        open->FollowPair(*solution);
-    } else {
-        open->FollowEntries(windows.State());
-    }
+    FollowPairInWindow(windows, &ProgramWindows::LoadedMeasurements);
 }
 
 void MeasurementsFollowEntries(ProgramWindows& windows) {

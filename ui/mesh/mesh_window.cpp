@@ -16,6 +16,7 @@
 #include "logic/measurement_form.h"
 #include "logic/mesh_texts.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/pair_window_opening.h"
 #include "ui/common/program_window.h"
 #include "ui/common/window_placement.h"
 #include "ui/mesh/mesh_canvas.h"
@@ -210,24 +211,8 @@ void MeshWindow::save() {
     }
 }
 
-// The pair the output window shows is calculated and measured already; opened from the input window,
-// the pair is calculated here, for this window alone.
 void OpenMesh(ProgramWindows& windows, const QWidget& openedFrom) {
-    Session& session = windows.session();
-    std::optional<PairSolution> solvedHere;
-    const PairSolution* solution = session.SolutionOfEntries();
-    if (solution == nullptr) {
-        solution = &solvedHere.emplace(SolvePair(windows.State(), session.MeasurementChoices()));
-    }
-    if (!solution->Complete()) {
-        windows.services().dialogs->Show(MeasurementFault());
-        return;
-    }
-    MeshWindow& window = windows.Mesh();
-    if (!window.isVisible()) {
-        PlaceBeside(window, openedFrom);
-    }
-    window.ShowPair(*solution);
+    OpenPairWindow(windows, openedFrom, &ProgramWindows::Mesh);
 }
 
 void MeshFollowPair(ProgramWindows& windows) {

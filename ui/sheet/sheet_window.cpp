@@ -20,6 +20,7 @@
 #include "logic/unit_texts.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/form_font.h"
+#include "ui/common/pair_window_opening.h"
 #include "ui/common/program_window.h"
 #include "ui/common/window_placement.h"
 #include "ui/input/input_window.h"
@@ -357,37 +358,12 @@ void SheetWindow::saveAsPdf() {
     }
 }
 
-// The pair the output window shows is measured already; opened from the input window, the pair is
-// calculated here, for this window alone.
 void OpenSheet(ProgramWindows& windows, const QWidget& openedFrom) {
-    Session& session = windows.session();
-    std::optional<PairSolution> solvedHere;
-    const PairSolution* solution = session.SolutionOfEntries();
-    if (solution == nullptr) {
-        solution = &solvedHere.emplace(SolvePair(windows.State(), session.MeasurementChoices()));
-    }
-    if (!solution->Complete()) {
-        windows.services().dialogs->Show(MeasurementFault());
-        return;
-    }
-    SheetWindow& window = windows.Sheet();
-    if (!window.isVisible()) {
-        PlaceBeside(window, openedFrom);
-    }
-    window.ShowPair(*solution);
+    OpenPairWindow(windows, openedFrom, &ProgramWindows::Sheet);
 }
 
 void SheetFollowPair(ProgramWindows& windows) {
-    SheetWindow* open = windows.LoadedSheet();
-    if (open == nullptr) {
-        return;
-    }
-    const PairSolution* solution = windows.session().SolutionOfEntries();
-    if (solution != nullptr && solution->Complete()) {
-        open->FollowPair(*solution);
-    } else {
-        open->FollowEntries(windows.State());
-    }
+    FollowPairInWindow(windows, &ProgramWindows::LoadedSheet);
 }
 
 void SheetFollowEntries(ProgramWindows& windows) {
