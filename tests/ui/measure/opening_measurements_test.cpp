@@ -122,18 +122,7 @@ protected:
     }
 
     // Chooses the kind and types every field, leaving each with Tab.
-    void Enter(PairKind kind, const FieldTexts& texts) {
-        Control<QRadioButton>(*input, kind == PairKind::External ? "Option1" : "Option2").click();
-        static const char* const kFields[] = {"TextNT1", "TextNT2", "TextDP",  "TextPA",
-                                              "TextHA",  "TextOD1", "TextOD2", "TextCD"};
-        for (std::size_t field = 0; field < texts.size(); ++field) {
-            QLineEdit& box = Control<QLineEdit>(*input, kFields[field]);
-            box.setFocus(Qt::TabFocusReason);
-            box.selectAll();
-            QTest::keyClicks(&box, QString::fromStdString(texts[field]));
-            QTest::keyClick(&box, Qt::Key_Tab);
-        }
-    }
+    void Enter(PairKind kind, const FieldTexts& texts) { EnterPair(*input, kind, texts); }
 
     void ChooseMeasurements() {
         auto* item = input->findChild<QAction*>("MnuMeasurements");

@@ -75,15 +75,7 @@ TEST_F(MeshWindowTest, OpensFromBothOutputWindowsWithThePairShown) {
 TEST_F(MeshWindowTest, OpensFromTheInputWindowsInspectionMenuWithoutAnOutputWindow) {
     InputWindow& input = Windows().Input();
     ASSERT_TRUE(ShowActive(input));
-    static const char* const kFields[] = {"TextNT1", "TextNT2", "TextDP",  "TextPA",
-                                          "TextHA",  "TextOD1", "TextOD2", "TextCD"};
-    for (std::size_t field = 0; field < kExternalSpurPair.size(); ++field) {
-        QLineEdit& box = Control<QLineEdit>(input, kFields[field]);
-        box.setFocus(Qt::TabFocusReason);
-        box.selectAll();
-        QTest::keyClicks(&box, QString::fromStdString(kExternalSpurPair[field]));
-        QTest::keyClick(&box, Qt::Key_Tab);
-    }
+    EnterPair(input, PairKind::External, kExternalSpurPair);
     auto* item = input.findChild<QAction*>("MnuMesh");
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), QString::fromUtf8("Mes&h…"));

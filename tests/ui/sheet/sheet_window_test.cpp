@@ -185,16 +185,7 @@ TEST_F(SheetWindowTest, OpensFromTheMeasurementsWindow) {
 TEST_F(WindowTest, TheInputWindowsInspectionMenuOpensTheSheetOfTheEnteredPair) {
     InputWindow& input = Windows().Input();
     ASSERT_TRUE(ShowActive(input));
-    Control<QRadioButton>(input, "Option1").click();
-    static const char* const kFields[] = {"TextNT1", "TextNT2", "TextDP",  "TextPA",
-                                          "TextHA",  "TextOD1", "TextOD2", "TextCD"};
-    for (std::size_t field = 0; field < kExternalSpurPair.size(); ++field) {
-        QLineEdit& box = Control<QLineEdit>(input, kFields[field]);
-        box.setFocus(Qt::TabFocusReason);
-        box.selectAll();
-        QTest::keyClicks(&box, QString::fromStdString(kExternalSpurPair[field]));
-        QTest::keyClick(&box, Qt::Key_Tab);
-    }
+    EnterPair(input, PairKind::External, kExternalSpurPair);
     QAction& item = ActionOf(input, "MnuSheet");
     EXPECT_EQ(item.text(), QString::fromUtf8("&Sheet…"));
     item.trigger();

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 
@@ -121,6 +122,19 @@ void UnloadAllWindows() {
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void EnterPair(QWidget& input, PairKind kind, const FieldTexts& texts) {
+    Control<QRadioButton>(input, kind == PairKind::External ? "Option1" : "Option2").click();
+    static const char* const kFields[] = {"TextNT1", "TextNT2", "TextDP",  "TextPA",
+                                          "TextHA",  "TextOD1", "TextOD2", "TextCD"};
+    for (std::size_t field = 0; field < texts.size(); ++field) {
+        QLineEdit& box = Control<QLineEdit>(input, kFields[field]);
+        box.setFocus(Qt::TabFocusReason);
+        box.selectAll();
+        QTest::keyClicks(&box, QString::fromStdString(texts[field]));
+        QTest::keyClick(&box, Qt::Key_Tab);
+    }
 }
 
 } // namespace korvanta::testing

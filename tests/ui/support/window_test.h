@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/pair_kind.h"
+#include "logic/calculate.h"
 #include "logic/session.h"
 #include "recording_browser.h"
 #include "recording_dialogs.h"
@@ -59,6 +61,10 @@ template <class W> W& Control(QWidget& window, const char* name) {
     }
     return *control;
 }
+
+// Chooses the kind of pair in the input window and types every field as a user does, leaving each
+// with Tab.
+void EnterPair(QWidget& input, PairKind kind, const FieldTexts& texts);
 
 // Shows the window and waits until it is the active window (true when it became active).
 bool ShowActive(QWidget& window);
