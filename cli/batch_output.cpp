@@ -3,17 +3,16 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
-#include <span>
 #include <vector>
 
 #include "cli/batch_columns.h"
 #include "cli/command_name.h"
 #include "cli/json_writer.h"
 #include "cli/visible_text.h"
+#include "core/short_copy.h"
 #include "logic/measurement_rows.h"
 #include "logic/unit_texts.h"
 
@@ -97,111 +96,61 @@ std::vector<JsonMember> RowIdentity(const BatchRow& row) {
     return identity;
 }
 
-// The cells of the output table in the order of the columns: the two of every row, and in a file
-// with a module column the diametral pitch pair then the module pair of each pitch row, the row's
-// cells in the pair of its units, the other pair empty.
-constexpr std::size_t kMostTableCells = 2 * kOutputRowCount + 2 * kModuleRowNames.size();
-using TableCells = std::array<std::string_view, kMostTableCells>;
-
-std::size_t ListTableCells(const BatchRow& row, TableCells& list) {
-    std::size_t count = 0;
-    const auto add = [&list, &count](std::string_view cell) { list[count++] = cell; };
+// Calls `visit` with each cell of the output table in the order of the columns: the two of every row,
+// and in a file with a module column the diametral pitch pair then the module pair of each pitch row,
+// the row's cells in the pair of its units, the other pair empty.
+template <class Visit> void ForEachTableCell(const BatchRow& row, Visit visit) {
     const bool metric = row.unit == LengthUnit::Millimetre;
     const auto& cells = row.result.table.rows;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const bool withModule = row.withUnits && IsPitchRow(i);
         if (withModule && metric) {
-            add({});
-            add({});
+            visit(std::string_view());
+            visit(std::string_view());
         }
-        add(cells[i].pinion);
-        add(cells[i].gear);
+        visit(std::string_view(cells[i].pinion));
+        visit(std::string_view(cells[i].gear));
         if (withModule && !metric) {
-            add({});
-            add({});
+            visit(std::string_view());
+            visit(std::string_view());
         }
     }
-    return count;
 }
 
-// Whether the text may hold a character that needs quotes: one up to the comma (the quote and the
-// line breaks among them). Eight characters are looked at at once, as the bytes of one 64-bit word; a
-// character that only looks suspect costs the cell by cell writing, never a wrong line.
-bool MayNeedQuotes(std::string_view text) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101;
-    constexpr std::uint64_t kHighBits = 0x8080808080808080;
+// Whether a word of characters may hold one that needs quotes: one up to the comma (the quote and the
+// line breaks among them). All the bytes of the word are looked at at once; a character that only
+// looks suspect costs the cell by cell writing, never a wrong line.
+template <class Word> bool MayNeedQuotes(Word word) {
+    constexpr Word kOnes = static_cast<Word>(~Word{0}) / 0xFF;
+    constexpr Word kHighBits = kOnes * 0x80;
     constexpr unsigned char kAboveComma = ',' + 1;
-    std::uint64_t below = 0;
-    // A byte below kAboveComma sets a high bit here (bytes of 128 and above never do).
-    const auto look = [&below](std::uint64_t word) {
-        below |= (word - kOnes * kAboveComma) & ~word & kHighBits;
-    };
-    constexpr std::size_t kWordSize = sizeof(std::uint64_t);
-    std::size_t at = 0;
-    for (; at + kWordSize <= text.size(); at += kWordSize) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + at, kWordSize);
-        look(word);
-    }
-    // The last characters filled out with digits, which are not suspect.
-    std::array<char, kWordSize> rest;
-    rest.fill('0');
-    std::copy(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), rest.begin());
-    look(std::bit_cast<std::uint64_t>(rest));
-    return below != 0;
+    // A byte below kAboveComma sets its high bit here (bytes of 128 and above never do).
+    return ((word - kOnes * kAboveComma) & ~word & kHighBits) != 0;
 }
 
-// The cell copied to `out`, returning the end of the copy: a short cell, as nearly every one is, by
-// two overlapping moves of a fixed size, which need no call.
-char* CopyCell(std::string_view cell, char* out) {
-    const std::size_t size = cell.size();
-    const char* const in = cell.data();
-    const auto moveTwice = [size, in, out](auto word) {
-        constexpr std::size_t kWord = sizeof(word);
-        std::memcpy(&word, in, kWord);
-        std::memcpy(out, &word, kWord);
-        std::memcpy(&word, in + size - kWord, kWord);
-        std::memcpy(out + size - kWord, &word, kWord);
-    };
-    if (size >= sizeof(std::uint64_t) && size <= 2 * sizeof(std::uint64_t)) {
-        moveTwice(std::uint64_t{});
-    } else if (size >= sizeof(std::uint32_t) && size < sizeof(std::uint64_t)) {
-        moveTwice(std::uint32_t{});
-    } else {
-        std::copy(cell.begin(), cell.end(), out);
-    }
-    return out + size;
-}
-
-// Each cell after a comma. The table's cells are numbers and short words, which need no quotes: they
-// are copied into the line in one piece, a digit in place of each comma while the cells are looked at;
-// should one need quotes, the cells are written one by one instead.
-void AppendCells(std::string& line, std::span<const std::string_view> cells) {
-    std::size_t length = cells.size();
-    for (const std::string_view cell : cells) {
-        length += cell.size();
-    }
+// Each cell of the output table after a comma. The cells are numbers and short words, which need no
+// quotes: they are copied into the line in one pass and looked at while they are moved; should one
+// need quotes, the cells are written one by one instead.
+void AppendTableCells(const BatchRow& row, std::string& line) {
+    std::size_t length = 0;
+    ForEachTableCell(row, [&length](std::string_view cell) { length += 1 + cell.size(); });
     const std::size_t start = line.size();
     line.resize(start + length);
-    char* const first = line.data() + start;
-    char* out = first;
-    for (const std::string_view cell : cells) {
-        *out++ = '0';
-        out = CopyCell(cell, out);
-    }
-    if (!MayNeedQuotes(std::string_view(first, length))) {
-        char* separator = first;
-        for (const std::string_view cell : cells) {
-            *separator = ',';
-            separator += 1 + cell.size();
-        }
+    char* out = line.data() + start;
+    bool suspect = false;
+    const auto look = [&suspect](auto word) { suspect |= MayNeedQuotes(word); };
+    ForEachTableCell(row, [&out, &look](std::string_view cell) {
+        *out++ = ',';
+        out = CopyShort(cell.data(), cell.size(), out, look);
+    });
+    if (!suspect) {
         return;
     }
     line.resize(start);
-    for (const std::string_view cell : cells) {
+    ForEachTableCell(row, [&line](std::string_view cell) {
         line += ',';
         AppendCell(line, cell);
-    }
+    });
 }
 
 } // namespace
@@ -337,8 +286,7 @@ void AppendBatchCsvLine(const BatchRow& row, bool measure, std::string& line) {
         line += ',';
         line += row.unit ? UnitSymbol(*row.unit) : "";
     }
-    TableCells cells;
-    AppendCells(line, std::span(cells).first(ListTableCells(row, cells)));
+    AppendTableCells(row, line);
     if (measure) {
         AppendMeasurementCells(line, row.result.measurements);
     }

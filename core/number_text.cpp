@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/decimal_digits.h"
+#include "core/short_copy.h"
 
 namespace korvanta {
 
@@ -286,7 +287,7 @@ void AssignPatternOf(std::string& text, double value, std::string_view unit) {
             const std::size_t length = FixedUnitsLength(negative, *units, Decimals);
             text.resize(length + unit.size());
             WriteFixedUnits<Decimals>(text.data() + length, negative, *units);
-            std::copy(unit.begin(), unit.end(), text.begin() + static_cast<std::ptrdiff_t>(length));
+            CopyShort(unit.data(), unit.size(), text.data() + length);
             return;
         }
     }
@@ -318,7 +319,7 @@ void AssignPatternOfSignificant(std::string& text, double value, int significant
             const std::size_t length = FixedUnitsLength(negative, *units, decimals);
             text.resize(length + unit.size());
             WriteFixedUnits(text.data() + length, negative, *units, decimals);
-            std::copy(unit.begin(), unit.end(), text.begin() + static_cast<std::ptrdiff_t>(length));
+            CopyShort(unit.data(), unit.size(), text.data() + length);
             return;
         }
     }

@@ -1,6 +1,7 @@
 #include "logic/output_table.h"
 
 #include "core/number_text.h"
+#include "core/short_copy.h"
 #include "logic/unit_texts.h"
 
 namespace korvanta {
@@ -50,12 +51,12 @@ OutputTable NewTable(const std::string& gearColumn, const std::string& rollPrepo
 // fills the same table for every row.
 void SetBothText(OutputCell& cell, const char* text) {
     cell.pinion = text;
-    cell.gear = cell.pinion;
+    AssignShort(cell.gear, cell.pinion);
 }
 
 template <class Value, class Write> void SetBoth(OutputCell& cell, Value value, Write write) {
     write(cell.pinion, value);
-    cell.gear = cell.pinion;
+    AssignShort(cell.gear, cell.pinion);
 }
 
 template <class Value, class Write>

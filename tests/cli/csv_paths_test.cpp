@@ -115,10 +115,30 @@ std::string CsvCell(const std::string& cell) {
 // that of writing each cell on its own, quoted where it needs it.
 TEST(CsvLinePaths, TableCellsWrittenAtOnceGiveTheCellByCellLine) {
     std::mt19937_64 random(1904);
-    const std::vector<std::string> texts = {
-        "",    "1.2500", "-0.0001", "NA", "----------",           "20.00000\xC2\xB0",
-        "a,b", "\"",     "x\ny",    "\r", "12345678901234567890", "a b",
-        "+1",  ",,"};
+    // Lengths around the word moves of the copy (4, 8 and 16 characters), with and without characters
+    // that need quotes at their ends.
+    const std::vector<std::string> texts = {"",
+                                            "1.2500",
+                                            "-0.0001",
+                                            "NA",
+                                            "----------",
+                                            "20.00000\xC2\xB0",
+                                            "a,b",
+                                            "\"",
+                                            "x\ny",
+                                            "\r",
+                                            "12345678901234567890",
+                                            "a b",
+                                            "+1",
+                                            ",,",
+                                            "7",
+                                            "1234",
+                                            "12,4",
+                                            "1234567,",
+                                            "123456789012345,",
+                                            "1234567890123456",
+                                            "12345678901234567",
+                                            "\"1234567"};
     std::uniform_int_distribution<std::size_t> pick(0, texts.size() - 1);
     std::uniform_int_distribution<int> plain(0, 3);
     for (int i = 0; i < 20000; ++i) {
