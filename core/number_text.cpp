@@ -501,6 +501,15 @@ std::string ShortestFixedText(double value) {
 }
 
 double FiveDecimalNumber(Single value) {
+    // A whole number or one of quarters below 10^5, as pitches and angles mostly are, has at most seven
+    // significant digits and two decimals, all exact in the Single: its text reads back as the value
+    // itself (a zero unsigned).
+    constexpr double kQuarters = 4;
+    constexpr double kExactLimit = 1e5;
+    const double quarters = value * kQuarters;
+    if (std::fabs(value) < kExactLimit && quarters == std::trunc(quarters)) {
+        return value + 0.0;
+    }
     if (const std::optional<double> number = FiveDecimalUnitsNumber<kSingleDigits>(value)) {
         return *number;
     }

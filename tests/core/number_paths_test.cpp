@@ -175,7 +175,10 @@ TEST(FiveDecimalNumberPaths, SameAsReadingTheFieldTextBack) {
     for (int i = 0; i < 200000; ++i) {
         const double scaled = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1.0 : -1.0);
         const double half = (stem(random) * 10 + 5) * std::pow(10.0, -(i % 12)) * (i % 3 == 0 ? -1.0 : 1.0);
-        for (double wide : {scaled, half, std::nextafter(half, 0.0), 0.0, -0.0, -0.000004, 0.000005, 3e38}) {
+        // Whole numbers and quarters, which take a path of their own, up to and beyond its limit.
+        const double quarters = (stem(random) % 800004 - 400002) / 4.0;
+        for (double wide : {scaled, half, std::nextafter(half, 0.0), quarters, 0.0, -0.0, -0.000004, 0.000005,
+                            3e38, 99999.75, 100000.0, -100000.25, 1048576.5}) {
             const korvanta::Single value = wide;
             const double expected = LeadingNumber(korvanta::FiveDecimalText(value));
             const double number = korvanta::FiveDecimalNumber(value);
