@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -279,8 +280,55 @@ void AssignPatternFromDigits(std::string& text, double value, int significant, i
 // own storage, which a text rewritten with one of the same length, as a table's cell mostly is from
 // pair to pair, keeps as it is. The digits and decimals are known when compiled, so that the integer
 // arithmetic takes its powers of ten as constants.
+// The units of 10^-Decimals of a value a Single holds exactly, below 10^7, rounded half away from zero
+// straight from its binary digits: nothing for other values. For such a value the pattern of its
+// 15-digit general text has these units. Its mantissa has at most 24 bits, so unless it lies on a half
+// unit it lies at least |value| / 2^24 from one, more than the half of a 15th significant digit by
+// which the general text moves it (for up to seven decimals): the two roundings end on the same side
+// of every half unit, and on a half unit itself both round away from zero.
+template <int Decimals> std::optional<std::uint64_t> SingleValueUnits(double value) {
+    static_assert(Decimals <= 7);
+    constexpr double kLimit = 1e7;
+    if (!(std::fabs(value) < kLimit) || static_cast<double>(static_cast<float>(value)) != value) {
+        return std::nullopt;
+    }
+    if (value == 0.0) {
+        return 0;
+    }
+    // |value| = mantissa × 2^-shift with a mantissa of 24 bits, the double's 53 less its 29 low zeros.
+    constexpr int kStoredBits = std::numeric_limits<double>::digits - 1;
+    constexpr int kFloatZeros = std::numeric_limits<double>::digits - std::numeric_limits<float>::digits;
+    constexpr int kExponentBias = 1023;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const int biasedExponent = static_cast<int>((bits >> kStoredBits) & 0x7FF);
+    const std::uint64_t mantissa =
+        ((bits & ((std::uint64_t{1} << kStoredBits) - 1)) | (std::uint64_t{1} << kStoredBits)) >> kFloatZeros;
+    const int shift = kStoredBits - kFloatZeros - (biasedExponent - kExponentBias);
+    constexpr auto scale = static_cast<std::uint64_t>(decimal::detail::kPowersOfTen[Decimals]);
+    const std::uint64_t scaled = mantissa * scale; // below 2^24 × 10^7 < 2^48
+    if (shift <= 0) {
+        return scaled << -shift; // a whole number below 10^7
+    }
+    constexpr int kWordBits = 64;
+    if (shift >= kWordBits) {
+        return 0; // below half a unit
+    }
+    return (scaled + (std::uint64_t{1} << (shift - 1))) >> shift;
+}
+
 template <int Significant, int Decimals>
 void AssignPatternOf(std::string& text, double value, std::string_view unit) {
+    if constexpr (Significant == kDoubleDigits && Decimals <= 7) {
+        if (const auto units = SingleValueUnits<Decimals>(value)) {
+            // A zero is written without its sign, as read back from its text "0".
+            const bool negative = value < 0.0;
+            const std::size_t length = FixedUnitsLength(negative, *units, Decimals);
+            text.resize(length + unit.size());
+            WriteFixedUnits<Decimals>(text.data() + length, negative, *units);
+            CopyShort(unit.data(), unit.size(), text.data() + length);
+            return;
+        }
+    }
     if (const auto scaled = decimal::ScaledSignificant(value, Significant)) {
         if (const auto units = decimal::DecimalUnits(*scaled, Decimals)) {
             const bool negative = scaled->negative && scaled->significand != 0;

@@ -101,6 +101,38 @@ TEST(PatternPaths, ValuesOfEveryMagnitudeGiveThePatternOfTheirGeneralText) {
     EXPECT_EQ(PatternValue(123456789012345678.0, 3), "123456789012346000.000");
 }
 
+// A value a Single holds takes its units straight from its binary digits: they must be those of its
+// 15-digit general text, for values next to a half unit of every table decimal as well.
+TEST(PatternPaths, SingleValuesGiveThePatternOfTheirGeneralText) {
+    std::mt19937_64 random(1328);
+    std::uniform_real_distribution<double> exponent(-12.0, 7.5);
+    std::uniform_int_distribution<std::int64_t> units(0, 99'999'999'999);
+    for (int i = 0; i < 100000; ++i) {
+        const double sign = i % 2 == 0 ? 1.0 : -1.0;
+        for (int decimals : {3, 4, 6}) {
+            const double half =
+                (static_cast<double>(units(random) % 10'000'000'000) + 0.5) / std::pow(10.0, decimals);
+            const auto single = static_cast<float>(std::pow(10.0, exponent(random)));
+            const auto near = static_cast<float>(half);
+            for (float value : {single, near, std::nextafter(near, 0.0F), std::nextafter(near, 1e30F)}) {
+                const double exact = sign * static_cast<double>(value);
+                std::string text = "stale";
+                korvanta::AssignPatternValue(text, exact, decimals);
+                EXPECT_EQ(text, PatternText(DoubleGeneralText(exact), decimals)) << std::hexfloat << exact;
+            }
+        }
+    }
+    std::string text;
+    korvanta::AssignPatternValue(text, -0.00001, 4);
+    EXPECT_EQ(text, "-0.0000");
+    korvanta::AssignPatternValue(text, -0.0, 3, "\xC2\xB0");
+    EXPECT_EQ(text, "0.000\xC2\xB0");
+    korvanta::AssignPatternValue(text, 9999999.0, 6);
+    EXPECT_EQ(text, "9999999.000000");
+    korvanta::AssignPatternValue(text, 0.0005F, 3);
+    EXPECT_EQ(text, PatternText(DoubleGeneralText(0.0005F), 3));
+}
+
 } // namespace
 
 namespace {
