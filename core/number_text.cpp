@@ -521,6 +521,12 @@ namespace {
 template <int Significant> std::optional<double> FiveDecimalUnitsNumber(double value) {
     constexpr double kUnitsPerOne = 1e5;
     constexpr std::uint64_t kShortDigitsLimit = 1'000'000'000'000'000;
+    if constexpr (Significant == kDoubleDigits) {
+        if (const auto units = SingleValueUnits<kEnteredValueDecimals>(value)) {
+            const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
+            return value < 0.0 && *units != 0 ? -magnitude : magnitude;
+        }
+    }
     if (const auto scaled = decimal::ScaledSignificant(value, Significant)) {
         const auto units = decimal::DecimalUnits(*scaled, kEnteredValueDecimals);
         if (units && *units < kShortDigitsLimit) {
