@@ -316,30 +316,48 @@ template <int Decimals> std::optional<std::uint64_t> SingleValueUnits(double val
     return (scaled + (std::uint64_t{1} << (shift - 1))) >> shift;
 }
 
+// Whether the value is a whole number or one of quarters below 10^5, as pitches and angles mostly
+// are: it has at most seven significant digits and two decimals, all exact in a Single, so that its
+// general text is exact and its pattern of five decimals is the value itself.
+bool IsShortQuarter(double value) {
+    constexpr double kQuarters = 4;
+    constexpr double kExactLimit = 1e5;
+    const double quarters = value * kQuarters;
+    return std::fabs(value) < kExactLimit && quarters == std::trunc(quarters);
+}
+
+// The units of the pattern straight from the value where a quick path has them: a Single's value for
+// the 15-digit patterns, a short quarter for the 7-digit one of five decimals.
+template <int Significant, int Decimals> std::optional<std::uint64_t> QuickUnits(double value) {
+    if constexpr (Significant == kDoubleDigits && Decimals <= 7) {
+        return SingleValueUnits<Decimals>(value);
+    } else if constexpr (Significant == kSingleDigits && Decimals == kEnteredValueDecimals) {
+        if (IsShortQuarter(value)) {
+            constexpr double kScale = 1e5;
+            return static_cast<std::uint64_t>(std::fabs(value) * kScale); // exact: below 2^34
+        }
+    }
+    return std::nullopt;
+}
+
 template <int Significant, int Decimals>
 void AssignPatternOf(std::string& text, double value, std::string_view unit) {
-    if constexpr (Significant == kDoubleDigits && Decimals <= 7) {
-        if (const auto units = SingleValueUnits<Decimals>(value)) {
-            // A zero is written without its sign, as read back from its text "0".
-            const bool negative = value < 0.0;
-            const std::size_t length = FixedUnitsLength(negative, *units, Decimals);
-            text.resize(length + unit.size());
-            WriteFixedUnits<Decimals>(text.data() + length, negative, *units);
-            CopyShort(unit.data(), unit.size(), text.data() + length);
-            return;
+    std::optional<std::uint64_t> units = QuickUnits<Significant, Decimals>(value);
+    if (!units) {
+        if (const auto scaled = decimal::ScaledSignificant(value, Significant)) {
+            units = decimal::DecimalUnits(*scaled, Decimals);
         }
     }
-    if (const auto scaled = decimal::ScaledSignificant(value, Significant)) {
-        if (const auto units = decimal::DecimalUnits(*scaled, Decimals)) {
-            const bool negative = scaled->negative && scaled->significand != 0;
-            const std::size_t length = FixedUnitsLength(negative, *units, Decimals);
-            text.resize(length + unit.size());
-            WriteFixedUnits<Decimals>(text.data() + length, negative, *units);
-            CopyShort(unit.data(), unit.size(), text.data() + length);
-            return;
-        }
+    if (!units) {
+        AssignPatternFromDigits(text, value, Significant, Decimals, unit);
+        return;
     }
-    AssignPatternFromDigits(text, value, Significant, Decimals, unit);
+    // A zero is written without its sign, as read back from its text "0".
+    const bool negative = value < 0.0;
+    const std::size_t length = FixedUnitsLength(negative, *units, Decimals);
+    text.resize(length + unit.size());
+    WriteFixedUnits<Decimals>(text.data() + length, negative, *units);
+    CopyShort(unit.data(), unit.size(), text.data() + length);
 }
 
 // The same for digits and decimals given when run: the patterns of the table's cells take their own
@@ -555,13 +573,8 @@ std::string ShortestFixedText(double value) {
 }
 
 double FiveDecimalNumber(Single value) {
-    // A whole number or one of quarters below 10^5, as pitches and angles mostly are, has at most seven
-    // significant digits and two decimals, all exact in the Single: its text reads back as the value
-    // itself (a zero unsigned).
-    constexpr double kQuarters = 4;
-    constexpr double kExactLimit = 1e5;
-    const double quarters = value * kQuarters;
-    if (std::fabs(value) < kExactLimit && quarters == std::trunc(quarters)) {
+    // Its text reads back as the value itself (a zero unsigned).
+    if (IsShortQuarter(value)) {
         return value + 0.0;
     }
     if (const std::optional<double> number = FiveDecimalUnitsNumber<kSingleDigits>(value)) {

@@ -122,6 +122,15 @@ TEST(PatternPaths, SingleValuesGiveThePatternOfTheirGeneralText) {
             }
         }
     }
+    // Whole numbers and quarters take a path of their own to the five decimals of a Single's text.
+    for (int quarters = -400004; quarters <= 400004; quarters += 7) {
+        for (double value : {quarters / 4.0, quarters / 4.0 + 0.1, quarters * 0.2501}) {
+            const korvanta::Single single = value;
+            std::string text = "stale";
+            korvanta::AssignPatternOfSingleGeneral(text, single, 5);
+            EXPECT_EQ(text, PatternText(SingleGeneralText(single), 5)) << value;
+        }
+    }
     std::string text;
     korvanta::AssignPatternValue(text, -0.00001, 4);
     EXPECT_EQ(text, "-0.0000");
