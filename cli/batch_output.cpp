@@ -99,7 +99,7 @@ std::vector<JsonMember> RowIdentity(const BatchRow& row) {
 // Calls `visit` with each cell of the output table in the order of the columns: the two of every row,
 // and in a file with a module column the diametral pitch pair then the module pair of each pitch row,
 // the row's cells in the pair of its units, the other pair empty.
-template <class Visit> void ForEachTableCell(const BatchRow& row, Visit visit) {
+template <class Visit> void ForEachTableCell(const BatchRow& row, Visit&& visit) {
     const bool metric = row.unit == LengthUnit::Millimetre;
     const auto& cells = row.result.table.rows;
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -128,6 +128,18 @@ template <class Word> bool MayNeedQuotes(Word word) {
     return ((word - kOnes * kAboveComma) & ~word & kHighBits) != 0;
 }
 
+// Copies each cell after a comma and looks at its characters while they are moved. Inlined at each
+// call, so that the end of the copy and the finding stay in registers.
+struct CellCopy {
+    char* out;
+    bool suspect = false;
+
+    [[gnu::always_inline]] void operator()(std::string_view cell) {
+        *out++ = ',';
+        out = CopyShort(cell.data(), cell.size(), out, [this](auto word) { suspect |= MayNeedQuotes(word); });
+    }
+};
+
 // Each cell of the output table after a comma. The cells are numbers and short words, which need no
 // quotes: they are copied into the line in one pass and looked at while they are moved; should one
 // need quotes, the cells are written one by one instead.
@@ -136,14 +148,9 @@ void AppendTableCells(const BatchRow& row, std::string& line) {
     ForEachTableCell(row, [&length](std::string_view cell) { length += 1 + cell.size(); });
     const std::size_t start = line.size();
     line.resize(start + length);
-    char* out = line.data() + start;
-    bool suspect = false;
-    const auto look = [&suspect](auto word) { suspect |= MayNeedQuotes(word); };
-    ForEachTableCell(row, [&out, &look](std::string_view cell) {
-        *out++ = ',';
-        out = CopyShort(cell.data(), cell.size(), out, look);
-    });
-    if (!suspect) {
+    CellCopy copy{line.data() + start};
+    ForEachTableCell(row, copy);
+    if (!copy.suspect) {
         return;
     }
     line.resize(start);
