@@ -286,16 +286,18 @@ void AssignPatternFromDigits(std::string& text, double value, int significant, i
 // unit it lies at least |value| / 2^24 from one, more than the half of a 15th significant digit by
 // which the general text moves it (for up to seven decimals): the two roundings end on the same side
 // of every half unit, and on a half unit itself both round away from zero.
-template <int Decimals> std::optional<std::uint64_t> SingleValueUnits(double value) {
-    static_assert(Decimals <= 7);
-    constexpr double kLimit = 1e7;
-    if (!(std::fabs(value) < kLimit) || static_cast<double>(static_cast<float>(value)) != value) {
-        return std::nullopt;
-    }
-    if (value == 0.0) {
-        return 0;
-    }
-    // |value| = mantissa × 2^-shift with a mantissa of 24 bits, the double's 53 less its 29 low zeros.
+// A value a Single holds exactly: |value| = mantissa × 2^-shift with a mantissa of 24 bits, the
+// double's 53 less its 29 low zeros. Nonzero and below 10^7.
+struct SingleBits {
+    std::uint64_t mantissa = 0;
+    int shift = 0;
+};
+
+bool HoldsSingleBelow(double value, double limit) {
+    return std::fabs(value) < limit && static_cast<double>(static_cast<float>(value)) == value;
+}
+
+SingleBits BitsOfSingle(double value) {
     constexpr int kStoredBits = std::numeric_limits<double>::digits - 1;
     constexpr int kFloatZeros = std::numeric_limits<double>::digits - std::numeric_limits<float>::digits;
     constexpr int kExponentBias = 1023;
@@ -303,17 +305,63 @@ template <int Decimals> std::optional<std::uint64_t> SingleValueUnits(double val
     const int biasedExponent = static_cast<int>((bits >> kStoredBits) & 0x7FF);
     const std::uint64_t mantissa =
         ((bits & ((std::uint64_t{1} << kStoredBits) - 1)) | (std::uint64_t{1} << kStoredBits)) >> kFloatZeros;
-    const int shift = kStoredBits - kFloatZeros - (biasedExponent - kExponentBias);
+    return {mantissa, kStoredBits - kFloatZeros - (biasedExponent - kExponentBias)};
+}
+
+// |value| × 10^Decimals rounded half away from zero, exactly, for up to seven decimals.
+template <int Decimals> std::uint64_t RoundedUnits(const SingleBits& single) {
+    static_assert(Decimals <= 7);
     constexpr auto scale = static_cast<std::uint64_t>(decimal::detail::kPowersOfTen[Decimals]);
-    const std::uint64_t scaled = mantissa * scale; // below 2^24 × 10^7 < 2^48
-    if (shift <= 0) {
-        return scaled << -shift; // a whole number below 10^7
+    const std::uint64_t scaled = single.mantissa * scale; // below 2^24 × 10^7 < 2^48
+    if (single.shift <= 0) {
+        return scaled << -single.shift; // a whole number below 10^7
     }
     constexpr int kWordBits = 64;
-    if (shift >= kWordBits) {
+    if (single.shift >= kWordBits) {
         return 0; // below half a unit
     }
-    return (scaled + (std::uint64_t{1} << (shift - 1))) >> shift;
+    return (scaled + (std::uint64_t{1} << (single.shift - 1))) >> single.shift;
+}
+
+// The units of 10^-Decimals of a value a Single holds exactly, below 10^7, rounded half away from zero
+// straight from its binary digits: nothing for other values. For such a value the pattern of its
+// 15-digit general text has these units. Its mantissa has at most 24 bits, so unless it lies on a half
+// unit it lies at least |value| / 2^24 from one, more than the half of a 15th significant digit by
+// which the general text moves it (for up to seven decimals): the two roundings end on the same side
+// of every half unit, and on a half unit itself both round away from zero.
+template <int Decimals> std::optional<std::uint64_t> SingleValueUnits(double value) {
+    constexpr double kLimit = 1e7;
+    if (!HoldsSingleBelow(value, kLimit)) {
+        return std::nullopt;
+    }
+    if (value == 0.0) {
+        return 0;
+    }
+    return RoundedUnits<Decimals>(BitsOfSingle(value));
+}
+
+// The units of 10^-5 of the pattern of a Single's 7-digit general text, for a value from 1 to below
+// 1000, as most pitches, diameters and distances are: nothing for others. The general text rounds the
+// exact binary value once, at its seventh significant digit, here the sixth, fifth or fourth
+// decimal, which is done straight from the mantissa; the pattern rounds the sixth decimal once more,
+// or pads the fourth.
+std::optional<std::uint64_t> SingleTextFiveDecimalUnits(double value) {
+    constexpr double kLimit = 1000;
+    const double magnitude = std::fabs(value);
+    if (!HoldsSingleBelow(value, kLimit) || magnitude < 1.0) {
+        return std::nullopt;
+    }
+    const SingleBits single = BitsOfSingle(value);
+    constexpr double kTwoWholeDigits = 10;
+    constexpr double kThreeWholeDigits = 100;
+    if (magnitude >= kThreeWholeDigits) {
+        return RoundedUnits<4>(single) * 10;
+    }
+    if (magnitude >= kTwoWholeDigits) {
+        return RoundedUnits<5>(single);
+    }
+    const std::uint64_t millionths = RoundedUnits<6>(single);
+    return millionths / 10 + (millionths % 10 >= 5 ? 1 : 0);
 }
 
 // Whether the value is a whole number or one of quarters below 10^5, as pitches and angles mostly
@@ -336,6 +384,7 @@ template <int Significant, int Decimals> std::optional<std::uint64_t> QuickUnits
             constexpr double kScale = 1e5;
             return static_cast<std::uint64_t>(std::fabs(value) * kScale); // exact: below 2^34
         }
+        return SingleTextFiveDecimalUnits(value);
     }
     return std::nullopt;
 }
@@ -539,11 +588,9 @@ namespace {
 template <int Significant> std::optional<double> FiveDecimalUnitsNumber(double value) {
     constexpr double kUnitsPerOne = 1e5;
     constexpr std::uint64_t kShortDigitsLimit = 1'000'000'000'000'000;
-    if constexpr (Significant == kDoubleDigits) {
-        if (const auto units = SingleValueUnits<kEnteredValueDecimals>(value)) {
-            const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
-            return value < 0.0 && *units != 0 ? -magnitude : magnitude;
-        }
+    if (const auto units = QuickUnits<Significant, kEnteredValueDecimals>(value)) {
+        const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
+        return value < 0.0 && *units != 0 ? -magnitude : magnitude;
     }
     if (const auto scaled = decimal::ScaledSignificant(value, Significant)) {
         const auto units = decimal::DecimalUnits(*scaled, kEnteredValueDecimals);
@@ -573,10 +620,6 @@ std::string ShortestFixedText(double value) {
 }
 
 double FiveDecimalNumber(Single value) {
-    // Its text reads back as the value itself (a zero unsigned).
-    if (IsShortQuarter(value)) {
-        return value + 0.0;
-    }
     if (const std::optional<double> number = FiveDecimalUnitsNumber<kSingleDigits>(value)) {
         return *number;
     }

@@ -122,7 +122,8 @@ TEST(PatternPaths, SingleValuesGiveThePatternOfTheirGeneralText) {
             }
         }
     }
-    // Whole numbers and quarters take a path of their own to the five decimals of a Single's text.
+    // Whole numbers and quarters, and values from 1 to 1000, take paths of their own to the five
+    // decimals of a Single's text.
     for (int quarters = -400004; quarters <= 400004; quarters += 7) {
         for (double value : {quarters / 4.0, quarters / 4.0 + 0.1, quarters * 0.2501}) {
             const korvanta::Single single = value;
