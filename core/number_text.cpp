@@ -275,17 +275,6 @@ void AssignPatternFromDigits(std::string& text, double value, int significant, i
     text += unit;
 }
 
-// The pattern of a value's general text with `Significant` digits, then `unit`, into `text`: from
-// integers where they hold it, else from the digit string. The digits are written into the text's
-// own storage, which a text rewritten with one of the same length, as a table's cell mostly is from
-// pair to pair, keeps as it is. The digits and decimals are known when compiled, so that the integer
-// arithmetic takes its powers of ten as constants.
-// The units of 10^-Decimals of a value a Single holds exactly, below 10^7, rounded half away from zero
-// straight from its binary digits: nothing for other values. For such a value the pattern of its
-// 15-digit general text has these units. Its mantissa has at most 24 bits, so unless it lies on a half
-// unit it lies at least |value| / 2^24 from one, more than the half of a 15th significant digit by
-// which the general text moves it (for up to seven decimals): the two roundings end on the same side
-// of every half unit, and on a half unit itself both round away from zero.
 // A value a Single holds exactly: |value| = mantissa × 2^-shift with a mantissa of 24 bits, the
 // double's 53 less its 29 low zeros. Nonzero and below 10^7.
 struct SingleBits {
@@ -375,7 +364,8 @@ bool IsShortQuarter(double value) {
 }
 
 // The units of the pattern straight from the value where a quick path has them: a Single's value for
-// the 15-digit patterns, a short quarter for the 7-digit one of five decimals.
+// the 15-digit patterns; a short quarter, or a value from 1 to 1000, for the 7-digit one of five
+// decimals.
 template <int Significant, int Decimals> std::optional<std::uint64_t> QuickUnits(double value) {
     if constexpr (Significant == kDoubleDigits && Decimals <= 7) {
         return SingleValueUnits<Decimals>(value);
@@ -389,6 +379,11 @@ template <int Significant, int Decimals> std::optional<std::uint64_t> QuickUnits
     return std::nullopt;
 }
 
+// The pattern of a value's general text with `Significant` digits, then `unit`, into `text`: from
+// integers where they hold it, else from the digit string. The digits are written into the text's
+// own storage, which a text rewritten with one of the same length, as a table's cell mostly is from
+// pair to pair, keeps as it is. The digits and decimals are known when compiled, so that the integer
+// arithmetic takes its powers of ten as constants.
 template <int Significant, int Decimals>
 void AssignPatternOf(std::string& text, double value, std::string_view unit) {
     std::optional<std::uint64_t> units = QuickUnits<Significant, Decimals>(value);
