@@ -107,7 +107,7 @@ TEST(PatternPaths, SingleValuesGiveThePatternOfTheirGeneralText) {
     std::mt19937_64 random(1328);
     std::uniform_real_distribution<double> exponent(-12.0, 7.5);
     std::uniform_int_distribution<std::int64_t> units(0, 99'999'999'999);
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < 25000; ++i) {
         const double sign = i % 2 == 0 ? 1.0 : -1.0;
         for (int decimals : {3, 4, 6}) {
             const double half =
@@ -124,12 +124,26 @@ TEST(PatternPaths, SingleValuesGiveThePatternOfTheirGeneralText) {
     }
     // Whole numbers and quarters, and values from 1 to 1000, take paths of their own to the five
     // decimals of a Single's text.
-    for (int quarters = -400004; quarters <= 400004; quarters += 7) {
+    for (int quarters = -400004; quarters <= 400004; quarters += 29) {
         for (double value : {quarters / 4.0, quarters / 4.0 + 0.1, quarters * 0.2501}) {
             const korvanta::Single single = value;
             std::string text = "stale";
             korvanta::AssignPatternOfSingleGeneral(text, single, 5);
             EXPECT_EQ(text, PatternText(SingleGeneralText(single), 5)) << value;
+        }
+    }
+    // Next to the powers of ten where the seventh digit moves to another decimal, and the halves of the
+    // seventh digit just below them.
+    for (float power : {1.0F, 10.0F, 100.0F, 1000.0F}) {
+        for (float value :
+             {power, std::nextafter(power, 0.0F), std::nextafter(power, 1e30F), power * 0.99999995F,
+              std::nextafter(power * 0.99999995F, 0.0F), -std::nextafter(power, 0.0F)}) {
+            const korvanta::Single single = value;
+            std::string text = "stale";
+            korvanta::AssignPatternOfSingleGeneral(text, single, 5);
+            EXPECT_EQ(text, PatternText(SingleGeneralText(single), 5)) << std::hexfloat << value;
+            EXPECT_EQ(korvanta::FiveDecimalNumber(single), LeadingNumber(korvanta::FiveDecimalText(single)))
+                << std::hexfloat << value;
         }
     }
     std::string text;
@@ -219,8 +233,12 @@ TEST(FiveDecimalNumberPaths, SameAsReadingTheFieldTextBack) {
         const double half = (stem(random) * 10 + 5) * std::pow(10.0, -(i % 12)) * (i % 3 == 0 ? -1.0 : 1.0);
         // Whole numbers and quarters, which take a path of their own, up to and beyond its limit.
         const double quarters = (stem(random) % 800004 - 400002) / 4.0;
-        for (double wide : {scaled, half, std::nextafter(half, 0.0), quarters, 0.0, -0.0, -0.000004, 0.000005,
-                            3e38, 99999.75, 100000.0, -100000.25, 1048576.5}) {
+        const double limit = i % 4 == 0   ? 99999.75
+                             : i % 4 == 1 ? 100000.0
+                             : i % 4 == 2 ? -100000.25
+                                          : 1048576.5;
+        for (double wide : {scaled, half, std::nextafter(half, 0.0), quarters, limit, 0.0, -0.0, -0.000004,
+                            0.000005, 3e38}) {
             const korvanta::Single value = wide;
             const double expected = LeadingNumber(korvanta::FiveDecimalText(value));
             const double number = korvanta::FiveDecimalNumber(value);
