@@ -13,7 +13,6 @@
 #include <cmath>
 
 #include "core/mesh_geometry.h"
-#include "logic/measurement_form.h"
 #include "logic/mesh_texts.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/pair_window_opening.h"

@@ -13,7 +13,6 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "logic/measurement_form.h"
 #include "logic/pair_document.h"
 #include "logic/sheet_entry_form.h"
 #include "logic/sheet_of_pair.h"
