@@ -583,18 +583,17 @@ namespace {
 template <int Significant> std::optional<double> FiveDecimalUnitsNumber(double value) {
     constexpr double kUnitsPerOne = 1e5;
     constexpr std::uint64_t kShortDigitsLimit = 1'000'000'000'000'000;
-    if (const auto units = QuickUnits<Significant, kEnteredValueDecimals>(value)) {
-        const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
-        return value < 0.0 && *units != 0 ? -magnitude : magnitude;
-    }
-    if (const auto scaled = decimal::ScaledSignificant(value, Significant)) {
-        const auto units = decimal::DecimalUnits(*scaled, kEnteredValueDecimals);
-        if (units && *units < kShortDigitsLimit) {
-            const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
-            return scaled->negative && *units != 0 ? -magnitude : magnitude;
+    std::optional<std::uint64_t> units = QuickUnits<Significant, kEnteredValueDecimals>(value);
+    if (!units) {
+        if (const auto scaled = decimal::ScaledSignificant(value, Significant)) {
+            units = decimal::DecimalUnits(*scaled, kEnteredValueDecimals);
         }
     }
-    return std::nullopt;
+    if (!units || *units >= kShortDigitsLimit) {
+        return std::nullopt;
+    }
+    const double magnitude = static_cast<double>(*units) / kUnitsPerOne;
+    return value < 0.0 && *units != 0 ? -magnitude : magnitude;
 }
 
 } // namespace
